@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvan::base {
+
+// The program's data directory (schema, demo data, catalogs, images): $ORVAN_DATA_DIR
+// when set, else the data folder of the source tree the program was built from.
+std::string dataDirectory();
+
+// The path of a file under the data directory.
+std::string dataFilePath(std::string_view relativePath);
+
+// The whole content of a data file; raises base::Error naming the path when it cannot
+// be read.
+std::string readDataFile(std::string_view relativePath);
+
+} // namespace orvan::base

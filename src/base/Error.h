@@ -1,0 +1,46 @@
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace orvan::base {
+
+// Run-time error numbers of the host language that callers test for.
+namespace ErrorNumber {
+inline constexpr long InvalidProcedureCall = 5;
+inline constexpr long Overflow = 6;
+inline constexpr long SubscriptOutOfRange = 9;
+inline constexpr long TypeMismatch = 13;
+inline constexpr long ObjectRequired = 424;
+inline constexpr long CannotCreateObject = 429;
+inline constexpr long ObjectDoesNotSupport = 438;
+inline constexpr long WrongArgumentCount = 450;
+inline constexpr long DuplicateKey = 457;
+} // namespace ErrorNumber
+
+// A recoverable error with the host language's number, description and source.
+// Components raise it; procedures that run under continue-on-error catch it per step.
+class Error : public std::runtime_error
+{
+public:
+    Error(long number, const std::string &description, std::string source = {});
+
+    long number() const { return m_number; }
+    const std::string &description() const { return m_description; }
+    const std::string &source() const { return m_source; }
+
+    static Error typeMismatch();
+    static Error overflow();
+
+private:
+    long m_number;
+    std::string m_description;
+    std::string m_source;
+};
+
+// Runs one step of a procedure that continues on error: any error of the step is
+// swallowed and reported only through the result (true when the step completed).
+bool tryStep(const std::function<void()> &step);
+
+} // namespace orvan::base
