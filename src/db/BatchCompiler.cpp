@@ -1,0 +1,143 @@
+#include "db/BatchCompiler.h"
+
+#include "db/BatchSplitter.h"
+#include "db/DbError.h"
+#include "db/SqlKeywords.h"
+#include "db/StatementRewriter.h"
+#include "db/Tokenizer.h"
+
+#include <charconv>
+
+namespace orvan::db {
+
+namespace {
+
+base::Variant numberValue(const std::string &text, bool negative)
+{
+    const std::string signedText = negative ? "-" + text : text;
+    if (text.find_first_of(".eE") == std::string::npos) {
+        long long value = 0;
+        const auto [ptr, ec] =
+            std::from_chars(signedText.data(), signedText.data() + signedText.size(), value);
+        if (ec == std::errc() && ptr == signedText.data() + signedText.size() &&
+            value >= INT32_MIN && value <= INT32_MAX)
+            return base::Variant(static_cast<int32_t>(value));
+    }
+    return base::Variant(std::stod(signedText));
+}
+
+CallArgument readArgument(const Segment &tokens, size_t begin, size_t end)
+{
+    CallArgument argument;
+    size_t i = begin;
+    if (i + 1 < end && tokens[i].kind == TokenKind::Variable && tokens[i + 1].isOperator("=")) {
+        argument.name = tokens[i].text;
+        i += 2;
+    }
+    const bool negative = i < end && tokens[i].isOperator("-");
+    if (negative)
+        ++i;
+    if (i + 1 != end)
+        throw sqlError("Incorrect syntax in exec: each argument must be one value; output "
+                       "arguments and expressions are not supported");
+    const Token &value = tokens[i];
+    if (value.kind == TokenKind::Number)
+        argument.value = numberValue(value.text, negative);
+    else if (value.kind == TokenKind::String && !negative)
+        argument.value = base::Variant(value.stringValue());
+    else if (value.is("NULL") && !negative)
+        argument.value = base::Variant::null();
+    else if (value.isWord() && !negative && !isReservedWord(value))
+        argument.value = base::Variant(value.name());
+    else
+        throw sqlError("Incorrect syntax in exec near '" + value.text + "'");
+    return argument;
+}
+
+PlanStep compileCall(const Segment &tokens)
+{
+    PlanStep step;
+    step.kind = PlanStep::Kind::Call;
+    size_t i = 1;
+    if (i >= tokens.size() || !tokens[i].isWord())
+        throw sqlError("Incorrect syntax: a procedure name is expected after EXEC");
+    step.procedure = tokens[i++].name();
+    while (i + 1 < tokens.size() && tokens[i].isOperator(".") && tokens[i + 1].isWord()) {
+        step.procedure = tokens[i + 1].name();
+        i += 2;
+    }
+    size_t start = i;
+    for (; i <= tokens.size(); ++i) {
+        if (i < tokens.size() && !tokens[i].isOperator(","))
+            continue;
+        if (i > start || start < tokens.size())
+            step.arguments.push_back(readArgument(tokens, start, i));
+        start = i + 1;
+    }
+    return step;
+}
+
+class Compiler
+{
+public:
+    explicit Compiler(std::vector<Segment> segments)
+        : m_segments(std::move(segments))
+    {}
+
+    BatchPlan run()
+    {
+        BatchPlan plan;
+        while (m_next < m_segments.size())
+            plan.steps.push_back(step());
+        return plan;
+    }
+
+private:
+    PlanStep step()
+    {
+        if (m_next >= m_segments.size())
+            throw sqlError("Incorrect syntax: a statement is expected at the end of the batch");
+        const Segment &segment = m_segments[m_next++];
+        const Token &first = segment.front();
+        if (first.is("IF"))
+            return condition(segment);
+        if (first.is("EXEC") || first.is("EXECUTE"))
+            return compileCall(segment);
+        if (first.is("ELSE"))
+            throw sqlError("Incorrect syntax near 'ELSE': ELSE without IF");
+        if (isRefusedStatement(first))
+            throw sqlError("'" + toUpper(first.text) +
+                           "' is not supported by the embedded database");
+        if (!(first.is("SELECT") || first.is("INSERT") || first.is("UPDATE") || first.is("DELETE")))
+            throw sqlError("Incorrect syntax near '" + first.text + "'");
+        PlanStep statement;
+        statement.sql = rewriteStatement(segment);
+        return statement;
+    }
+
+    PlanStep condition(const Segment &segment)
+    {
+        PlanStep step;
+        step.kind = PlanStep::Kind::Condition;
+        step.sql = rewriteCondition(Segment(segment.begin() + 1, segment.end()));
+        step.thenSteps.push_back(this->step());
+        if (m_next < m_segments.size() && m_segments[m_next].front().is("ELSE")) {
+            ++m_next;
+            step.elseSteps.push_back(this->step());
+        }
+        return step;
+    }
+
+    std::vector<Segment> m_segments;
+    size_t m_next = 0;
+};
+
+} // namespace
+
+BatchPlan compileBatch(std::string_view batch)
+{
+    std::vector<Segment> segments = splitStatements(tokenize(batch));
+    return Compiler(std::move(segments)).run();
+}
+
+} // namespace orvan::db

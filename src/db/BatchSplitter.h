@@ -1,0 +1,19 @@
+#pragma once
+
+#include "db/Token.h"
+
+#include <vector>
+
+namespace orvan::db {
+
+using Segment = std::vector<Token>;
+
+// Splits a tokenized batch into statements at top-level statement words (SELECT,
+// INSERT, UPDATE, DELETE, EXEC, IF, ELSE, and the refused ones such as DECLARE) and at
+// ";". Words inside parentheses or CASE...END never split; a SELECT after UNION, EXCEPT,
+// INTERSECT or ALL, or inside an INSERT that has no VALUES or SELECT yet, continues the
+// statement. Line breaks mean nothing: a WHERE on its own line belongs to the statement
+// above. An IF segment holds IF and its condition; an ELSE segment holds only ELSE.
+std::vector<Segment> splitStatements(const std::vector<Token> &tokens);
+
+} // namespace orvan::db

@@ -1,0 +1,147 @@
+#include "db/Database.h"
+
+#include "db/BatchCompiler.h"
+#include "db/DbError.h"
+#include "db/PreparedBatch.h"
+#include "db/SqlFunctions.h"
+#include "db/Token.h"
+#include "db/Transaction.h"
+
+#include <sqlite3.h>
+
+namespace orvan::db {
+
+bool Database::NameLess::operator()(const std::string &a, const std::string &b) const
+{
+    return toUpper(a) < toUpper(b);
+}
+
+Database::Database(const std::string &path, OpenMode mode)
+    : m_path(path)
+{
+    try {
+        open(mode);
+    } catch (...) {
+        sqlite3_close_v2(m_db);
+        throw;
+    }
+}
+
+Database::~Database()
+{
+    m_cache.clear(); // finalize statements before closing
+    sqlite3_close_v2(m_db);
+}
+
+void Database::open(OpenMode mode)
+{
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    if (mode == OpenMode::Create)
+        flags |= SQLITE_OPEN_CREATE;
+    if (sqlite3_open_v2(m_path.c_str(), &m_db, flags, nullptr) != SQLITE_OK)
+        throw sqlError(m_path + ": " + (m_db ? sqlite3_errmsg(m_db) : "cannot open the file"));
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_busy_timeout(m_db, BusyTimeoutMs);
+    installSqlFunctions(m_db);
+    // Reading the journal mode reads the file header: a file that is not a database fails here.
+    char *message = nullptr;
+    if (sqlite3_exec(m_db, "PRAGMA journal_mode=WAL; PRAGMA foreign_keys=ON", nullptr, nullptr,
+                     &message) != SQLITE_OK) {
+        const std::string text = message ? message : sqlite3_errmsg(m_db);
+        sqlite3_free(message);
+        throw sqlError(m_path + ": " + text);
+    }
+}
+
+RecordsetPtr Database::execute(std::string_view batch)
+{
+    const std::shared_ptr<PreparedBatch> prepared = preparedBatch(batch);
+    Transaction transaction(*this, prepared->writes() ? Transaction::Kind::Write
+                                                      : Transaction::Kind::Read);
+    RecordsetPtr result = prepared->run(*this);
+    transaction.commit();
+    return result;
+}
+
+std::shared_ptr<PreparedBatch> Database::preparedBatch(std::string_view batch)
+{
+    const std::string key(batch);
+    auto found = m_cache.find(key);
+    if (found != m_cache.end() && !found->second->running())
+        return found->second;
+    auto exists = [this](std::string_view name) { return hasProcedure(name); };
+    auto prepared = std::make_shared<PreparedBatch>(m_db, compileBatch(batch), exists);
+    if (found != m_cache.end())
+        return prepared; // the cached one is running (a procedure runs its own batch)
+    if (m_cache.size() >= BatchCacheLimit)
+        std::erase_if(m_cache, [](const auto &entry) { return !entry.second->running(); });
+    m_cache.emplace(key, prepared);
+    return prepared;
+}
+
+void Database::executeNative(std::string_view script)
+{
+    m_cache.clear(); // the schema may change under the prepared statements
+    Transaction transaction(*this);
+    char *message = nullptr;
+    const std::string text(script);
+    if (sqlite3_exec(m_db, text.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+        const std::string error = message ? message : sqlite3_errmsg(m_db);
+        sqlite3_free(message);
+        throw sqlError(error);
+    }
+    transaction.commit();
+}
+
+void Database::registerProcedure(std::string name, std::vector<ProcedureParameter> parameters,
+                                 Procedure body)
+{
+    RegisteredProcedure procedure{name, std::move(parameters), std::move(body)};
+    m_procedures.insert_or_assign(std::move(name), std::move(procedure));
+    m_cache.clear(); // batches that failed for a missing procedure may now compile
+}
+
+bool Database::hasProcedure(std::string_view name) const
+{
+    return m_procedures.count(std::string(name)) > 0;
+}
+
+const RegisteredProcedure &Database::procedure(std::string_view name) const
+{
+    const auto found = m_procedures.find(std::string(name));
+    if (found == m_procedures.end())
+        throw sqlError("Could not find stored procedure '" + std::string(name) + "'.");
+    return found->second;
+}
+
+void Database::invoke(const RegisteredProcedure &procedure, std::vector<ProcedureParameter> &bound)
+{
+    ProcedureCall call(*this, bound);
+    procedure.body(call);
+}
+
+void Database::callProcedure(std::string_view name, std::vector<ProcedureParameter> &arguments)
+{
+    const RegisteredProcedure &registered = procedure(name);
+    std::vector<ProcedureParameter> bound = registered.bind(arguments);
+    Transaction transaction(*this);
+    invoke(registered, bound);
+    transaction.commit();
+    for (ProcedureParameter &argument : arguments) {
+        if (argument.direction == ParameterDirection::Input)
+            continue;
+        for (const ProcedureParameter &result : bound) {
+            if (sameParameterName(result.name, argument.name))
+                argument.value = result.value;
+        }
+    }
+}
+
+void Database::runProcedure(std::string_view name, const std::vector<CallArgument> &arguments)
+{
+    const RegisteredProcedure &registered = procedure(name);
+    std::vector<ProcedureParameter> bound = registered.bind(arguments);
+    invoke(registered, bound);
+}
+
+} // namespace orvan::db

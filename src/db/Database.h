@@ -1,0 +1,86 @@
+#pragma once
+
+#include "base/Error.h"
+#include "db/Procedure.h"
+#include "db/Recordset.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+struct sqlite3;
+
+namespace orvan::db {
+
+class PreparedBatch;
+
+// A connection to an account database file that runs T-SQL batches.
+//
+// The file is opened in WAL mode with a busy timeout and foreign keys enforced; text
+// comparison follows the account database's default collation (see SqlFunctions.h: text
+// columns are declared COLLATE NOCASE). Every batch is compiled (BatchCompiler.h), all of
+// its statements prepared before any runs, and run in one transaction: all or nothing.
+// Compiled batches are cached per text. Errors raise orvan::base::Error with the
+// database's message; the connection stays usable. Not for use by two threads at once:
+// give each thread its own connection.
+class Database
+{
+public:
+    enum class OpenMode { Existing, Create };
+
+    static constexpr int BusyTimeoutMs = 10000;
+    static constexpr size_t BatchCacheLimit = 512;
+
+    // Raises orvan::base::Error when the file is missing (Existing), cannot be opened,
+    // or is not a database.
+    explicit Database(const std::string &path, OpenMode mode = OpenMode::Existing);
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    const std::string &path() const { return m_path; }
+    sqlite3 *handle() const { return m_db; }
+
+    // Runs a T-SQL batch. Returns the rows of the last query that ran (an open recordset
+    // at EOF when it found none), or null when the batch ran no query.
+    RecordsetPtr execute(std::string_view batch);
+
+    // Runs SQLite text as it stands (schema and data scripts), in one transaction.
+    void executeNative(std::string_view script);
+
+    // Registers a procedure for "exec name args" and callProcedure; names are compared
+    // without regard to case.
+    void registerProcedure(std::string name, std::vector<ProcedureParameter> parameters,
+                           Procedure body);
+    bool hasProcedure(std::string_view name) const;
+
+    // Calls a procedure with named parameters, in one transaction; output and
+    // input-output parameters receive the values the procedure set.
+    void callProcedure(std::string_view name, std::vector<ProcedureParameter> &arguments);
+
+    // Runs a procedure for an "exec" step of a running batch.
+    void runProcedure(std::string_view name, const std::vector<CallArgument> &arguments);
+
+    size_t cachedBatchCount() const { return m_cache.size(); }
+
+private:
+    struct NameLess
+    {
+        bool operator()(const std::string &a, const std::string &b) const;
+    };
+
+    void open(OpenMode mode);
+    std::shared_ptr<PreparedBatch> preparedBatch(std::string_view batch);
+    const RegisteredProcedure &procedure(std::string_view name) const;
+    void invoke(const RegisteredProcedure &procedure, std::vector<ProcedureParameter> &bound);
+
+    std::string m_path;
+    sqlite3 *m_db = nullptr;
+    std::unordered_map<std::string, std::shared_ptr<PreparedBatch>> m_cache;
+    std::map<std::string, RegisteredProcedure, NameLess> m_procedures;
+};
+
+} // namespace orvan::db

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "base/Error.h"
+
+#include <string>
+
+namespace orvan::db {
+
+// Error number of a failed command as the host language sees it (0x80040E14).
+inline constexpr long SqlErrorNumber = -2147217900;
+// Error numbers of recordset misuse, as the host language's data objects report them.
+inline constexpr long NoCurrentRecordNumber = 3021;
+inline constexpr long ItemNotFoundNumber = 3265;
+inline constexpr long ObjectClosedNumber = 3704;
+
+inline constexpr const char *ErrorSource = "OrvanConnection";
+
+// An error of the database or of a batch the engine cannot run; the message is the
+// database's own text or names the construct that was refused.
+inline base::Error sqlError(const std::string &message)
+{
+    return base::Error(SqlErrorNumber, message, ErrorSource);
+}
+
+} // namespace orvan::db

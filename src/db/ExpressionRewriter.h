@@ -1,0 +1,31 @@
+#pragma once
+
+#include "db/Token.h"
+
+#include <string>
+#include <vector>
+
+namespace orvan::db {
+
+// Token-level rewrites of T-SQL expressions to SQLite that apply to every statement:
+// - "dbo." prefixes dropped; N'...' becomes '...';
+// - ISNULL( becomes IFNULL(; !< and !> become >= and <=;
+// - convert(int|smallint|tinyint|bigint, e) -> to_int_strict(e) (fails like T-SQL on
+//   text that is not a whole number); convert(float|real|decimal|numeric|money, e) ->
+//   to_real_strict(e); convert(varchar(n)|nvarchar(n)|char(n)|nchar(n), e) -> text of e
+//   cut to n; any other target type or a style argument is refused;
+// - a run of terms joined by + - at the same level as & | is grouped left to right, as
+//   T-SQL evaluates it (SQLite binds + - tighter than & |); ^ is refused;
+// - variables, #temporary tables, TOP and SELECT ... INTO are refused.
+// Raises orvan::base::Error naming the refused construct.
+std::vector<Token> rewriteExpressions(std::vector<Token> tokens);
+
+// SQLite text of tokens [begin, end): tokens joined by single blanks where the batch had
+// blanks, comments or line breaks, and where two words or numbers would otherwise merge.
+std::string renderTokens(const std::vector<Token> &tokens, size_t begin, size_t end);
+std::string renderTokens(const std::vector<Token> &tokens);
+
+// A token made by the rewriter.
+Token makeToken(TokenKind kind, std::string text, bool spaceBefore = true);
+
+} // namespace orvan::db

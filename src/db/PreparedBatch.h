@@ -1,0 +1,54 @@
+#pragma once
+
+#include "db/BatchPlan.h"
+#include "db/Recordset.h"
+#include "db/Statement.h"
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+
+namespace orvan::db {
+
+class Database;
+
+// A compiled batch with every statement prepared, ready to run again and again.
+class PreparedBatch
+{
+public:
+    // Prepares every statement of plan before anything runs; raises orvan::base::Error
+    // with the database's message, or for a procedure that procedureExists denies.
+    PreparedBatch(sqlite3 *db, const BatchPlan &plan,
+                  const std::function<bool(std::string_view)> &procedureExists);
+
+    // True when some statement may write or a procedure is called.
+    bool writes() const { return m_writes; }
+    bool running() const { return m_running; }
+
+    // Runs the steps (the caller holds the transaction); returns the rows of the last
+    // query that ran, or null when none ran.
+    RecordsetPtr run(Database &database);
+
+private:
+    struct Step
+    {
+        PlanStep::Kind kind;
+        std::vector<Statement> statement; // one for Statement and Condition
+        std::vector<Step> thenSteps;
+        std::vector<Step> elseSteps;
+        std::string procedure;
+        std::vector<CallArgument> arguments;
+    };
+
+    std::vector<Step> prepare(sqlite3 *db, const std::vector<PlanStep> &plan,
+                              const std::function<bool(std::string_view)> &procedureExists);
+    void runSteps(Database &database, std::vector<Step> &steps, RecordsetPtr &result);
+
+    std::vector<Step> m_steps;
+    bool m_writes = false;
+    bool m_running = false;
+};
+
+} // namespace orvan::db

@@ -1,0 +1,31 @@
+#include "db/ProcedureCatalog.h"
+
+#include <algorithm>
+
+#include "base/Text.h"
+#include "db/Database.h"
+
+namespace orvan::db {
+
+ProcedureCatalog &ProcedureCatalog::instance()
+{
+    static ProcedureCatalog catalog;
+    return catalog;
+}
+
+void ProcedureCatalog::add(std::string name, std::vector<ProcedureParameter> parameters,
+                           Procedure body)
+{
+    std::erase_if(m_procedures, [&name](const RegisteredProcedure &procedure) {
+        return base::equalsNoCase(procedure.name, name);
+    });
+    m_procedures.push_back({std::move(name), std::move(parameters), std::move(body)});
+}
+
+void ProcedureCatalog::installInto(Database &database) const
+{
+    for (const auto &procedure : m_procedures)
+        database.registerProcedure(procedure.name, procedure.parameters, procedure.body);
+}
+
+} // namespace orvan::db

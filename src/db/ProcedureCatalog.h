@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "db/Procedure.h"
+
+namespace orvan::db {
+
+class Database;
+
+// The stored procedures of the account database. Subsystems add theirs at start-up;
+// every connection the connection component opens gets all of them.
+class ProcedureCatalog
+{
+public:
+    static ProcedureCatalog &instance();
+
+    // Adds or replaces a procedure (names ignore case).
+    void add(std::string name, std::vector<ProcedureParameter> parameters, Procedure body);
+    void installInto(Database &database) const;
+    void clear() { m_procedures.clear(); }
+
+private:
+    std::vector<RegisteredProcedure> m_procedures;
+};
+
+} // namespace orvan::db

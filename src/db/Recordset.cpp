@@ -1,0 +1,202 @@
+#include "db/Recordset.h"
+
+#include "db/DbError.h"
+#include "db/RecordsetFilter.h"
+#include "db/Token.h"
+
+#include <algorithm>
+
+namespace orvan::db {
+
+namespace {
+
+base::Error noCurrentRecord()
+{
+    return base::Error(NoCurrentRecordNumber,
+                       "Either BOF or EOF is True, or the current record has been deleted. "
+                       "Requested operation requires a current record.",
+                       ErrorSource);
+}
+
+base::Error itemNotFound()
+{
+    return base::Error(ItemNotFoundNumber,
+                       "Item cannot be found in the collection corresponding to the requested "
+                       "name or ordinal.",
+                       ErrorSource);
+}
+
+} // namespace
+
+Recordset::Recordset(std::vector<Column> columns, std::vector<std::vector<Cell>> rows)
+    : m_columns(std::move(columns))
+    , m_rows(std::move(rows))
+{
+    m_visible.reserve(m_rows.size());
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        m_visible.push_back(i);
+    m_position = m_visible.empty() ? -1 : 0;
+}
+
+Recordset::~Recordset() = default;
+Recordset::Recordset(Recordset &&) noexcept = default;
+Recordset &Recordset::operator=(Recordset &&) noexcept = default;
+
+void Recordset::requireOpen() const
+{
+    if (!m_open)
+        throw base::Error(ObjectClosedNumber, "Operation is not allowed when the object is closed.",
+                          ErrorSource);
+}
+
+void Recordset::requireCurrent() const
+{
+    requireOpen();
+    if (m_position < 0 || m_position >= static_cast<long>(m_visible.size()))
+        throw noCurrentRecord();
+}
+
+bool Recordset::isEOF() const
+{
+    requireOpen();
+    return m_visible.empty() || m_position >= static_cast<long>(m_visible.size());
+}
+
+bool Recordset::isBOF() const
+{
+    requireOpen();
+    return m_visible.empty() || m_position < 0;
+}
+
+long Recordset::RecordCount() const
+{
+    requireOpen();
+    return static_cast<long>(m_visible.size());
+}
+
+void Recordset::MoveFirst()
+{
+    requireOpen();
+    m_position = m_visible.empty() ? -1 : 0;
+}
+
+void Recordset::MoveLast()
+{
+    requireOpen();
+    m_position = static_cast<long>(m_visible.size()) - 1;
+}
+
+void Recordset::MoveNext()
+{
+    if (isEOF())
+        throw noCurrentRecord();
+    ++m_position;
+}
+
+void Recordset::MovePrevious()
+{
+    if (isBOF())
+        throw noCurrentRecord();
+    --m_position;
+}
+
+void Recordset::Move(long n)
+{
+    requireOpen();
+    if (n == 0)
+        return;
+    if ((n > 0 && isEOF()) || (n < 0 && isBOF()))
+        throw noCurrentRecord();
+    const long size = static_cast<long>(m_visible.size());
+    m_position = std::clamp(m_position + n, -1L, size);
+}
+
+size_t Recordset::columnIndex(std::string_view name) const
+{
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (equalsIgnoreCase(m_columns[i].name, name))
+            return i;
+    }
+    throw itemNotFound();
+}
+
+Field Recordset::fieldAt(size_t column) const
+{
+    requireCurrent();
+    const Column &info = m_columns[column];
+    const Cell &cell = m_rows[m_visible[static_cast<size_t>(m_position)]][column];
+    return Field(info.name, info.type, cellToVariant(cell, info.type));
+}
+
+Field Recordset::Fields(std::string_view name) const
+{
+    requireOpen();
+    return fieldAt(columnIndex(name));
+}
+
+Field Recordset::Fields(int index) const
+{
+    requireOpen();
+    if (index < 0 || index >= fieldCount())
+        throw itemNotFound();
+    return fieldAt(static_cast<size_t>(index));
+}
+
+int Recordset::fieldCount() const
+{
+    requireOpen();
+    return static_cast<int>(m_columns.size());
+}
+
+std::string Recordset::fieldName(int index) const
+{
+    if (index < 0 || index >= fieldCount())
+        throw itemNotFound();
+    return m_columns[static_cast<size_t>(index)].name;
+}
+
+int Recordset::fieldType(int index) const
+{
+    if (index < 0 || index >= fieldCount())
+        throw itemNotFound();
+    return m_columns[static_cast<size_t>(index)].type;
+}
+
+const std::string &Recordset::Filter() const
+{
+    requireOpen();
+    return m_filterText;
+}
+
+void Recordset::setFilter(std::string_view filter)
+{
+    requireOpen();
+    std::vector<size_t> visible;
+    if (filter.find_first_not_of(' ') == std::string_view::npos) {
+        for (size_t i = 0; i < m_rows.size(); ++i)
+            visible.push_back(i);
+        filter = {};
+    } else {
+        std::vector<std::string> names;
+        for (const Column &column : m_columns)
+            names.push_back(column.name);
+        const RecordsetFilter parsed(filter, names);
+        for (size_t i = 0; i < m_rows.size(); ++i) {
+            if (parsed.matches(m_rows[i]))
+                visible.push_back(i);
+        }
+    }
+    m_visible = std::move(visible);
+    m_filterText = std::string(filter);
+    m_position = m_visible.empty() ? -1 : 0;
+}
+
+void Recordset::Close()
+{
+    requireOpen();
+    m_open = false;
+    m_rows.clear();
+    m_visible.clear();
+}
+
+} // namespace orvan::db

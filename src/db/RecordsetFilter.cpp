@@ -1,0 +1,268 @@
+#include "db/RecordsetFilter.h"
+
+#include "db/DbError.h"
+#include "db/Tokenizer.h"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace orvan::db {
+
+struct RecordsetFilter::Node
+{
+    enum class Kind { And, Or, Term };
+    Kind kind = Kind::Term;
+    std::vector<std::unique_ptr<Node>> children;
+    size_t column = 0;
+    std::string op;
+    Cell value;
+};
+
+namespace {
+
+using Node = RecordsetFilter::Node;
+
+[[noreturn]] void malformed(std::string_view text)
+{
+    throw base::Error(3001, "The filter \"" + std::string(text) + "\" is not valid", ErrorSource);
+}
+
+std::string foldText(const std::string &text)
+{
+    std::string folded = text;
+    while (!folded.empty() && folded.back() == ' ')
+        folded.pop_back();
+    for (char &c : folded)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folded;
+}
+
+bool numberOf(const Cell &cell, double &number)
+{
+    if (const auto *integer = std::get_if<long long>(&cell)) {
+        number = static_cast<double>(*integer);
+        return true;
+    }
+    if (const auto *real = std::get_if<double>(&cell)) {
+        number = *real;
+        return true;
+    }
+    const std::string &text = std::get<std::string>(cell);
+    char *end = nullptr;
+    number = std::strtod(text.c_str(), &end);
+    return !text.empty() && *end == '\0';
+}
+
+bool likeMatches(const std::string &text, const std::string &pattern)
+{
+    if (pattern.empty())
+        return text.empty();
+    if (pattern.front() == '*' || pattern.front() == '%') {
+        for (size_t skip = 0; skip <= text.size(); ++skip) {
+            if (likeMatches(text.substr(skip), pattern.substr(1)))
+                return true;
+        }
+        return false;
+    }
+    return !text.empty() && text.front() == pattern.front() &&
+           likeMatches(text.substr(1), pattern.substr(1));
+}
+
+// -1, 0 or 1 comparing a stored cell with the literal of a term.
+int compareCells(const Cell &stored, const Cell &literal)
+{
+    double left = 0;
+    double right = 0;
+    if (!std::holds_alternative<std::string>(literal) && numberOf(stored, left) &&
+        numberOf(literal, right))
+        return left < right ? -1 : (left > right ? 1 : 0);
+    const std::string a =
+        foldText(std::holds_alternative<std::string>(stored) ? std::get<std::string>(stored)
+                                                             : std::to_string(left));
+    const std::string b = foldText(std::get<std::string>(literal));
+    return a < b ? -1 : (a > b ? 1 : 0);
+}
+
+bool termMatches(const Node &term, const Cell &stored)
+{
+    const bool storedNull = std::holds_alternative<std::monostate>(stored);
+    if (std::holds_alternative<std::monostate>(term.value))
+        return term.op == "=" ? storedNull : !storedNull;
+    if (storedNull)
+        return false;
+    if (term.op == "LIKE") {
+        std::string text = std::holds_alternative<std::string>(stored)
+                               ? std::get<std::string>(stored)
+                               : std::string();
+        return likeMatches(foldText(text), foldText(std::get<std::string>(term.value)));
+    }
+    const int order = compareCells(stored, term.value);
+    if (term.op == "=")
+        return order == 0;
+    if (term.op == "<>")
+        return order != 0;
+    if (term.op == "<")
+        return order < 0;
+    if (term.op == ">")
+        return order > 0;
+    if (term.op == "<=")
+        return order <= 0;
+    return order >= 0;
+}
+
+class FilterParser
+{
+public:
+    FilterParser(std::string_view text, const std::vector<std::string> &names)
+        : m_text(text)
+        , m_names(names)
+        , m_tokens(tokenize(text))
+    {}
+
+    std::unique_ptr<Node> run()
+    {
+        auto root = disjunction();
+        if (m_pos != m_tokens.size())
+            malformed(m_text);
+        return root;
+    }
+
+private:
+    const Token *peek() const { return m_pos < m_tokens.size() ? &m_tokens[m_pos] : nullptr; }
+
+    const Token &take()
+    {
+        if (m_pos >= m_tokens.size())
+            malformed(m_text);
+        return m_tokens[m_pos++];
+    }
+
+    std::unique_ptr<Node> joined(Node::Kind kind, std::string_view word,
+                                 std::unique_ptr<Node> (FilterParser::*part)())
+    {
+        auto first = (this->*part)();
+        if (!peek() || !peek()->is(word))
+            return first;
+        auto node = std::make_unique<Node>();
+        node->kind = kind;
+        node->children.push_back(std::move(first));
+        while (peek() && peek()->is(word)) {
+            ++m_pos;
+            node->children.push_back((this->*part)());
+        }
+        return node;
+    }
+
+    std::unique_ptr<Node> disjunction()
+    {
+        return joined(Node::Kind::Or, "OR", &FilterParser::conjunction);
+    }
+    std::unique_ptr<Node> conjunction()
+    {
+        return joined(Node::Kind::And, "AND", &FilterParser::primary);
+    }
+
+    std::unique_ptr<Node> primary()
+    {
+        if (peek() && peek()->kind == TokenKind::OpenParen) {
+            ++m_pos;
+            auto inner = disjunction();
+            if (take().kind != TokenKind::CloseParen)
+                malformed(m_text);
+            return inner;
+        }
+        auto term = std::make_unique<Node>();
+        term->column = column(take());
+        const Token &op = take();
+        if (op.is("LIKE"))
+            term->op = "LIKE";
+        else if (op.kind == TokenKind::Operator && op.text != "," && op.text != ".")
+            term->op = op.text == "!=" ? "<>" : op.text;
+        else
+            malformed(m_text);
+        term->value = literal();
+        return term;
+    }
+
+    size_t column(const Token &token)
+    {
+        if (!token.isWord())
+            malformed(m_text);
+        for (size_t i = 0; i < m_names.size(); ++i) {
+            if (equalsIgnoreCase(m_names[i], token.name()))
+                return i;
+        }
+        throw base::Error(ItemNotFoundNumber,
+                          "The filter names the field '" + token.name() +
+                              "', which the recordset does not have",
+                          ErrorSource);
+    }
+
+    Cell literal()
+    {
+        bool negative = false;
+        if (peek() && peek()->isOperator("-")) {
+            negative = true;
+            ++m_pos;
+        }
+        const Token &token = take();
+        if (token.kind == TokenKind::String && !negative)
+            return token.stringValue();
+        if (token.is("NULL") && !negative)
+            return std::monostate{};
+        if (token.kind != TokenKind::Number)
+            malformed(m_text);
+        const double value = std::strtod(token.text.c_str(), nullptr);
+        return negative ? -value : value;
+    }
+
+    std::string_view m_text;
+    const std::vector<std::string> &m_names;
+    std::vector<Token> m_tokens;
+    size_t m_pos = 0;
+};
+
+bool evaluate(const Node &node, const std::vector<Cell> &row)
+{
+    switch (node.kind) {
+    case Node::Kind::And:
+        for (const auto &child : node.children) {
+            if (!evaluate(*child, row))
+                return false;
+        }
+        return true;
+    case Node::Kind::Or:
+        for (const auto &child : node.children) {
+            if (evaluate(*child, row))
+                return true;
+        }
+        return false;
+    case Node::Kind::Term:
+        break;
+    }
+    return termMatches(node, row.at(node.column));
+}
+
+} // namespace
+
+RecordsetFilter::RecordsetFilter(std::string_view text, const std::vector<std::string> &fieldNames)
+{
+    try {
+        m_root = FilterParser(text, fieldNames).run();
+    } catch (const base::Error &error) {
+        if (error.number() == ItemNotFoundNumber)
+            throw;
+        malformed(text);
+    }
+}
+
+RecordsetFilter::~RecordsetFilter() = default;
+RecordsetFilter::RecordsetFilter(RecordsetFilter &&) noexcept = default;
+RecordsetFilter &RecordsetFilter::operator=(RecordsetFilter &&) noexcept = default;
+
+bool RecordsetFilter::matches(const std::vector<Cell> &row) const
+{
+    return evaluate(*m_root, row);
+}
+
+} // namespace orvan::db

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "db/Token.h"
+
+#include <vector>
+
+namespace orvan::db {
+
+// Words that end an operand in an expression (clause and operator keywords).
+bool isReservedWord(const Token &token);
+// Words that start a statement of a batch, supported or refused.
+bool startsStatement(const Token &token);
+// Statement words the engine refuses (DECLARE, WHILE, BEGIN, ...).
+bool isRefusedStatement(const Token &token);
+
+// Index of the parenthesis closing the one at open; raises an error when unbalanced.
+size_t matchingParen(const std::vector<Token> &tokens, size_t open);
+// Index of the END closing the CASE at caseIndex; raises an error when missing.
+size_t matchingEnd(const std::vector<Token> &tokens, size_t caseIndex);
+// Index just past the parenthesised group or CASE...END starting at index, or index + 1.
+size_t skipGroup(const std::vector<Token> &tokens, size_t index);
+
+} // namespace orvan::db

@@ -1,0 +1,135 @@
+#include "db/Statement.h"
+
+#include "db/DbError.h"
+
+#include <sqlite3.h>
+
+#include <utility>
+
+namespace orvan::db {
+
+namespace {
+
+// Resets the statement on every way out of a run.
+struct ResetGuard
+{
+    sqlite3_stmt *statement;
+    ~ResetGuard() { sqlite3_reset(statement); }
+};
+
+Cell readCell(sqlite3_stmt *statement, int column)
+{
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_NULL:
+        return std::monostate{};
+    case SQLITE_INTEGER:
+        return static_cast<long long>(sqlite3_column_int64(statement, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(statement, column);
+    default: {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+        return std::string(text ? text : "",
+                           static_cast<size_t>(sqlite3_column_bytes(statement, column)));
+    }
+    }
+}
+
+} // namespace
+
+Statement::Statement(sqlite3 *db, const std::string &sql)
+    : m_db(db)
+{
+    const char *tail = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &m_statement, &tail) !=
+        SQLITE_OK)
+        fail();
+    if (!m_statement)
+        throw sqlError("The batch holds an empty statement");
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(m_statement);
+}
+
+Statement::Statement(Statement &&other) noexcept
+    : m_db(other.m_db)
+    , m_statement(std::exchange(other.m_statement, nullptr))
+{}
+
+Statement &Statement::operator=(Statement &&other) noexcept
+{
+    std::swap(m_db, other.m_db);
+    std::swap(m_statement, other.m_statement);
+    return *this;
+}
+
+void Statement::fail()
+{
+    throw sqlError(sqlite3_errmsg(m_db));
+}
+
+bool Statement::readOnly() const
+{
+    return sqlite3_stmt_readonly(m_statement) != 0;
+}
+
+bool Statement::returnsRows() const
+{
+    return sqlite3_column_count(m_statement) > 0;
+}
+
+void Statement::run()
+{
+    ResetGuard guard{m_statement};
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(m_statement)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        fail();
+}
+
+RecordsetPtr Statement::readAll()
+{
+    ResetGuard guard{m_statement};
+    const int count = sqlite3_column_count(m_statement);
+    std::vector<Recordset::Column> columns(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const char *declared = sqlite3_column_decltype(m_statement, i);
+        columns[static_cast<size_t>(i)].name = sqlite3_column_name(m_statement, i);
+        columns[static_cast<size_t>(i)].type = fieldTypeFromDeclaration(declared ? declared : "");
+    }
+    std::vector<std::vector<Cell>> rows;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(m_statement)) == SQLITE_ROW) {
+        std::vector<Cell> row;
+        row.reserve(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            row.push_back(readCell(m_statement, i));
+            auto &column = columns[static_cast<size_t>(i)];
+            if (column.type == UnknownFieldType)
+                column.type = fieldTypeFromCell(row.back());
+        }
+        rows.push_back(std::move(row));
+    }
+    if (rc != SQLITE_DONE)
+        fail();
+    for (auto &column : columns) {
+        if (column.type == UnknownFieldType)
+            column.type = AdoType::VarChar;
+    }
+    return std::make_shared<Recordset>(std::move(columns), std::move(rows));
+}
+
+long long Statement::readInteger()
+{
+    ResetGuard guard{m_statement};
+    const int rc = sqlite3_step(m_statement);
+    if (rc == SQLITE_ROW)
+        return sqlite3_column_int64(m_statement, 0);
+    if (rc != SQLITE_DONE)
+        fail();
+    return 0;
+}
+
+} // namespace orvan::db

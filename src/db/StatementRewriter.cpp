@@ -1,0 +1,171 @@
+#include "db/StatementRewriter.h"
+
+#include "db/DbError.h"
+#include "db/ExpressionRewriter.h"
+#include "db/FromClause.h"
+#include "db/SqlKeywords.h"
+
+#include <algorithm>
+
+namespace orvan::db {
+
+namespace {
+
+std::string quoteName(const std::string &name)
+{
+    std::string quoted = "\"";
+    for (char c : name) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + "\"";
+}
+
+// Index of the first top-level word keyword in [begin, end), or end.
+size_t findTopLevel(const std::vector<Token> &tokens, size_t begin, size_t end,
+                    std::string_view keyword)
+{
+    for (size_t i = begin; i < end; i = skipGroup(tokens, i)) {
+        if (tokens[i].is(keyword))
+            return i;
+    }
+    return end;
+}
+
+// Reads a possibly dotted name at i; returns the last part and moves i past it.
+std::string readName(const std::vector<Token> &tokens, size_t &i, size_t end)
+{
+    if (i >= end || !tokens[i].isWord())
+        throw sqlError("Incorrect syntax: a table name is expected");
+    std::string name = tokens[i++].name();
+    while (i + 1 < end && tokens[i].isOperator(".") && tokens[i + 1].isWord()) {
+        name = tokens[i + 1].name();
+        i += 2;
+    }
+    return name;
+}
+
+struct Assignment
+{
+    std::string column;
+    std::string value;
+};
+
+std::vector<Assignment> readAssignments(const std::vector<Token> &tokens, size_t begin, size_t end,
+                                        const std::vector<std::string> &prefixes)
+{
+    if (begin >= end)
+        throw sqlError("Incorrect syntax: SET without assignments");
+    std::vector<Assignment> assignments;
+    size_t start = begin;
+    for (size_t i = begin; i <= end; i = i < end ? skipGroup(tokens, i) : end + 1) {
+        if (i < end && !tokens[i].isOperator(","))
+            continue;
+        size_t pos = start;
+        std::string column = tokens.at(pos).name();
+        if (pos + 2 < i && tokens[pos + 1].isOperator(".")) {
+            bool known = false;
+            for (const std::string &prefix : prefixes)
+                known = known || equalsIgnoreCase(prefix, column);
+            if (!known)
+                throw sqlError("The column prefix '" + column +
+                               "' of SET does not name the "
+                               "updated table");
+            column = tokens[pos + 2].name();
+            pos += 2;
+        }
+        if (pos + 2 > i || !tokens[pos + 1].isOperator("="))
+            throw sqlError("Incorrect syntax in SET near '" + tokens[pos].text + "'");
+        assignments.push_back({column, renderTokens(tokens, pos + 2, i)});
+        start = i + 1;
+    }
+    return assignments;
+}
+
+std::string rewriteUpdate(const std::vector<Token> &tokens)
+{
+    const size_t end = tokens.size();
+    size_t pos = 1;
+    const std::string target = readName(tokens, pos, end);
+    if (pos >= end || !tokens[pos].is("SET"))
+        throw sqlError("Incorrect syntax: SET is expected after UPDATE " + target);
+    const size_t from = findTopLevel(tokens, pos + 1, end, "FROM");
+    const size_t where = findTopLevel(tokens, from == end ? pos + 1 : from + 1, end, "WHERE");
+    const size_t setEnd = std::min(from, where);
+    if (from == end) {
+        std::string text = "UPDATE " + quoteName(target) + " SET ";
+        const auto assignments = readAssignments(tokens, pos + 1, setEnd, {target});
+        for (size_t a = 0; a < assignments.size(); ++a)
+            text +=
+                (a ? ", " : "") + quoteName(assignments[a].column) + " = " + assignments[a].value;
+        return text + (where < end ? " " + renderTokens(tokens, where, end) : "");
+    }
+    const ResolvedTarget resolved = resolveTarget(readFromClause(tokens, from + 1, where), target);
+    const auto assignments = readAssignments(tokens, pos + 1, setEnd, {target, resolved.reference});
+    std::string set;
+    std::string values;
+    for (size_t a = 0; a < assignments.size(); ++a) {
+        const std::string valueName = "orvan_v" + std::to_string(a);
+        set += (a ? ", " : "") + quoteName(assignments[a].column) + " = orvan_src." + valueName;
+        values += ", (" + assignments[a].value + ") AS " + valueName;
+    }
+    return "UPDATE " + quoteName(resolved.table) + " SET " + set + " FROM (SELECT " +
+           quoteName(resolved.reference) + ".rowid AS orvan_rowid" + values + " " +
+           renderTokens(tokens, from, end) + ") AS orvan_src WHERE " + quoteName(resolved.table) +
+           ".rowid = orvan_src.orvan_rowid";
+}
+
+std::string rewriteDelete(const std::vector<Token> &tokens)
+{
+    const size_t end = tokens.size();
+    size_t pos = 1;
+    if (pos < end && tokens[pos].is("FROM"))
+        ++pos;
+    const std::string target = readName(tokens, pos, end);
+    if (pos < end && tokens[pos].is("FROM")) {
+        const size_t from = pos;
+        const size_t where = findTopLevel(tokens, from + 1, end, "WHERE");
+        const ResolvedTarget resolved =
+            resolveTarget(readFromClause(tokens, from + 1, where), target);
+        return "DELETE FROM " + quoteName(resolved.table) + " WHERE rowid IN (SELECT " +
+               quoteName(resolved.reference) + ".rowid " + renderTokens(tokens, from, end) + ")";
+    }
+    if (pos < end && !tokens[pos].is("WHERE"))
+        throw sqlError("Incorrect syntax near '" + tokens[pos].text + "' in DELETE");
+    return "DELETE FROM " + quoteName(target) +
+           (pos < end ? " " + renderTokens(tokens, pos, end) : "");
+}
+
+std::string rewriteInsert(const std::vector<Token> &tokens)
+{
+    if (tokens.size() > 1 && tokens[1].is("INTO"))
+        return renderTokens(tokens);
+    return "INSERT INTO " + renderTokens(tokens, 1, tokens.size());
+}
+
+} // namespace
+
+std::string rewriteStatement(const std::vector<Token> &statement)
+{
+    const std::vector<Token> tokens = rewriteExpressions(statement);
+    const Token &first = tokens.front();
+    if (first.is("SELECT"))
+        return renderTokens(tokens);
+    if (first.is("INSERT"))
+        return rewriteInsert(tokens);
+    if (first.is("UPDATE"))
+        return rewriteUpdate(tokens);
+    if (first.is("DELETE"))
+        return rewriteDelete(tokens);
+    throw sqlError("Incorrect syntax near '" + first.text + "'");
+}
+
+std::string rewriteCondition(const std::vector<Token> &condition)
+{
+    if (condition.empty())
+        throw sqlError("Incorrect syntax: IF without a condition");
+    return "SELECT CASE WHEN " + renderTokens(rewriteExpressions(condition)) + " THEN 1 ELSE 0 END";
+}
+
+} // namespace orvan::db

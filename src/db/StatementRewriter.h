@@ -1,0 +1,25 @@
+#pragma once
+
+#include "db/Token.h"
+
+#include <string>
+#include <vector>
+
+namespace orvan::db {
+
+// Rewrites one SELECT, INSERT, UPDATE or DELETE statement of a batch to SQLite text.
+// Besides the expression rewrites:
+// - INSERT without INTO gains INTO;
+// - DELETE table [WHERE ...] gains FROM; DELETE x FROM <from> [WHERE ...] deletes the
+//   rows of x's table that the join selects;
+// - UPDATE x SET ... FROM <from> [WHERE ...], x an alias or a table of <from>, updates
+//   exactly the joined rows of x's table: the new values are computed in a derived table
+//   keyed by the target's rowid (the target table must have a rowid);
+// - "alias.column" on the left of SET loses its prefix.
+// Raises orvan::base::Error for a statement it cannot rewrite.
+std::string rewriteStatement(const std::vector<Token> &statement);
+
+// The text of a condition as a query yielding 1 when it holds and 0 otherwise.
+std::string rewriteCondition(const std::vector<Token> &condition);
+
+} // namespace orvan::db

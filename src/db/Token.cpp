@@ -1,0 +1,66 @@
+#include "db/Token.h"
+
+#include <cctype>
+
+namespace orvan::db {
+
+namespace {
+
+char upperAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+} // namespace
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (upperAscii(a[i]) != upperAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::string toUpper(std::string_view text)
+{
+    std::string result(text);
+    for (char &c : result)
+        c = upperAscii(c);
+    return result;
+}
+
+bool Token::is(std::string_view keyword) const
+{
+    return kind == TokenKind::Word && equalsIgnoreCase(text, keyword);
+}
+
+std::string Token::name() const
+{
+    if (text.size() >= 2 && (text.front() == '[' || text.front() == '"')) {
+        const char close = text.front() == '[' ? ']' : '"';
+        std::string result;
+        for (size_t i = 1; i + 1 < text.size(); ++i) {
+            result += text[i];
+            if (text[i] == close)
+                ++i; // doubled closing character
+        }
+        return result;
+    }
+    return text;
+}
+
+std::string Token::stringValue() const
+{
+    std::string result;
+    for (size_t i = 1; i + 1 < text.size(); ++i) {
+        result += text[i];
+        if (text[i] == '\'')
+            ++i;
+    }
+    return result;
+}
+
+} // namespace orvan::db

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvan::db {
+
+enum class TokenKind {
+    Word,       // identifier or keyword, including bracketed and quoted names
+    Number,     // 12, 1.5, .5, 1E3, 0x1F
+    String,     // '...' with doubled quotes; text holds the literal as written
+    Variable,   // @name, @@name
+    Operator,   // + - * / % & | ^ ~ = <> != < > <= >= !< !> . ,
+    OpenParen,  // (
+    CloseParen, // )
+    Semicolon,  // ;
+};
+
+// One lexical unit of a T-SQL batch. Comments and blanks are not tokens; a token
+// records whether blank space or a comment stood before it.
+struct Token
+{
+    TokenKind kind = TokenKind::Word;
+    std::string text;          // as written, except bracketed names keep their brackets
+    bool spaceBefore = false;  // blank, line break or comment between this and the previous token
+    bool nationalText = false; // String written as N'...'
+    size_t offset = 0;         // byte offset in the batch, for messages
+
+    bool isWord() const { return kind == TokenKind::Word; }
+    // A word equal to keyword, compared without regard to case; quoted names never match.
+    bool is(std::string_view keyword) const;
+    bool isOperator(std::string_view op) const { return kind == TokenKind::Operator && text == op; }
+    // The name a word stands for: brackets and double quotes removed.
+    std::string name() const;
+    // The text of a String token without its quotes, doubled quotes made single.
+    std::string stringValue() const;
+};
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+std::string toUpper(std::string_view text);
+
+} // namespace orvan::db

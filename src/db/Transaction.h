@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+struct sqlite3;
+
+namespace orvan::db {
+
+class Database;
+
+// A transaction on a connection that rolls back unless commit() ran. A write transaction
+// takes the write lock at once (BEGIN IMMEDIATE, waiting up to the busy timeout), so two
+// connections never both read a row and then both write it. Inside an open transaction
+// it becomes a savepoint, so batches and procedures nest.
+class Transaction
+{
+public:
+    enum class Kind { Read, Write };
+
+    explicit Transaction(Database &database, Kind kind = Kind::Write);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    // Raises orvan::base::Error when the commit fails; the transaction is then rolled back.
+    void commit();
+
+private:
+    void run(const char *sql);
+
+    sqlite3 *m_db;
+    bool m_nested;
+    bool m_finished = false;
+};
+
+} // namespace orvan::db

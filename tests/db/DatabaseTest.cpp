@@ -1,0 +1,250 @@
+#include "db/Database.h"
+
+#include "TempDatabase.h"
+#include "db/SqlText.h"
+#include "db/Transaction.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace orvan::db;
+using namespace orvan::db::test;
+using orvan::base::Variant;
+using ::testing::HasSubstr;
+
+namespace {
+
+class DatabaseTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        db = std::make_unique<Database>(file.path(), Database::OpenMode::Create);
+        db->executeNative(
+            "CREATE TABLE t_SystemProfile (FCategory TEXT COLLATE NOCASE, FKey TEXT COLLATE "
+            "NOCASE, FValue TEXT COLLATE NOCASE);"
+            "CREATE TABLE Report (FReportID INT, FListTplID INT);"
+            "CREATE TABLE ReportDesc (FReportID INT, FColName TEXT COLLATE NOCASE, FVisible INT);"
+            "INSERT INTO Report VALUES (1, 60010), (2, 70000);"
+            "INSERT INTO ReportDesc VALUES (1,'FAuxQty',1),(1,'FOther',1),(2,'FAuxQty',1),"
+            "(2,'FOther',1),(1,'FAuxQtyPass',1);");
+    }
+
+    std::string text(std::string_view sql) { return scalarText(*db, sql); }
+
+    std::string errorOf(std::string_view batch)
+    {
+        try {
+            db->execute(batch);
+        } catch (const orvan::base::Error &error) {
+            return error.description();
+        }
+        return "no error";
+    }
+
+    std::string upsert(const std::string &key, const std::string &value)
+    {
+        return "IF Exists(select * from t_SystemProfile WHERE  FCategory='IC' AND Fkey=" +
+               sqlQuote(key) + ")\r\nUPDATE  t_SystemProfile SET FValue=" + sqlQuote(value) +
+               " WHERE  FCategory='IC' AND Fkey=" + sqlQuote(key) +
+               "\r\nELSE \r\n INSERT INTO t_SystemProfile(FCategory,FKey,FValue) Values('IC'," +
+               sqlQuote(key) + "," + sqlQuote(value) + ")";
+    }
+
+    TempDatabaseFile file;
+    std::unique_ptr<Database> db;
+};
+
+} // namespace
+
+TEST_F(DatabaseTest, IfExistsInsertsOnceThenUpdates)
+{
+    EXPECT_EQ(db->execute(upsert("ICClosed", "0")), nullptr);
+    db->execute(upsert("ICClosed", "1"));
+    db->execute(upsert("ICClosed", "2"));
+    EXPECT_EQ(text("select count(*) || ':' || FValue from t_SystemProfile"), "1:2");
+}
+
+TEST_F(DatabaseTest, SelfJoinUpdateChangesExactlyTheJoinedRows)
+{
+    db->execute("UPDATE ReportDesc SET FVisible = 0\r\n"
+                "FROM ReportDesc t1\r\n"
+                "    join Report t2 on t1.FReportID = t2.FReportID\r\n"
+                "WHERE t2.FListTplID in (60010,60011) \r\n"
+                "  and t1.FColName in ('FAuxQty')");
+    EXPECT_EQ(text("select group_concat(FReportID || FColName || FVisible, ',') from ReportDesc"),
+              "1FAuxQty0,1FOther1,2FAuxQty1,2FOther1,1FAuxQtyPass1");
+}
+
+TEST_F(DatabaseTest, UpdateThroughAliasComputesFromTheTargetRow)
+{
+    db->execute("update t1 set t1.FVisible=t1.FReportID*10+t2.FListTplID/10000 "
+                "from ReportDesc t1 left outer join Report t2 on t1.FReportID=t2.FReportID "
+                "where t2.FListTplID=70000");
+    EXPECT_EQ(text("select group_concat(FVisible, ',') from ReportDesc"), "1,1,27,27,1");
+    EXPECT_THAT(errorOf("update x set FVisible=1 from ReportDesc t1"),
+                HasSubstr("'x' is not named in the FROM clause"));
+    EXPECT_THAT(errorOf("update ReportDesc set FVisible=1 from ReportDesc a join ReportDesc b "
+                        "on a.FReportID=b.FReportID"),
+                HasSubstr("ambiguous"));
+}
+
+TEST_F(DatabaseTest, DeleteWithoutFromAndWithJoin)
+{
+    db->execute("delete ReportDesc where FColName='FOther'");
+    EXPECT_EQ(text("select count(*) from ReportDesc"), "3");
+    db->execute("delete d from ReportDesc d join Report r on r.FReportID=d.FReportID "
+                "where r.FListTplID=60010");
+    EXPECT_EQ(text("select group_concat(FReportID || FColName) from ReportDesc"), "2FAuxQty");
+}
+
+TEST_F(DatabaseTest, ComparesTextWithoutCaseAndTrailingBlanks)
+{
+    db->execute("insert into t_SystemProfile values('IC','CompanyTax  ','x')");
+    EXPECT_EQ(db->execute("select * from t_SystemProfile where FKey='companytax'")->RecordCount(),
+              1);
+    EXPECT_EQ(
+        db->execute("select * from t_SystemProfile where FKey in ('COMPANYTAX ')")->RecordCount(),
+        1);
+    EXPECT_EQ(db->execute("select * from t_SystemProfile where FKey='companytaxes'")->RecordCount(),
+              0);
+}
+
+TEST_F(DatabaseTest, StoresQuotesAndLineBreaksExactly)
+{
+    const std::string value = "O'Neil's\r\n'line' two";
+    db->execute("insert into t_SystemProfile values('IC','k'," + sqlQuote(value) + ")");
+    EXPECT_EQ(text("select FValue from t_SystemProfile"), value);
+    EXPECT_EQ(db->execute("select FValue from t_SystemProfile where FValue=" + sqlQuote(value))
+                  ->Fields("fvalue")
+                  .Value(),
+              Variant(value));
+}
+
+TEST_F(DatabaseTest, RewritesTsqlExpressions)
+{
+    auto value = [&](std::string_view select) { return db->execute(select)->Fields(0).Value(); };
+    EXPECT_EQ(value("select 6 & 3 + 1"), Variant(int32_t{3}));
+    EXPECT_EQ(value("select 1 + 6 | 8 - 1"), Variant(int32_t{14}));
+    EXPECT_EQ(value("select 12 & ~4 * 1"), Variant(int32_t{8}));
+    EXPECT_EQ(value("select ISNULL(NULL,5)"), Variant(int32_t{5}));
+    EXPECT_EQ(value("select count(*) from Report where FReportID !< 2"), Variant(int32_t{1}));
+    EXPECT_EQ(value("select convert(int, ' 12 ')"), Variant(int32_t{12}));
+    EXPECT_EQ(value("select convert(varchar(3), 'abcdef')"), Variant("abc"));
+    EXPECT_EQ(value("select N'中文'"), Variant("中文"));
+    EXPECT_EQ(value("select 30.0*85/100"), Variant(25.5));
+    EXPECT_EQ(value("select count(*) from dbo.Report where FReportID=1or FReportID=2"),
+              Variant(int32_t{2}));
+    EXPECT_THAT(errorOf("select convert(int,'12abc')"), HasSubstr("Conversion failed"));
+}
+
+TEST_F(DatabaseTest, FailingBatchLeavesNothingAppliedAndConnectionUsable)
+{
+    EXPECT_THAT(errorOf("insert into Report values(3, 1)\r\n"
+                        "update Report set FListTplID=0\r\n"
+                        "select convert(int, 'x') \r\n"
+                        "insert into Report values(4, 1)"),
+                HasSubstr("Conversion failed"));
+    EXPECT_EQ(text("select count(*) || '/' || sum(FListTplID) from Report"), "2/130010");
+    EXPECT_THAT(errorOf("insert into Report values(3, 1)\r\nselect * from Missing"),
+                HasSubstr("no such table: Missing"));
+    EXPECT_EQ(text("select count(*) from Report"), "2");
+    EXPECT_EQ(db->execute("select count(*) n from Report")->Fields("N").Value(),
+              Variant(int32_t{2}));
+}
+
+TEST_F(DatabaseTest, ReturnsTheLastQueryAndAnOpenRecordsetWithoutRows)
+{
+    RecordsetPtr rows = db->execute("select * from Report where FReportID=99");
+    ASSERT_NE(rows, nullptr);
+    EXPECT_TRUE(rows->isEOF());
+    EXPECT_TRUE(rows->isOpen());
+    rows = db->execute("select 1 a\r\nupdate Report set FListTplID=1 where 1=0\r\nselect 2 b");
+    EXPECT_EQ(rows->fieldName(0), "b");
+}
+
+TEST_F(DatabaseTest, CachesTheCompiledBatchPerText)
+{
+    db->execute("select * from Report");
+    db->execute("select * from Report");
+    EXPECT_EQ(db->cachedBatchCount(), 1u);
+    db->execute("select * from  Report");
+    EXPECT_EQ(db->cachedBatchCount(), 2u);
+}
+
+TEST_F(DatabaseTest, RunsRegisteredProceduresWithOutputs)
+{
+    db->registerProcedure("AdjustForePlans",
+                          {{"@ByType", ParameterDirection::Input, {}},
+                           {"@Succeed", ParameterDirection::Output, {}},
+                           {"@Reason", ParameterDirection::Output, {}}},
+                          [](ProcedureCall &call) {
+                              const bool ok = call.value("ByType") == Variant(int16_t{1});
+                              call.database().execute("delete Report where FReportID=2");
+                              call.setValue("@Succeed", Variant(static_cast<int16_t>(ok ? 1 : 0)));
+                              call.setValue("@Reason", Variant(ok ? "" : "bad type"));
+                          });
+    std::vector<ProcedureParameter> arguments = {
+        {"@ByType", ParameterDirection::Input, Variant(int16_t{1})},
+        {"@Succeed", ParameterDirection::Output, {}},
+        {"@Reason", ParameterDirection::Output, {}}};
+    db->callProcedure("adjustforeplans", arguments);
+    EXPECT_EQ(arguments[1].value, Variant(int16_t{1}));
+    EXPECT_EQ(text("select count(*) from Report"), "1");
+
+    EXPECT_THAT(errorOf("exec AdjustForePlans"), HasSubstr("expects parameter '@ByType'"));
+    EXPECT_THAT(errorOf("delete Report\r\nexec p_Missing 1"),
+                HasSubstr("Could not find stored procedure 'p_Missing'"));
+    EXPECT_EQ(text("select count(*) from Report"), "1");
+}
+
+TEST_F(DatabaseTest, ProcedureFailureRollsBackTheBatch)
+{
+    db->registerProcedure("p_Fail", {{"@Mode", ParameterDirection::Input, {}}},
+                          [](ProcedureCall &call) {
+                              call.database().execute("delete Report");
+                              throw orvan::base::Error(5, "procedure failed");
+                          });
+    EXPECT_THAT(errorOf("delete ReportDesc\r\nexec p_Fail 1"), HasSubstr("procedure failed"));
+    EXPECT_EQ(text("select count(*) from Report"), "2");
+    EXPECT_EQ(text("select count(*) from ReportDesc"), "5");
+}
+
+TEST(DatabaseOpen, RefusesFilesThatAreNotDatabases)
+{
+    TempDatabaseFile file;
+    std::ofstream(file.path()) << "this is a plain text file, long enough to have a header....";
+    try {
+        Database db(file.path());
+        FAIL() << "opened a text file";
+    } catch (const orvan::base::Error &error) {
+        EXPECT_THAT(error.description(), HasSubstr("file is not a database"));
+    }
+    EXPECT_THROW(Database("/nonexistent/dir/x.db"), orvan::base::Error);
+}
+
+TEST(DatabaseOpen, UsesWriteAheadLogging)
+{
+    TempDatabaseFile file;
+    Database db(file.path(), Database::OpenMode::Create);
+    EXPECT_EQ(scalarText(db, "PRAGMA journal_mode"), "wal");
+}
+
+TEST_F(DatabaseTest, TransactionRollsBackUnlessCommitted)
+{
+    {
+        Transaction transaction(*db);
+        db->execute("delete Report where FReportID=1");
+    }
+    EXPECT_EQ(text("select count(*) from Report"), "2");
+    {
+        Transaction transaction(*db);
+        db->execute("delete Report where FReportID=1");
+        EXPECT_THAT(errorOf("delete Report\r\nselect * from Missing"), HasSubstr("Missing"));
+        transaction.commit();
+    }
+    EXPECT_EQ(text("select group_concat(FReportID) from Report"), "2");
+    EXPECT_EQ(db->execute("-- nothing but a comment\r\n"), nullptr);
+}

@@ -1,0 +1,138 @@
+#include "db/Database.h"
+
+#include "TempDatabase.h"
+#include "db/DbError.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvan::db;
+using namespace orvan::db::test;
+using orvan::base::Variant;
+
+namespace {
+
+class RecordsetTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        db = std::make_unique<Database>(file.path(), Database::OpenMode::Create);
+        db->executeNative("CREATE TABLE Opt (FKey NVARCHAR(50) COLLATE NOCASE, FValue VARCHAR(20),"
+                          " FOn BIT, FRate REAL, FCount INT, FSmall SMALLINT, FDate DATETIME);"
+                          "INSERT INTO Opt VALUES ('abc','1',1,30.0,7,2,'2024-03-01 12:00:00'),"
+                          "('def','2',0,0.5,8,3,'1899-12-31'),('ghi',NULL,NULL,NULL,NULL,NULL,"
+                          "NULL);");
+        rows = db->execute("select * from Opt order by FKey");
+    }
+
+    long errorNumber(const std::function<void()> &action)
+    {
+        try {
+            action();
+        } catch (const orvan::base::Error &error) {
+            return error.number();
+        }
+        return 0;
+    }
+
+    TempDatabaseFile file;
+    std::unique_ptr<Database> db;
+    RecordsetPtr rows;
+};
+
+} // namespace
+
+TEST_F(RecordsetTest, NavigatesLikeAStaticCursor)
+{
+    EXPECT_EQ(rows->RecordCount(), 3);
+    EXPECT_FALSE(rows->isBOF());
+    EXPECT_EQ(rows->Fields("fkey").Value(), Variant("abc"));
+    rows->MoveNext();
+    EXPECT_EQ(rows->Fields(0).Value(), Variant("def"));
+    rows->MoveLast();
+    EXPECT_EQ(rows->Fields("FKEY").Value(), Variant("ghi"));
+    rows->MoveNext();
+    EXPECT_TRUE(rows->isEOF());
+    EXPECT_EQ(errorNumber([&] { rows->MoveNext(); }), NoCurrentRecordNumber);
+    EXPECT_EQ(errorNumber([&] { rows->Fields("FKey"); }), NoCurrentRecordNumber);
+    rows->Move(-2);
+    EXPECT_EQ(rows->Fields("FKey").Value(), Variant("def"));
+    rows->Move(-5);
+    EXPECT_TRUE(rows->isBOF());
+    rows->Move(1);
+    EXPECT_EQ(rows->Fields("FKey").Value(), Variant("abc"));
+    rows->Move(10);
+    EXPECT_TRUE(rows->isEOF());
+    rows->MoveFirst();
+    EXPECT_EQ(rows->Fields("FKey").Value(), Variant("abc"));
+}
+
+TEST_F(RecordsetTest, ReportsFieldTypesAndValuesByDeclaredType)
+{
+    EXPECT_EQ(rows->fieldCount(), 7);
+    const int expected[] = {202, 200, 11, 131, 3, 2, 135};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(rows->fieldType(i), expected[i]) << rows->fieldName(i);
+    EXPECT_EQ(rows->Fields("FValue").Value(), Variant("1"));
+    EXPECT_EQ(rows->Fields("FOn").Value(), Variant(true));
+    EXPECT_EQ(rows->Fields("FRate").Value(), Variant(30.0));
+    EXPECT_EQ(rows->Fields("FCount").Value(), Variant(int32_t{7}));
+    EXPECT_EQ(rows->Fields("FSmall").Value(), Variant(int16_t{2}));
+    EXPECT_EQ(rows->Fields("FDate").Value(), Variant::date(45352.5));
+    rows->MoveNext();
+    EXPECT_EQ(rows->Fields("FOn").Value(), Variant(false));
+    EXPECT_EQ(rows->Fields("FDate").Value(), Variant::date(1));
+    rows->MoveNext();
+    EXPECT_TRUE(rows->Fields("FOn").Value().isNull());
+    EXPECT_EQ(errorNumber([&] { rows->Fields("Missing"); }), ItemNotFoundNumber);
+    EXPECT_EQ(errorNumber([&] { rows->Fields(7); }), ItemNotFoundNumber);
+}
+
+TEST_F(RecordsetTest, TypesExpressionColumnsByTheirValues)
+{
+    RecordsetPtr counted = db->execute("select count(*), max(FRate), min(FKey) from Opt");
+    EXPECT_EQ(counted->fieldType(0), 3);
+    EXPECT_EQ(counted->fieldType(1), 5);
+    EXPECT_EQ(counted->fieldType(2), 200);
+    EXPECT_EQ(counted->Fields(0).Value(), Variant(int32_t{3}));
+}
+
+TEST_F(RecordsetTest, FiltersByFieldTerms)
+{
+    rows->setFilter("FKey='DEF'");
+    EXPECT_EQ(rows->RecordCount(), 1);
+    EXPECT_EQ(rows->Fields("FKey").Value(), Variant("def"));
+    rows->setFilter("FKey='abc' OR FCount >= 8 AND [FValue] = 2");
+    EXPECT_EQ(rows->RecordCount(), 2);
+    rows->setFilter("FValue = NULL");
+    EXPECT_EQ(rows->Fields("FKey").Value(), Variant("ghi"));
+    rows->setFilter("FKey LIKE 'd*'");
+    EXPECT_EQ(rows->RecordCount(), 1);
+    rows->setFilter("FKey='none'");
+    EXPECT_TRUE(rows->isEOF());
+    EXPECT_TRUE(rows->isBOF());
+    rows->setFilter("");
+    EXPECT_EQ(rows->RecordCount(), 3);
+    EXPECT_NE(errorNumber([&] { rows->setFilter("FKey="); }), 0);
+    EXPECT_EQ(errorNumber([&] { rows->setFilter("Nope='x'"); }), ItemNotFoundNumber);
+    EXPECT_EQ(rows->RecordCount(), 3);
+}
+
+TEST_F(RecordsetTest, EmptyResultIsOpenAtBothEnds)
+{
+    RecordsetPtr empty = db->execute("select * from Opt where 1=0");
+    EXPECT_TRUE(empty->isEOF());
+    EXPECT_TRUE(empty->isBOF());
+    EXPECT_EQ(empty->RecordCount(), 0);
+    EXPECT_EQ(empty->fieldCount(), 7);
+    empty->MoveFirst();
+    EXPECT_EQ(errorNumber([&] { empty->MoveNext(); }), NoCurrentRecordNumber);
+}
+
+TEST_F(RecordsetTest, ClosedRecordsetRefusesUse)
+{
+    rows->Close();
+    EXPECT_FALSE(rows->isOpen());
+    EXPECT_EQ(errorNumber([&] { rows->isEOF(); }), ObjectClosedNumber);
+    EXPECT_EQ(errorNumber([&] { rows->RecordCount(); }), ObjectClosedNumber);
+}
