@@ -1,0 +1,126 @@
+#include "app/AccountCommands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <iostream>
+#include <iterator>
+
+#include "app/ProgramContext.h"
+#include "base/DataFiles.h"
+#include "base/Error.h"
+#include "component/ComponentRegistry.h"
+#include "component/OutsideComponents.h"
+#include "component/ProgIds.h"
+#include "db/Database.h"
+
+namespace orvan::app {
+namespace {
+
+struct InitDemoOptions
+{
+    std::string path;
+    bool force = false;
+    bool ifMissing = false;
+};
+
+void runInitDemo(const InitDemoOptions &options, ProgramContext &context)
+{
+    const auto path = options.path.empty() ? defaultDemoAccountPath() : options.path;
+    if (options.ifMissing && std::filesystem::exists(path))
+        return;
+    writeDemoAccount(path, options.force);
+    std::cout << "demo account written to " << path << "\n";
+    context.exitCode = 0;
+}
+
+std::string readBatch(const std::optional<std::string> &text)
+{
+    if (text)
+        return *text;
+    std::cin >> std::noskipws;
+    return std::string(std::istreambuf_iterator<char>(std::cin), {});
+}
+
+void runSql(const std::optional<std::string> &text, ProgramContext &context)
+{
+    const auto batch = readBatch(text);
+    context.start();
+    auto connection =
+        component::ComponentRegistry::instance().createAs<component::ConnectionComponent>(
+            component::ProgId::Connection);
+    if (auto rows = connection->Execute(batch))
+        printRecordset(std::cout, *rows);
+}
+
+// Runs a command body, turning a raised error into a message and exit code 1.
+void guarded(ProgramContext &context, const std::function<void()> &body)
+{
+    try {
+        body();
+    } catch (const base::Error &error) {
+        std::cerr << error.description() << "\n";
+        context.exitCode = 1;
+    }
+}
+
+} // namespace
+
+void writeDemoAccount(const std::string &path, bool overwrite)
+{
+    namespace fs = std::filesystem;
+    if (fs::exists(path)) {
+        if (!overwrite)
+            throw base::Error(58, "File already exists: " + path + " (use --force to replace it)");
+        fs::remove(path);
+        fs::remove(path + "-wal");
+        fs::remove(path + "-shm");
+    }
+    if (const auto folder = fs::path(path).parent_path(); !folder.empty())
+        fs::create_directories(folder);
+    const auto schema = base::readDataFile("schema.sql");
+    const auto demo = base::readDataFile("demo.sql");
+    try {
+        db::Database account(path, db::Database::OpenMode::Create);
+        account.executeNative(schema);
+        account.executeNative(demo);
+    } catch (...) {
+        fs::remove(path);
+        throw;
+    }
+}
+
+void printRecordset(std::ostream &out, db::Recordset &rows)
+{
+    for (int i = 0; i < rows.fieldCount(); ++i)
+        out << (i ? "\t" : "") << rows.fieldName(i);
+    out << "\n";
+    if (rows.RecordCount() > 0)
+        rows.MoveFirst();
+    for (; !rows.isEOF(); rows.MoveNext()) {
+        for (int i = 0; i < rows.fieldCount(); ++i) {
+            const auto value = rows.Fields(i).Value();
+            out << (i ? "\t" : "") << (value.isNull() ? std::string("NULL") : value.text());
+        }
+        out << "\n";
+    }
+}
+
+void addAccountCommands(CLI::App &cli, ProgramContext &context)
+{
+    auto initOptions = std::make_shared<InitDemoOptions>();
+    auto *init = cli.add_subcommand("init-demo", "Write the demo account database");
+    init->add_option("PATH", initOptions->path, "Account file (default: the demo account)");
+    init->add_flag("--force", initOptions->force, "Replace an existing file");
+    init->add_flag("--if-missing", initOptions->ifMissing, "Do nothing when the file exists");
+    init->callback(
+        [initOptions, &context] { guarded(context, [&] { runInitDemo(*initOptions, context); }); });
+
+    auto sqlText = std::make_shared<std::optional<std::string>>();
+    auto *sql = cli.add_subcommand("sql", "Run one SQL batch on the account (standard input "
+                                          "when TEXT is absent) and print its rows");
+    sql->add_option("TEXT", *sqlText, "The batch");
+    sql->callback([sqlText, &context] { guarded(context, [&] { runSql(*sqlText, context); }); });
+}
+
+} // namespace orvan::app

@@ -1,0 +1,156 @@
+#include "component/LoginContext.h"
+
+#include <unistd.h>
+
+#include "base/Error.h"
+#include "base/Text.h"
+#include "component/ComponentRegistry.h"
+#include "component/ProcessState.h"
+#include "component/ProgIds.h"
+#include "component/Translation.h"
+#include "forms/Messages.h"
+
+namespace orvan::component {
+namespace {
+
+struct Entry
+{
+    std::string value;
+    std::string rest;
+};
+
+// Reads one value at the start of rest (already past "name=").
+Entry readValue(std::string_view rest)
+{
+    const auto text = base::trim(rest);
+    if (!text.empty() && text.front() == '{') {
+        const auto braced = base::splitOnce(std::string_view(text).substr(1), "}");
+        // What stands between the "}" and the next ";" is dropped.
+        const auto after = base::splitOnce(braced.rest, ";");
+        return {braced.first, after.found ? after.rest : std::string()};
+    }
+    auto plain = base::splitOnce(text, ";");
+    return {std::move(plain.first), std::move(plain.rest)};
+}
+
+bool needsBraces(std::string_view value)
+{
+    return value.find_first_of(";={}") != std::string_view::npos;
+}
+
+} // namespace
+
+base::Dictionary parseLoginPropsText(std::string_view text)
+{
+    base::Dictionary entries(base::CompareMode::Text);
+    std::string rest(text);
+    for (;;) {
+        auto split = base::splitOnce(rest, "=");
+        const auto name = base::trim(split.first);
+        if (name.empty())
+            break;
+        auto entry = readValue(split.rest);
+        if (entries.exists(name))
+            break; // a name given twice ends the parse
+        entries.add(name, base::Variant(base::trim(entry.value)));
+        rest = std::move(entry.rest);
+    }
+    return entries;
+}
+
+std::string composeLoginProps(const base::Dictionary &entries)
+{
+    std::string text;
+    for (const auto &[name, value] : entries.entries()) {
+        const auto valueText = value.text();
+        text += name + "=";
+        text += needsBraces(valueText) ? "{" + valueText + "}" : valueText;
+        text += ";";
+    }
+    return text;
+}
+
+std::string withLoginProp(std::string_view text, std::string_view name, std::string_view value)
+{
+    auto entries = parseLoginPropsText(text);
+    entries.set(name, base::Variant(std::string(value)));
+    return composeLoginProps(entries);
+}
+
+std::string LoginPropsString()
+{
+    auto props = ComponentRegistry::instance().createAs<SharedPropsComponent>(ProgId::SharedProps);
+    return props->GetProperty(static_cast<int32_t>(::getpid()), "PropsString").text();
+}
+
+void ParseLoginProps(std::string_view text)
+{
+    auto &state = processState();
+    state.g_colLoginProps = parseLoginPropsText(text);
+    state.rawLoginProps = std::string(text);
+}
+
+std::string GetLoginProp(std::string_view name)
+{
+    return processState().g_colLoginProps.item(name).text();
+}
+
+int32_t CurrentUserID()
+{
+    return base::Variant(GetLoginProp("UserID")).toLong();
+}
+
+std::string scanLoginPropIn(std::string_view propsString, std::string_view name)
+{
+    std::string s(propsString);
+    if (s.empty() || s.back() != ';')
+        s += ';';
+    const auto needle = std::string(name) + "=";
+    const auto at = base::findNoCase(s, needle);
+    if (at == base::npos)
+        return {};
+    const auto valueStart = at + needle.size();
+    const auto end = s.find(';', at);
+    return s.substr(valueStart, end - valueStart);
+}
+
+std::string ScanLoginProp(std::string_view name)
+{
+    return scanLoginPropIn(LoginPropsString(), name);
+}
+
+bool CheckRight(int32_t objectId, int32_t rightId, int32_t mask)
+{
+    auto &state = processState();
+    if (!state.rightsComponent)
+        state.rightsComponent =
+            ComponentRegistry::instance().createAs<RightsComponent>(ProgId::Rights);
+    if (state.rightsComponent->AccessCheck(objectId, rightId, mask))
+        return true;
+    forms::messages().suiteMsgBox(messageTitle(), TranslateText(NoRightText), 0);
+    return false;
+}
+
+bool ShowHelp(int32_t keyCode, int32_t helpId, std::string_view helpName, int32_t third,
+              std::string_view helpSystem, int32_t fifth)
+{
+    if (keyCode != KeyF1)
+        return false;
+    auto &state = processState();
+    try {
+        if (!state.helpComponent)
+            state.helpComponent =
+                ComponentRegistry::instance().createAs<HelpComponent>(ProgId::Help);
+        std::string system(helpSystem);
+        const auto sub = scanLoginPropIn(LoginPropsString(), "SubID");
+        if (sub == "StdCost" && system.empty() &&
+            base::startsWithNoCase(helpName, "OrvanCaculateRpt."))
+            system = "StdCost";
+        state.helpComponent->ShowHELP(helpId, 0, std::string(helpName), third, system, fifth);
+    } catch (const base::Error &error) {
+        forms::messages().msgBox(error.description(), forms::MsgStyle::Exclamation, messageTitle());
+    }
+    return true;
+}
+
+} // namespace orvan::component

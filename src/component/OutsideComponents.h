@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/Object.h"
+#include "base/Variant.h"
+
+#include "db/Procedure.h"
+#include "db/Recordset.h"
+
+// Typed interfaces of the suite components this library leans on. Stand-ins implement
+// them and register under their ProgIDs (see ProgIds.h).
+namespace orvan::component {
+
+// The connection to the account database. Execute runs one SQL text (a query, a
+// statement or a batch) and returns a recordset for a query (at end of file when there
+// are no rows) or nullptr for statements; errors are raised as base::Error.
+class ConnectionComponent : public base::Object
+{
+public:
+    virtual std::shared_ptr<db::Recordset> Execute(const std::string &sql) = 0;
+    // The next free number for the table.
+    virtual int32_t GetICMaxNum(const std::string &tableName) = 0;
+    // Runs a stored procedure as a command with named parameters; output parameters
+    // receive the values the procedure set.
+    virtual void callProcedure(const std::string &name,
+                               std::vector<db::ProcedureParameter> &parameters) = 0;
+};
+
+// The rights component: true when the logged-in user holds the right.
+class RightsComponent : public base::Object
+{
+public:
+    virtual bool AccessCheck(int32_t objectId, int32_t rightId, int32_t mask) = 0;
+};
+
+// Shared login properties, published per process by the login.
+class SharedPropsComponent : public base::Object
+{
+public:
+    virtual base::Variant GetProperty(int32_t processId, const std::string &name) = 0;
+};
+
+// Shows a help topic.
+class HelpComponent : public base::Object
+{
+public:
+    virtual void ShowHELP(int32_t helpId, int32_t reserved1, const std::string &helpName,
+                          int32_t third, const std::string &helpSystem, int32_t fifth) = 0;
+};
+
+} // namespace orvan::component

@@ -1,0 +1,41 @@
+#include "gui/GuiHost.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "component/ProcessState.h"
+#include "gui/PlaceholderWindow.h"
+#include "gui/QtMessages.h"
+#include "suite/HelpTool.h"
+
+namespace orvan::gui {
+namespace {
+
+void showHelpTopic(const suite::HelpTopic &topic)
+{
+    QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Help"),
+                             QString::fromStdString(suite::HelpTool::describe(topic)));
+}
+
+} // namespace
+
+GuiHost::GuiHost(int &argc, char **argv)
+    : m_application(std::make_unique<QApplication>(argc, argv))
+{
+    QApplication::setApplicationName(QStringLiteral("orvan-sysmaintain"));
+    forms::setMessages(std::make_shared<QtMessages>());
+    suite::HelpTool::setPresenter(showHelpTopic);
+    component::processState().hooks.runMaintenanceWindow = [] {
+        PlaceholderWindow window;
+        window.exec();
+    };
+}
+
+GuiHost::~GuiHost()
+{
+    component::processState().hooks.runMaintenanceWindow = nullptr;
+    suite::HelpTool::setPresenter(nullptr);
+    forms::setMessages(nullptr);
+}
+
+} // namespace orvan::gui

@@ -1,0 +1,133 @@
+#include "suite/AppConnection.h"
+
+#include <algorithm>
+
+#include "base/Error.h"
+#include "base/Text.h"
+#include "component/LoginContext.h"
+#include "db/Database.h"
+#include "db/ProcedureCatalog.h"
+#include "db/SqlText.h"
+#include "db/Transaction.h"
+
+namespace orvan::suite {
+namespace {
+
+constexpr long ConnectionError = -2147467259; // the data objects' "unspecified error"
+
+// Tables whose numbers GetICMaxNum hands out, with their key column.
+const char *keyColumnOf(const std::string &tableName)
+{
+    if (base::equalsNoCase(tableName, "ICBillType"))
+        return "FID";
+    if (base::equalsNoCase(tableName, "t_VoucherGroup"))
+        return "FGroupID";
+    return nullptr;
+}
+
+bool isPlainName(const std::string &name)
+{
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+               c == '_';
+    });
+}
+
+int64_t numberOf(const db::RecordsetPtr &rows)
+{
+    if (!rows || rows->isEOF())
+        return 0;
+    const auto value = rows->Fields(0).Value();
+    return value.isNull() ? 0 : static_cast<int64_t>(value.toDouble());
+}
+
+} // namespace
+
+AppConnection::AppConnection()
+{
+    try {
+        const auto login = component::parseLoginPropsText(component::LoginPropsString());
+        open(login.value("ConnectString").text());
+    } catch (const base::Error &error) {
+        m_openError = error.description();
+    }
+}
+
+AppConnection::AppConnection(const std::string &connectString)
+{
+    try {
+        open(connectString);
+    } catch (const base::Error &error) {
+        m_openError = error.description();
+    }
+}
+
+AppConnection::~AppConnection() = default;
+
+std::string AppConnection::dataSourceOf(const std::string &connectString)
+{
+    const auto entries = component::parseLoginPropsText(connectString);
+    const auto provider = entries.value("Provider").text();
+    if (!provider.empty() && !base::equalsNoCase(provider, "SQLite"))
+        throw base::Error(ConnectionError,
+                          "The account's provider \"" + provider +
+                              "\" is not available; use Provider=SQLite;Data Source=PATH",
+                          "OrvanConnection");
+    const auto path = entries.value("Data Source").text();
+    if (path.empty())
+        throw base::Error(ConnectionError,
+                          "The connection string names no account (Data Source=PATH)",
+                          "OrvanConnection");
+    return path;
+}
+
+void AppConnection::open(const std::string &connectString)
+{
+    m_database = std::make_unique<db::Database>(dataSourceOf(connectString));
+    db::ProcedureCatalog::instance().installInto(*m_database);
+}
+
+db::Database &AppConnection::database()
+{
+    if (!m_database)
+        throw base::Error(ConnectionError, "The account database cannot be opened: " + m_openError,
+                          "OrvanConnection");
+    return *m_database;
+}
+
+std::shared_ptr<db::Recordset> AppConnection::Execute(const std::string &sql)
+{
+    return database().execute(sql);
+}
+
+int32_t AppConnection::GetICMaxNum(const std::string &tableName)
+{
+    if (!isPlainName(tableName))
+        throw base::Error(base::ErrorNumber::InvalidProcedureCall,
+                          "Invalid table name: " + tableName, "OrvanConnection");
+    auto &account = database();
+    db::Transaction transaction(account, db::Transaction::Kind::Write);
+    int64_t next = numberOf(account.execute("SELECT FMaxNum FROM ICMaxNum WHERE FTableName=" +
+                                            db::sqlQuote(tableName)));
+    if (const char *key = keyColumnOf(tableName))
+        next = std::max(next, numberOf(account.execute("SELECT MAX(" + std::string(key) +
+                                                       ") FROM " + tableName)));
+    ++next;
+    account.execute("IF EXISTS(SELECT 1 FROM ICMaxNum WHERE FTableName=" + db::sqlQuote(tableName) +
+                    ") UPDATE ICMaxNum SET FMaxNum=" + db::sqlNumber(next) +
+                    " WHERE FTableName=" + db::sqlQuote(tableName) +
+                    " ELSE INSERT INTO ICMaxNum(FTableName,FMaxNum) VALUES(" +
+                    db::sqlQuote(tableName) + "," + db::sqlNumber(next) + ")");
+    transaction.commit();
+    if (next > INT32_MAX)
+        throw base::Error::overflow();
+    return static_cast<int32_t>(next);
+}
+
+void AppConnection::callProcedure(const std::string &name,
+                                  std::vector<db::ProcedureParameter> &parameters)
+{
+    database().callProcedure(name, parameters);
+}
+
+} // namespace orvan::suite

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "component/OutsideComponents.h"
+
+namespace orvan::db {
+class Database;
+}
+
+namespace orvan::suite {
+
+// "OrvanConnection.AppConnection": the connection to the account database named by the
+// login's "ConnectString". The embedded engine's form is
+//     Provider=SQLite;Data Source=/path/to/account.db
+// (the program's --db PATH writes exactly this). The account is opened when the
+// component is created; when it cannot be opened, every call raises that reason.
+class AppConnection : public component::ConnectionComponent
+{
+public:
+    AppConnection();
+    explicit AppConnection(const std::string &connectString);
+    ~AppConnection() override;
+
+    std::shared_ptr<db::Recordset> Execute(const std::string &sql) override;
+    int32_t GetICMaxNum(const std::string &tableName) override;
+    void callProcedure(const std::string &name,
+                       std::vector<db::ProcedureParameter> &parameters) override;
+
+    // The open account; raises the reason it could not be opened.
+    db::Database &database();
+
+    // The account file of a connection string; raises for a provider other than SQLite.
+    static std::string dataSourceOf(const std::string &connectString);
+
+private:
+    void open(const std::string &connectString);
+
+    std::unique_ptr<db::Database> m_database;
+    std::string m_openError;
+};
+
+} // namespace orvan::suite

@@ -1,0 +1,21 @@
+#include "suite/StandIns.h"
+
+#include <memory>
+
+#include "component/ComponentRegistry.h"
+#include "component/ProgIds.h"
+#include "suite/AppConnection.h"
+#include "suite/HelpTool.h"
+#include "suite/SharedProps.h"
+
+namespace orvan::suite {
+
+void registerStandIns(component::ComponentRegistry &registry)
+{
+    namespace ProgId = component::ProgId;
+    registry.add(ProgId::SharedProps, [] { return std::make_shared<SharedProps>(); });
+    registry.add(ProgId::Connection, [] { return std::make_shared<AppConnection>(); });
+    registry.add(ProgId::Help, [] { return std::make_shared<HelpTool>(); });
+}
+
+} // namespace orvan::suite

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "app/LoginSource.h"
+#include "component/LoginContext.h"
+
+using namespace orvan;
+using namespace orvan::app;
+
+namespace {
+
+// Points the per-user directories at a scratch folder and clears ORVAN_LOGIN.
+class LoginSource : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir =
+            std::filesystem::temp_directory_path() / ("orvan-login-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_dir);
+        ::setenv("XDG_CONFIG_HOME", m_dir.c_str(), 1);
+        ::setenv("XDG_DATA_HOME", m_dir.c_str(), 1);
+        ::unsetenv("ORVAN_LOGIN");
+    }
+    void TearDown() override
+    {
+        ::unsetenv("ORVAN_LOGIN");
+        std::filesystem::remove_all(m_dir);
+    }
+    void writeLoginFile(const std::string &text)
+    {
+        std::filesystem::create_directories(std::filesystem::path(loginFilePath()).parent_path());
+        std::ofstream(loginFilePath()) << text << "\n";
+    }
+    std::filesystem::path m_dir;
+};
+
+std::string entry(const std::string &login, const char *name)
+{
+    return component::parseLoginPropsText(login).value(name).text();
+}
+
+} // namespace
+
+TEST_F(LoginSource, SourcesInOrderOfPrecedence)
+{
+    const auto fallback = resolveLogin({});
+    EXPECT_EQ(entry(fallback, "UserID"), "16394");
+    EXPECT_EQ(entry(fallback, "ConnectString"),
+              "Provider=SQLite;Data Source=" +
+                  (m_dir / "orvan-sysmaintain/demo-account.db").string());
+
+    writeLoginFile("UserID=2;ConnectString=file;");
+    EXPECT_EQ(entry(resolveLogin({}), "UserID"), "2");
+    ::setenv("ORVAN_LOGIN", "UserID=3;", 1);
+    EXPECT_EQ(entry(resolveLogin({}), "UserID"), "3");
+    LoginOptions options;
+    options.login = "UserID=4;";
+    EXPECT_EQ(entry(resolveLogin(options), "UserID"), "4");
+}
+
+TEST_F(LoginSource, DbAndLangReplaceTheirEntriesOfAnyLogin)
+{
+    LoginOptions options;
+    options.login = "UserID=4;ConnectString={Provider=SQLOLEDB;Data Source=srv};SubID=cb;";
+    options.database = "/data/acct.db";
+    options.language = "EN";
+    const auto login = resolveLogin(options);
+    EXPECT_EQ(entry(login, "ConnectString"), "Provider=SQLite;Data Source=/data/acct.db");
+    EXPECT_EQ(entry(login, "SubID"), "cb");
+    EXPECT_EQ(entry(login, "LANGUAGE"), "EN");
+    EXPECT_EQ(component::scanLoginPropIn(login, "LANGUAGE"), "EN");
+}
