@@ -16,6 +16,7 @@ build: deps
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
+	$(PROGRAM) init-demo --if-missing
 	$(PROGRAM) $(ARGS)
 
 test: deps

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <iterator>
 
@@ -12,7 +13,8 @@
 #include "component/ComponentRegistry.h"
 #include "component/OutsideComponents.h"
 #include "component/ProgIds.h"
-#include "db/Database.h"
+#include "db/Recordset.h"
+#include "suite/DemoAccount.h"
 
 namespace orvan::app {
 namespace {
@@ -29,7 +31,7 @@ void runInitDemo(const InitDemoOptions &options, ProgramContext &context)
     const auto path = options.path.empty() ? defaultDemoAccountPath() : options.path;
     if (options.ifMissing && std::filesystem::exists(path))
         return;
-    writeDemoAccount(path, options.force);
+    suite::writeAccount(path, options.force);
     std::cout << "demo account written to " << path << "\n";
     context.exitCode = 0;
 }
@@ -65,30 +67,6 @@ void guarded(ProgramContext &context, const std::function<void()> &body)
 }
 
 } // namespace
-
-void writeDemoAccount(const std::string &path, bool overwrite)
-{
-    namespace fs = std::filesystem;
-    if (fs::exists(path)) {
-        if (!overwrite)
-            throw base::Error(58, "File already exists: " + path + " (use --force to replace it)");
-        fs::remove(path);
-        fs::remove(path + "-wal");
-        fs::remove(path + "-shm");
-    }
-    if (const auto folder = fs::path(path).parent_path(); !folder.empty())
-        fs::create_directories(folder);
-    const auto schema = base::readDataFile("schema.sql");
-    const auto demo = base::readDataFile("demo.sql");
-    try {
-        db::Database account(path, db::Database::OpenMode::Create);
-        account.executeNative(schema);
-        account.executeNative(demo);
-    } catch (...) {
-        fs::remove(path);
-        throw;
-    }
-}
 
 void printRecordset(std::ostream &out, db::Recordset &rows)
 {

@@ -28,4 +28,12 @@ void ProcedureCatalog::installInto(Database &database) const
         database.registerProcedure(procedure.name, procedure.parameters, procedure.body);
 }
 
+bool ProcedureCatalog::contains(std::string_view name) const
+{
+    return std::any_of(m_procedures.begin(), m_procedures.end(),
+                       [name](const RegisteredProcedure &procedure) {
+                           return base::equalsNoCase(procedure.name, name);
+                       });
+}
+
 } // namespace orvan::db

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "db/Procedure.h"
@@ -19,6 +20,7 @@ public:
     // Adds or replaces a procedure (names ignore case).
     void add(std::string name, std::vector<ProcedureParameter> parameters, Procedure body);
     void installInto(Database &database) const;
+    bool contains(std::string_view name) const;
     void clear() { m_procedures.clear(); }
 
 private:

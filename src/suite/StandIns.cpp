@@ -5,6 +5,7 @@
 #include "component/ComponentRegistry.h"
 #include "component/ProgIds.h"
 #include "suite/AppConnection.h"
+#include "suite/GLData.h"
 #include "suite/HelpTool.h"
 #include "suite/SharedProps.h"
 
@@ -15,6 +16,7 @@ void registerStandIns(component::ComponentRegistry &registry)
     namespace ProgId = component::ProgId;
     registry.add(ProgId::SharedProps, [] { return std::make_shared<SharedProps>(); });
     registry.add(ProgId::Connection, [] { return std::make_shared<AppConnection>(); });
+    registry.add(ProgId::Rights, [] { return std::make_shared<GLData>(); });
     registry.add(ProgId::Help, [] { return std::make_shared<HelpTool>(); });
 }
 

@@ -1,0 +1,107 @@
+#include "AccountFixture.h"
+
+#include <set>
+#include <thread>
+
+#include "base/Error.h"
+#include "db/Recordset.h"
+#include "suite/AppConnection.h"
+#include "suite/GLData.h"
+
+using namespace orvan;
+using suite::AppConnection;
+
+using AppConnectionTest = test::AccountFixture;
+
+namespace {
+
+std::string errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const base::Error &error) {
+        return error.description();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST_F(AppConnectionTest, OpensTheLoginsAccountAndReportsErrorsWithoutLosingIt)
+{
+    AppConnection connection;
+    auto rows = connection.Execute("SELECT FName FROM t_User WHERE FUserID=16394");
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->Fields("fname").Value().text(), "Administrator");
+    EXPECT_EQ(connection.Execute("UPDATE t_User SET FDescription='a''b' WHERE FUserID=16395"),
+              nullptr);
+    EXPECT_NE(errorOf([&] { connection.Execute("SELECT * FROM NoSuchTable"); }).find("NoSuchTable"),
+              std::string::npos);
+    rows = connection.Execute("SELECT FDescription FROM t_User WHERE FUserID=16395");
+    EXPECT_EQ(rows->Fields(0).Value().text(), "a'b");
+}
+
+TEST_F(AppConnectionTest, UnusableConnectStringsGiveAClearReasonOnEveryCall)
+{
+    AppConnection missing("Provider=SQLite;Data Source=" + scratchPath("absent.db"));
+    EXPECT_NE(errorOf([&] { missing.Execute("SELECT 1"); }).find("cannot be opened"),
+              std::string::npos);
+    AppConnection server("Provider=SQLOLEDB;Data Source=srv;Initial Catalog=acct");
+    EXPECT_NE(errorOf([&] { server.GetICMaxNum("ICBillType"); }).find("SQLOLEDB"),
+              std::string::npos);
+    AppConnection empty("");
+    EXPECT_NE(errorOf([&] { empty.Execute("SELECT 1"); }).find("Data Source"), std::string::npos);
+}
+
+TEST_F(AppConnectionTest, NextNumbersStayAboveExistingKeysAndNeverRepeat)
+{
+    AppConnection connection;
+    const auto highest =
+        connection.Execute("SELECT MAX(FID) FROM ICBillType")->Fields(0).Value().toLong();
+    const auto first = connection.GetICMaxNum("ICBillType");
+    EXPECT_GT(first, highest);
+    EXPECT_EQ(connection.GetICMaxNum("icbilltype"), first + 1);
+    EXPECT_EQ(connection.GetICMaxNum("NewTable"), 1);
+    EXPECT_FALSE(errorOf([&] { connection.GetICMaxNum("x; DROP TABLE t_User"); }).empty());
+}
+
+TEST_F(AppConnectionTest, ConcurrentCallersGetDistinctNumbers)
+{
+    constexpr int perCaller = 40;
+    std::vector<int32_t> numbers[2];
+    auto take = [this, &numbers](int caller) {
+        AppConnection connection("Provider=SQLite;Data Source=" + accountPath);
+        for (int i = 0; i < perCaller; ++i)
+            numbers[caller].push_back(connection.GetICMaxNum("ICBillType"));
+    };
+    std::thread first(take, 0);
+    std::thread second(take, 1);
+    first.join();
+    second.join();
+    std::set<int32_t> all(numbers[0].begin(), numbers[0].end());
+    all.insert(numbers[1].begin(), numbers[1].end());
+    EXPECT_EQ(all.size(), 2u * perCaller);
+}
+
+TEST_F(AppConnectionTest, RightsComeFromTheAccount)
+{
+    suite::GLData rights;
+    EXPECT_TRUE(rights.AccessCheck(1099, 1, 0x400000));
+    EXPECT_TRUE(rights.AccessCheck(1011, 34, 0x100000));
+    EXPECT_FALSE(rights.AccessCheck(1099, 2, 0x400000));
+    loginAs(16395);
+    EXPECT_FALSE(rights.AccessCheck(1099, 1, 0x400000));
+    suite::SharedProps::publishForThisProcess("ConnectString=x;");
+    EXPECT_FALSE(rights.AccessCheck(1099, 1, 0x400000));
+}
+
+TEST_F(AppConnectionTest, AccountFilesAreNotOverwrittenUnlessAsked)
+{
+    EXPECT_NE(errorOf([&] { suite::writeAccount(accountPath, false); }).find("already exists"),
+              std::string::npos);
+    AppConnection(accountPath.empty() ? "" : "Data Source=" + accountPath)
+        .Execute("DELETE t_User WHERE FUserID=16395");
+    suite::writeAccount(accountPath, true);
+    AppConnection fresh("Data Source=" + accountPath);
+    EXPECT_EQ(fresh.Execute("SELECT COUNT(*) FROM t_User")->Fields(0).Value().toLong(), 2);
+}
