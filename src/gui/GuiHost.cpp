@@ -6,6 +6,7 @@
 #include "component/ProcessState.h"
 #include "gui/PlaceholderWindow.h"
 #include "gui/QtMessages.h"
+#include "gui/QtShell.h"
 #include "suite/HelpTool.h"
 
 namespace orvan::gui {
@@ -24,6 +25,7 @@ GuiHost::GuiHost(int &argc, char **argv)
 {
     QApplication::setApplicationName(QStringLiteral("orvan-sysmaintain"));
     forms::setMessages(std::make_shared<QtMessages>());
+    forms::setShell(std::make_shared<QtShell>());
     suite::HelpTool::setPresenter(showHelpTopic);
     component::processState().hooks.runMaintenanceWindow = [] {
         PlaceholderWindow window;
@@ -35,6 +37,7 @@ GuiHost::~GuiHost()
 {
     component::processState().hooks.runMaintenanceWindow = nullptr;
     suite::HelpTool::setPresenter(nullptr);
+    forms::setShell(nullptr);
     forms::setMessages(nullptr);
 }
 
