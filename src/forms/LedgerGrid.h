@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace orvan::forms {
+
+inline constexpr uint32_t ColorWhite = 0xFFFFFF;
+
+// The list grid of the maintenance window. Row 1 is the heading; data rows start at 2.
+// The grid keeps no texts of its own: it asks the row-text handler for a row's cells when
+// a view paints it, so a list of any length costs only its row count.
+class LedgerGrid
+{
+public:
+    using RowTextHandler = std::function<std::vector<std::string>(int row)>;
+
+    // Rows including the heading row; 0 when the grid is empty.
+    int rowCount() const { return m_rowCount; }
+    void setRowCount(int rows);
+    int columnCount() const { return m_columnCount; }
+    void setColumnCount(int columns);
+
+    // The current row: 0 when none. Setting 2 selects the first data row.
+    int currentRow() const { return m_currentRow; }
+    void setCurrentRow(int row);
+    // Selects a row (highlight and current row).
+    void SelRow(int row) { setCurrentRow(row); }
+
+    // Column widths in twips, 1-based; an unknown column is 0 wide.
+    int columnWidth(int column) const;
+    void setColumnWidth(int column, int twips);
+
+    uint32_t backColor() const { return m_backColor; }
+    void setBackColor(uint32_t color) { m_backColor = color; }
+    // A row's own background colour, when it has one.
+    void setRowColor(int row, uint32_t color) { m_rowColors[row] = color; }
+    void clearRowColors() { m_rowColors.clear(); }
+    uint32_t rowColor(int row) const;
+
+    // The texts of a row's cells from the row-text handler (row 1: the headings).
+    void setRowTextHandler(RowTextHandler handler) { m_rowText = std::move(handler); }
+    std::vector<std::string> rowText(int row) const;
+
+    // Clears rows, current row and colours (column widths stay).
+    void clear();
+
+    // Repaints views; the window calls it after loading.
+    void refresh();
+    int refreshCount() const { return m_refreshes; }
+    void setRefreshHandler(std::function<void()> handler) { m_onRefresh = std::move(handler); }
+
+    // User actions the views forward.
+    std::function<void(int row)> onDoubleClick;
+    std::function<void(int row)> onRightButtonUp;
+    std::function<void(int row)> onRowChanged;
+
+private:
+    int m_rowCount = 0;
+    int m_columnCount = 0;
+    int m_currentRow = 0;
+    uint32_t m_backColor = ColorWhite;
+    std::map<int, int> m_columnWidths;
+    std::map<int, uint32_t> m_rowColors;
+    RowTextHandler m_rowText;
+    std::function<void()> m_onRefresh;
+    int m_refreshes = 0;
+};
+
+} // namespace orvan::forms
