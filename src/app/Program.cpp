@@ -7,6 +7,7 @@
 
 #include "app/AccountCommands.h"
 #include "app/ProgramContext.h"
+#include "app/ScriptCommandLine.h"
 #include "component/ComponentRegistry.h"
 #include "component/SysEnum.h"
 #include "component/SysFace.h"
@@ -93,6 +94,7 @@ int runProgram(int argc, char **argv)
     addLoginOptions(cli, context.login);
     addWindowOptions(cli, window);
     addAccountCommands(cli, context);
+    addScriptCommand(cli, context);
 
     try {
         cli.parse(argc, argv);
