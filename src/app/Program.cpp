@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/AccountCommands.h"
+#include "app/ParamCommands.h"
 #include "app/ProgramContext.h"
 #include "app/ScriptCommandLine.h"
 #include "component/ComponentRegistry.h"
@@ -25,6 +26,7 @@ struct WindowOptions
     std::string systemId;
 };
 
+#ifdef ORVAN_HAVE_GUI
 bool displayAvailable()
 {
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -34,6 +36,7 @@ bool displayAvailable()
     }
     return false;
 }
+#endif
 
 // Opens the maintenance window the way a host does: a SysFace, its subsystem, Show.
 int runWindow(int argc, char **argv, const WindowOptions &options, ProgramContext &context)
@@ -94,6 +97,7 @@ int runProgram(int argc, char **argv)
     addLoginOptions(cli, context.login);
     addWindowOptions(cli, window);
     addAccountCommands(cli, context);
+    addParamCommands(cli, context);
     addScriptCommand(cli, context);
 
     try {

@@ -1,7 +1,9 @@
 #include "app/Startup.h"
 
 #include "component/ComponentRegistry.h"
+#include "component/ProcessState.h"
 #include "component/PublicClasses.h"
+#include "params/tvwSysBuilder.h"
 #include "suite/SharedProps.h"
 #include "suite/StandIns.h"
 
@@ -13,6 +15,9 @@ void startComponents(const std::string &login)
     auto &registry = component::ComponentRegistry::instance();
     suite::registerStandIns(registry);
     component::registerPublicClasses(registry);
+    component::processState().hooks.readOptionValue = [](const std::string &key) {
+        return params::tvwSysBuilder().GetOptionValue(key);
+    };
 }
 
 } // namespace orvan::app

@@ -1,5 +1,7 @@
 #include "component/ProcessState.h"
 
+#include "component/Translation.h"
+
 namespace orvan::component {
 
 ProcessState &ProcessState::instance()
@@ -11,6 +13,7 @@ ProcessState &ProcessState::instance()
 void ProcessState::reset()
 {
     instance() = ProcessState{};
+    resetLanguageResources();
 }
 
 } // namespace orvan::component

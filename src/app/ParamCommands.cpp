@@ -1,0 +1,168 @@
+#include "app/ParamCommands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <iostream>
+#include <memory>
+
+#include "app/ProgramContext.h"
+#include "base/Error.h"
+#include "component/ComponentRegistry.h"
+#include "component/OutsideComponents.h"
+#include "component/ProcessState.h"
+#include "component/ProgIds.h"
+#include "component/SysFace.h"
+#include "db/SqlText.h"
+#include "forms/TreeControl.h"
+#include "params/ProfileStore.h"
+#include "params/tvwSysBuilder.h"
+
+namespace orvan::app {
+namespace {
+
+struct ParamOptions
+{
+    int sysClass = 0;
+    std::string systemId;
+    int kind = 0;
+    int tag = 0;
+    std::string helpSystem;
+    std::string category;
+    std::string key;
+    std::string value;
+};
+
+// Runs a command body, turning a raised error into a message and exit code 1.
+void guarded(ProgramContext &context, const std::function<void()> &body)
+{
+    try {
+        body();
+    } catch (const base::Error &error) {
+        std::cerr << error.description() << "\n";
+        context.exitCode = 1;
+    }
+}
+
+// Starts the components and opens the account as the process-wide connection.
+void connect(ProgramContext &context)
+{
+    context.start();
+    component::processState().g_objConnection =
+        component::ComponentRegistry::instance().createAs<component::ConnectionComponent>(
+            component::ProgId::Connection);
+}
+
+void runTree(const ParamOptions &options, ProgramContext &context)
+{
+    connect(context);
+    component::processState().g_strSystemID = options.systemId;
+    forms::TreeControl tree;
+    params::tvwSysBuilder builder;
+    builder.tvwGroup(&tree);
+    builder.SetTreeView(options.sysClass);
+    printTree(std::cout, tree);
+}
+
+void runDetailSql(const ParamOptions &options, ProgramContext &context)
+{
+    connect(context);
+    auto &state = component::processState();
+    state.g_strSystemID = options.systemId;
+    state.g_strHelpSystem = options.helpSystem;
+    base::tryStep(params::loadPeriodDefineMethod);
+    std::string sql;
+    params::tvwSysBuilder().GetDetailSql(options.kind, options.tag, sql);
+    std::cout << sql << std::flush;
+}
+
+void runOptionGet(const ParamOptions &options, ProgramContext &context)
+{
+    context.start();
+    auto face = component::ComponentRegistry::instance().createAs<component::SysFace>(
+        "OrvanSysMaintain.SysFace");
+    std::cout << face->GetOptionValue(options.key) << "\n";
+}
+
+void runProfileGet(const ParamOptions &options, ProgramContext &context)
+{
+    connect(context);
+    const auto value = params::firstFieldText(
+        "SELECT FValue FROM t_SystemProfile WHERE FKey=" + db::sqlQuote(options.key) +
+            " And FCategory=" + db::sqlQuote(options.category),
+        "FValue");
+    std::cout << value.value_or("0") << "\n";
+}
+
+void runProfileSet(const ParamOptions &options, ProgramContext &context)
+{
+    connect(context);
+    params::UpsertProfileValue(options.category, options.key, options.value);
+}
+
+// Adds a subcommand whose callback runs body guarded.
+CLI::App *command(CLI::App &parent, const std::string &name, const std::string &help,
+                  ProgramContext &context, std::function<void()> body)
+{
+    auto *sub = parent.add_subcommand(name, help);
+    sub->callback([&context, body = std::move(body)] { guarded(context, body); });
+    return sub;
+}
+
+void addTreeCommands(CLI::App &cli, ProgramContext &context,
+                     const std::shared_ptr<ParamOptions> &options)
+{
+    auto *tree = command(cli, "tree", "Print the parameter tree of a class for the login", context,
+                         [options, &context] { runTree(*options, context); });
+    tree->add_option("--class", options->sysClass, "Class of parameters (0 to 5)")
+        ->required()
+        ->check(CLI::Range(0, 5));
+    tree->add_option("--system", options->systemId, "Calling subsystem code");
+
+    auto *detail = command(cli, "detail-sql", "Print the ledger query of a node", context,
+                           [options, &context] { runDetailSql(*options, context); });
+    detail->add_option("KIND", options->kind, "Detail kind of the node")->required();
+    detail->add_option("TAG", options->tag, "Tag of the node")->required();
+    detail->add_option("--system", options->systemId, "Calling subsystem code");
+    detail->add_option("--help-system", options->helpSystem, "Help-system name");
+}
+
+void addValueCommands(CLI::App &cli, ProgramContext &context,
+                      const std::shared_ptr<ParamOptions> &options)
+{
+    auto *option = cli.add_subcommand("option", "Module options");
+    option->require_subcommand(1);
+    auto *get = command(*option, "get", "Print the option value of the login's user", context,
+                        [options, &context] { runOptionGet(*options, context); });
+    get->add_option("KEY", options->key, "Option key")->required();
+
+    auto *profile = cli.add_subcommand("profile", "Values of t_SystemProfile");
+    profile->require_subcommand(1);
+    auto *read = command(*profile, "get", "Print one value (\"0\" when absent)", context,
+                         [options, &context] { runProfileGet(*options, context); });
+    read->add_option("CATEGORY", options->category, "Category")->required();
+    read->add_option("KEY", options->key, "Key")->required();
+    auto *write = command(*profile, "set", "Write one value", context,
+                          [options, &context] { runProfileSet(*options, context); });
+    write->add_option("CATEGORY", options->category, "Category")->required();
+    write->add_option("KEY", options->key, "Key")->required();
+    write->add_option("VALUE", options->value, "Value")->required();
+}
+
+} // namespace
+
+void printTree(std::ostream &out, const forms::TreeControl &tree)
+{
+    for (const auto *node : tree.displayOrder())
+        out << std::string(2 * tree.depthOf(*node), ' ') << node->key << "\t" << node->caption
+            << "\t" << node->tag << "\n";
+}
+
+void addParamCommands(CLI::App &cli, ProgramContext &context)
+{
+    auto options = std::make_shared<ParamOptions>();
+    addTreeCommands(cli, context, options);
+    addValueCommands(cli, context, options);
+}
+
+} // namespace orvan::app

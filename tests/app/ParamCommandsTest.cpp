@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/Program.h"
+#include "base/DataFiles.h"
+#include "component/ComponentRegistry.h"
+#include "component/ProcessState.h"
+#include "component/Translation.h"
+#include "db/Database.h"
+#include "params/ProfileFlags.h"
+#include "suite/SharedProps.h"
+
+using namespace orvan;
+
+namespace {
+
+// Runs the program on a scratch account with the schema and a few rows, capturing what it
+// prints.
+class ParamCommands : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_path = std::filesystem::temp_directory_path() /
+                 ("orvan-paramcmd-" + std::to_string(::getpid()) + ".db");
+        removeAccount();
+        db::Database account(m_path.string(), db::Database::OpenMode::Create);
+        account.executeNative(base::readDataFile("schema.sql"));
+        account.executeNative(
+            "INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('IC','ICClosed','1');"
+            "INSERT INTO icsystemprofile(FID,FCategory,FKey,FValue,FIndex) VALUES"
+            "(1,'IC','UseShortNumber','1',1),(1,'IC','Off','0',1);");
+        ::unsetenv("ORVAN_LOGIN");
+    }
+    void TearDown() override
+    {
+        component::ProcessState::reset();
+        component::resetLanguageResources();
+        params::ProfileFlags::reset();
+        component::ComponentRegistry::instance().clear();
+        suite::SharedProps::clearAll();
+        removeAccount();
+    }
+
+    // Exit code and standard output of one run with the given login.
+    int run(std::vector<std::string> arguments, const std::string &login = "UserID=16394;")
+    {
+        component::ProcessState::reset();
+        component::resetLanguageResources();
+        params::ProfileFlags::reset();
+        arguments.insert(arguments.begin(), {"orvan-sysmaintain", "--db", m_path.string(),
+                                             "--login", login + "LANGUAGE=" + language + ";"});
+        std::vector<char *> argv;
+        for (auto &argument : arguments)
+            argv.push_back(argument.data());
+        std::ostringstream captured;
+        auto *saved = std::cout.rdbuf(captured.rdbuf());
+        const int code = app::runProgram(static_cast<int>(argv.size()), argv.data());
+        std::cout.rdbuf(saved);
+        output = captured.str();
+        return code;
+    }
+
+    std::string language = "chs";
+    std::string output;
+
+private:
+    void removeAccount()
+    {
+        for (const char *suffix : {"", "-wal", "-shm"})
+            std::filesystem::remove(m_path.string() + suffix);
+    }
+    std::filesystem::path m_path;
+};
+
+} // namespace
+
+TEST_F(ParamCommands, TreePrintsOneIndentedLinePerNodeInTheLoginLanguage)
+{
+    ASSERT_EQ(run({"tree", "--class", "1"}), 0);
+    EXPECT_EQ(output, "au1\t账套参数\t1\nau2\t会计期间\t2\n  au21\t当前状态\t201\n"
+                      "  au22\t日期表\t202\nau3\t凭证字\t3\n");
+    language = "EN";
+    ASSERT_EQ(run({"tree", "--class", "0", "--system", "0002"}), 0);
+    EXPECT_EQ(output, "sys1\tSystem Settings\t1\nsys4\tPrint Control\t4\n"
+                      "sys7\tInventory Accounting\t5\n");
+    language = "CHT";
+    ASSERT_EQ(run({"tree", "--class", "3"}), 0);
+    EXPECT_NE(output.find("  sys1\t系統設置\t11\n"), std::string::npos) << output;
+}
+
+TEST_F(ParamCommands, DetailSqlPrintsTheQueryAndNothingElse)
+{
+    ASSERT_EQ(run({"detail-sql", "0", "25"}), 0);
+    EXPECT_EQ(output,
+              "SELECT Fvalue,FKey \r\n  FROM t_SystemProfile \r\n WHERE FCategory = 'Imp' \r\n");
+    ASSERT_EQ(run({"detail-sql", "1", "201", "--system", "0006", "--help-system", "StdCost"}), 0);
+    EXPECT_NE(output.find("And FCategory='StdCost' Order by FKey"), std::string::npos);
+    ASSERT_EQ(run({"detail-sql", "0", "3"}), 0);
+    EXPECT_EQ(output, "");
+}
+
+TEST_F(ParamCommands, OptionGetPrintsTheUsersValueOrMinusOne)
+{
+    ASSERT_EQ(run({"option", "get", "UseShortNumber"}), 0);
+    EXPECT_EQ(output, "1\n");
+    run({"option", "get", "Off"});
+    EXPECT_EQ(output, "0\n");
+    run({"option", "get", "Missing"});
+    EXPECT_EQ(output, "-1\n");
+    run({"option", "get", "UseShortNumber"}, "SubID=ic;");
+    EXPECT_EQ(output, "-1\n");
+}
+
+TEST_F(ParamCommands, ProfileSetThenGetRoundTripsValuesWithQuotes)
+{
+    ASSERT_EQ(run({"profile", "get", "IC", "ICClosed"}), 0);
+    EXPECT_EQ(output, "1\n");
+    ASSERT_EQ(run({"profile", "get", "IC", "NoSuchKey"}), 0);
+    EXPECT_EQ(output, "0\n");
+    ASSERT_EQ(run({"profile", "set", "General", "CompanyName", "O'Brien & Co"}), 0);
+    EXPECT_EQ(output, "");
+    ASSERT_EQ(run({"profile", "get", "General", "CompanyName"}), 0);
+    EXPECT_EQ(output, "O'Brien & Co\n");
+}
