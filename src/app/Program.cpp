@@ -6,6 +6,8 @@
 #include <iostream>
 
 #include "app/AccountCommands.h"
+#include "app/CloseBillCommand.h"
+#include "app/Display.h"
 #include "app/ParamCommands.h"
 #include "app/ProgramContext.h"
 #include "app/ScriptCommandLine.h"
@@ -25,18 +27,6 @@ struct WindowOptions
     int sysClass = component::sys_All;
     std::string systemId;
 };
-
-#ifdef ORVAN_HAVE_GUI
-bool displayAvailable()
-{
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char *value = std::getenv(name);
-        if (value && *value)
-            return true;
-    }
-    return false;
-}
-#endif
 
 // Opens the maintenance window the way a host does: a SysFace, its subsystem, Show.
 int runWindow(int argc, char **argv, const WindowOptions &options, ProgramContext &context)
@@ -99,6 +89,7 @@ int runProgram(int argc, char **argv)
     addAccountCommands(cli, context);
     addParamCommands(cli, context);
     addScriptCommand(cli, context);
+    addCloseBillCommand(cli, context);
 
     try {
         cli.parse(argc, argv);

@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "app/CloseBillScript.h"
+#include "closing/CloseBillWindow.h"
 #include "component/ComponentRegistry.h"
 #include "component/ProcessState.h"
 #include "component/PublicClasses.h"
@@ -18,6 +20,8 @@ void startComponents(const std::string &login)
     component::processState().hooks.readOptionValue = [](const std::string &key) {
         return params::tvwSysBuilder().GetOptionValue(key);
     };
+    closing::installCloseBillWindow();
+    registerCloseBillScript();
 }
 
 } // namespace orvan::app

@@ -7,6 +7,7 @@
 #include "gui/PlaceholderWindow.h"
 #include "gui/QtMessages.h"
 #include "gui/QtShell.h"
+#include "gui/ShutBillDialog.h"
 #include "suite/HelpTool.h"
 
 namespace orvan::gui {
@@ -27,6 +28,7 @@ GuiHost::GuiHost(int &argc, char **argv)
     forms::setMessages(std::make_shared<QtMessages>());
     forms::setShell(std::make_shared<QtShell>());
     suite::HelpTool::setPresenter(showHelpTopic);
+    registerShutBillView();
     component::processState().hooks.runMaintenanceWindow = [] {
         PlaceholderWindow window;
         window.exec();

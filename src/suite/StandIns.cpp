@@ -3,13 +3,18 @@
 #include <memory>
 
 #include "component/ComponentRegistry.h"
+#include "component/CostComponents.h"
 #include "component/ProgIds.h"
 #include "suite/AppConnection.h"
+#include "suite/CostCommon.h"
+#include "suite/CostCommonModify.h"
 #include "suite/FormResLoader.h"
 #include "suite/GLData.h"
 #include "suite/HelpTool.h"
+#include "suite/SavePosData.h"
 #include "suite/SharedProps.h"
 #include "suite/StringLoader.h"
+#include "suite/SystemProfileService.h"
 
 namespace orvan::suite {
 
@@ -20,6 +25,10 @@ void registerStandIns(component::ComponentRegistry &registry)
     registry.add(ProgId::Connection, [] { return std::make_shared<AppConnection>(); });
     registry.add(ProgId::Rights, [] { return std::make_shared<GLData>(); });
     registry.add(ProgId::Help, [] { return std::make_shared<HelpTool>(); });
+    registry.add(ProgId::CostCommon, [] { return std::make_shared<CostCommon>(); });
+    registry.add(ProgId::CostCommonModify, [] { return std::make_shared<CostCommonModify>(); });
+    registry.add(ProgId::SavePosData, [] { return std::make_shared<SavePosData>(); });
+    registry.add(ProgId::SystemProfile, [] { return std::make_shared<SystemProfileService>(); });
     registry.add(ProgId::StringLoader, [] { return std::make_shared<StringLoader>(); });
     registry.add(ProgId::FormResLoader, [] { return std::make_shared<FormResLoader>(); });
 }

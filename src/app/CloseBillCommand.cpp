@@ -1,0 +1,115 @@
+#include "app/CloseBillCommand.h"
+
+#include "app/Display.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ProgramContext.h"
+#include "base/Error.h"
+#include "base/Text.h"
+#include "closing/ShutBill.h"
+#include "component/ComponentRegistry.h"
+#include "component/Interface.h"
+#include "forms/Shell.h"
+
+#ifdef ORVAN_HAVE_GUI
+#include "gui/GuiHost.h"
+#endif
+
+namespace orvan::app {
+namespace {
+
+struct CloseBillOptions
+{
+    std::vector<std::string> presses;
+    bool dump = false;
+};
+
+int32_t callCloseBill()
+{
+    auto closer = component::ComponentRegistry::instance().createAs<component::Interface>(
+        "OrvanSysMaintain.Interface");
+    return closer->CloseBill();
+}
+
+// Plays the user of a headless window: each press in order, then the button states.
+void drive(closing::ShutBill &window, const CloseBillOptions &options)
+{
+    for (const auto &key : options.presses) {
+        if (window.closeRequested())
+            break;
+        if (base::equalsNoCase(key, "F1"))
+            window.keyDown(forms::KeyCodeF1, 0);
+        else if (!window.press(key))
+            std::cerr << "close-bill: " << key << " cannot be pressed\n";
+    }
+    if (options.dump)
+        std::cout << window.describeButtons();
+}
+
+int32_t runHeadless(const CloseBillOptions &options)
+{
+    auto shell = std::make_shared<forms::ScriptedShell>();
+    shell->queueDriver("frmShutBill", [&options](forms::Form &form) {
+        drive(dynamic_cast<closing::ShutBill &>(form), options);
+    });
+    forms::setShell(shell);
+    const auto code = callCloseBill();
+    forms::setShell(nullptr);
+    return code;
+}
+
+int32_t runInWindow()
+{
+#ifdef ORVAN_HAVE_GUI
+    static int argc = 1;
+    static char programName[] = "orvan-sysmaintain";
+    static char *argv[] = {programName, nullptr};
+    gui::GuiHost host(argc, argv);
+    return callCloseBill();
+#else
+    std::cerr << "orvan-sysmaintain: built without the window; use --press\n";
+    return callCloseBill();
+#endif
+}
+
+void runCloseBill(const CloseBillOptions &options, ProgramContext &context)
+{
+    context.start();
+    const bool headless = !options.presses.empty() || options.dump || !displayAvailable();
+    if (headless && options.presses.empty())
+        std::cerr << "close-bill: the window runs without a display; name buttons with --press\n";
+    std::cout << (headless ? runHeadless(options) : runInWindow()) << std::endl;
+    context.exitCode = 0;
+}
+
+} // namespace
+
+void addCloseBillCommand(CLI::App &cli, ProgramContext &context)
+{
+    auto options = std::make_shared<CloseBillOptions>();
+    auto *command = cli.add_subcommand(
+        "close-bill", "Close or reopen the bills of the current period (Interface.CloseBill) "
+                      "and print the return code");
+    command->add_option("--press", options->presses,
+                        "Run without a window and press these buttons in order: Close, Reopen, "
+                        "Reconcile, Exit, F1");
+    command->add_flag("--dump", options->dump,
+                      "Run without a window and print each button's state at the end");
+    command->callback([options, &context] {
+        try {
+            runCloseBill(*options, context);
+        } catch (const base::Error &error) {
+            std::cerr << error.description() << "\n";
+            context.exitCode = 1;
+        }
+    });
+}
+
+} // namespace orvan::app

@@ -1,0 +1,63 @@
+#include "app/CloseBillScript.h"
+
+#include <ostream>
+
+#include "app/ScriptTarget.h"
+#include "closing/ShutBill.h"
+#include "component/ComponentRegistry.h"
+#include "component/Interface.h"
+#include "forms/Form.h"
+
+namespace orvan::app {
+namespace {
+
+class ShutBillTarget : public ScriptTarget
+{
+public:
+    explicit ShutBillTarget(closing::ShutBill &window)
+        : m_window(window)
+    {}
+
+    bool run(const ScriptCommand &command, std::ostream &out, std::string &error) override
+    {
+        if (command.verb == "tool" && command.args.size() == 1) {
+            if (!m_window.press(command.args[0]))
+                error = "no button \"" + command.args[0] + "\" can be pressed";
+            return error.empty();
+        }
+        if (command.verb == "key" && command.args == std::vector<std::string>{"F1"}) {
+            m_window.keyDown(forms::KeyCodeF1, 0);
+            return true;
+        }
+        if (command.verb == "dump" && command.args == std::vector<std::string>{"dialog"}) {
+            out << m_window.describeButtons();
+            return true;
+        }
+        error = "the bill-closing dialog has no \"" + command.verb + " " + command.rest + "\"";
+        return false;
+    }
+
+private:
+    closing::ShutBill &m_window;
+};
+
+bool runCloseBill(const ScriptCommand &, std::ostream &out, std::string &)
+{
+    auto closer = component::ComponentRegistry::instance().createAs<component::Interface>(
+        "OrvanSysMaintain.Interface");
+    const auto code = closer->CloseBill();
+    out << "RETURN " << code << std::endl;
+    return true;
+}
+
+} // namespace
+
+void registerCloseBillScript()
+{
+    registerScriptTarget("frmShutBill", [](forms::Form &form) {
+        return std::make_unique<ShutBillTarget>(dynamic_cast<closing::ShutBill &>(form));
+    });
+    registerScriptCommand("closebill", runCloseBill);
+}
+
+} // namespace orvan::app

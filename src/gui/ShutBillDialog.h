@@ -1,0 +1,44 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "gui/FormDialog.h"
+
+class QLabel;
+class QPushButton;
+
+namespace orvan::closing {
+class ShutBill;
+}
+
+namespace orvan::gui {
+
+// The bill-closing window: the explanation above the four buttons of closing::ShutBill
+// (captions with their accelerators, tool tips, enabled states), each click passed to
+// the form. F1 and the close box go through FormDialog.
+class ShutBillDialog : public FormDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ShutBillDialog(closing::ShutBill &form, QWidget *parent = nullptr);
+
+    // The push button of a form button key ("Close", "Reopen", ...), or nullptr.
+    QPushButton *pushButton(const std::string &key) const;
+
+protected:
+    void refresh() override;
+
+private:
+    void buildButtons();
+
+    closing::ShutBill &m_shutBill;
+    QLabel *m_explanation = nullptr;
+    std::map<std::string, QPushButton *> m_pushButtons;
+};
+
+// Makes the shell show ShutBillDialog for "frmShutBill".
+void registerShutBillView();
+
+} // namespace orvan::gui

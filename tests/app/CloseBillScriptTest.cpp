@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "app/ProgramContext.h"
+#include "app/ScriptRunner.h"
+#include "component/ProcessState.h"
+#include "db/Database.h"
+#include "suite/DemoAccount.h"
+
+using namespace orvan;
+
+namespace {
+
+class CloseBillScript : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_path = (std::filesystem::temp_directory_path() /
+                  ("orvan-closebill-" + std::to_string(::getpid()) + ".db"))
+                     .string();
+        suite::writeAccount(m_path, true);
+    }
+    void TearDown() override
+    {
+        component::ProcessState::reset();
+        for (const auto &suffix : {"", "-wal", "-shm"})
+            std::filesystem::remove(m_path + suffix);
+    }
+
+    std::string run(const std::string &script, int userId = 16394)
+    {
+        component::ProcessState::reset();
+        app::ProgramContext context;
+        context.login.login = "UserID=" + std::to_string(userId) + ";SubID=;LANGUAGE=chs;";
+        context.login.database = m_path;
+        std::istringstream in(script);
+        std::ostringstream out;
+        app::ScriptRunner runner(in, out, context);
+        m_exitCode = runner.run();
+        return out.str();
+    }
+
+    std::string m_path;
+    int m_exitCode = -1;
+};
+
+} // namespace
+
+TEST_F(CloseBillScript, CloseReportsTheDemoBillsThenReopenAndReconcile)
+{
+    const auto out = run("closebill\n"
+                         "dump dialog\n"
+                         "tool Close\n"
+                         "dump dialog\n"
+                         "tool Reconcile\n");
+    EXPECT_EQ(m_exitCode, 0) << out;
+    EXPECT_NE(out.find("Close enabled\nReopen disabled\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("关账失败"), std::string::npos) << out;
+    EXPECT_NE(out.find("RETURN 118"), std::string::npos) << out;
+}
+
+TEST_F(CloseBillScript, ClosingAllowedByTheOptionsThenReopened)
+{
+    db::Database(m_path).execute("UPDATE t_SystemProfile SET FValue='1' WHERE FCategory='IC' "
+                                 "AND FKey IN ('NotVerBillToClose','NotGetCreToClose')");
+    const auto out = run("closebill\n"
+                         "tool Close\n"
+                         "dump dialog\n"
+                         "tool Reopen\n"
+                         "dump dialog\n"
+                         "tool Nothing\n"
+                         "tool Exit\n");
+    EXPECT_EQ(out, "MSG Tessel提示 | 关账成功！\n"
+                   "Close disabled\nReopen enabled\nReconcile enabled\nExit enabled\n"
+                   "MSG Tessel提示 | 反关账成功！\n"
+                   "Close enabled\nReopen disabled\nReconcile enabled\nExit enabled\n"
+                   "ERROR 6: no button \"Nothing\" can be pressed\n"
+                   "RETURN 0\n");
+    EXPECT_EQ(m_exitCode, 1);
+}
+
+TEST_F(CloseBillScript, UserWithoutTheRightGetsTheRefusal)
+{
+    const auto out = run("closebill\n", 16395);
+    EXPECT_EQ(out, "MSG Tessel提示 | 对不起，您没有相应的权限！\nRETURN 0\n");
+}
