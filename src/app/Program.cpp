@@ -9,6 +9,7 @@
 #include "app/CloseBillCommand.h"
 #include "app/Display.h"
 #include "app/ParamCommands.h"
+#include "app/PlanCommands.h"
 #include "app/ProgramContext.h"
 #include "app/ScriptCommandLine.h"
 #include "component/ComponentRegistry.h"
@@ -90,6 +91,7 @@ int runProgram(int argc, char **argv)
     addParamCommands(cli, context);
     addScriptCommand(cli, context);
     addCloseBillCommand(cli, context);
+    addPlanCommands(cli, context);
 
     try {
         cli.parse(argc, argv);

@@ -6,6 +6,7 @@
 #include "component/ProcessState.h"
 #include "component/PublicClasses.h"
 #include "params/tvwSysBuilder.h"
+#include "planning/PlanCleanup.h"
 #include "suite/SharedProps.h"
 #include "suite/StandIns.h"
 
@@ -22,6 +23,7 @@ void startComponents(const std::string &login)
     };
     closing::installCloseBillWindow();
     registerCloseBillScript();
+    planning::installPlanning();
 }
 
 } // namespace orvan::app

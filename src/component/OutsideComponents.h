@@ -21,6 +21,8 @@ namespace orvan::component {
 class ConnectionComponent : public base::Object
 {
 public:
+    // Opens (or re-opens) the connection on a connection string.
+    virtual void Open(const std::string &connectString) = 0;
     virtual std::shared_ptr<db::Recordset> Execute(const std::string &sql) = 0;
     // The next free number for the table.
     virtual int32_t GetICMaxNum(const std::string &tableName) = 0;

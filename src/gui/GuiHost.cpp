@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "component/ProcessState.h"
+#include "gui/PilotPanelView.h"
 #include "gui/PlaceholderWindow.h"
 #include "gui/QtMessages.h"
 #include "gui/QtShell.h"
@@ -29,6 +30,7 @@ GuiHost::GuiHost(int &argc, char **argv)
     forms::setShell(std::make_shared<QtShell>());
     suite::HelpTool::setPresenter(showHelpTopic);
     registerShutBillView();
+    registerPilotPanelView();
     component::processState().hooks.runMaintenanceWindow = [] {
         PlaceholderWindow window;
         window.exec();

@@ -64,6 +64,18 @@ AppConnection::AppConnection(const std::string &connectString)
 
 AppConnection::~AppConnection() = default;
 
+void AppConnection::Open(const std::string &connectString)
+{
+    m_database.reset();
+    m_openError.clear();
+    try {
+        open(connectString);
+    } catch (const base::Error &error) {
+        m_openError = error.description();
+        throw;
+    }
+}
+
 std::string AppConnection::dataSourceOf(const std::string &connectString)
 {
     const auto entries = component::parseLoginPropsText(connectString);

@@ -23,6 +23,7 @@ public:
     explicit AppConnection(const std::string &connectString);
     ~AppConnection() override;
 
+    void Open(const std::string &connectString) override;
     std::shared_ptr<db::Recordset> Execute(const std::string &sql) override;
     int32_t GetICMaxNum(const std::string &tableName) override;
     void callProcedure(const std::string &name,

@@ -46,6 +46,7 @@ private:
 class FakeConnection : public component::ConnectionComponent
 {
 public:
+    void Open(const std::string &) override {}
     std::shared_ptr<db::Recordset> Execute(const std::string &) override { return nullptr; }
     int32_t GetICMaxNum(const std::string &) override { return 1; }
     void callProcedure(const std::string &, std::vector<db::ProcedureParameter> &) override {}

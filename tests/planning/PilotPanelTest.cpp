@@ -1,0 +1,80 @@
+#include "PlanningFixture.h"
+
+#include "planning/PilotPanel.h"
+
+using namespace orvan;
+using planning::PilotPanel;
+
+using PilotPanelTest = test::PlanningFixture;
+
+TEST_F(PilotPanelTest, DeletionShowsProgressAndClosesAtTheEnd)
+{
+    PilotPanel panel;
+    panel.ifAdjust(false);
+    shell->runModal(panel);
+    EXPECT_TRUE(panel.closeRequested());
+    EXPECT_EQ(panel.labelText(), "删除主生产计划预测方案...");
+    EXPECT_EQ(panel.progressBar().max, 3);
+    EXPECT_EQ(panel.progressBar().value, 3);
+    EXPECT_TRUE(panel.progressBar().visible);
+    EXPECT_EQ(panel.pictureImage(), 2);
+    EXPECT_EQ(panel.panelHeight(), PilotPanel::PanelHeight);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPS"), 0);
+}
+
+TEST_F(PilotPanelTest, AdjustmentRunsTheProcedureThenClearsTheDemands)
+{
+    PilotPanel panel;
+    panel.ifAdjust(true);
+    panel.AdjustType(component::ByTZCount);
+    run("UPDATE t_SystemProfile SET FValue='5' WHERE FCategory='PL' AND FKey='TimeZoneCount'");
+    shell->runModal(panel);
+    EXPECT_EQ(panel.labelText(), "调整主生产计划预测方案结束");
+    EXPECT_EQ(panel.pictureImage(), 1);
+    EXPECT_FALSE(panel.progressBar().visible);
+    EXPECT_EQ(panel.panelHeight(), PilotPanel::PanelHeight - 500);
+    EXPECT_EQ(panel.frameHeight(), PilotPanel::FrameHeight - 500);
+    EXPECT_FALSE(panel.animationRunning());
+    EXPECT_TRUE(panel.closeRequested());
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPSReq"), 0);
+    EXPECT_EQ(count("SELECT MAX(FTimeZone) FROM PLMPS"), 5);
+}
+
+TEST_F(PilotPanelTest, AFailedProcedureLeavesTheDemandsAlone)
+{
+    run("UPDATE PLMPS SET FEndDate='2026-11-01' WHERE FInterID=3");
+    const auto demands = count("SELECT COUNT(*) FROM PLMPSReq");
+    PilotPanel panel;
+    panel.ifAdjust(true);
+    shell->runModal(panel);
+    EXPECT_EQ(panel.labelText(), "预测方案调整过程中出错");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPSReq"), demands);
+    EXPECT_EQ(text("SELECT FStartDate FROM PLMPS WHERE FInterID=1"), "2026-11-30");
+}
+
+TEST_F(PilotPanelTest, AdjustmentErrorsAreShownAndThePassEnds)
+{
+    db::ProcedureCatalog::instance().clear(); // the account no longer has the procedure
+    PilotPanel panel;
+    panel.ifAdjust(true);
+    shell->runModal(panel);
+    EXPECT_EQ(panel.labelText(), "调整主生产计划预测方案出错");
+    EXPECT_TRUE(panel.closeRequested());
+}
+
+TEST_F(PilotPanelTest, TheTypeReachesTheProcedure)
+{
+    std::vector<double> received;
+    db::ProcedureCatalog::instance().add("AdjustForePlans",
+                                         {{"@ByType", db::ParameterDirection::Input, {}},
+                                          {"@Succeed", db::ParameterDirection::Output, {}},
+                                          {"@Reason", db::ParameterDirection::Output, {}}},
+                                         [&received](db::ProcedureCall &call) {
+                                             received.push_back(call.value("@ByType").toDouble());
+                                             call.setValue("@Succeed", base::Variant(int16_t(0)));
+                                         });
+    for (int32_t type : {component::ByTZCount, component::ByPlanStartDate})
+        planning::runForecastPanel(true, type);
+    EXPECT_EQ(received, (std::vector<double>{1, 0}));
+    EXPECT_EQ(shell->formsRun(), (std::vector<std::string>{"PilotPanel", "PilotPanel"}));
+}
