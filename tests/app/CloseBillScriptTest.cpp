@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <sstream>
 
 #include "app/ProgramContext.h"
 #include "app/ScriptRunner.h"
 #include "component/ProcessState.h"
-#include "db/Database.h"
-#include "suite/DemoAccount.h"
+#include "support/TempAccount.h"
 
 using namespace orvan;
 
@@ -18,26 +14,14 @@ namespace {
 class CloseBillScript : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_path = (std::filesystem::temp_directory_path() /
-                  ("orvan-closebill-" + std::to_string(::getpid()) + ".db"))
-                     .string();
-        suite::writeAccount(m_path, true);
-    }
-    void TearDown() override
-    {
-        component::ProcessState::reset();
-        for (const auto &suffix : {"", "-wal", "-shm"})
-            std::filesystem::remove(m_path + suffix);
-    }
+    void TearDown() override { component::ProcessState::reset(); }
 
     std::string run(const std::string &script, int userId = 16394)
     {
         component::ProcessState::reset();
         app::ProgramContext context;
         context.login.login = "UserID=" + std::to_string(userId) + ";SubID=;LANGUAGE=chs;";
-        context.login.database = m_path;
+        context.login.database = m_account.path();
         std::istringstream in(script);
         std::ostringstream out;
         app::ScriptRunner runner(in, out, context);
@@ -45,7 +29,7 @@ protected:
         return out.str();
     }
 
-    std::string m_path;
+    test::TempAccount m_account;
     int m_exitCode = -1;
 };
 
@@ -66,8 +50,8 @@ TEST_F(CloseBillScript, CloseReportsTheDemoBillsThenReopenAndReconcile)
 
 TEST_F(CloseBillScript, ClosingAllowedByTheOptionsThenReopened)
 {
-    db::Database(m_path).execute("UPDATE t_SystemProfile SET FValue='1' WHERE FCategory='IC' "
-                                 "AND FKey IN ('NotVerBillToClose','NotGetCreToClose')");
+    m_account.run("UPDATE t_SystemProfile SET FValue='1' WHERE FCategory='IC' "
+                  "AND FKey IN ('NotVerBillToClose','NotGetCreToClose')");
     const auto out = run("closebill\n"
                          "tool Close\n"
                          "dump dialog\n"

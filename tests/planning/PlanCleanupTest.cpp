@@ -55,7 +55,7 @@ TEST_F(PlanCleanup, AdjustmentOnlyAnnouncesItself)
 
 TEST_F(PlanCleanup, AFailingDeletionEndsThePassKeepingWhatWasDeleted)
 {
-    db::Database(accountPath).executeNative("DROP TABLE PLMPS");
+    account.runNative("DROP TABLE PLMPS");
     component::clsDelPlan plan;
     auto log = std::make_shared<EventLog>();
     plan.advise(log);

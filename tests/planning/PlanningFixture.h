@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -17,9 +14,9 @@
 #include "forms/Shell.h"
 #include "planning/PlanCleanup.h"
 #include "suite/AppConnection.h"
-#include "suite/DemoAccount.h"
 #include "suite/SharedProps.h"
 #include "suite/StandIns.h"
+#include "support/TempAccount.h"
 
 namespace orvan::test {
 
@@ -30,13 +27,7 @@ class PlanningFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        static int counter = 0;
-        m_dir = std::filesystem::temp_directory_path() /
-                ("orvan-plan-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::create_directories(m_dir);
-        accountPath = (m_dir / "account.db").string();
-        suite::writeAccount(accountPath, false);
-        const auto connectString = "Provider=SQLite;Data Source=" + accountPath;
+        const auto connectString = account.connectString();
         suite::SharedProps::publishForThisProcess("ConnectString={" + connectString +
                                                   "};UserID=16394;LANGUAGE=chs;");
         component::ProcessState::reset();
@@ -59,26 +50,17 @@ protected:
         component::ProcessState::reset();
         db::ProcedureCatalog::instance().clear();
         suite::SharedProps::clearAll();
-        std::filesystem::remove_all(m_dir);
     }
 
     // One number from the account.
-    long count(const std::string &sql)
-    {
-        return db::Database(accountPath).execute(sql)->Fields(0).Value().toLong();
-    }
-    std::string text(const std::string &sql)
-    {
-        return db::Database(accountPath).execute(sql)->Fields(0).Value().text();
-    }
-    void run(const std::string &sql) { db::Database(accountPath).execute(sql); }
+    long count(const std::string &sql) { return std::stol(account.value(sql)); }
+    std::string text(const std::string &sql) { return account.value(sql); }
+    void run(const std::string &sql) { account.run(sql); }
 
-    std::string accountPath;
+    TempAccount account;
+    const std::string &accountPath = account.path();
     std::shared_ptr<forms::ScriptedShell> shell = std::make_shared<forms::ScriptedShell>();
     std::shared_ptr<forms::ScriptedMessages> messages = std::make_shared<forms::ScriptedMessages>();
-
-private:
-    std::filesystem::path m_dir;
 };
 
 } // namespace orvan::test

@@ -1,19 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <map>
 #include <sstream>
 
 #include "base/DataFiles.h"
 #include "base/Error.h"
 #include "component/ProcessState.h"
-#include "db/Database.h"
 #include "forms/Messages.h"
 #include "rules/TemplateUpdates.h"
 #include "suite/AppConnection.h"
-#include "suite/DemoAccount.h"
+#include "support/TempAccount.h"
 
 using namespace orvan;
 using namespace orvan::rules;
@@ -53,32 +49,20 @@ class TemplateUpdates : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_path = (std::filesystem::temp_directory_path() /
-                  ("orvan-rules-" + std::to_string(::getpid()) + ".db"))
-                     .string();
-        suite::writeAccount(m_path, true);
         component::ProcessState::reset();
         component::processState().g_objConnection =
-            std::make_shared<suite::AppConnection>("Data Source=" + m_path);
+            std::make_shared<suite::AppConnection>(account.connectString());
         forms::setMessages(messages);
     }
     void TearDown() override
     {
         forms::setMessages(nullptr);
         component::ProcessState::reset();
-        for (const auto &suffix : {"", "-wal", "-shm"})
-            std::filesystem::remove(m_path + suffix);
     }
-    std::string value(const std::string &sql)
-    {
-        return db::Database(m_path).execute(sql)->Fields(0).Value().text();
-    }
-    void dropTable(const std::string &table)
-    {
-        db::Database(m_path).executeNative("DROP TABLE " + table);
-    }
+    std::string value(const std::string &sql) { return account.value(sql); }
+    void dropTable(const std::string &table) { account.runNative("DROP TABLE " + table); }
 
-    std::string m_path;
+    test::TempAccount account;
     std::shared_ptr<forms::ScriptedMessages> messages = std::make_shared<forms::ScriptedMessages>();
 };
 
