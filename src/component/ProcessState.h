@@ -40,6 +40,9 @@ struct ProcessState
     bool g_bPrintControl = false;
     std::string g_strSystemID;
     std::string g_strLanguage;
+    // The node whose content the maintenance window shows, and its help set code.
+    std::string g_strCurrentKey;
+    std::string g_strSetCode;
 
     std::shared_ptr<RightsComponent> rightsComponent; // created on the first rights check
     std::shared_ptr<HelpComponent> helpComponent;     // created on the first F1

@@ -34,6 +34,24 @@ void LedgerGrid::setColumnWidth(int column, int twips)
     m_columnWidths[column] = std::max(0, twips);
 }
 
+int LedgerGrid::columnAlign(int column) const
+{
+    const auto found = m_columnAligns.find(column);
+    return found == m_columnAligns.end() ? 0 : found->second;
+}
+
+bool LedgerGrid::columnSwitch(int column, int flag) const
+{
+    const auto found = m_columnSwitches.find(column);
+    return found != m_columnSwitches.end() && (found->second & flag) == flag;
+}
+
+void LedgerGrid::setColumnSwitch(int column, int flag, bool on)
+{
+    auto &flags = m_columnSwitches[column];
+    flags = on ? (flags | flag) : (flags & ~flag);
+}
+
 uint32_t LedgerGrid::rowColor(int row) const
 {
     const auto found = m_rowColors.find(row);

@@ -34,6 +34,14 @@ public:
     int columnWidth(int column) const;
     void setColumnWidth(int column, int twips);
 
+    // Column alignment (0 left, 1 right, 2 centre) and the column switch flags.
+    int columnAlign(int column) const;
+    void setColumnAlign(int column, int align) { m_columnAligns[column] = align; }
+    bool columnSwitch(int column, int flag) const;
+    void setColumnSwitch(int column, int flag, bool on);
+    int currentColumn() const { return m_currentColumn; }
+    void setCurrentColumn(int column) { m_currentColumn = column; }
+
     uint32_t backColor() const { return m_backColor; }
     void setBackColor(uint32_t color) { m_backColor = color; }
     // A row's own background colour, when it has one.
@@ -64,6 +72,9 @@ private:
     int m_currentRow = 0;
     uint32_t m_backColor = ColorWhite;
     std::map<int, int> m_columnWidths;
+    std::map<int, int> m_columnAligns;
+    std::map<int, int> m_columnSwitches;
+    int m_currentColumn = 1;
     std::map<int, uint32_t> m_rowColors;
     RowTextHandler m_rowText;
     std::function<void()> m_onRefresh;

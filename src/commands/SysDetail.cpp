@@ -1,0 +1,234 @@
+#include "commands/SysDetail.h"
+
+#include <algorithm>
+
+#include "base/Error.h"
+#include "base/Text.h"
+#include "component/LoginContext.h"
+#include "component/ProcessState.h"
+#include "component/Translation.h"
+#include "forms/LedgerGrid.h"
+#include "params/ProfileCaption.h"
+#include "params/ProfileStore.h"
+
+namespace orvan::commands {
+namespace {
+
+using component::TextKey;
+using component::TranslateText;
+
+bool isNumericType(int type)
+{
+    return type == 3 || type == 4 || type == 5 || type == 6 || type == 131;
+}
+
+DetailColumn column(const char *field, const char *title = "")
+{
+    return {field, *title ? TranslateText(title) : std::string(), 0};
+}
+
+std::vector<DetailColumn> billSettingColumns()
+{
+    return {column("FItemID"),
+            column("FItemID"),
+            column("FBillName", TextKey("单据类型")),
+            column("FDesc", TextKey("编码格式")),
+            column("FCanAlterBillNo", TextKey("允许手工录入")),
+            column("FCheckAfterSave", TextKey("单据保存时自动审核")),
+            column("FUseBillCodeRule", TextKey("使用编码规则")),
+            column("FSingleApproval", TextKey("审核人与制单人可为同一人")),
+            column("FSingleUnApproval", TextKey("反审核人与审核人为同一人")),
+            column("FEditSelfBill", TextKey("只能修改、删除、作废本人录入的单据"))};
+}
+
+std::vector<DetailColumn> printControlColumns()
+{
+    return {column("FID"),
+            column("FID"),
+            column("FName", TextKey("表单类型")),
+            column("FPrintControlOrNo", TextKey("控制打印次数")),
+            column("FPrintMaxCount", TextKey("最大打印次数")),
+            column("FPrintAfterCheck", TextKey("审核后才允许打印"))};
+}
+
+std::vector<DetailColumn> billTypeColumns()
+{
+    return {column(""),
+            column("FID"),
+            column("FNumber", TextKey("代码")),
+            column("FName", TextKey("名称")),
+            column("FAcctNumber", TextKey("科目代码")),
+            column("FNote", TextKey("备注"))};
+}
+
+std::vector<DetailColumn> keyValueColumns()
+{
+    return {column("FKey", TextKey("系统设置名称")), column("FValue", TextKey("设置值"))};
+}
+
+const char *parameterTitle(int32_t kind, int32_t tag)
+{
+    if (kind == 2)
+        return TextKey("计划参数");
+    if (tag == 2 || tag == 22 || tag == 201 || tag == 2201)
+        return TextKey("当前状态");
+    return TextKey("账套参数");
+}
+
+std::vector<DetailColumn> parameterColumns(int32_t kind, int32_t tag)
+{
+    return {column("FBrNo", TextKey("机构代码")), column("Fcategory", TextKey("类别")),
+            column("FKey", parameterTitle(kind, tag)), column("FValue", TextKey("参数值"))};
+}
+
+bool showsFooterRow()
+{
+    const auto &key = component::processState().g_strCurrentKey;
+    return key == "au21" || key == "pL1";
+}
+
+bool isLicensedEdition()
+{
+    const auto edition = component::ScanLoginProp("OrvanVersion");
+    return edition == "ZSE" || edition == "ZEE";
+}
+
+} // namespace
+
+void SysDetail::GetTitleInfo(int32_t kind, int32_t tag)
+{
+    if (kind == 0 && (tag == 2 || tag == 12))
+        setColumns(billSettingColumns());
+    else if (kind == 0 && (tag == 4 || tag == 14))
+        setColumns(printControlColumns());
+    else if (kind == 0 && tag == 9)
+        setColumns(billTypeColumns());
+    else if (kind == 0 && (tag == 1 || tag == 11 || (tag == 17 && !isLicensedEdition())))
+        setColumns(keyValueColumns());
+    else if (kind == 0 && tag == 0)
+        setColumns({column("FName", TextKey("名称")), column("FNumber", TextKey("代码"))});
+    else if (kind == 1 || kind == 2)
+        setColumns(parameterColumns(kind, tag));
+    if (kind == 1 && m_grid)
+        m_grid->setColumnCount(std::max(m_grid->columnCount(), 4));
+}
+
+void SysDetail::setColumns(std::vector<DetailColumn> columns)
+{
+    m_columns = std::move(columns);
+}
+
+void SysDetail::TakeJournalData(const std::string &sql, db::RecordsetPtr rows, long &count)
+{
+    m_rows = rows ? std::move(rows) : params::executeOnAccount(sql);
+    count = m_rows ? m_rows->RecordCount() : 0;
+    for (auto &entry : m_columns) {
+        entry.dataType = 0;
+        for (int i = 0; m_rows && i < m_rows->fieldCount(); ++i) {
+            if (base::equalsNoCase(m_rows->fieldName(i), entry.field))
+                entry.dataType = m_rows->fieldType(i);
+        }
+    }
+    if (m_grid) {
+        m_grid->setColumnCount(static_cast<int>(m_columns.size()));
+        m_grid->setRowCount(static_cast<int>(count) + (showsFooterRow() ? 2 : 1));
+        m_grid->setColumnSwitch(1, ColumnSwitchFixed, true);
+        m_grid->setColumnSwitch(2, ColumnSwitchFixed, true);
+    }
+    m_selection.clear();
+}
+
+void SysDetail::TRowData(int32_t which, std::string &text)
+{
+    text.clear();
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (which != 1) {
+            text += " |";
+            continue;
+        }
+        text += m_columns[i].title + "|";
+        if (m_grid && isNumericType(m_columns[i].dataType))
+            m_grid->setColumnAlign(static_cast<int>(i) + 1, 1);
+    }
+}
+
+void SysDetail::moveToGridRow(int32_t row)
+{
+    m_rows->MoveFirst();
+    long offset = row - 2;
+    if (component::processState().g_strCurrentKey == "sys1")
+        offset += row == 2 ? 1 : (row == 3 ? -1 : 0);
+    m_rows->Move(offset);
+    if (m_rows->isEOF())
+        m_rows->MoveLast();
+    else if (m_rows->isBOF())
+        m_rows->MoveFirst();
+}
+
+std::string SysDetail::cellText(const DetailColumn &entry)
+{
+    if (entry.field.empty())
+        return {};
+    const auto value = m_rows->Fields(entry.field).Value();
+    if (entry.field == "FKey") {
+        std::string display;
+        return params::ProfileCaption(value.text(), m_rows->Fields("FValue").Value(), display);
+    }
+    if (entry.field == "FValue" && !m_rows->Fields("FKey").Value().isNull()) {
+        std::string display;
+        params::ProfileCaption(m_rows->Fields("FKey").Value().text(), value, display);
+        return display;
+    }
+    if (entry.field == "FBillName")
+        return TranslateText(value.text());
+    if (entry.field == "FPrintControlOrNo" && component::processState().g_strCurrentKey == "sys4")
+        return TranslateText(!value.isNull() && value.toBool() ? "控制" : "不控制");
+    return value.text();
+}
+
+void SysDetail::DRowData(int32_t row, std::string &text)
+{
+    text.clear();
+    const bool haveRows = m_rows && m_rows->RecordCount() > 0;
+    if (haveRows)
+        base::tryStep([this, row] { moveToGridRow(row); });
+    for (const auto &entry : m_columns) {
+        std::string cell;
+        if (haveRows)
+            base::tryStep([&] { cell = cellText(entry); });
+        text += cell + "|";
+    }
+    if (m_grid && m_selection.empty())
+        m_grid->setRowColor(row, forms::ColorWhite);
+}
+
+void SysDetail::TakeSelection(bool flag, int32_t row)
+{
+    if (!flag || !m_grid)
+        return;
+    for (const auto &[text, selectedRow] : m_selection) {
+        if (selectedRow > 0 && selectedRow <= m_grid->rowCount()) {
+            m_grid->setRowColor(selectedRow, forms::ColorWhite);
+            m_grid->refresh();
+        }
+    }
+    m_selection.clear();
+    m_grid->setCurrentColumn(2);
+    m_grid->setCurrentRow(row);
+    // The current cell's text is read before the highlight: asking the grid for a row's
+    // text paints it white while nothing is selected.
+    const auto cells = m_grid->rowText(row);
+    if (row > 0 && row <= m_grid->rowCount())
+        m_grid->setRowColor(row, HighlightColor);
+    m_selection[cells.size() > 1 ? cells[1] : std::string()] = row;
+}
+
+std::vector<std::string> SysDetail::cellsOf(const std::string &rowText)
+{
+    auto cells = base::splitAll(rowText, "|");
+    if (!cells.empty() && cells.back().empty())
+        cells.pop_back();
+    return cells;
+}
+
+} // namespace orvan::commands
