@@ -7,6 +7,7 @@
 #include "component/PublicClasses.h"
 #include "params/tvwSysBuilder.h"
 #include "planning/PlanCleanup.h"
+#include "rules/PlanModeProcedure.h"
 #include "suite/SharedProps.h"
 #include "suite/StandIns.h"
 
@@ -24,6 +25,7 @@ void startComponents(const std::string &login)
     closing::installCloseBillWindow();
     registerCloseBillScript();
     planning::installPlanning();
+    rules::registerRuleProcedures();
 }
 
 } // namespace orvan::app

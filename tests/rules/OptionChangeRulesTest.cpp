@@ -9,8 +9,10 @@
 #include "component/LoginContext.h"
 #include "component/ProcessState.h"
 #include "component/SysEnum.h"
+#include "db/ProcedureCatalog.h"
 #include "forms/Messages.h"
 #include "rules/OptionChangeRules.h"
+#include "rules/PlanModeProcedure.h"
 #include "suite/AppConnection.h"
 #include "suite/SharedProps.h"
 #include "suite/StandIns.h"
@@ -228,4 +230,21 @@ TEST(OptionRuleBatches, MatchTheRecordedStatements)
         ASSERT_TRUE(recorded.count(description)) << description;
         EXPECT_EQ(recorded.at(description), sql) << description;
     }
+}
+
+TEST_F(OptionRules, PlanTrackingSwitchesThroughTheAccountProcedure)
+{
+    rules::registerRuleProcedures();
+    component::processState().g_objConnection =
+        std::make_shared<suite::AppConnection>(account.connectString());
+    rules.OptionChanged("EnableMtoPlanMode", base::Variant(int32_t(1)));
+    EXPECT_EQ(account.value("SELECT FValue FROM t_SystemProfile WHERE FKey='EnableMtoPlanMode'"),
+              "1");
+    EXPECT_EQ(account.value("SELECT MIN(FVisible) FROM ICClassTableInfo WHERE FKey='FMTONo'"),
+              "1023");
+    rules.OptionChanged("EnableMtoPlanMode", base::Variant(int32_t(0)));
+    EXPECT_EQ(lastMessage(), "有计划跟踪号的业务单据及库存数据将无法查询到计划跟踪号！");
+    EXPECT_EQ(account.value("SELECT FValue FROM t_SystemProfile WHERE FKey='EnableMtoPlanMode'"),
+              "0");
+    db::ProcedureCatalog::instance().clear();
 }
