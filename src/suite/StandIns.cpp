@@ -10,6 +10,7 @@
 #include "suite/CostCommonModify.h"
 #include "suite/FormResLoader.h"
 #include "suite/GLData.h"
+#include "suite/GLView.h"
 #include "suite/HelpTool.h"
 #include "suite/SavePosData.h"
 #include "suite/SharedProps.h"
@@ -31,6 +32,7 @@ void registerStandIns(component::ComponentRegistry &registry)
     registry.add(ProgId::SystemProfile, [] { return std::make_shared<SystemProfileService>(); });
     registry.add(ProgId::StringLoader, [] { return std::make_shared<StringLoader>(); });
     registry.add(ProgId::FormResLoader, [] { return std::make_shared<FormResLoader>(); });
+    registry.add(component::ProgId::LedgerView, [] { return std::make_shared<GLView>(); });
 }
 
 } // namespace orvan::suite

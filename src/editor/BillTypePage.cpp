@@ -1,0 +1,249 @@
+#include "editor/BillTypePage.h"
+
+#include "base/Convert.h"
+#include "base/Error.h"
+#include "base/Text.h"
+#include "component/AccountLookup.h"
+#include "component/ComponentRegistry.h"
+#include "component/ProcessState.h"
+#include "component/Translation.h"
+#include "db/SqlText.h"
+#include "editor/EditorState.h"
+#include "editor/frmProtyMdy.h"
+#include "forms/Messages.h"
+#include "params/ProfileStore.h"
+
+namespace orvan::editor {
+
+using component::TranslateText;
+
+namespace {
+
+void notify(const std::string &text)
+{
+    forms::messages().msgBox(text, forms::MsgStyle::Information, component::messageTitle());
+}
+
+std::string trimmedText(const db::RecordsetPtr &rows, const char *field)
+{
+    const auto value = rows->Fields(field).Value();
+    return value.isNull() ? std::string() : base::trim(value.text());
+}
+
+int32_t currentKey()
+{
+    const auto &state = editorState();
+    return state.g_arrRowKeys.at(state.g_varCurrentRow).toLong();
+}
+
+// The account id of the hidden cell as SQL: NULL when there is none.
+std::string accountSql(const std::string &text)
+{
+    const auto number = base::parseNumber(text);
+    if (!number || *number == 0)
+        return "NULL";
+    return db::sqlNumber(base::toLong(*number));
+}
+
+} // namespace
+
+BillTypePage::BillTypePage(frmProtyMdy &editor)
+    : m_editor(editor)
+{}
+
+void BillTypePage::setUp()
+{
+    m_editor.caption = TranslateText("单据类型");
+    auto &grid = m_editor.grid();
+    grid.clearAll();
+    grid.setMaxRows(4);
+    grid.setText(1, 1, TranslateText("代码"));
+    grid.setText(1, 2, TranslateText("名称"));
+    grid.setText(1, 3, TranslateText("科目代码"));
+    grid.setText(1, 4, TranslateText("备注"));
+    if (editorState().g_bAddNew)
+        m_editor.SetNavButtons(false);
+}
+
+bool BillTypePage::loadsOnOpen() const
+{
+    return !editorState().g_bAddNew;
+}
+
+void BillTypePage::LoadBillType(int row)
+{
+    const auto &keys = editorState().g_arrRowKeys;
+    if (!keys.contains(row))
+        return;
+    base::tryStep([&] {
+        auto rows = params::executeOnAccount(
+            "select t1.FID,t1.FSystemic,t1.FName,t1.FNumber,t1.FAcctID,t1.FNote, t2.FNumber as "
+            "FAcctNumber  from ICBillType t1 left join t_Account t2 ON "
+            "t1.FAcctID=t2.FAccountID  where t1.FID=" +
+            db::sqlNumber(keys.at(row).toLong()));
+        if (!rows || rows->isEOF())
+            return;
+        auto &grid = m_editor.grid();
+        m_editor.tabs().captions[0] = trimmedText(rows, "FName");
+        grid.setText(2, 1, trimmedText(rows, "FNumber"));
+        grid.setText(2, 2, trimmedText(rows, "FName"));
+        grid.setText(2, 3, trimmedText(rows, "FAcctNumber"));
+        grid.setText(3, 3, trimmedText(rows, "FAcctID"));
+        grid.setText(2, 4, trimmedText(rows, "FNote"));
+        const auto systemic = rows->Fields("FSystemic").Value();
+        const bool locked = !systemic.isNull() && systemic.toBool();
+        grid.cell(2, 1).locked = locked;
+        grid.cell(2, 2).locked = locked;
+    });
+}
+
+// Saving: code and name must be unique; an empty account is stored as NULL.
+
+void BillTypePage::SaveBillType()
+{
+    // The account typed last may not have been checked yet (the cursor is still in its
+    // cell): the saved id must be the one of the number shown.
+    if (!checkAccountCell())
+        return;
+    const auto &grid = m_editor.grid();
+    const auto number = base::trim(grid.text(2, 1));
+    const auto name = base::trim(grid.text(2, 2));
+    const auto note = base::trim(grid.text(2, 4));
+    const auto account = accountSql(grid.text(3, 3));
+    try {
+        if (isTaken("FNumber", number)) {
+            notify(TranslateText("代码已存在。"));
+            return;
+        }
+        if (isTaken("FName", name)) {
+            notify(TranslateText("名称已存在。"));
+            return;
+        }
+        const auto fields = db::sqlQuote(name) + "," + db::sqlQuote(number) + "," + account + "," +
+                            db::sqlQuote(note);
+        if (editorState().g_bAddNew)
+            insertBillType(fields);
+        else
+            updateBillType("FName=" + db::sqlQuote(name) + ", FNumber=" + db::sqlQuote(number) +
+                           ", FAcctID=" + account + ", FNote=" + db::sqlQuote(note));
+        m_editor.Changed = false;
+    } catch (const base::Error &error) {
+        frmProtyMdy::showError(error.description());
+    }
+}
+
+bool BillTypePage::isTaken(const std::string &column, const std::string &value) const
+{
+    auto sql = "SELECT Count(*) FROM ICBillType  WHERE " + column + "=" + db::sqlQuote(value);
+    if (!editorState().g_bAddNew)
+        sql += " AND FID<> " + db::sqlNumber(currentKey());
+    auto rows = params::executeOnAccount(sql);
+    return rows && !rows->isEOF() && rows->Fields(0).Value().toLong() > 0;
+}
+
+// The new row takes the next free id; the editor goes on modifying it.
+void BillTypePage::insertBillType(const std::string &values)
+{
+    const auto id = component::processState().g_objConnection->GetICMaxNum("ICBillType");
+    params::executeOnAccount("Insert INTO ICBillType(FID,FName,FNumber,FAcctID,FNote)  Values(" +
+                             db::sqlNumber(id) + "," + values + ")");
+    ReloadBillTypeKeys(id);
+    m_editor.ComputeNavTargets();
+    m_editor.SetNavButtons(true);
+    editorState().g_bAddNew = false;
+}
+
+void BillTypePage::updateBillType(const std::string &assignments)
+{
+    params::executeOnAccount("Update ICBillType  Set " + assignments +
+                             " where FID=" + db::sqlNumber(currentKey()));
+}
+
+void BillTypePage::ReloadBillTypeKeys(int32_t newId)
+{
+    auto &state = editorState();
+    auto rows =
+        params::executeOnAccount("Select FID,FName,FAcctID,FNote from ICBillType Order by FID");
+    std::vector<base::Variant> keys;
+    for (; rows && !rows->isEOF(); rows->MoveNext()) {
+        const auto id = rows->Fields("FID").Value();
+        if (id.toLong() == newId)
+            state.g_varCurrentRow = 2 + static_cast<int32_t>(keys.size());
+        keys.push_back(id);
+    }
+    state.g_arrRowKeys.assign(2, std::move(keys));
+}
+
+// The account cell.
+
+bool BillTypePage::leaveCell(int col, int row)
+{
+    if (col != AccountCol || row != AccountRow || m_checkingAccount)
+        return true;
+    return checkAccountCell();
+}
+
+bool BillTypePage::checkAccountCell()
+{
+    auto &grid = m_editor.grid();
+    const auto text = grid.text(AccountCol, AccountRow);
+    if (text.empty()) {
+        grid.setText(3, AccountRow, "");
+        return true;
+    }
+    m_checkingAccount = true;
+    const bool found = LookupAccount(AccountRow, AccountCol, text);
+    m_checkingAccount = false;
+    return found;
+}
+
+bool BillTypePage::LookupAccount(int row, int col, const std::string &text)
+{
+    try {
+        auto rows = params::executeOnAccount(
+            "SELECT FName,FNumber,FAccountID FROM t_Account WHERE FNumber=" + db::sqlQuote(text));
+        if (!rows || rows->isEOF()) {
+            notify(TranslateText("输入的数据不正确。在科目表中找不到对应的项。"));
+            return false;
+        }
+        auto &grid = m_editor.grid();
+        grid.setText(col, row, rows->Fields("FNumber").Value().text());
+        grid.setText(col + 1, row, rows->Fields("FAccountID").Value().text());
+        return true;
+    } catch (const base::Error &) {
+        notify(TranslateText("数据读取错误。"));
+        return false;
+    }
+}
+
+void BillTypePage::gridKeyDown(int keyCode)
+{
+    const auto &grid = m_editor.grid();
+    if ((keyCode == frmProtyMdy::KeyCodeF7 || keyCode == frmProtyMdy::KeyCodeF8) &&
+        grid.activeCol() == AccountCol && grid.activeRow() == AccountRow)
+        lookUpAccount(AccountRow);
+}
+
+void BillTypePage::lookUpAccount(int row)
+{
+    try {
+        auto lookup =
+            component::ComponentRegistry::instance().createAs<component::LedgerViewComponent>(
+                component::ProgId::LedgerView);
+        base::Dictionary parameters(base::CompareMode::Text);
+        parameters.set("ItemClassID", base::Variant(component::AccountItemClass));
+        const auto chosen = lookup->AccountLookup(parameters);
+        if (!chosen || !chosen->ReturnObject || !chosen->ReturnOK)
+            return;
+        auto &grid = m_editor.grid();
+        const auto before = grid.text(AccountCol, row);
+        grid.setText(AccountCol, row, chosen->ReturnObject->value("FNumber").text());
+        grid.setText(3, row, chosen->ReturnObject->value("FAccountID").text());
+        if (grid.text(AccountCol, row) != before)
+            m_editor.Changed = true;
+    } catch (const base::Error &) {
+        notify(TranslateText("数据读取错误。"));
+    }
+}
+
+} // namespace orvan::editor

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "editor/EditorPage.h"
+
+namespace orvan::editor {
+
+class frmProtyMdy;
+
+// A bill type ("sys9", a row of ICBillType): code, name, account and note, with the
+// account's id kept in the hidden column 3. Codes and names are unique; predefined
+// types keep their code and name. Adding one turns the editor into modifying the new
+// row.
+class BillTypePage : public EditorPage
+{
+public:
+    // The account cell.
+    static constexpr int AccountCol = 2;
+    static constexpr int AccountRow = 3;
+
+    explicit BillTypePage(frmProtyMdy &editor);
+
+    void setUp() override;
+    bool loadsOnOpen() const override;
+    void load(int row) override { LoadBillType(row); }
+    void save() override { SaveBillType(); }
+    // Bill types are saved only by the Save button.
+    void saveFromPrompt(bool &) override {}
+    bool leaveCell(int col, int row) override;
+    void gridKeyDown(int keyCode) override;
+
+    void LoadBillType(int row);
+    void SaveBillType();
+    void ReloadBillTypeKeys(int32_t newId);
+    // The account check of the account cell: fills number and id of the account whose
+    // number the cell holds; a number the chart does not hold is refused with a message.
+    bool LookupAccount(int row, int col, const std::string &text);
+    // Opens the account lookup for the account cell of the row.
+    void lookUpAccount(int row);
+
+private:
+    bool checkAccountCell();
+    bool isTaken(const std::string &column, const std::string &value) const;
+    void insertBillType(const std::string &values);
+    void updateBillType(const std::string &assignments);
+
+    frmProtyMdy &m_editor;
+    bool m_checkingAccount = false;
+};
+
+} // namespace orvan::editor

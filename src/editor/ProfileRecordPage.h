@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+#include "editor/EditorPage.h"
+
+namespace orvan::editor {
+
+class frmProtyMdy;
+
+// Single profile values ("sys1" system parameters, "au1" account-set and "au2" period
+// parameters: keys of t_SystemProfile) and voucher groups ("au3": ids of t_VoucherGroup),
+// shown as one grid row: caption in column 1, value in column 2.
+class ProfileRecordPage : public EditorPage
+{
+public:
+    explicit ProfileRecordPage(frmProtyMdy &editor);
+
+    void setUp() override;
+    bool loadsOnOpen() const override;
+    void load(int row) override;
+    void save() override;
+    bool validateBeforeSave() override;
+    void closed() override { m_added = false; }
+
+    void LoadProfileRecord(int row);
+    void SaveProfileRecord();
+    void InsertVoucherGroup();
+    bool ValidateBeforeSave();
+
+    // The id the voucher group being added receives (0 when not adding).
+    int newGroupId() const { return m_newGroupId; }
+
+private:
+    bool isVoucherGroup() const;
+    bool addingVoucherGroup() const;
+    void setUpNewVoucherGroup();
+    void loadProfileValue(const std::string &key);
+    void loadVoucherGroup(const std::string &key);
+    void setUpValueCell(const std::string &key);
+    void showRecord(const std::string &caption, const std::string &value);
+    std::string currentKey() const;
+    bool checkNumberInRange(double low, double high, const char *rangeMessage) const;
+
+    frmProtyMdy &m_editor;
+    bool m_added = false;
+    int m_newGroupId = 0;
+};
+
+} // namespace orvan::editor

@@ -1,0 +1,460 @@
+#include "editor/frmProtyMdy.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/Convert.h"
+#include "base/Error.h"
+#include "base/Text.h"
+#include "component/ProcessState.h"
+#include "component/Translation.h"
+#include "editor/BillTypePage.h"
+#include "editor/EditorState.h"
+#include "editor/PrintControlPage.h"
+#include "editor/ProfileRecordPage.h"
+#include "forms/Messages.h"
+
+namespace orvan::editor {
+
+using component::TextKey;
+using component::TranslateText;
+
+namespace {
+
+constexpr int KeyAsciiQuote = 34;
+constexpr int KeyAsciiApostrophe = 39;
+constexpr const char *ModifiedQuestion = TextKey("数据已修改，需要保存否？");
+constexpr const char *AddedQuestion = TextKey("数据已新增，需要保存否？");
+
+std::map<std::string, frmProtyMdy::PageFactory> &pageFactories()
+{
+    static std::map<std::string, frmProtyMdy::PageFactory> factories = [] {
+        std::map<std::string, frmProtyMdy::PageFactory> builtIn;
+        for (const char *key : {"sys1", "au1", "au2", "au3"})
+            builtIn[key] = [](frmProtyMdy &editor) {
+                return std::make_unique<ProfileRecordPage>(editor);
+            };
+        builtIn["sys4"] = [](frmProtyMdy &editor) {
+            return std::make_unique<PrintControlPage>(editor);
+        };
+        builtIn["sys9"] = [](frmProtyMdy &editor) {
+            return std::make_unique<BillTypePage>(editor);
+        };
+        return builtIn;
+    }();
+    return factories;
+}
+
+bool isNavigationKey(std::string_view key)
+{
+    return key == frmProtyMdy::FirstKey || key == frmProtyMdy::PreviousKey ||
+           key == frmProtyMdy::NextKey || key == frmProtyMdy::LastKey;
+}
+
+} // namespace
+
+void frmProtyMdy::registerPage(const std::string &nodeKey, PageFactory factory)
+{
+    pageFactories()[nodeKey] = std::move(factory);
+}
+
+bool frmProtyMdy::hasPage(const std::string &nodeKey)
+{
+    return pageFactories().contains(nodeKey);
+}
+
+frmProtyMdy::frmProtyMdy()
+{
+    m_grid.setMaxCols(3);
+}
+
+frmProtyMdy::~frmProtyMdy() = default;
+
+// Loading: captions, the first tab, the frame for the node, then the record.
+
+void frmProtyMdy::load()
+{
+    m_nodeKey = component::processState().g_strCurrentKey;
+    const auto found = pageFactories().find(m_nodeKey);
+    m_page = found == pageFactories().end() ? nullptr : found->second(*this);
+    setUpToolbar();
+    setUpTabs();
+    setUpOptions();
+    m_tabs.current = 0;
+    InitEditor();
+    loadCurrentRecord();
+    notifyChanged();
+}
+
+void frmProtyMdy::setUpToolbar()
+{
+    m_toolbar.clear();
+    const auto button = [this](const char *key, const char *caption, const char *toolTip) {
+        m_toolbar.add(
+            {.key = key, .caption = TranslateText(caption), .toolTip = TranslateText(toolTip)});
+    };
+    const auto separator = [this](const char *key) {
+        m_toolbar.add({.key = key, .separator = true});
+    };
+    separator("Sep1");
+    button(NewKey, "新增", "新增记录");
+    button(SaveKey, "保存", "保存");
+    separator("Sep4");
+    button(FirstKey, "首条", "第一条记录");
+    button(PreviousKey, "上条", "上一条记录");
+    button(NextKey, "下条", "下一条记录");
+    button(LastKey, "最后", "最后一条记录");
+    separator(NavSeparatorKey);
+    button(ExitKey, "退出", "退出");
+}
+
+void frmProtyMdy::setUpTabs()
+{
+    m_tabs = {};
+    m_tabs.addTab(TranslateText("[X] 属性"));
+    m_tabs.addTab(TranslateText("选项"));
+}
+
+void frmProtyMdy::setUpOptions()
+{
+    m_options.clear();
+    m_options.push_back({.name = HelpBox, .caption = TranslateText("显示帮助信息")});
+    m_options.push_back({.name = ErrorBox, .caption = TranslateText("提示错误")});
+    m_options.push_back({.name = RefreshBox, .caption = TranslateText("退出时立即刷新")});
+    m_options.push_back(
+        {.name = ClearBox, .caption = TranslateText("新增数据刷新界面"), .value = 1});
+}
+
+void frmProtyMdy::InitEditor()
+{
+    initOptionBoxes();
+    Changed = false;
+    m_toolbar.button(NewKey).visible = false;
+    for (const char *key :
+         {SaveKey, FirstKey, PreviousKey, LastKey, NextKey, NavSeparatorKey, ExitKey})
+        m_toolbar.button(key).visible = true;
+    m_gridVisible = true;
+    if (m_page)
+        m_page->setUp();
+    if (m_gridVisible) {
+        ComputeNavTargets();
+        m_grid.setColumnHidden(3, true);
+    }
+    notifyChanged();
+}
+
+// The options of the editor apply to lists whose keys are small numbers; for text keys
+// and class bills (1000000 and above) they are not offered.
+void frmProtyMdy::initOptionBoxes()
+{
+    const auto &state = editorState();
+    const base::Variant key = state.g_arrRowKeys.contains(state.g_varCurrentRow)
+                                  ? state.g_arrRowKeys.at(state.g_varCurrentRow)
+                                  : base::Variant();
+    const bool offered = base::isNumeric(key) && key.toDouble() < 1000000;
+    for (const char *name : {RefreshBox, ErrorBox, HelpBox})
+        option(name).enabled = offered;
+    if (!offered)
+        return;
+    option(RefreshBox).value = state.g_varRefreshOnExit != 0 ? 1 : 0;
+    option(ErrorBox).value = state.g_varShowErrors != 0 ? 1 : 0;
+    option(HelpBox).value = state.g_bShowHelp ? 1 : 0;
+}
+
+void frmProtyMdy::loadCurrentRecord()
+{
+    if (m_page && m_page->loadsOnOpen())
+        m_page->load(editorState().g_varCurrentRow);
+    rememberActiveText();
+}
+
+// Navigation.
+
+void frmProtyMdy::ComputeNavTargets()
+{
+    auto &state = editorState();
+    state.g_varFirstRow = state.g_arrRowKeys.lowerBound();
+    state.g_lngLastRow = state.g_arrRowKeys.upperBound();
+    if (state.g_varPrevRow == state.g_varCurrentRow)
+        return;
+    const auto current = state.g_varCurrentRow;
+    state.g_varPrevTarget = current == state.g_varFirstRow ? current : current - 1;
+    state.g_varNextTarget = current == state.g_lngLastRow ? current : current + 1;
+}
+
+void frmProtyMdy::SetNavButtons(bool enabled)
+{
+    for (const char *key : {FirstKey, PreviousKey, NextKey, LastKey})
+        m_toolbar.button(key).enabled = enabled;
+    notifyChanged();
+}
+
+bool frmProtyMdy::press(std::string_view key)
+{
+    if (closeRequested() || !m_toolbar.contains(std::string(key)))
+        return false;
+    const auto &button = m_toolbar.button(std::string(key));
+    if (button.separator || !button.visible || !button.enabled)
+        return false;
+    if (button.key == SaveKey)
+        saveRecord();
+    else if (isNavigationKey(button.key))
+        moveTo(button.key);
+    else if (button.key == ExitKey)
+        requestClose();
+    notifyChanged();
+    return true;
+}
+
+void frmProtyMdy::saveRecord()
+{
+    if (!m_page)
+        return;
+    m_page->save();
+    if (m_page->clearsChangedAfterSave())
+        Changed = false;
+}
+
+void frmProtyMdy::moveTo(std::string_view key)
+{
+    m_toolbar.button(SaveKey).enabled = true;
+    if (!askSaveBeforeMove())
+        return;
+    showEdgeNotice(key);
+    auto &state = editorState();
+    const int target = targetOf(key);
+    state.g_varPrevRow = state.g_varCurrentRow;
+    if (m_page)
+        m_page->load(target);
+    rememberActiveText();
+    state.g_varCurrentRow = target;
+    ComputeNavTargets();
+    if (m_page)
+        m_page->afterMove();
+}
+
+bool frmProtyMdy::askSaveBeforeMove()
+{
+    if (!Changed && !m_bRuleChanged)
+        return true;
+    bool answer = true;
+    AskSave(TranslateText(ModifiedQuestion), answer);
+    if (!answer)
+        return false;
+    Changed = false;
+    m_bRuleChanged = false;
+    return true;
+}
+
+void frmProtyMdy::showEdgeNotice(std::string_view key) const
+{
+    const auto &state = editorState();
+    const bool backwards = key == FirstKey || key == PreviousKey;
+    if (backwards && state.g_varCurrentRow == state.g_varFirstRow)
+        showError(TranslateText("当前记录已经是第一条记录!"));
+    if (!backwards && state.g_varCurrentRow == state.g_lngLastRow)
+        showError(TranslateText("当前记录已是最后一条记录!"));
+}
+
+int frmProtyMdy::targetOf(std::string_view key) const
+{
+    const auto &state = editorState();
+    if (key == FirstKey)
+        return state.g_varFirstRow;
+    if (key == PreviousKey)
+        return state.g_varPrevTarget;
+    if (key == NextKey)
+        return state.g_varNextTarget;
+    return state.g_lngLastRow;
+}
+
+// The save prompt.
+
+void frmProtyMdy::AskSave(const std::string &question, bool &answer)
+{
+    if (forms::messages().suiteMsgBox(TranslateText("提示"), question, 1) != forms::SuiteAnswerYes)
+        return;
+    if (m_page) {
+        if (!m_bRuleChanged && !m_page->validateBeforeSave())
+            return;
+        m_page->saveFromPrompt(answer);
+    }
+    Changed = false;
+}
+
+void frmProtyMdy::ShowMessage(const std::string &text, int flag)
+{
+    if (flag != 0)
+        forms::messages().suiteMsgBox(component::messageTitle(), text, 0);
+}
+
+void frmProtyMdy::showError(const std::string &text)
+{
+    ShowMessage(text, editorState().g_varShowErrors);
+}
+
+// Editing in the property grid.
+
+bool frmProtyMdy::typeCell(int col, int row, const std::string &text)
+{
+    if (closeRequested() || !m_gridVisible || col < 1 || row < 1 || col > m_grid.maxCols() ||
+        row > m_grid.maxRows())
+        return false;
+    if (!moveToCell(col, row))
+        return false;
+    m_varOldText = m_grid.text(col, row);
+    const auto typed = filteredText(text);
+    if (!acceptsCellText(m_grid.cell(col, row), typed) || !m_grid.typeText(col, row, typed))
+        return false;
+    noteEdit();
+    notifyChanged();
+    return true;
+}
+
+// What a user can type: the characters that pass the keyboard filters.
+std::string frmProtyMdy::filteredText(const std::string &text) const
+{
+    std::string kept;
+    for (const char c : text) {
+        const int keyAscii = static_cast<unsigned char>(c);
+        if (acceptsKey(keyAscii) && acceptsGridKey(keyAscii))
+            kept += c;
+    }
+    return kept;
+}
+
+// Check box cells take 0 or 1; spin cells a whole number within their range.
+bool frmProtyMdy::acceptsCellText(const forms::GridCell &cell, const std::string &text) const
+{
+    if (cell.type == forms::CellType::CheckBox)
+        return text == "0" || text == "1";
+    if (cell.type != forms::CellType::Integer || text.empty())
+        return true;
+    const auto number = base::parseNumber(text);
+    if (!number || *number != std::floor(*number))
+        return false;
+    return cell.maximum <= cell.minimum || (*number >= cell.minimum && *number <= cell.maximum);
+}
+
+// The text a cell had when the cursor came to it (or its record was loaded): what an
+// edit is measured against.
+void frmProtyMdy::rememberActiveText()
+{
+    m_varOldText = m_grid.text(m_grid.activeCol(), m_grid.activeRow());
+}
+
+void frmProtyMdy::noteEdit()
+{
+    if (m_grid.text(m_grid.activeCol(), m_grid.activeRow()) != m_varOldText)
+        Changed = true;
+}
+
+bool frmProtyMdy::moveToCell(int col, int row)
+{
+    if (col == m_grid.activeCol() && row == m_grid.activeRow())
+        return true;
+    if (m_page && !m_page->leaveCell(m_grid.activeCol(), m_grid.activeRow()))
+        return false;
+    m_grid.setActiveCell(col, row);
+    rememberActiveText();
+    notifyChanged();
+    return true;
+}
+
+bool frmProtyMdy::leaveGrid()
+{
+    if (m_page && !m_page->leaveCell(m_grid.activeCol(), m_grid.activeRow()))
+        return false;
+    const auto &text = m_grid.text(m_grid.activeCol(), m_grid.activeRow());
+    if (text != m_varOldText) {
+        m_varOldText = text;
+        Changed = true;
+    }
+    notifyChanged();
+    return true;
+}
+
+void frmProtyMdy::keyDown(int keyCode, int)
+{
+    noteEdit();
+    if (m_page)
+        m_page->gridKeyDown(keyCode);
+    notifyChanged();
+}
+
+bool frmProtyMdy::acceptsKey(int keyAscii)
+{
+    return keyAscii != KeyAsciiQuote && keyAscii != KeyAsciiApostrophe;
+}
+
+bool frmProtyMdy::acceptsGridKey(int keyAscii) const
+{
+    return !m_page || m_page->acceptsGridCharacter(keyAscii);
+}
+
+// The options tab.
+
+forms::CheckBox &frmProtyMdy::option(std::string_view name)
+{
+    const auto found = std::find_if(m_options.begin(), m_options.end(),
+                                    [name](const auto &box) { return box.name == name; });
+    if (found == m_options.end())
+        throw base::Error(base::ErrorNumber::InvalidProcedureCall,
+                          "No option box " + std::string(name));
+    return *found;
+}
+
+bool frmProtyMdy::clickOption(std::string_view name)
+{
+    auto &box = option(name);
+    if (!box.enabled || !box.visible)
+        return false;
+    box.value = box.value == 1 ? 0 : 1;
+    auto &state = editorState();
+    if (name == RefreshBox)
+        state.g_varRefreshOnExit = box.value;
+    else if (name == ErrorBox)
+        state.g_varShowErrors = box.value;
+    else if (name == HelpBox)
+        state.g_bShowHelp = box.value != 0;
+    else if (name == ClearBox)
+        box.value = 1;
+    notifyChanged();
+    return true;
+}
+
+void frmProtyMdy::changeTab(int index)
+{
+    if (index < 0 || index >= static_cast<int>(m_tabs.captions.size()) || index == m_tabs.current)
+        return;
+    m_tabs.current = index;
+    for (const char *key : {FirstKey, PreviousKey, LastKey, NextKey, NavSeparatorKey})
+        m_toolbar.button(key).enabled = index == 0;
+    notifyChanged();
+}
+
+// Closing.
+
+bool frmProtyMdy::queryClose()
+{
+    auto &state = editorState();
+    bool answer = true;
+    if (Changed || m_bRuleChanged)
+        AskSave(TranslateText(state.g_bAddNew ? AddedQuestion : ModifiedQuestion), answer);
+    if (!answer)
+        return false;
+    state.g_varCurrentRow = 0;
+    state.g_bAddNew = false;
+    m_bRuleChanged = false;
+    if (m_page)
+        m_page->closed();
+    return true;
+}
+
+void frmProtyMdy::requestClose()
+{
+    if (!closeRequested() && queryClose())
+        close();
+}
+
+} // namespace orvan::editor

@@ -1,0 +1,158 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "editor/BillTypePage.h"
+#include "editor/EditorFixture.h"
+#include "suite/AccountLookupForm.h"
+
+namespace orvan::test {
+namespace {
+
+using editor::frmProtyMdy;
+using ::testing::ElementsAre;
+
+constexpr const char *UnknownAccount = "输入的数据不正确。在科目表中找不到对应的项。";
+
+class BillTypeTest : public EditorFixture
+{
+protected:
+    // The bill types as the main window lists them, on the row of the given id.
+    frmProtyMdy &openBillType(int id)
+    {
+        const std::vector<int> ids = {1, 2, 3, 4, 5, 6, 1001, 1002, 1003, 1004};
+        std::vector<base::Variant> keys(ids.begin(), ids.end());
+        const auto at = std::find(ids.begin(), ids.end(), id) - ids.begin();
+        return openEditor("sys9", std::move(keys), 2 + static_cast<int>(at));
+    }
+};
+
+TEST_F(BillTypeTest, LoadsTheTypeWithItsAccountAndLocksPredefinedOnes)
+{
+    auto &user = openBillType(1001);
+    EXPECT_EQ(user.caption, "单据类型");
+    EXPECT_EQ(user.grid().text(2, 1), "U01");
+    EXPECT_EQ(user.grid().text(2, 3), "660201");
+    EXPECT_EQ(user.grid().text(3, 3), "16");
+    EXPECT_TRUE(user.typeCell(2, 1, "U11"));
+
+    auto &predefined = openBillType(5);
+    EXPECT_FALSE(predefined.typeCell(2, 1, "55"));
+    EXPECT_FALSE(predefined.typeCell(2, 2, "分期"));
+    EXPECT_TRUE(predefined.typeCell(2, 4, "note"));
+}
+
+TEST_F(BillTypeTest, CodeAndNameMustBeUniqueButItsOwnPass)
+{
+    auto &editor = openBillType(1001);
+    editor.typeCell(2, 4, "新备注");
+    editor.press("Save");
+    EXPECT_TRUE(messages->shown().empty());
+    EXPECT_EQ(text("select FNote from ICBillType where FID=1001"), "新备注");
+
+    editor.typeCell(2, 1, "U02");
+    editor.press("Save");
+    editor.typeCell(2, 1, "U01");
+    editor.typeCell(2, 2, "广告赠送");
+    editor.press("Save");
+    EXPECT_THAT(shownTexts(), ElementsAre("代码已存在。", "名称已存在。"));
+    EXPECT_EQ(text("select FName from ICBillType where FID=1001"), "研发领用");
+}
+
+TEST_F(BillTypeTest, EmptyAccountIsStoredAsNull)
+{
+    auto &editor = openBillType(1001);
+    editor.typeCell(2, 3, "");
+    editor.leaveGrid();
+    EXPECT_EQ(editor.grid().text(3, 3), "");
+    editor.press("Save");
+    EXPECT_EQ(text("select count(*) from ICBillType where FID=1001 and FAcctID is null"), "1");
+}
+
+TEST_F(BillTypeTest, AddingTurnsTheEditorIntoModifyingTheNewRow)
+{
+    auto &editor = openEditor("sys9", {1, 1001}, 0, true);
+    EXPECT_FALSE(editor.toolbar().button("Ne").enabled);
+    EXPECT_EQ(editor.grid().text(2, 1), "");
+    editor.typeCell(2, 1, "U05");
+    editor.typeCell(2, 2, "展会样机");
+    editor.typeCell(2, 3, "1405");
+    editor.press("Save");
+    EXPECT_THAT(shownTexts(), ElementsAre());
+    EXPECT_EQ(text("select FNumber||','||FAcctID from ICBillType where FID=1005"), "U05,5");
+    auto &state = editor::editorState();
+    EXPECT_FALSE(state.g_bAddNew);
+    EXPECT_EQ(state.g_arrRowKeys.at(state.g_varCurrentRow).toLong(), 1005);
+    EXPECT_EQ(state.g_lngLastRow, 12);
+    EXPECT_TRUE(editor.toolbar().button("Ne").enabled);
+
+    editor.typeCell(2, 4, "改");
+    editor.press("Save");
+    EXPECT_EQ(text("select count(*) from ICBillType"), "11");
+    EXPECT_EQ(text("select FNote from ICBillType where FID=1005"), "改");
+    editor.press("Pr");
+    EXPECT_EQ(editor.grid().text(2, 1), "U04");
+}
+
+TEST_F(BillTypeTest, SaveChecksAnAccountTypedWithoutLeavingItsCell)
+{
+    auto &editor = openBillType(1004);
+    editor.typeCell(2, 3, "9999");
+    editor.press("Save");
+    EXPECT_THAT(shownTexts(), ElementsAre(UnknownAccount));
+    EXPECT_EQ(text("select count(*) from ICBillType where FID=1004 and FAcctID is null"), "1");
+}
+
+TEST_F(BillTypeTest, UnknownAccountNumberKeepsTheCursorInTheCell)
+{
+    auto &editor = openBillType(1004);
+    editor.typeCell(2, 3, "9999");
+    EXPECT_FALSE(editor.moveToCell(2, 4));
+    EXPECT_FALSE(editor.leaveGrid());
+    EXPECT_THAT(shownTexts(), ElementsAre(UnknownAccount, UnknownAccount));
+    EXPECT_EQ(editor.grid().activeRow(), 3);
+
+    editor.typeCell(2, 3, "2202");
+    EXPECT_TRUE(editor.moveToCell(2, 4));
+    EXPECT_EQ(editor.grid().text(3, 3), "7");
+}
+
+TEST_F(BillTypeTest, F7OpensTheAccountLookupAndTakesTheChoice)
+{
+    auto &editor = openBillType(1004);
+    editor.moveToCell(2, 3);
+    shell->queueDriver("frmAccountLookup", [](forms::Form &form) {
+        auto &lookup = dynamic_cast<suite::AccountLookupForm &>(form);
+        lookup.search("管理");
+        ASSERT_TRUE(lookup.selectNumber("6602"));
+        lookup.press(suite::AccountLookupForm::CancelKey);
+    });
+    editor.gridKeyDown(frmProtyMdy::KeyCodeF7);
+    EXPECT_EQ(editor.grid().text(2, 3), "");
+    EXPECT_EQ(editor.grid().text(3, 3), "");
+
+    shell->queueDriver("frmAccountLookup", [](forms::Form &form) {
+        auto &lookup = dynamic_cast<suite::AccountLookupForm &>(form);
+        lookup.search("研发");
+        lookup.press(suite::AccountLookupForm::OkKey);
+    });
+    editor.gridKeyDown(frmProtyMdy::KeyCodeF8);
+    EXPECT_EQ(editor.grid().text(2, 3), "660201");
+    EXPECT_EQ(editor.grid().text(3, 3), "16");
+    EXPECT_TRUE(editor.Changed);
+    EXPECT_THAT(shell->formsRun(), ElementsAre("frmAccountLookup", "frmAccountLookup"));
+}
+
+TEST_F(BillTypeTest, CancelledLookupChangesNothing)
+{
+    auto &editor = openBillType(1001);
+    editor.moveToCell(2, 3);
+    shell->queueDriver("frmAccountLookup", [](forms::Form &form) {
+        dynamic_cast<suite::AccountLookupForm &>(form).press(suite::AccountLookupForm::CancelKey);
+    });
+    editor.gridKeyDown(frmProtyMdy::KeyCodeF7);
+    EXPECT_EQ(editor.grid().text(2, 3), "660201");
+    EXPECT_FALSE(editor.Changed);
+}
+
+} // namespace
+} // namespace orvan::test
