@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/CloseBillScript.h"
+#include "app/MainWindowScript.h"
 #include "closing/CloseBillWindow.h"
 #include "component/ComponentRegistry.h"
 #include "component/ProcessState.h"
@@ -24,6 +25,7 @@ void startComponents(const std::string &login)
     };
     closing::installCloseBillWindow();
     registerCloseBillScript();
+    registerMainWindowScript();
     planning::installPlanning();
     rules::registerRuleProcedures();
 }

@@ -12,6 +12,7 @@
 #include "suite/GLData.h"
 #include "suite/GLView.h"
 #include "suite/HelpTool.h"
+#include "suite/JsonSettingStore.h"
 #include "suite/SavePosData.h"
 #include "suite/SharedProps.h"
 #include "suite/StringLoader.h"
@@ -26,6 +27,7 @@ void registerStandIns(component::ComponentRegistry &registry)
     registry.add(ProgId::Connection, [] { return std::make_shared<AppConnection>(); });
     registry.add(ProgId::Rights, [] { return std::make_shared<GLData>(); });
     registry.add(ProgId::Help, [] { return std::make_shared<HelpTool>(); });
+    registry.add(ProgId::SettingStore, [] { return std::make_shared<JsonSettingStore>(); });
     registry.add(ProgId::CostCommon, [] { return std::make_shared<CostCommon>(); });
     registry.add(ProgId::CostCommonModify, [] { return std::make_shared<CostCommonModify>(); });
     registry.add(ProgId::SavePosData, [] { return std::make_shared<SavePosData>(); });

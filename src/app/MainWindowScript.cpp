@@ -1,0 +1,168 @@
+#include "app/MainWindowScript.h"
+
+#include <ostream>
+
+#include "app/ScriptTarget.h"
+#include "forms/Form.h"
+#include "mainwindow/frmSysMainInface.h"
+
+namespace orvan::app {
+namespace {
+
+using mainwindow::frmSysMainInface;
+
+bool parseNumber(const std::string &text, int &number)
+{
+    try {
+        std::size_t used = 0;
+        number = std::stoi(text, &used);
+        return used == text.size();
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+class MainWindowTarget : public ScriptTarget
+{
+public:
+    explicit MainWindowTarget(frmSysMainInface &window)
+        : m_window(window)
+    {}
+
+    bool run(const ScriptCommand &command, std::ostream &out, std::string &error) override
+    {
+        const bool done = dispatch(command, out, error);
+        if (m_window.Timer1.enabled)
+            m_window.timerFired();
+        return done;
+    }
+
+private:
+    bool dispatch(const ScriptCommand &command, std::ostream &out, std::string &error)
+    {
+        const auto &verb = command.verb;
+        const std::string argument = command.args.size() == 1 ? command.args[0] : std::string();
+        if (verb == "dump" && !argument.empty())
+            return dump(argument, out, error);
+        if (argument.empty())
+            return unknown(command, error);
+        if (verb == "click")
+            return click(argument, error);
+        if (verb == "row")
+            return selectRow(argument, error);
+        if (verb == "tool")
+            return pressTool(argument, error);
+        if (verb == "menu") {
+            if (!m_window.menuClick(argument))
+                error = "no menu item \"" + argument + "\" can be chosen";
+            return error.empty();
+        }
+        if (verb == "key" && argument == "F1") {
+            m_window.keyDown(forms::KeyCodeF1, 0);
+            return true;
+        }
+        int twips = 0;
+        if (verb == "split" && parseNumber(argument, twips)) {
+            m_window.dragSplitter(twips);
+            return true;
+        }
+        return unknown(command, error);
+    }
+
+    bool unknown(const ScriptCommand &command, std::string &error)
+    {
+        error = "the maintenance window has no \"" + command.verb + " " + command.rest + "\"";
+        return false;
+    }
+
+    bool click(const std::string &key, std::string &error)
+    {
+        if (!m_window.tvwBase.find(key)) {
+            error = "no tree node \"" + key + "\"";
+            return false;
+        }
+        m_window.selectAndClick(key);
+        return true;
+    }
+
+    bool selectRow(const std::string &text, std::string &error)
+    {
+        int row = 0;
+        if (!parseNumber(text, row) || row < 2 || row > m_window.ldgBase.rowCount()) {
+            error = "no grid row " + text;
+            return false;
+        }
+        m_window.detail().TakeSelection(true, row);
+        return true;
+    }
+
+    bool pressTool(const std::string &key, std::string &error)
+    {
+        if (!m_window.tbToolBar.contains(key) || !m_window.tbToolBar.button(key).visible ||
+            !m_window.tbToolBar.button(key).enabled) {
+            error = "no button \"" + key + "\" can be pressed";
+            return false;
+        }
+        m_window.toolbarClick(m_window.tbToolBar.button(key).key);
+        return true;
+    }
+
+    bool dump(const std::string &what, std::ostream &out, std::string &error)
+    {
+        if (what == "tree")
+            dumpTree(out);
+        else if (what == "grid")
+            dumpGrid(out);
+        else if (what == "title")
+            out << m_window.SSPTitleItem.caption << "\n";
+        else if (what == "status")
+            out << (m_window.sbStatusBar.panel("Passtime")
+                        ? m_window.sbStatusBar.panel("Passtime")->text
+                        : std::string())
+                << "\n";
+        else if (what == "toolbar")
+            dumpToolbar(out);
+        else
+            error = "the maintenance window cannot dump \"" + what + "\"";
+        return error.empty();
+    }
+
+    void dumpTree(std::ostream &out)
+    {
+        const auto &tree = m_window.tvwBase;
+        for (const auto *node : tree.displayOrder()) {
+            out << std::string(2 * tree.depthOf(*node), ' ') << node->key << "\t" << node->caption
+                << "\t" << node->tag << (node->key == m_window.selectedKey() ? "*" : "") << "\n";
+        }
+    }
+
+    void dumpGrid(std::ostream &out)
+    {
+        for (int row = 1; row <= m_window.ldgBase.rowCount(); ++row) {
+            for (const auto &cell : m_window.ldgBase.rowText(row))
+                out << cell << "|";
+            out << "\n";
+        }
+    }
+
+    void dumpToolbar(std::ostream &out)
+    {
+        for (const auto &button : m_window.tbToolBar.buttons())
+            out << button.key << " " << (button.visible ? "visible" : "hidden") << " "
+                << (button.enabled ? "enabled" : "disabled") << "\n";
+    }
+
+    frmSysMainInface &m_window;
+};
+
+} // namespace
+
+void registerMainWindowScript()
+{
+    mainwindow::installMaintenanceWindow();
+    registerScriptTarget("frmSysMainInface", [](forms::Form &form) {
+        return std::make_unique<MainWindowTarget>(dynamic_cast<frmSysMainInface &>(form));
+    });
+}
+
+} // namespace orvan::app

@@ -1,0 +1,71 @@
+#include "mainwindow/PeriodList.h"
+
+#include <vector>
+
+#include "base/Error.h"
+#include "base/Format.h"
+#include "base/Variant.h"
+#include "mainwindow/PeriodStarts.h"
+#include "params/ProfileStore.h"
+
+namespace orvan::mainwindow {
+namespace {
+
+struct PeriodProfile
+{
+    std::vector<std::string> keys;
+    std::vector<base::Variant> values;
+
+    int32_t numberAt(std::size_t index) const
+    {
+        int32_t number = 0;
+        if (index < values.size())
+            base::tryStep([&] { number = values[index].toLong(); });
+        return number;
+    }
+};
+
+PeriodProfile readPeriodProfile()
+{
+    PeriodProfile profile;
+    base::tryStep([&] {
+        auto rows = params::executeOnAccount(periodProfileSql());
+        for (; rows && !rows->isEOF(); rows->MoveNext()) {
+            profile.keys.push_back(rows->Fields("Fkey").Value().text());
+            profile.values.push_back(rows->Fields("Fvalue").Value());
+        }
+    });
+    return profile;
+}
+
+std::string periodRowText(int32_t period, double start)
+{
+    std::string date;
+    if (start != 0)
+        base::tryStep([&] { date = base::formatDate(start, "yyyy-mm-dd"); });
+    return "||" + std::to_string(period) + "|" + date + "|";
+}
+
+} // namespace
+
+std::string periodProfileSql()
+{
+    return std::string("Select Fkey,Fvalue from t_systemprofile Where FKey in ('CurrentYear') "
+                       "And FCategory='IC'") +
+           " Union " +
+           "Select FKey,Fvalue From t_SystemProfile where Fkey in ('PeriodCount','PeriodDates') "
+           "And FCategory='GL' Order By Fkey";
+}
+
+std::vector<std::string> periodListRows(int32_t &currentYear)
+{
+    const auto profile = readPeriodProfile();
+    currentYear = profile.numberAt(0);
+    const int32_t periodCount = profile.numberAt(1);
+    std::vector<std::string> rows;
+    for (int32_t period = 1; period <= periodCount; ++period)
+        rows.push_back(periodRowText(period, periodStart(period)));
+    return rows;
+}
+
+} // namespace orvan::mainwindow

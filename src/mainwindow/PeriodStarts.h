@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orvan::mainwindow {
+
+// What a period-date provider hands back for one period: its start and the next
+// period's start (the cost systems) or its end (the list server), as text.
+struct PeriodDates
+{
+    double start = 0;
+    std::string nextOrEnd;
+    int32_t result = -1;
+};
+
+// Asks the provider of the calling subsystem ("0004", "0005", "0006": the cost systems'
+// own calendars; any other: the list server) for a period of its current year. A provider
+// that is missing or fails gives a result other than 0 and no start.
+PeriodDates periodDates(int32_t period);
+inline double periodStart(int32_t period)
+{
+    return periodDates(period).start;
+}
+
+} // namespace orvan::mainwindow

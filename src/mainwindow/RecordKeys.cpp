@@ -1,0 +1,188 @@
+#include "mainwindow/RecordKeys.h"
+
+#include <utility>
+
+#include "base/Error.h"
+#include "base/Text.h"
+#include "component/ProcessState.h"
+#include "component/Translation.h"
+#include "db/SqlText.h"
+#include "params/ProfileStore.h"
+#include "params/tvwSysBuilder.h"
+
+namespace orvan::mainwindow {
+namespace {
+
+using component::LanguageColumn;
+using component::TranslateText;
+using db::sqlQuote;
+
+const char *const PlanningKeys = "select FValue,FKey from t_systemprofile where "
+                                 "fkey in('PlanStartDate','DaysPerTimeZone','DemandTimeLimit',"
+                                 "'TimeZoneCount','PlanTimeLimit') Order By FKey";
+
+bool isCostSystem()
+{
+    const auto &systemId = component::processState().g_strSystemID;
+    return systemId == "0004" || systemId == "0005" || systemId == "0006";
+}
+
+std::string companySql()
+{
+    std::string sql;
+    params::tvwSysBuilder().GetDetailSql(0, 1, sql);
+    return sql;
+}
+
+const char *keyFieldOf(const std::string &key)
+{
+    if (key == "sys2")
+        return "FBillID";
+    if (key == "sys4" || key == "sys9")
+        return "FID";
+    if (key == "au3")
+        return "FGroupID";
+    return "FKey";
+}
+
+void notePlanningLimit(RecordKeyList &list, const std::string &key, const base::Variant &value)
+{
+    int32_t number = 0;
+    base::tryStep([&] { number = value.toLong(); });
+    if (base::equalsNoCase(key, "DemandTimeLimit"))
+        list.demandTimeLimit = number;
+    else if (base::equalsNoCase(key, "PlanTimeLimit"))
+        list.planTimeLimit = number;
+    else if (base::equalsNoCase(key, "TimeZoneCount"))
+        list.timeZoneCount = number;
+}
+
+void readKeys(RecordKeyList &list, const std::string &key)
+{
+    auto rows = params::executeOnAccount(recordKeySql(key));
+    const auto &state = component::processState();
+    const char *field = keyFieldOf(key);
+    for (; rows && !rows->isEOF(); rows->MoveNext()) {
+        const auto value = rows->Fields(field).Value();
+        list.keys.push_back(value);
+        if (key == "pL1")
+            notePlanningLimit(list, value.text(), rows->Fields("FValue").Value());
+        if (key == "sys2" && state.g_lngSysClass == 0 && state.g_lngClassTypeID != 0 &&
+            !value.isNull() && value.toLong() == state.g_lngClassTypeID)
+            list.currentRowIndex = list.upperBound();
+    }
+}
+
+std::string companyRefreshSql()
+{
+    if (isCostSystem())
+        return companySql();
+    // The "IC" rows keep their own sort order here.
+    auto sql = companySql();
+    const std::string icPart =
+        " select Fvalue,Fkey,(CASE FKey WHEN 'FBrNo' THEN 1.01 WHEN "
+        "'SInvoiceDecimal' THEN 1.02 WHEN 'PrecisionOfDiscountRate' THEN "
+        "1.03 WHEN 'SystemName' THEN 1.04 END) AS FSort from t_systemprofile ";
+    const auto at = sql.find(icPart);
+    if (at != std::string::npos)
+        sql.replace(at, icPart.size(), " select Fvalue,Fkey,FSort from t_systemprofile ");
+    return sql;
+}
+
+std::string billSettingsRefreshSql(bool afterModify)
+{
+    const auto yes = sqlQuote(TranslateText("是"));
+    const auto no = sqlQuote(TranslateText("否"));
+    const auto other = afterModify ? sqlQuote(TranslateText("不控制")) : yes;
+    return "SELECT " + LanguageColumn("FBillName") +
+           " as FBillName,FDesc,FPreLetter,FcurNo,FSufLetter,FFormat," +
+           "( case FCanAlterBillNo when 1 then " + yes + " when 0 then  " + no + "  else " + other +
+           " end) FCanAlterBillNo, " + " (case FCheckAfterSave when 1 then " + yes + " else " + no +
+           " end) FCheckAfterSave," + " (case FUseBillCodeRule when 1 then " + yes + " else " + no +
+           " end) FUseBillCodeRule," + "( case FSingleApproval when 1 then " + yes +
+           " when 0 then " + no + "  else ''  end) FSingleApproval," +
+           "( case FSingleUnApproval when 1 then " + yes + " when 0 then " + no +
+           " else '' end) FSingleUnApproval," + "( case FEditSelfBill when 1 then " + yes +
+           " when 0 then " + no + "  else '' end) FEditSelfBill" +
+           " FROM ICBillNo where FBillID IN (SELECT ABS(FID) FROM ICClassType WHERE FControl&" +
+           db::sqlNumber(32) + ">0) Order by FPos";
+}
+
+std::string printControlRefreshSql()
+{
+    return "SELECT FID," + LanguageColumn("FName") + " As FName " +
+           " ,FPrintControlOrNo,FPrintMaxCount,(case FPrintAfterCheck when 1 then " +
+           sqlQuote(TranslateText("是")) + " when 0 then " + sqlQuote(TranslateText("否")) +
+           " else '' end) FPrintAfterCheck FROM ICPrintMaxCount Order by Fpos";
+}
+
+} // namespace
+
+base::Variant RecordKeyList::keyOfRow(int32_t row) const
+{
+    if (row < lower || row > upperBound())
+        return {};
+    return keys[static_cast<std::size_t>(row - lower)];
+}
+
+std::string recordKeySql(const std::string &key)
+{
+    if (key == "sys1")
+        return companySql();
+    if (key == "sys2")
+        return "Select FBillID," + LanguageColumn("FBillName") + " AS FBillName " +
+               "from ICBillNo where FBillID IN (SELECT ABS(FID) FROM ICClassType WHERE FControl&" +
+               db::sqlNumber(32) + ">0) Order by FPos";
+    if (key == "sys4") {
+        std::string sql;
+        params::tvwSysBuilder().GetDetailSql(0, 4, sql);
+        return sql;
+    }
+    if (key == "sys9")
+        return "Select FID,FName,FAcctID,FNote from ICBillType Order by FID";
+    if (key == "au1")
+        return std::string("select Fkey from t_systemprofile") + " where Fkey in ('riod')" +
+               " AND FCateGory='IC'  Union" + " select Fkey from t_systemprofile" +
+               " where Fkey in ('DisCivilExportSale') AND FCateGory='GL' ";
+    if (key == "au3")
+        return "select FGroupID from t_Vouchergroup order by FGroupID";
+    if (key == "pL1")
+        return PlanningKeys;
+    return {};
+}
+
+std::optional<RecordKeyList> readRecordKeys(const std::string &key)
+{
+    if (recordKeySql(key).empty())
+        return std::nullopt;
+    RecordKeyList list;
+    readKeys(list, key);
+    if (key == "sys1" && list.keys.size() >= 2)
+        std::swap(list.keys[0], list.keys[1]);
+    if (key == "pL1")
+        list.keys.emplace_back("ProOfBeforeDemandLimit");
+    if (key == "au3" && list.keys.empty()) {
+        list.lower = 0;
+        list.keys.assign(2, base::Variant());
+    }
+    return list;
+}
+
+std::string refreshSql(const std::string &key, bool afterModify)
+{
+    if (key == "sys1")
+        return companyRefreshSql();
+    if (key == "sys2")
+        return billSettingsRefreshSql(afterModify);
+    if (key == "sys4")
+        return printControlRefreshSql();
+    if (key == "au3")
+        return "Select FName From t_Vouchergroup Order By FGroupID";
+    if (key == "pL1")
+        return "select FKey,FValue from t_systemprofile where fkey in('PlanStartDate',"
+               "'DaysPerTimeZone','DemandTimeLimit','TimeZoneCount','PlanTimeLimit') Order By "
+               "FKey";
+    return {};
+}
+
+} // namespace orvan::mainwindow

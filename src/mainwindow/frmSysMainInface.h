@@ -1,0 +1,145 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "commands/SysDetail.h"
+#include "component/OptionProfileControl.h"
+#include "forms/Controls.h"
+#include "forms/Form.h"
+#include "forms/LedgerGrid.h"
+#include "forms/Menu.h"
+#include "forms/Toolbar.h"
+#include "forms/TreeControl.h"
+#include "mainwindow/RecordKeys.h"
+
+namespace orvan::mainwindow {
+
+// The maintenance window: the parameter tree on the left, the content of the selected
+// node on the right (the ledger list, a page of the option-profile control or one of the
+// two calculation-parameter controls), with a title line, toolbar, menus and status bar.
+class frmSysMainInface : public forms::Form
+{
+public:
+    static constexpr int SplitterLimit = 1680;  // twips on each side of the splitter
+    static constexpr int ListOutOfView = 28950; // left edge of the hidden option list
+    static constexpr int HourglassPointer = 11;
+
+    frmSysMainInface();
+    ~frmSysMainInface() override;
+
+    std::string formName() const override { return "frmSysMainInface"; }
+    void load() override;
+    void activate() override { mousePointer = 0; }
+    void unload() override;
+    void keyDown(int keyCode, int shift) override;
+
+    // The user's actions.
+    void selectAndClick(const std::string &key);
+    void nodeClick(const std::string &key);
+    void toolbarClick(const std::string &key);
+    // Runs a menu item ("File.Preview", "Edit.Delete", "Popup.Refresh"); false when the
+    // item does not exist or is disabled.
+    bool menuClick(const std::string &path);
+    void modify();
+    void gridPopup();
+    void refreshList();
+    void timerFired();
+    // Drags the splitter to a position (twips from the window's left edge) and releases
+    // it; returns the position taken.
+    int dragSplitter(int twips);
+
+    // The rows the grid shows (row 1 the heading).
+    std::vector<std::string> rowText(int row);
+    int32_t helpId() const;
+    const std::string &selectedKey() const { return m_selectedKey; }
+    const RecordKeyList &recordKeys() const { return m_recordKeys; }
+    bool busy() const { return m_busy; }
+
+    // The clock of the load time, seconds since midnight (tests set it).
+    void setClock(std::function<double()> clock) { m_clock = std::move(clock); }
+
+    // Controls.
+    forms::TreeControl tvwBase;
+    forms::Label SSPTitleClass;
+    forms::Label SSPTitleItem;
+    forms::LedgerGrid ldgBase;
+    bool ldgBaseVisible = true;
+    forms::Toolbar tbToolBar;
+    forms::MenuBar menus;
+    forms::StatusBar sbStatusBar;
+    forms::Splitter splitter;
+    forms::Timer Timer1;
+    int windowWidth = 12000;
+    int mousePointer = 0;
+    int listVSysSetLeft = 0;
+    bool optionPageVisible = false;
+    int32_t optionPageCode = -1;
+    bool ctrl1Visible = false;
+    bool ctrlCost1Visible = false;
+    bool popupShown = false;
+    // Where the last Print or Preview went: "option", "ctrl1", "ctrlCost1" or "grid".
+    std::string lastPrintTarget;
+    // Set by the option rules when the last change of a page was rejected.
+    bool lastCheckRejected = false;
+    int32_t currentYear = 0;
+    std::string alarmCategory; // of the alarm row shown
+    int32_t currentRow = 0;    // the editor's row (g_varCurrentRow)
+    double totalEvaluateMark = 0;
+    double passEvaluateMark = 0;
+
+    std::shared_ptr<component::OptionProfileControl> CtlICSysPro;
+    std::shared_ptr<component::CalculationParameterControl> ctrl1;
+    std::shared_ptr<component::CalculationParameterControl> ctrlCost1;
+    commands::SysDetail &detail() { return m_detail; }
+
+private:
+    void buildToolbar();
+    void buildMenus();
+    void createOutsideControls();
+    void applyCaptions();
+    void applyColumnWidths();
+    void chooseStartingNode();
+    void storeSettings();
+
+    void clickNode(const forms::TreeNode &node);
+    void loadNodeRows(const forms::TreeNode &node);
+    void showLoadTime(double start);
+    void showItemTitle(const forms::TreeNode &node);
+    void reportClickError(const std::string &description);
+
+    void switchContent(const std::string &key);
+    bool leaveOptionPage();
+    bool showNodeContent(const std::string &key);
+    void showOptionPage(int32_t pageCode);
+    void showCalculationControl(bool cost);
+    void showLedger(const std::string &key);
+    bool showAlarmPage(const std::string &key);
+    void applyRecordCommands(const std::string &key);
+    void buildRecordKeys(const std::string &key);
+
+    void loadList(const std::string &sql);
+    void renumberVoucherGroups();
+    void printOrPreview(int32_t mode);
+    void showPeriodList();
+
+    commands::SysDetail m_detail;
+    RecordKeyList m_recordKeys;
+    std::vector<std::string> m_periodRows; // row texts of the period list, from row 2
+    std::string m_selectedKey;
+    std::string m_lastClickedKey;
+    bool m_busy = false;
+    int m_colWidth1 = 2000;
+    int m_colWidth2 = 2000;
+    std::function<double()> m_clock;
+};
+
+// Runs the maintenance window modally through the process's shell.
+void runMaintenanceWindow();
+// Makes SysFace.Show open the maintenance window.
+void installMaintenanceWindow();
+
+} // namespace orvan::mainwindow

@@ -1,0 +1,110 @@
+#include "suite/JsonSettingStore.h"
+
+#include <cstdlib>
+#include <fstream>
+
+#include <nlohmann/json.hpp>
+
+#include "base/Error.h"
+
+namespace orvan::suite {
+namespace {
+
+using Json = nlohmann::json;
+
+Json loadSettings(const std::filesystem::path &file)
+{
+    std::ifstream in(file);
+    if (!in)
+        return Json::object();
+    auto settings = Json::parse(in, nullptr, false);
+    return settings.is_object() ? settings : Json::object();
+}
+
+Json toJson(const base::Variant &value)
+{
+    if (value.isEmpty() || value.isNull())
+        return nullptr;
+    if (value.type() == base::VarType::Boolean)
+        return value.toBool();
+    if (value.type() == base::VarType::Integer || value.type() == base::VarType::Long)
+        return value.toLong();
+    if (value.isNumberType())
+        return value.toDouble();
+    return value.text();
+}
+
+base::Variant fromJson(const Json &value)
+{
+    if (value.is_boolean())
+        return base::Variant(value.get<bool>());
+    if (value.is_number_integer())
+        return base::Variant(static_cast<int32_t>(value.get<int64_t>()));
+    if (value.is_number())
+        return base::Variant(value.get<double>());
+    if (value.is_string())
+        return base::Variant(value.get<std::string>());
+    return base::Variant::null();
+}
+
+void saveSettings(const std::filesystem::path &file, const Json &settings)
+{
+    std::error_code ignored;
+    std::filesystem::create_directories(file.parent_path(), ignored);
+    const auto temporary = file.string() + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        out << settings.dump(4) << "\n";
+        if (!out)
+            throw base::Error(75, "Path/File access error: " + temporary);
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, file, error);
+    if (error)
+        throw base::Error(75, "Path/File access error: " + file.string());
+}
+
+} // namespace
+
+JsonSettingStore::JsonSettingStore()
+    : m_file(defaultFile())
+{}
+
+JsonSettingStore::JsonSettingStore(std::filesystem::path file)
+    : m_file(std::move(file))
+{}
+
+std::filesystem::path JsonSettingStore::defaultFile()
+{
+    std::filesystem::path base;
+    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && *config)
+        base = config;
+    else if (const char *home = std::getenv("HOME"); home && *home)
+        base = std::filesystem::path(home) / ".config";
+    else
+        base = std::filesystem::temp_directory_path();
+    return base / "orvan-sysmaintain" / "settings.json";
+}
+
+base::Variant JsonSettingStore::read(const std::string &section, const std::string &key,
+                                     const base::Variant &defaultValue)
+{
+    const auto settings = loadSettings(m_file);
+    const auto found = settings.find(section);
+    if (found == settings.end() || !found->is_object() || !found->contains(key))
+        return defaultValue;
+    const auto value = fromJson(found->at(key));
+    return value.isNull() ? defaultValue : value;
+}
+
+void JsonSettingStore::write(const std::string &section, const std::string &key,
+                             const base::Variant &value)
+{
+    auto settings = loadSettings(m_file);
+    if (!settings[section].is_object())
+        settings[section] = Json::object();
+    settings[section][key] = toJson(value);
+    saveSettings(m_file, settings);
+}
+
+} // namespace orvan::suite

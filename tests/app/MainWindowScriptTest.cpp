@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "app/ProgramContext.h"
+#include "app/ScriptRunner.h"
+#include "component/ProcessState.h"
+#include "support/TempAccount.h"
+
+using namespace orvan;
+
+namespace {
+
+class MainWindowScript : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_config = m_account.path() + ".config";
+        ::setenv("XDG_CONFIG_HOME", m_config.c_str(), 1);
+    }
+    void TearDown() override
+    {
+        component::ProcessState::reset();
+        std::filesystem::remove_all(m_config);
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+
+    std::string run(const std::string &script)
+    {
+        component::ProcessState::reset();
+        app::ProgramContext context;
+        context.login.login = "UserID=16394;SubID=;LANGUAGE=chs;";
+        context.login.database = m_account.path();
+        std::istringstream in(script);
+        std::ostringstream out;
+        app::ScriptRunner runner(in, out, context);
+        m_exitCode = runner.run();
+        return out.str();
+    }
+
+    test::TempAccount m_account;
+    std::string m_config;
+    int m_exitCode = -1;
+};
+
+TEST_F(MainWindowScript, ShowsTheClassClicksNodesAndDumps)
+{
+    const auto out = run("show 0\n"
+                         "dump tree\n"
+                         "click sys9\n"
+                         "dump title\n"
+                         "dump grid\n"
+                         "dump toolbar\n"
+                         "close\n");
+    EXPECT_EQ(m_exitCode, 0) << out;
+    EXPECT_NE(out.find("sys1\t系统设置\t1*\nsys2\t单据设置\t2\n"), std::string::npos) << out;
+    EXPECT_NE(
+        out.find(
+            "[单据类型]----共计：10条记录\n||代码|名称|科目代码|备注|\n|1|01|普通||系统预设|\n"),
+        std::string::npos)
+        << out;
+    EXPECT_NE(out.find("New visible enabled\nModify visible enabled\nDelete visible enabled\n"
+                       "Cut hidden enabled\n"),
+              std::string::npos)
+        << out;
+}
+
+TEST_F(MainWindowScript, NextRunOpensOnTheNodeLeftSelected)
+{
+    run("show 0\nclick sys4\nclose\n");
+    const auto out = run("show 0\ndump tree\nclose\n");
+    EXPECT_NE(out.find("sys4\t打印控制\t4*\n"), std::string::npos) << out;
+}
+
+TEST_F(MainWindowScript, UnknownTargetsAreErrors)
+{
+    const auto out = run("show 0\n"
+                         "click nowhere\n"
+                         "tool Cut\n"
+                         "row 999\n"
+                         "menu Edit.Nothing\n"
+                         "dump editor\n"
+                         "close\n");
+    EXPECT_EQ(out, "ERROR 2: no tree node \"nowhere\"\n"
+                   "ERROR 3: no button \"Cut\" can be pressed\n"
+                   "ERROR 4: no grid row 999\n"
+                   "ERROR 5: no menu item \"Edit.Nothing\" can be chosen\n"
+                   "ERROR 6: the maintenance window cannot dump \"editor\"\n");
+    EXPECT_EQ(m_exitCode, 1);
+}
+
+TEST_F(MainWindowScript, RowsAndF1AreTakenOnAList)
+{
+    const auto out = run("show 0\nclick sys2\nrow 4\nrow 6\nkey F1\nclose\n");
+    EXPECT_EQ(m_exitCode, 0) << out;
+}
+
+} // namespace

@@ -1,0 +1,232 @@
+#include "MainWindowFixture.h"
+
+#include "mainwindow/HelpIds.h"
+#include "mainwindow/NodeTables.h"
+
+using namespace orvan;
+using mainwindow::frmSysMainInface;
+
+namespace {
+
+class MainWindowTest : public test::MainWindowFixture
+{};
+
+// A clock that advances by the given step on every reading.
+std::function<double()> steppingClock(double step)
+{
+    auto now = std::make_shared<double>(100.0);
+    return [now, step] {
+        const double reading = *now;
+        *now += step;
+        return reading;
+    };
+}
+
+TEST_F(MainWindowTest, OpensOnTheFirstNodeAndShowsItsCountedList)
+{
+    auto window = open(0);
+    EXPECT_EQ(window->caption, "系统参数维护");
+    EXPECT_EQ(window->SSPTitleClass.caption, "系统参数设置");
+    EXPECT_EQ(window->selectedKey(), "sys1");
+    EXPECT_EQ(component::processState().g_strCurrentKey, "sys1");
+    EXPECT_EQ(window->SSPTitleItem.caption,
+              "[系统设置]----共计：" + std::to_string(window->ldgBase.rowCount() - 1) + "条记录");
+    EXPECT_FALSE(window->tbToolBar.button("Cut").visible);
+    EXPECT_FALSE(window->tbToolBar.button("Paste").visible);
+    EXPECT_FALSE(window->busy());
+    EXPECT_EQ(window->mousePointer, 0);
+}
+
+TEST_F(MainWindowTest, StartingNodeFollowsStoredKeySubsystemAndBill)
+{
+    settings()->write("frmSysMainInface", "tvwKey0", "sys9");
+    EXPECT_EQ(open(0, "0005")->selectedKey(), "sys1");
+    EXPECT_EQ(open(0, "0000")->selectedKey(), "sys9");
+
+    settings()->write("frmSysMainInface", "tvwKey0", "gone");
+    const auto missing = open(0);
+    EXPECT_EQ(missing->selectedKey(), "");
+    EXPECT_TRUE(messages->shown().empty());
+
+    component::processState().g_lngClassTypeID = 25;
+    const auto bill = open(0);
+    EXPECT_EQ(bill->selectedKey(), "sys2");
+    ASSERT_GT(bill->recordKeys().currentRowIndex, 1);
+    EXPECT_EQ(bill->recordKeys().keyOfRow(bill->recordKeys().currentRowIndex).toLong(), 25);
+    EXPECT_EQ(bill->ldgBase.currentRow(), bill->recordKeys().currentRowIndex);
+}
+
+TEST_F(MainWindowTest, PrintControlOpensOnTheThirdNode)
+{
+    component::processState().g_bPrintControl = true;
+    const auto window = open(0);
+    EXPECT_EQ(window->selectedKey(), "sys4");
+    EXPECT_EQ(component::processState().g_strCurrentKey, "sys4");
+}
+
+TEST_F(MainWindowTest, SplitterKeepsBothSidesAtLeast1680Twips)
+{
+    auto window = open(0);
+    window->windowWidth = 10000;
+    EXPECT_EQ(window->dragSplitter(100), 1680);
+    EXPECT_EQ(window->dragSplitter(9900), 10000 - 1680);
+    EXPECT_EQ(window->dragSplitter(4000), 4000);
+}
+
+TEST_F(MainWindowTest, ClosingStoresWidthsAndNodeAndWidthsNeedFourColumns)
+{
+    settings()->write("frmSysMainInface", "ColWidth1", 1234);
+    {
+        auto window = open(0);
+        window->selectAndClick("sys2");
+        window->ldgBase.setColumnWidth(1, 3000);
+        window->ldgBase.setColumnWidth(2, 2500);
+        window->unload();
+    }
+    EXPECT_EQ(settingText("tvwKey0"), "sys2");
+    EXPECT_EQ(settingText("ColWidth1"), "3000");
+    EXPECT_EQ(settingText("ColWidth2"), "2500");
+    // The grid has no columns yet when the window loads: the widths wait.
+    EXPECT_EQ(open(0)->ldgBase.columnWidth(1), 0);
+}
+
+TEST_F(MainWindowTest, LoadTimeTexts)
+{
+    EXPECT_EQ(mainwindow::loadTimeText(0.25), "250.00毫秒");
+    EXPECT_EQ(mainwindow::loadTimeText(1.5), "1.50 秒");
+    EXPECT_EQ(mainwindow::loadTimeText(1.0), "1000.00毫秒");
+    auto window = open(0);
+    window->setClock(steppingClock(1.5));
+    window->selectAndClick("sys9");
+    EXPECT_EQ(window->sbStatusBar.panel("Passtime")->text, "取数据时间:1.50 秒");
+}
+
+TEST_F(MainWindowTest, SecondClickOnTheSameNodeReloadsNothing)
+{
+    auto window = open(0);
+    window->selectAndClick("sys2");
+    const int refreshes = window->ldgBase.refreshCount();
+    window->selectAndClick("sys2");
+    EXPECT_EQ(window->ldgBase.refreshCount(), refreshes);
+    window->menuClick("View.Refresh");
+    EXPECT_GT(window->ldgBase.refreshCount(), refreshes);
+}
+
+TEST_F(MainWindowTest, FailingDetailQueryReportsAndRestoresTheWindow)
+{
+    auto window = open(0);
+    account.runNative("DROP TABLE ICPrintMaxCount");
+    window->selectAndClick("sys4");
+    EXPECT_FALSE(window->busy());
+    EXPECT_EQ(window->mousePointer, 0);
+    ASSERT_EQ(messages->shown().size(), 1u);
+    window->selectAndClick("sys9");
+    EXPECT_EQ(component::processState().g_strCurrentKey, "sys9");
+}
+
+TEST_F(MainWindowTest, PopupAndRecordCommandsFollowTheNode)
+{
+    auto window = open(0);
+    window->selectAndClick("sys5");
+    window->gridPopup();
+    EXPECT_FALSE(window->menus.item("Popup.Add").enabled);
+    EXPECT_FALSE(window->menus.item("Popup.Delete").enabled);
+    EXPECT_FALSE(window->menus.item("Popup.Modify").enabled);
+    EXPECT_FALSE(window->tbToolBar.button("Modify").visible);
+    EXPECT_TRUE(window->optionPageVisible);
+    EXPECT_EQ(window->optionPageCode, 1);
+
+    window->selectAndClick("sys9");
+    window->gridPopup();
+    EXPECT_TRUE(window->menus.item("Popup.Delete").enabled);
+    EXPECT_TRUE(window->tbToolBar.button("New").visible);
+    EXPECT_FALSE(window->optionPageVisible);
+}
+
+TEST_F(MainWindowTest, RejectedOptionChangeBouncesBackToQualityOptions)
+{
+    auto window = open(0, "");
+    window->selectAndClick("sys13");
+    ASSERT_EQ(window->optionPageCode, 8);
+    window->lastCheckRejected = true;
+    window->selectAndClick("sys5");
+    EXPECT_EQ(window->selectedKey(), "sys13");
+    EXPECT_EQ(window->optionPageCode, 8);
+}
+
+TEST_F(MainWindowTest, RefreshRenumbersVoucherGroupsFromOne)
+{
+    account.runNative("UPDATE t_VoucherGroup SET FGroupID=FGroupID*10");
+    auto window = open(1);
+    window->selectAndClick("au3");
+    EXPECT_TRUE(window->menuClick("View.Refresh"));
+    EXPECT_EQ(account.value("SELECT group_concat(FGroupID || FName, ',') FROM "
+                            "(SELECT * FROM t_VoucherGroup ORDER BY FGroupID)"),
+              "1记,2收,3付,4转");
+}
+
+TEST_F(MainWindowTest, PeriodListShowsEveryPeriodAndHidesRecordCommands)
+{
+    auto window = open(1);
+    window->selectAndClick("au22");
+    EXPECT_EQ(window->ldgBase.rowCount(), 13);
+    EXPECT_EQ(window->ldgBase.rowText(13).at(2), "12");
+    EXPECT_EQ(window->currentYear, 2026);
+    for (const char *button : {"New", "Delete", "Modify"})
+        EXPECT_FALSE(window->tbToolBar.button(button).visible) << button;
+}
+
+TEST_F(MainWindowTest, AlarmClassOpensOnTheFirstRowAndTheRootSetsNoCategory)
+{
+    auto window = open(4);
+    const auto nodes = window->tvwBase.displayOrder();
+    ASSERT_GT(nodes.size(), 1u);
+    EXPECT_EQ(window->selectedKey(), nodes[1]->key);
+    EXPECT_EQ("alarm" + window->alarmCategory + "|",
+              nodes[1]->key.substr(0, nodes[1]->key.find('|') + 1));
+    window->alarmCategory.clear();
+    window->selectAndClick("alarm1");
+    EXPECT_TRUE(window->optionPageVisible);
+    EXPECT_EQ(window->optionPageCode, 12);
+    EXPECT_EQ(window->alarmCategory, "");
+    window->menuClick("File.Print");
+    EXPECT_EQ(window->lastPrintTarget, "option");
+}
+
+TEST_F(MainWindowTest, PreviewAndPrintRouting)
+{
+    auto window = open(0);
+    component::processState().g_strCurrentKey = "sys16";
+    window->menuClick("File.Preview");
+    EXPECT_EQ(window->lastPrintTarget, "option");
+    window->menuClick("File.Print");
+    EXPECT_EQ(window->lastPrintTarget, "grid");
+    component::processState().g_strCurrentKey = "sys7";
+    window->toolbarClick("PrintView");
+    EXPECT_EQ(window->lastPrintTarget, "ctrl1");
+}
+
+TEST_F(MainWindowTest, PlanningListHasItsFooterRow)
+{
+    auto window = open(2);
+    window->selectAndClick("pL1");
+    const int rows = window->ldgBase.rowCount();
+    const auto keys = mainwindow::readRecordKeys("pL1");
+    ASSERT_TRUE(keys);
+    EXPECT_EQ(keys->keyOfRow(rows).text(), "ProOfBeforeDemandLimit");
+    EXPECT_EQ(window->ldgBase.rowText(rows).at(2), "早于需求时界的累计未兑现预测处理策略");
+}
+
+TEST_F(MainWindowTest, HelpIdsByClassSetCodeAndSubsystem)
+{
+    using mainwindow::helpIdFor;
+    EXPECT_EQ(helpIdFor(1, "xs", "", ""), 260095);
+    EXPECT_EQ(helpIdFor(1, "??", "", ""), 250052);
+    EXPECT_EQ(helpIdFor(4, "", "", "gmp"), 130340);
+    EXPECT_EQ(helpIdFor(0, "JH", "BillNo_SET", ""), 300044);
+    EXPECT_EQ(helpIdFor(0, "", "Cj_SET", ""), 330031);
+    EXPECT_EQ(helpIdFor(0, "CB", "unknown", ""), 470017);
+    EXPECT_EQ(helpIdFor(0, "", "unknown", ""), 0);
+}
+
+} // namespace
