@@ -900,3 +900,14 @@ INSERT INTO PLMPSReq (FInterID, FPlanInterID, FItemNumber, FDate, FQty, FUnfille
     (4, 1, 'P1002', '2026-12-07', 2.0, 2.0),
     (5, 2, 'S2001', '2026-11-30', 20.0, 8.0);
 
+
+-- Bill code rules: a class bill numbered by a fixed text, a field of the bill and a serial
+UPDATE ICBillNo SET FBillTypeID = 1 WHERE FBillID IN (1, 21, 24);
+UPDATE ICBillNo SET FBillTypeID = 2 WHERE FBillID = 72;
+UPDATE ICBillNo SET FBillTypeID = 3 WHERE FBillID = 81;
+UPDATE ICBillNo SET FUseBillCodeRule = 1, FDesc = 'GXHB+生产车间+000001' WHERE FBillID = 1002510;
+
+INSERT INTO t_BillCodeRule (FBillID, FClassIndex, FProjectID, FFormatIndex, FLength, FAddChar, FReChar, FProjectVal, FIsBy) VALUES
+    (1002510, 1, 1, 0, 4, '', '', 'GXHB', 0),
+    (1002510, 2, 100, 0, 0, '', '', 'FDeptID', 0),
+    (1002510, 3, 3, 0, 6, '0', '', '1', 0);

@@ -503,3 +503,9 @@ CREATE TABLE t_UserSetting (
     FValue      TEXT COLLATE NOCASE,
     PRIMARY KEY (FUserID, FSection, FKey)
 );
+
+---------------------------------------------------------------------------------------
+-- Bill code rules: the bill type a bill's numbering rule was saved for
+---------------------------------------------------------------------------------------
+
+ALTER TABLE ICBillNo ADD COLUMN FBillTypeID INTEGER NOT NULL DEFAULT 0;

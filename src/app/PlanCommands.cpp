@@ -3,11 +3,14 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <memory>
+#include <string>
 
 #include "app/Display.h"
 #include "app/ProgramContext.h"
-#include "component/ComponentRegistry.h"
+#include "base/Error.h"
 #include "component/LoginContext.h"
+#include "component/OutsideComponents.h"
 #include "component/ProcessState.h"
 #include "component/SysEnum.h"
 #include "component/SysFace.h"
@@ -21,6 +24,15 @@
 namespace orvan::app {
 namespace {
 
+using planning::PilotPanel;
+
+constexpr const char *ProgressLines =
+    "Without a display the panel's progress is printed, one line per change:\n"
+    "  LABEL <text>            the panel's text line\n"
+    "  PROGRESS <value>/<max>  the progress bar of a deletion\n"
+    "  ANIMATION on|off        the animation of an adjustment (off: no animation file)\n"
+    "and last DONE, or FAILED when the pass stopped or the adjustment failed (exit code 1).";
+
 struct PlanOptions
 {
     std::string by = "start";
@@ -30,7 +42,7 @@ struct PlanOptions
 class ProgressPrinter
 {
 public:
-    explicit ProgressPrinter(const planning::PilotPanel &panel)
+    explicit ProgressPrinter(const PilotPanel &panel)
         : m_panel(panel)
     {}
 
@@ -41,7 +53,7 @@ public:
         if (bar.visible && m_panel.barStarted())
             printIfChanged("PROGRESS " + std::to_string(bar.value) + "/" + std::to_string(bar.max),
                            m_progress);
-        if (m_panel.animationVisible() || m_animation.size())
+        if (m_panel.animationVisible() || !m_animation.empty())
             printIfChanged(std::string("ANIMATION ") + (m_panel.animationRunning() ? "on" : "off"),
                            m_animation);
     }
@@ -54,56 +66,114 @@ private:
         last = line;
     }
 
-    const planning::PilotPanel &m_panel;
+    const PilotPanel &m_panel;
     std::string m_label;
     std::string m_progress;
     std::string m_animation;
 };
 
-void runPanel(bool adjust, int32_t adjustType)
+// The login's account as the panel reaches it: the shared connection (held by the
+// SysFace) and the connection string the adjustment opens its own connection on.
+// Raises the reason when the account cannot be read.
+void connectToAccount()
 {
-    component::SysFace face; // holds the account's connection for the pass
+    auto &state = component::processState();
     component::ParseLoginProps(component::LoginPropsString());
-    component::processState().g_strConnectString = component::GetLoginProp("ConnectString");
+    state.g_strConnectString = component::GetLoginProp("ConnectString");
+    if (!state.g_objConnection)
+        throw base::Error(429, "The connection component cannot be created");
+    state.g_objConnection->Execute("SELECT COUNT(*) FROM PLMPSPlan");
+}
+
+PilotPanel::Outcome runInWindow(bool adjust, int32_t adjustType)
+{
 #ifdef ORVAN_HAVE_GUI
-    if (displayAvailable()) {
-        int argc = 1;
-        char name[] = "orvan-sysmaintain";
-        char *argv[] = {name, nullptr};
-        gui::GuiHost host(argc, argv);
-        planning::runForecastPanel(adjust, adjustType);
-        return;
-    }
+    static int argc = 1;
+    static char programName[] = "orvan-sysmaintain";
+    static char *argv[] = {programName, nullptr};
+    gui::GuiHost host(argc, argv);
+    return planning::runForecastPanel(adjust, adjustType);
+#else
+    (void)adjust;
+    (void)adjustType;
+    return PilotPanel::Outcome::Unfinished;
 #endif
-    planning::PilotPanel panel;
+}
+
+PilotPanel::Outcome runHeadless(bool adjust, int32_t adjustType)
+{
+    forms::setShell(std::make_shared<forms::ScriptedShell>());
+    PilotPanel panel;
     panel.ifAdjust(adjust);
     panel.AdjustType(adjustType);
     panel.addChangeListener(ProgressPrinter(panel));
     forms::shell().runModal(panel);
-    std::cout << "DONE" << std::endl;
+    forms::setShell(nullptr);
+    std::cout << (panel.outcome() == PilotPanel::Outcome::Done ? "DONE" : "FAILED") << std::endl;
+    return panel.outcome();
+}
+
+void reportOutcome(PilotPanel::Outcome outcome, ProgramContext &context)
+{
+    switch (outcome) {
+    case PilotPanel::Outcome::Done:
+        context.exitCode = 0;
+        return;
+    case PilotPanel::Outcome::Unfinished:
+        std::cerr << "plans: the pass stopped before its end; the forecast plans may be "
+                     "partly deleted\n";
+        break;
+    case PilotPanel::Outcome::Failed:
+        std::cerr << "plans: the forecast plans were not adjusted\n";
+        break;
+    }
+    context.exitCode = 1;
+}
+
+void runPanel(bool adjust, int32_t adjustType, ProgramContext &context)
+{
+    try {
+        context.start();
+        component::SysFace face; // holds the account's connection for the pass
+        connectToAccount();
+#ifdef ORVAN_HAVE_GUI
+        const bool inWindow = displayAvailable();
+#else
+        const bool inWindow = false;
+#endif
+        reportOutcome(inWindow ? runInWindow(adjust, adjustType) : runHeadless(adjust, adjustType),
+                      context);
+    } catch (const std::exception &error) {
+        std::cerr << "plans: " << error.what() << "\n";
+        context.exitCode = 1;
+    }
 }
 
 } // namespace
 
 void addPlanCommands(CLI::App &cli, ProgramContext &context)
 {
-    auto *plans = cli.add_subcommand("plans", "Clean or re-time the forecast plans");
+    auto *plans = cli.add_subcommand("plans", "Clean or re-time the forecast plans with the "
+                                              "forecast panel");
     plans->require_subcommand(1);
-    auto *clean = plans->add_subcommand("clean", "Delete the forecast plans");
-    clean->callback([&context] {
-        context.start();
-        runPanel(false, component::ByPlanStartDate);
-    });
+    plans->footer(ProgressLines);
+    auto *clean = plans->add_subcommand("clean", "Delete the forecast plans and their demands");
+    clean->footer(ProgressLines);
+    clean->callback([&context] { runPanel(false, component::ByPlanStartDate, context); });
+
     auto options = std::make_shared<PlanOptions>();
-    auto *adjust = plans->add_subcommand("adjust", "Re-time the forecast plans");
+    auto *adjust = plans->add_subcommand(
+        "adjust", "Re-time the forecast plans to the planning parameters and clear their demands");
+    adjust->footer(ProgressLines);
     adjust
         ->add_option("--by", options->by,
-                     "start: to the plan start date; count: to the "
+                     "start: move the plans to the plan start date; count: fit them to the "
                      "time-zone count")
-        ->check(CLI::IsMember({"start", "count"}));
+        ->check(CLI::IsMember({"start", "count"}))
+        ->capture_default_str();
     adjust->callback([&context, options] {
-        context.start();
-        runPanel(true, options->by == "count" ? component::ByTZCount : component::ByPlanStartDate);
+        runPanel(true, options->by == "count" ? component::ByTZCount : component::ByPlanStartDate,
+                 context);
     });
 }
 

@@ -17,10 +17,9 @@ namespace {
 
 constexpr int TwipsPerPixel = 15;
 
-QPixmap panelImage(int image)
+QPixmap dataImage(const char *relativePath)
 {
-    return QPixmap(QString::fromStdString(
-        base::dataFilePath(image == 1 ? "images/adjust.png" : "images/delete.png")));
+    return QPixmap(QString::fromStdString(base::dataFilePath(relativePath)));
 }
 
 } // namespace
@@ -28,6 +27,8 @@ QPixmap panelImage(int image)
 PilotPanelView::PilotPanelView(planning::PilotPanel &panel, QWidget *parent)
     : FormDialog(panel, parent)
     , m_panel(panel)
+    , m_adjustImage(dataImage("images/adjust.png"))
+    , m_deleteImage(dataImage("images/delete.png"))
 {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_frame = new QFrame(this);
@@ -60,7 +61,7 @@ void PilotPanelView::refresh()
     m_bar->setRange(bar.min, bar.max);
     m_bar->setValue(bar.value);
     m_bar->setVisible(bar.visible);
-    m_picture->setPixmap(panelImage(m_panel.pictureImage()));
+    m_picture->setPixmap(m_panel.pictureImage() == 1 ? m_adjustImage : m_deleteImage);
     m_picture->setVisible(m_panel.pictureVisible());
     if (m_panel.animationRunning() && !m_movie) {
         m_movie = new QMovie(QString::fromStdString(m_panel.animationFile()), {}, this);

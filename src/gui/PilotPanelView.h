@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPixmap>
+
 #include "gui/FormDialog.h"
 
 class QLabel;
@@ -27,6 +29,8 @@ protected:
 
 private:
     planning::PilotPanel &m_panel;
+    QPixmap m_adjustImage; // image 1: an adjustment
+    QPixmap m_deleteImage; // image 2: a deletion
     QFrame *m_frame = nullptr;
     QLabel *m_picture = nullptr;
     QLabel *m_animation = nullptr;

@@ -1,6 +1,8 @@
 #include "planning/PilotPanel.h"
 
 #include <filesystem>
+#include <system_error>
+#include <vector>
 
 #include "base/DataFiles.h"
 #include "base/Error.h"
@@ -32,20 +34,36 @@ private:
     PilotPanel &m_panel;
 };
 
-// Runs "AdjustForePlans" on a connection of its own; true when @Succeed is not 0.
-bool adjustForePlans(int32_t adjustType)
+// A connection of its own on the login's connection string, for the adjustment.
+std::shared_ptr<component::ConnectionComponent> openAdjustmentConnection()
 {
     auto connection =
         component::ComponentRegistry::instance().createAs<component::ConnectionComponent>(
             component::ProgId::Connection);
     connection->Open(component::processState().g_strConnectString);
+    return connection;
+}
+
+// Runs "AdjustForePlans"; true when it reports success in @Succeed (a missing value
+// raises a type mismatch, which counts as an error of the adjustment).
+bool adjustForePlans(component::ConnectionComponent &connection, int32_t adjustType)
+{
     std::vector<db::ProcedureParameter> parameters{
         {"@ByType", db::ParameterDirection::Input, base::Variant(static_cast<int16_t>(adjustType))},
         {"@Succeed", db::ParameterDirection::Output, {}},
         {"@Reason", db::ParameterDirection::Output, {}},
     };
-    connection->callProcedure("AdjustForePlans", parameters);
+    connection.callProcedure("AdjustForePlans", parameters);
     return parameters[1].value.toDouble() != 0;
+}
+
+// The demands derived from the old plans no longer fit the adjusted ones.
+void clearPlanDemands()
+{
+    const auto connection = component::processState().g_objConnection;
+    if (!connection)
+        throw base::Error(91, "Object variable or With block variable not set");
+    connection->Execute("DELETE PLMPSReq");
 }
 
 } // namespace
@@ -126,17 +144,23 @@ void PilotPanel::onEndBar()
 {
     if (m_animationRunning)
         stopAnimation();
+    m_outcome = m_adjustmentFailed ? Outcome::Failed : Outcome::Done;
     close();
 }
 
+// Opens its connection, starts the animation, runs the procedure and, when it succeeded,
+// clears the demands. Any error ends up as the error text on the panel.
 void PilotPanel::runAdjustment()
 {
+    m_adjustmentFailed = true;
     try {
+        const auto connection = openAdjustmentConnection();
         startAnimation();
         forms::shell().yield();
-        const bool succeeded = adjustForePlans(m_adjustType);
+        const bool succeeded = adjustForePlans(*connection, m_adjustType);
         if (succeeded)
-            component::processState().g_objConnection->Execute("DELETE PLMPSReq");
+            clearPlanDemands();
+        m_adjustmentFailed = !succeeded;
         m_label = component::TranslateText(succeeded ? "调整主生产计划预测方案结束"
                                                      : "预测方案调整过程中出错");
     } catch (const std::exception &) {
@@ -145,15 +169,16 @@ void PilotPanel::runAdjustment()
     notifyChanged();
 }
 
-bool PilotPanel::startAnimation()
+// The animation takes the picture's place; without its file it stays off.
+void PilotPanel::startAnimation()
 {
     m_animationVisible = true;
     const auto path = adjustmentAnimationPath();
-    m_animationRunning = std::filesystem::exists(path);
+    std::error_code error;
+    m_animationRunning = std::filesystem::is_regular_file(path, error);
     m_animationFile = m_animationRunning ? path : std::string();
     m_pictureVisible = !m_animationRunning;
     notifyChanged();
-    return m_animationRunning;
 }
 
 void PilotPanel::stopAnimation()
@@ -164,12 +189,13 @@ void PilotPanel::stopAnimation()
     notifyChanged();
 }
 
-void runForecastPanel(bool adjust, int32_t adjustType)
+PilotPanel::Outcome runForecastPanel(bool adjust, int32_t adjustType)
 {
     PilotPanel panel;
     panel.ifAdjust(adjust);
     panel.AdjustType(adjustType);
     forms::shell().runModal(panel);
+    return panel.outcome();
 }
 
 } // namespace orvan::planning

@@ -26,6 +26,13 @@ public:
     static constexpr int FrameHeight = 1560;
     static constexpr int BarRoom = 500;
 
+    // How the pass went, for callers that report it (the panel itself only shows it).
+    enum class Outcome {
+        Unfinished, // the pass stopped before its end (a deletion failed)
+        Done,       // the pass ended; an adjustment succeeded
+        Failed,     // the pass ended, but the adjustment failed or was refused
+    };
+
     PilotPanel();
     ~PilotPanel() override;
 
@@ -49,6 +56,7 @@ public:
     const std::string &animationFile() const { return m_animationFile; }
     int panelHeight() const { return m_panelHeight; }
     int frameHeight() const { return m_frameHeight; }
+    Outcome outcome() const { return m_outcome; }
 
     // The events of the pass, as the panel handles them.
     void onSetLabel(const std::string &info);
@@ -59,7 +67,7 @@ public:
 
 private:
     void runAdjustment();
-    bool startAnimation();
+    void startAnimation();
     void stopAnimation();
 
     std::shared_ptr<component::clsDelPlan> m_plan;
@@ -75,13 +83,17 @@ private:
     std::string m_animationFile;
     int m_panelHeight = PanelHeight;
     int m_frameHeight = FrameHeight;
+    Outcome m_outcome = Outcome::Unfinished;
+    bool m_adjustmentFailed = false;
 };
 
 // The file the panel plays while an adjustment runs.
 std::string adjustmentAnimationPath();
 
-// Shows the panel modally for one pass: deletion, or adjustment by the given type.
-// This is what the plan-parameter page calls after a change that invalidates plans.
-void runForecastPanel(bool adjust, int32_t adjustType = component::ByPlanStartDate);
+// Shows the panel modally for one pass: deletion (adjust false), or adjustment by the
+// given type (component::ByPlanStartDate or component::ByTZCount). This is what the
+// plan-parameter page calls after a change that invalidates the plans; it returns when
+// the panel has closed, with how the pass went.
+PilotPanel::Outcome runForecastPanel(bool adjust, int32_t adjustType = component::ByPlanStartDate);
 
 } // namespace orvan::planning

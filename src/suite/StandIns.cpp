@@ -2,10 +2,13 @@
 
 #include <memory>
 
+#include "component/BillCodeComponents.h"
 #include "component/ComponentRegistry.h"
 #include "component/CostComponents.h"
 #include "component/ProgIds.h"
 #include "suite/AppConnection.h"
+#include "suite/BillCodeRuleStore.h"
+#include "suite/ClassInfo.h"
 #include "suite/CostCommon.h"
 #include "suite/CostCommonModify.h"
 #include "suite/FormResLoader.h"
@@ -35,6 +38,8 @@ void registerStandIns(component::ComponentRegistry &registry)
     registry.add(ProgId::StringLoader, [] { return std::make_shared<StringLoader>(); });
     registry.add(ProgId::FormResLoader, [] { return std::make_shared<FormResLoader>(); });
     registry.add(component::ProgId::LedgerView, [] { return std::make_shared<GLView>(); });
+    registry.add(ProgId::BillCodeRule, [] { return std::make_shared<BillCodeRuleStore>(); });
+    registry.add(ProgId::ClassInfo, [] { return std::make_shared<ClassInfo>(); });
 }
 
 } // namespace orvan::suite

@@ -1,9 +1,52 @@
 #include "PlanningFixture.h"
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "planning/PilotPanel.h"
 
 using namespace orvan;
 using planning::PilotPanel;
+
+namespace {
+
+// Replaces the account's "AdjustForePlans" by one that records what it saw and answers
+// with the given @Succeed.
+void fakeProcedure(int16_t succeed, std::function<void(db::ProcedureCall &)> observe)
+{
+    db::ProcedureCatalog::instance().add("AdjustForePlans",
+                                         {{"@ByType", db::ParameterDirection::Input, {}},
+                                          {"@Succeed", db::ParameterDirection::Output, {}},
+                                          {"@Reason", db::ParameterDirection::Output, {}}},
+                                         [succeed, observe](db::ProcedureCall &call) {
+                                             observe(call);
+                                             call.setValue("@Succeed", base::Variant(succeed));
+                                         });
+}
+
+// Points the program's data directory elsewhere for the life of the object.
+class DataDirectory
+{
+public:
+    explicit DataDirectory(const std::string &path)
+    {
+        if (const char *old = std::getenv("ORVAN_DATA_DIR"))
+            m_old = old;
+        ::setenv("ORVAN_DATA_DIR", path.c_str(), 1);
+    }
+    ~DataDirectory()
+    {
+        if (m_old.empty())
+            ::unsetenv("ORVAN_DATA_DIR");
+        else
+            ::setenv("ORVAN_DATA_DIR", m_old.c_str(), 1);
+    }
+
+private:
+    std::string m_old;
+};
+
+} // namespace
 
 using PilotPanelTest = test::PlanningFixture;
 
@@ -13,6 +56,7 @@ TEST_F(PilotPanelTest, DeletionShowsProgressAndClosesAtTheEnd)
     panel.ifAdjust(false);
     shell->runModal(panel);
     EXPECT_TRUE(panel.closeRequested());
+    EXPECT_EQ(panel.outcome(), PilotPanel::Outcome::Done);
     EXPECT_EQ(panel.labelText(), "删除主生产计划预测方案...");
     EXPECT_EQ(panel.progressBar().max, 3);
     EXPECT_EQ(panel.progressBar().value, 3);
@@ -20,6 +64,18 @@ TEST_F(PilotPanelTest, DeletionShowsProgressAndClosesAtTheEnd)
     EXPECT_EQ(panel.pictureImage(), 2);
     EXPECT_EQ(panel.panelHeight(), PilotPanel::PanelHeight);
     EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPS"), 0);
+}
+
+TEST_F(PilotPanelTest, AFailedDeletionLeavesThePanelOpenAtItsLastStep)
+{
+    account.runNative("DROP TABLE PLMPS");
+    PilotPanel panel;
+    shell->runModal(panel);
+    EXPECT_FALSE(panel.closeRequested());
+    EXPECT_EQ(panel.outcome(), PilotPanel::Outcome::Unfinished);
+    EXPECT_EQ(panel.labelText(), "删除主生产计划预测方案...");
+    EXPECT_EQ(panel.progressBar().value, 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPSPlan"), 0);
 }
 
 TEST_F(PilotPanelTest, AdjustmentRunsTheProcedureThenClearsTheDemands)
@@ -30,6 +86,7 @@ TEST_F(PilotPanelTest, AdjustmentRunsTheProcedureThenClearsTheDemands)
     run("UPDATE t_SystemProfile SET FValue='5' WHERE FCategory='PL' AND FKey='TimeZoneCount'");
     shell->runModal(panel);
     EXPECT_EQ(panel.labelText(), "调整主生产计划预测方案结束");
+    EXPECT_EQ(panel.outcome(), PilotPanel::Outcome::Done);
     EXPECT_EQ(panel.pictureImage(), 1);
     EXPECT_FALSE(panel.progressBar().visible);
     EXPECT_EQ(panel.panelHeight(), PilotPanel::PanelHeight - 500);
@@ -48,6 +105,8 @@ TEST_F(PilotPanelTest, AFailedProcedureLeavesTheDemandsAlone)
     panel.ifAdjust(true);
     shell->runModal(panel);
     EXPECT_EQ(panel.labelText(), "预测方案调整过程中出错");
+    EXPECT_EQ(panel.outcome(), PilotPanel::Outcome::Failed);
+    EXPECT_TRUE(panel.closeRequested());
     EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPSReq"), demands);
     EXPECT_EQ(text("SELECT FStartDate FROM PLMPS WHERE FInterID=1"), "2026-11-30");
 }
@@ -55,26 +114,64 @@ TEST_F(PilotPanelTest, AFailedProcedureLeavesTheDemandsAlone)
 TEST_F(PilotPanelTest, AdjustmentErrorsAreShownAndThePassEnds)
 {
     db::ProcedureCatalog::instance().clear(); // the account no longer has the procedure
+    EXPECT_EQ(planning::runForecastPanel(true), PilotPanel::Outcome::Failed);
+
+    planning::installPlanning();
+    component::processState().g_strConnectString = "Provider=SQLite;Data Source=/nonexistent/a.db";
     PilotPanel panel;
     panel.ifAdjust(true);
     shell->runModal(panel);
     EXPECT_EQ(panel.labelText(), "调整主生产计划预测方案出错");
+    EXPECT_FALSE(panel.animationVisible()); // the connection failed before the animation
     EXPECT_TRUE(panel.closeRequested());
+}
+
+TEST_F(PilotPanelTest, WithoutTheSharedConnectionTheDemandsCannotBeClearedAndThatIsAnError)
+{
+    fakeProcedure(1,
+                  [](db::ProcedureCall &) { component::processState().g_objConnection.reset(); });
+    PilotPanel panel;
+    panel.ifAdjust(true);
+    shell->runModal(panel);
+    EXPECT_EQ(panel.labelText(), "调整主生产计划预测方案出错");
+    EXPECT_EQ(panel.outcome(), PilotPanel::Outcome::Failed);
+    EXPECT_GT(count("SELECT COUNT(*) FROM PLMPSReq"), 0);
 }
 
 TEST_F(PilotPanelTest, TheTypeReachesTheProcedure)
 {
     std::vector<double> received;
-    db::ProcedureCatalog::instance().add("AdjustForePlans",
-                                         {{"@ByType", db::ParameterDirection::Input, {}},
-                                          {"@Succeed", db::ParameterDirection::Output, {}},
-                                          {"@Reason", db::ParameterDirection::Output, {}}},
-                                         [&received](db::ProcedureCall &call) {
-                                             received.push_back(call.value("@ByType").toDouble());
-                                             call.setValue("@Succeed", base::Variant(int16_t(0)));
-                                         });
+    fakeProcedure(0, [&received](db::ProcedureCall &call) {
+        received.push_back(call.value("@ByType").toDouble());
+    });
     for (int32_t type : {component::ByTZCount, component::ByPlanStartDate})
         planning::runForecastPanel(true, type);
     EXPECT_EQ(received, (std::vector<double>{1, 0}));
     EXPECT_EQ(shell->formsRun(), (std::vector<std::string>{"PilotPanel", "PilotPanel"}));
+}
+
+TEST_F(PilotPanelTest, TheAnimationPlaysDuringTheProcedureAndAMissingFileOnlyLeavesItOff)
+{
+    const PilotPanel *shown = nullptr;
+    std::vector<std::pair<bool, bool>> duringCall; // animation running, picture visible
+    fakeProcedure(1, [&](db::ProcedureCall &) {
+        duringCall.emplace_back(shown->animationRunning(), shown->pictureVisible());
+    });
+    {
+        PilotPanel panel;
+        shown = &panel;
+        panel.ifAdjust(true);
+        shell->runModal(panel);
+        EXPECT_TRUE(std::filesystem::exists(panel.animationFile()));
+        EXPECT_FALSE(panel.animationRunning()); // stopped at the end
+    }
+    {
+        DataDirectory empty(account.path() + ".no-data");
+        PilotPanel panel;
+        shown = &panel;
+        panel.ifAdjust(true);
+        shell->runModal(panel);
+        EXPECT_EQ(panel.labelText(), "调整主生产计划预测方案结束");
+    }
+    EXPECT_EQ(duringCall, (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}}));
 }
