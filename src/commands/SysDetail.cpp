@@ -107,6 +107,8 @@ void SysDetail::GetTitleInfo(int32_t kind, int32_t tag)
         setColumns(keyValueColumns());
     else if (kind == 0 && tag == 0)
         setColumns({column("FName", TextKey("名称")), column("FNumber", TextKey("代码"))});
+    else if (kind == 1 && (tag == 3 || tag == 23))
+        setColumns({column("FName", TextKey("凭证字"))}); // voucher groups: their names
     else if (kind == 1 || kind == 2)
         setColumns(parameterColumns(kind, tag));
     if (kind == 1 && m_grid)

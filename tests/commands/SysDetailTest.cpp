@@ -64,6 +64,14 @@ TEST_F(SysDetailTest, BillTypesShowTheirColumnsAndOneGridRowPerRecord)
     EXPECT_EQ(SysDetail::cellsOf(row(count + 5)), SysDetail::cellsOf(row(count + 1)));
 }
 
+TEST_F(SysDetailTest, VoucherGroupsListTheirNames)
+{
+    const auto count = load("au3", 1, 23, "Select FName From t_Vouchergroup Order By FGroupID");
+    EXPECT_EQ(row(1), "凭证字|");
+    EXPECT_EQ(row(2), account.value("SELECT FName FROM t_Vouchergroup ORDER BY FGroupID") + "|");
+    EXPECT_EQ(grid.rowCount(), count + 1);
+}
+
 TEST_F(SysDetailTest, FooterRowsAndBlankRows)
 {
     const auto count =
