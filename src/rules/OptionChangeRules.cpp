@@ -11,6 +11,7 @@
 #include "component/Translation.h"
 #include "db/SqlText.h"
 #include "forms/Messages.h"
+#include "params/ProfileStore.h"
 
 namespace orvan::rules {
 namespace {
@@ -43,12 +44,10 @@ void inform(const std::string &text, int icon = forms::MsgStyle::Information)
     forms::messages().msgBox(text, icon, component::messageTitle());
 }
 
+// Every batch goes through the process's connection; none raises error 424.
 void execute(const std::string &batch)
 {
-    auto connection = component::processState().g_objConnection;
-    if (!connection)
-        throw base::Error(91, "Object variable or With block variable not set");
-    connection->Execute(batch);
+    params::executeOnAccount(batch);
 }
 
 double readMark(const char *key)

@@ -13,6 +13,7 @@
 #include "component/Translation.h"
 #include "db/SqlText.h"
 #include "forms/Messages.h"
+#include "params/ProfileStore.h"
 #include "rules/OptionChangeRules.h"
 #include "rules/TemplateUpdates.h"
 
@@ -22,12 +23,10 @@ namespace {
 using component::TranslateText;
 const std::string Break(LineBreak);
 
+// Every batch goes through the process's connection; none raises error 424.
 void execute(const std::string &batch)
 {
-    auto connection = component::processState().g_objConnection;
-    if (!connection)
-        throw base::Error(91, "Object variable or With block variable not set");
-    connection->Execute(batch);
+    params::executeOnAccount(batch);
 }
 
 void inform(const std::string &text)

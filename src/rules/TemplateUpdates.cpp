@@ -8,16 +8,15 @@
 #include "component/Translation.h"
 #include "db/SqlText.h"
 #include "forms/Messages.h"
+#include "params/ProfileStore.h"
 
 namespace orvan::rules {
 namespace {
 
+// Every batch goes through the process's connection; none raises error 424.
 void execute(const std::string &batch)
 {
-    auto connection = component::processState().g_objConnection;
-    if (!connection)
-        throw base::Error(91, "Object variable or With block variable not set");
-    connection->Execute(batch);
+    params::executeOnAccount(batch);
 }
 
 // Runs the steps; on an error shows "更新数据出错." with its description and stops.
