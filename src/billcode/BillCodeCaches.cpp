@@ -1,5 +1,7 @@
 #include "billcode/BillCodeCaches.h"
 
+#include "billcode/RecordFields.h"
+
 #include <functional>
 
 #include "base/Error.h"
@@ -28,17 +30,6 @@ db::RecordsetPtr askRuleComponent(const Reader &read)
     } catch (const base::Error &) {
         return nullptr;
     }
-}
-
-int32_t numberField(const db::Recordset &rows, const char *name)
-{
-    const auto value = rows.Fields(name).Value();
-    return value.isNull() || value.isEmpty() ? 0 : value.toLong();
-}
-
-std::string textField(const db::Recordset &rows, const char *name)
-{
-    return rows.Fields(name).Value().text();
 }
 
 BillOptions billOptionsOf(const db::Recordset &rows)

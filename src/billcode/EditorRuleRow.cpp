@@ -1,6 +1,7 @@
 #include "billcode/EditorRuleRow.h"
 
 #include "base/Error.h"
+#include "billcode/RecordFields.h"
 #include "billcode/RuleColumns.h"
 #include "component/BillCodeComponents.h"
 #include "component/ComponentRegistry.h"
@@ -9,21 +10,6 @@
 #include "db/Recordset.h"
 
 namespace orvan::billcode {
-namespace {
-
-std::string textField(const db::Recordset &rows, const char *name)
-{
-    return rows.Fields(name).Value().text();
-}
-
-int32_t numberField(const db::Recordset &rows, const char *name)
-{
-    const auto value = rows.Fields(name).Value();
-    return value.isNull() || value.isEmpty() ? 0 : value.toLong();
-}
-
-} // namespace
-
 EditorRuleRow editorRuleRowOf(const db::Recordset &rows, int32_t level)
 {
     EditorRuleRow row;
