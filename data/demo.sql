@@ -213,7 +213,7 @@ INSERT INTO icsystemprofile (FID, FCategory, FKey, FValue, FIndex, FCaption, FCa
     (0, 'IC', 'SaveBeforePrint', '1', 7, '单据打印前自动保存', '單據打印前自動保存', 'Save bills before printing', 0, NULL),
     (1, 'IC', 'POOrderTaxInPrice', '0', 1, '采购订单单价默认为含税单价', '採購訂單單價默認爲含稅單價', 'Purchase order prices include tax', 0, NULL),
     (1, 'IC', 'ApplyMapInPurchase', '0', 2, '在采购系统中使用物料对应表', '在採購系統中使用物料對應表', 'Use the item map in purchasing', 0, NULL),
-    (1, 'IC', 'POOrderPushExchangeRate', '1', 3, '采购订单下推时携带汇率', '採購訂單下推時攜帶匯率', 'Purchase orders pass their exchange rate on', 0, NULL),
+    (1, 'IC', 'POOrderPushExchangeRate', '1', 3, '采购订单下推时携带汇率', '採購訂單下推時攜帶匯率', 'Purchase orders pass their exchange rate on', 5, NULL),
     (1, 'IC', 'AlertPOMaxPrice', '1', 4, '采购最高限价报警', '採購最高限價報警', 'Warn above the maximum purchase price', 0, NULL),
     (2, 'IC', 'CheckBillPosted', '1', 1, '期末结账时检查未记账的单据', '期末結賬時檢查未記賬的單據', 'Check unposted bills at period end', 0, NULL),
     (2, 'IC', 'AlertDiffStock', '1', 2, '录单时物料的仓存和默认仓库不一致时给予提示', '錄單時物料的倉存和默認倉庫不一致時給予提示', 'Warn when the warehouse differs from the default', 0, NULL),
@@ -224,7 +224,8 @@ INSERT INTO icsystemprofile (FID, FCategory, FKey, FValue, FIndex, FCaption, FCa
     (3, 'IC', 'SEOrderTaxInPrice', '1', 1, '销售订单单价默认为含税单价', '銷售訂單單價默認爲含稅單價', 'Sales order prices include tax', 0, NULL),
     (3, 'IC', 'SEOrderOOSAlert', '1', 2, '处理销售订单时提供缺货预警功能', '處理銷售訂單時提供缺貨預警功能', 'Warn of shortages on sales orders', 0, NULL),
     (3, 'IC', 'AlertSELowPrice', '1', 3, '销售最低限价预警', '銷售最低限價預警', 'Warn below the minimum sales price', 0, NULL),
-    (3, 'IC', 'SEOrderPushExchangeRate', '1', 4, '销售订单下推时携带汇率', '銷售訂單下推時攜帶匯率', 'Sales orders pass their exchange rate on', 0, NULL),
+    (3, 'IC', 'SEOrderPushExchangeRate', '1', 4, '销售订单下推时携带汇率', '銷售訂單下推時攜帶匯率', 'Sales orders pass their exchange rate on', 5, NULL),
+    (3, 'IC', 'ShortageWarningSet', NULL, 5, '缺货预警设置...', '缺貨預警設置...', 'Shortage warning settings...', 6, NULL),
     (6, 'IC', 'PPBOMBoforeGetMaterial', '1', 1, '下达生产任务单时自动审核对应的生产投料单', '下達生產任務單時自動審覈對應的生產投料單', 'Approve the material list when a task is released', 0, NULL),
     (6, 'IC', 'FSCRAP_FORMULA', '0', 2, '损耗率计算公式', '損耗率計算公式', 'Scrap rate formula', 4, '损耗数/投入数|损耗数/产出数'),
     (6, 'SH', 'MO_CLOSEOPTION', '0', 3, '生产任务单结案条件', '生產任務單結案條件', 'Production task closing conditions', 0, NULL),
@@ -236,9 +237,13 @@ INSERT INTO icsystemprofile (FID, FCategory, FKey, FValue, FIndex, FCaption, FCa
     (7, 'IC', 'EnableEcnRight', '0', 2, '启用工程变更管理', '啓用工程變更管理', 'Use engineering change management', 0, NULL),
     (7, 'IC', 'EnableECNVersionBOM', '0', 3, '启用BOM版本管理', '啓用BOM版本管理', 'Use BOM versions', 0, NULL),
     (7, 'IC', 'HideDisabledMaterial', '0', 4, '隐藏禁用物料', '隱藏禁用物料', 'Hide disabled items', 0, NULL),
+    (7, 'IC', 'BomEOption', NULL, 5, 'BOM选项...', 'BOM選項...', 'BOM options...', 6, NULL),
     (8, 'IC', 'QMCheckDecimal', '2', 1, '检验单套打检验项目精度', '檢驗單套打檢驗項目精度', 'Decimals of inspection items on printed forms', 1, NULL),
     (8, 'IC', 'TotalEvaluateMark', '100', 2, '供应商评估总分', '供應商評估總分', 'Supplier evaluation total mark', 2, NULL),
     (8, 'IC', 'PassEvaluateMark', '60', 3, '供应商评估及格分', '供應商評估及格分', 'Supplier evaluation pass mark', 2, NULL),
+    (9, 'GMP', 'GMPBatchRequired', '1', 1, '药品出入库必须录入批号', '藥品出入庫必須錄入批號', 'Drug movements need a batch number', 0, NULL),
+    (9, 'GMP', 'GMPExpiryAlertDays', '90', 2, '药品近效期预警天数', '藥品近效期預警天數', 'Days before expiry to warn', 1, NULL),
+    (9, 'GSP', 'GSPFirstSaleCheck', '1', 3, '首营品种审核后方可销售', '首營品種審核後方可銷售', 'First-sale drugs need approval', 0, NULL),
     (16, 'IC', 'DRPAutoReceive', '0', 1, '分销调拨单自动收货', '分銷調撥單自動收貨', 'Receive distribution transfers automatically', 0, NULL),
     (17, 'Retail', 'RetailPriceDecimal', '2', 1, '零售价格精度', '零售價格精度', 'Decimals of retail prices', 1, NULL),
     (17, 'Retail', 'AllowNegativeRetail', '0', 2, '允许负库存销售', '允許負庫存銷售', 'Allow sales below zero stock', 0, NULL),
@@ -272,6 +277,13 @@ INSERT INTO icsystemprofile (FID, FCategory, FKey, FValue, FIndex, FCaption, FCa
     (11, 'SE', 'AlarmOverCredit', '0', 3, '客户应收款超过信用期限预警', '客戶應收款超過信用期限預警', 'Receivables beyond credit terms', 0, NULL),
     (11, 'PO', 'AlarmPOArrival', '1', 4, '采购订单到货预警', '採購訂單到貨預警', 'Purchase orders due', 0, NULL),
     (11, 'QM', 'AlarmInspection', '0', 5, '检验单到期预警', '檢驗單到期預警', 'Inspections due', 0, NULL);
+
+-- Limits of number options; the supplier marks and the kanban counts are checked by the
+-- maintenance window itself
+UPDATE icsystemprofile SET FMin = 0, FMax = 6
+    WHERE FKey IN ('RetailPriceDecimal', 'ImpCustomsDecimal', 'ABCCostDecimal');
+UPDATE icsystemprofile SET FMin = 0, FMax = 100 WHERE FKey = 'ExpRebateRate';
+UPDATE icsystemprofile SET FMin = 0, FMax = 3650 WHERE FKey = 'GMPExpiryAlertDays';
 
 INSERT INTO QMUserOption (FUserID, FKey, FValue) VALUES
     (16394, 'AlarmShelfLife', '0'),
@@ -911,3 +923,22 @@ INSERT INTO t_BillCodeRule (FBillID, FClassIndex, FProjectID, FFormatIndex, FLen
     (1002510, 1, 1, 0, 4, '', '', 'GXHB', 0),
     (1002510, 2, 100, 0, 0, '', '', 'FDeptID', 0),
     (1002510, 3, 3, 0, 6, '0', '', '1', 0);
+
+-- Calculation parameters: inventory accounting (0) and cost calculation (1)
+INSERT INTO t_CalParameter (FKind, FKey, FValue, FIndex, FCaption, FCaption_CHT, FCaption_EN, FType, FList, FList_CHT, FList_EN, FMin, FMax) VALUES
+    (0, 'OutCostMethod', '0', 1, '出库成本计价方法', '出庫成本計價方法', 'Costing method of outgoing stock', 4, '加权平均法|移动平均法|先进先出法', '加權平均法|移動平均法|先進先出法', 'Weighted average|Moving average|First in, first out', NULL, NULL),
+    (0, 'PriceDecimal', '4', 2, '单位成本小数位数', '單位成本小數位數', 'Decimals of unit costs', 1, NULL, NULL, NULL, 0, 10),
+    (0, 'AmountDecimal', '2', 3, '金额小数位数', '金額小數位數', 'Decimals of amounts', 1, NULL, NULL, NULL, 0, 6),
+    (0, 'DiffTolerance', '0.01', 4, '出库成本差异容差', '出庫成本差異容差', 'Tolerance of outgoing cost differences', 2, NULL, NULL, NULL, 0, 100),
+    (0, 'RecalcNegative', '1', 5, '重新计算负结存存货的成本', '重新計算負結存存貨的成本', 'Recalculate items with negative balances', 0, NULL, NULL, NULL, NULL, NULL),
+    (0, 'ZeroPriceWarning', '1', 6, '零单价出库时提示', '零單價出庫時提示', 'Warn of outgoing stock at zero cost', 0, NULL, NULL, NULL, NULL, NULL),
+    (0, 'EstimateReverse', '0', 7, '暂估入库冲回方式', '暫估入庫沖回方式', 'Reversal of estimated receipts', 4, '单到冲回|月初一次冲回', '單到沖回|月初一次沖回', 'On the invoice|Once at the start of the month', NULL, NULL),
+    (0, 'RoundingAccount', '6401', 8, '尾差转入科目代码', '尾差轉入科目代碼', 'Account for rounding differences', 3, NULL, NULL, NULL, NULL, 20),
+    (1, 'AllocationBasis', '0', 1, '制造费用分配标准', '製造費用分配標準', 'Basis of overhead allocation', 4, '实际工时|定额工时|产量|直接材料成本', '實際工時|定額工時|產量|直接材料成本', 'Actual hours|Standard hours|Output quantity|Direct material cost', NULL, NULL),
+    (1, 'CostDecimal', '4', 2, '成本单价小数位数', '成本單價小數位數', 'Decimals of unit costs', 1, NULL, NULL, NULL, 0, 10),
+    (1, 'WipMethod', '0', 3, '在产品成本计算方法', '在產品成本計算方法', 'Costing of work in process', 4, '约当产量法|定额成本法|不计算在产品成本', '約當產量法|定額成本法|不計算在產品成本', 'Equivalent units|Standard cost|No work-in-process cost', NULL, NULL),
+    (1, 'CompletionRate', '0.5', 4, '在产品默认完工率', '在產品默認完工率', 'Default completion rate of work in process', 2, NULL, NULL, NULL, 0, 1),
+    (1, 'RollBackSemiFinished', '1', 5, '半成品成本还原', '半成品成本還原', 'Roll back semi-finished product costs', 0, NULL, NULL, NULL, NULL, NULL),
+    (1, 'ScrapInCost', '0', 6, '废品损失计入产品成本', '廢品損失計入產品成本', 'Charge scrap losses to product costs', 0, NULL, NULL, NULL, NULL, NULL),
+    (1, 'IterationLimit', '20', 7, '交互分配最大迭代次数', '交互分配最大迭代次數', 'Most iterations of reciprocal allocation', 1, NULL, NULL, NULL, 1, 100),
+    (1, 'CostCenterPrefix', 'CC', 8, '成本中心代码前缀', '成本中心代碼前綴', 'Prefix of cost centre codes', 3, NULL, NULL, NULL, NULL, 10);

@@ -32,8 +32,12 @@ CREATE TABLE icsystemprofile (
     FCaption    TEXT COLLATE NOCASE,
     FCaption_CHT TEXT COLLATE NOCASE,
     FCaption_EN TEXT COLLATE NOCASE,
-    FType       SMALLINT NOT NULL DEFAULT 0,   -- 0 check box, 1 whole number, 2 decimal, 3 text, 4 list
+    FType       SMALLINT NOT NULL DEFAULT 0,   -- 0 check box (1/0), 1 whole number, 2 decimal,
+                                               -- 3 text, 4 list, 5 check box (True/False),
+                                               -- 6 button opening a dialog
     FList       TEXT COLLATE NOCASE,           -- list items of a list option, separated by '|'
+    FMin        REAL,                          -- limits of number options (NULL: none)
+    FMax        REAL,
     PRIMARY KEY (FID, FCategory, FKey)
 );
 CREATE INDEX ix_icsystemprofile_Key ON icsystemprofile (FKey, FIndex);
@@ -509,3 +513,28 @@ CREATE TABLE t_UserSetting (
 ---------------------------------------------------------------------------------------
 
 ALTER TABLE ICBillNo ADD COLUMN FBillTypeID INTEGER NOT NULL DEFAULT 0;
+
+---------------------------------------------------------------------------------------
+-- Calculation parameters of inventory accounting (FKind 0) and cost calculation (FKind 1)
+---------------------------------------------------------------------------------------
+
+-- One parameter a row, shown in FIndex order. FType: 0 check (FValue '1' or '0'),
+-- 1 whole number, 2 decimal (both within FMin..FMax, NULL for no limit), 3 text (FMax: its
+-- longest length in bytes), 4 list (FValue: the index of the chosen item of FList, items
+-- separated by '|'; FList_CHT and FList_EN give the same items in the other languages).
+CREATE TABLE t_CalParameter (
+    FKind       SMALLINT NOT NULL CHECK (FKind IN (0, 1)),
+    FKey        TEXT COLLATE NOCASE NOT NULL,
+    FValue      TEXT COLLATE NOCASE,
+    FIndex      INTEGER NOT NULL DEFAULT 0,
+    FCaption    TEXT COLLATE NOCASE NOT NULL,
+    FCaption_CHT TEXT COLLATE NOCASE,
+    FCaption_EN TEXT COLLATE NOCASE,
+    FType       SMALLINT NOT NULL DEFAULT 0 CHECK (FType BETWEEN 0 AND 4),
+    FList       TEXT COLLATE NOCASE,
+    FList_CHT   TEXT COLLATE NOCASE,
+    FList_EN    TEXT COLLATE NOCASE,
+    FMin        REAL,
+    FMax        REAL,
+    PRIMARY KEY (FKind, FKey)
+);

@@ -7,6 +7,7 @@
 #include "base/Dictionary.h"
 #include "base/Object.h"
 #include "base/Variant.h"
+#include "forms/OptionSheet.h"
 
 namespace orvan::component {
 
@@ -25,9 +26,11 @@ struct OptionProfileEvents
     std::function<void(const std::string &key, const base::Variant &value)> OptionChanged;
     std::function<void(const std::string &key, const base::Variant &value)> OptionCommitted;
     std::function<void()> BomOptionRequest;
-    std::function<void(base::Dictionary &request)> ShortageWarningRequest;
-    // The option-specific notifications: the option's key and its new value.
-    std::function<void(const std::string &key, bool value)> OptionSwitched;
+    // Carries a dictionary (entries "Category" and "Key") describing the request.
+    std::function<void(const base::ObjectPtr &request)> ShortageWarningRequest;
+    // The option-specific notifications, by their position 1..10 in the control's list,
+    // with the option's new value.
+    std::function<void(int position, bool value)> OptionSwitched;
 };
 
 // The option-profile control: shows one page of module options (by page code) and stores
@@ -47,6 +50,15 @@ public:
     virtual void LeavePage() = 0;                                  // 0x60030002
     virtual void PrintPage(int32_t &mode) = 0;                     // 0x60030003: 0 preview, 1 print
     virtual base::Variant OptionValue(const std::string &key) = 0; // 0x60030011
+
+    // The rows of the page shown, for views.
+    virtual forms::OptionSheet &sheet() = 0;
+    // The user's edit of an option of the page shown: checked against its kind and
+    // limits (a message names what is wrong), offered to the window, stored once
+    // accepted. Returns whether the value was taken.
+    virtual bool ChangeOption(const std::string &key, const std::string &typed) = 0;
+    // Hands the window's option context to the control.
+    virtual void setContext(const base::ObjectPtr &context) = 0;
 };
 
 // A calculation-parameter control: shows and stores its own parameter rows.
@@ -57,6 +69,12 @@ public:
     virtual void LoadParameters() = 0;
     virtual void Preview() = 0;
     virtual void Print() = 0;
+
+    // The parameter rows shown, for views.
+    virtual forms::OptionSheet &sheet() = 0;
+    // The user's edit of a parameter: checked against its kind and limits (a message
+    // names what is wrong) and stored. Returns whether the value was taken.
+    virtual bool ChangeValue(const std::string &key, const std::string &typed) = 0;
 };
 
 } // namespace orvan::component

@@ -5,19 +5,26 @@
 #include "component/BillCodeComponents.h"
 #include "component/ComponentRegistry.h"
 #include "component/CostComponents.h"
+#include "component/PeriodProviders.h"
 #include "component/ProgIds.h"
 #include "suite/AppConnection.h"
 #include "suite/BillCodeRuleStore.h"
+#include "suite/CalParameterControl.h"
 #include "suite/ClassInfo.h"
 #include "suite/CostCommon.h"
 #include "suite/CostCommonModify.h"
+#include "suite/CostPeriodService.h"
 #include "suite/FormResLoader.h"
 #include "suite/GLData.h"
 #include "suite/GLView.h"
 #include "suite/HelpTool.h"
+#include "suite/ICSysPro.h"
 #include "suite/JsonSettingStore.h"
+#include "suite/ListServer.h"
+#include "suite/OperationCostPeriodService.h"
 #include "suite/SavePosData.h"
 #include "suite/SharedProps.h"
+#include "suite/StandardCostPeriodService.h"
 #include "suite/StringLoader.h"
 #include "suite/SystemProfileService.h"
 
@@ -40,6 +47,15 @@ void registerStandIns(component::ComponentRegistry &registry)
     registry.add(component::ProgId::LedgerView, [] { return std::make_shared<GLView>(); });
     registry.add(ProgId::BillCodeRule, [] { return std::make_shared<BillCodeRuleStore>(); });
     registry.add(ProgId::ClassInfo, [] { return std::make_shared<ClassInfo>(); });
+    registry.add(ProgId::CostPeriods, [] { return std::make_shared<CostPeriodService>(); });
+    registry.add(ProgId::OperationCostPeriods,
+                 [] { return std::make_shared<OperationCostPeriodService>(); });
+    registry.add(ProgId::StandardCostPeriods,
+                 [] { return std::make_shared<StandardCostPeriodService>(); });
+    registry.add(ProgId::ListServer, [] { return std::make_shared<ListServer>(); });
+    registry.add(ProgId::CalculationParameters, [] { return CalParameterControl::forInventory(); });
+    registry.add(ProgId::CostCalculationParameters, [] { return CalParameterControl::forCost(); });
+    registry.add(component::ProgId::OptionProfile, [] { return std::make_shared<ICSysPro>(); });
 }
 
 } // namespace orvan::suite
