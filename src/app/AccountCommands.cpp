@@ -28,7 +28,10 @@ struct InitDemoOptions
 
 void runInitDemo(const InitDemoOptions &options, ProgramContext &context)
 {
-    const auto path = options.path.empty() ? defaultDemoAccountPath() : options.path;
+    // Without PATH the file --db names is written, else the default demo account.
+    auto path = options.path;
+    if (path.empty())
+        path = context.login.database.value_or(defaultDemoAccountPath());
     if (options.ifMissing && std::filesystem::exists(path))
         return;
     suite::writeAccount(path, options.force);
@@ -88,7 +91,8 @@ void addAccountCommands(CLI::App &cli, ProgramContext &context)
 {
     auto initOptions = std::make_shared<InitDemoOptions>();
     auto *init = cli.add_subcommand("init-demo", "Write the demo account database");
-    init->add_option("PATH", initOptions->path, "Account file (default: the demo account)");
+    init->add_option("PATH", initOptions->path,
+                     "Account file (default: the --db file, else the demo account)");
     init->add_flag("--force", initOptions->force, "Replace an existing file");
     init->add_flag("--if-missing", initOptions->ifMissing, "Do nothing when the file exists");
     init->callback(

@@ -4,6 +4,7 @@
 
 #include "app/ScriptTarget.h"
 #include "forms/Form.h"
+#include "forms/OptionSheet.h"
 #include "mainwindow/frmSysMainInface.h"
 
 namespace orvan::app {
@@ -44,6 +45,8 @@ private:
         const std::string argument = command.args.size() == 1 ? command.args[0] : std::string();
         if (verb == "dump" && !argument.empty())
             return dump(argument, out, error);
+        if (verb == "option" && command.args.size() >= 2)
+            return changeOption(command.args[0], command.textAfter(1), error);
         if (argument.empty())
             return unknown(command, error);
         if (verb == "click")
@@ -107,8 +110,53 @@ private:
         return true;
     }
 
+    // The option sheet the window shows: a page of the option control or one of the
+    // calculation-parameter controls.
+    forms::OptionSheet *shownSheet()
+    {
+        if (m_window.optionPageVisible && m_window.CtlICSysPro)
+            return &m_window.CtlICSysPro->sheet();
+        if (m_window.ctrl1Visible && m_window.ctrl1)
+            return &m_window.ctrl1->sheet();
+        if (m_window.ctrlCost1Visible && m_window.ctrlCost1)
+            return &m_window.ctrlCost1->sheet();
+        return nullptr;
+    }
+
+    bool changeOption(const std::string &key, const std::string &value, std::string &error)
+    {
+        auto *sheet = shownSheet();
+        if (!sheet || !sheet->row(key)) {
+            error = "no option \"" + key + "\" is shown";
+            return false;
+        }
+        if (m_window.optionPageVisible)
+            m_window.CtlICSysPro->ChangeOption(key, value);
+        else if (m_window.ctrl1Visible)
+            m_window.ctrl1->ChangeValue(key, value);
+        else
+            m_window.ctrlCost1->ChangeValue(key, value);
+        m_window.notifyChanged();
+        return true;
+    }
+
+    bool dumpOptions(std::ostream &out, std::string &error)
+    {
+        const auto *sheet = shownSheet();
+        if (!sheet) {
+            error = "no option page is shown";
+            return false;
+        }
+        out << sheet->title << "\n";
+        for (const auto &row : sheet->rows)
+            out << row.key << "|" << row.caption << "|" << forms::displayValue(row) << "|\n";
+        return true;
+    }
+
     bool dump(const std::string &what, std::ostream &out, std::string &error)
     {
+        if (what == "options")
+            return dumpOptions(out, error);
         if (what == "tree")
             dumpTree(out);
         else if (what == "grid")

@@ -5,6 +5,7 @@
 
 #include "app/ProgramContext.h"
 #include "app/ScriptMessages.h"
+#include "app/ScriptPrinter.h"
 #include "base/Convert.h"
 #include "base/Error.h"
 #include "base/Text.h"
@@ -59,9 +60,11 @@ int ScriptRunner::run()
     m_context.start();
     m_login = resolveLogin(m_context.login);
     forms::setMessages(m_messages);
+    forms::setPrinter(std::make_shared<ScriptPrinter>(m_out));
     forms::setShell(std::shared_ptr<forms::Shell>(this, [](forms::Shell *) {}));
     runLines(nullptr);
     forms::setShell(nullptr);
+    forms::setPrinter(nullptr);
     forms::setMessages(nullptr);
     return m_failed ? 1 : 0;
 }

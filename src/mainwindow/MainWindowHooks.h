@@ -16,9 +16,7 @@ struct MainWindowHooks
     // The Add and Delete record commands.
     std::function<void(frmSysMainInface &)> addRecord;
     std::function<void(frmSysMainInface &)> deleteRecord;
-    // Loading: the "LP" rows for the option rules, the option-state reset and the bill
-    // numbering rules.
-    std::function<void(frmSysMainInface &)> loadOptionRules;
+    // Loading: the option-state reset and the bill numbering rules.
     std::function<void(frmSysMainInface &)> resetOptionState;
     std::function<void(frmSysMainInface &)> prepareBillCodeRules;
 

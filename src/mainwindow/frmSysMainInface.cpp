@@ -13,6 +13,7 @@
 #include "mainwindow/HelpIds.h"
 #include "mainwindow/MainWindowHooks.h"
 #include "mainwindow/NodeTables.h"
+#include "mainwindow/OptionBinding.h"
 #include "params/ProfileStore.h"
 #include "params/tvwSysBuilder.h"
 
@@ -56,7 +57,8 @@ double secondsSinceMidnight()
 } // namespace
 
 frmSysMainInface::frmSysMainInface()
-    : m_clock(secondsSinceMidnight)
+    : m_options(std::make_unique<OptionBinding>(*this))
+    , m_clock(secondsSinceMidnight)
 {
     tryStep([this] {
         auto store = settingStore();
@@ -106,8 +108,7 @@ void frmSysMainInface::load()
 {
     auto &state = component::processState();
     auto &hooks = mainWindowHooks();
-    if (hooks.loadOptionRules)
-        tryStep([&] { hooks.loadOptionRules(*this); });
+    tryStep([this] { m_options->load(); });
     tryStep(params::PreloadProfileFlags);
     createOutsideControls();
     m_detail.LDG(&ldgBase);
@@ -138,6 +139,7 @@ void frmSysMainInface::createOutsideControls()
         CtlICSysPro =
             registry.createAs<component::OptionProfileControl>(component::ProgId::OptionProfile);
     });
+    m_options->bind(CtlICSysPro);
     tryStep([&] {
         ctrl1 = registry.createAs<component::CalculationParameterControl>(
             component::ProgId::CalculationParameters);

@@ -17,6 +17,10 @@
 #include "mainwindow/RecordKeys.h"
 
 namespace orvan::mainwindow {
+class OptionBinding;
+}
+
+namespace orvan::mainwindow {
 
 // The maintenance window: the parameter tree on the left, the content of the selected
 // node on the right (the ledger list, a page of the option-profile control or one of the
@@ -95,6 +99,7 @@ public:
     std::shared_ptr<component::CalculationParameterControl> ctrl1;
     std::shared_ptr<component::CalculationParameterControl> ctrlCost1;
     commands::SysDetail &detail() { return m_detail; }
+    OptionBinding &optionBinding() { return *m_options; }
 
 private:
     void buildToolbar();
@@ -127,6 +132,7 @@ private:
     void showPeriodList();
 
     commands::SysDetail m_detail;
+    std::unique_ptr<OptionBinding> m_options;
     RecordKeyList m_recordKeys;
     std::vector<std::string> m_periodRows; // row texts of the period list, from row 2
     std::string m_selectedKey;

@@ -104,8 +104,12 @@ bool OptionChangeRules::checkRange(const std::string &key, const base::Variant &
         if (tooLow || tooHigh) {
             reject(rule.message, cancel);
             lastCheckRejected = true;
-        } else if (rule.maintainsRejection) {
+            m_rejectedKey = key;
+        } else if (rule.maintainsRejection || m_rejectedKey == key) {
+            // A valid value for the key that was refused ends the refusal, or the window
+            // would keep sending the user back to the quality page.
             lastCheckRejected = false;
+            m_rejectedKey.clear();
         }
         return true;
     }

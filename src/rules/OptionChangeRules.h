@@ -16,7 +16,8 @@ class OptionControlAccess
 {
 public:
     virtual ~OptionControlAccess();
-    // The control's current value of an option key.
+    // The control's current value of an option key; while a change of that key is being
+    // checked, the value proposed.
     virtual base::Variant currentValue(const std::string &key) = 0;
     // Hands the window's option context to the control.
     virtual void setContext(const base::ObjectPtr &context) = 0;
@@ -72,6 +73,7 @@ private:
     void reject(const char *message, bool &cancel);
 
     OptionControlAccess &m_control;
+    std::string m_rejectedKey; // the key whose value a range check refused last
 };
 
 // The batches of the rules, for callers that compare or log them.

@@ -99,4 +99,54 @@ TEST_F(MainWindowScript, RowsAndF1AreTakenOnAList)
     EXPECT_EQ(m_exitCode, 0) << out;
 }
 
+TEST_F(MainWindowScript, OptionChangesPassThroughTheWindowsChecks)
+{
+    const auto out = run("show 0\n"
+                         "click sys13\n"
+                         "option PassEvaluateMark 120\n"
+                         "option QMCheckDecimal 0\n"
+                         "option PassEvaluateMark 70\n"
+                         "dump options\n"
+                         "menu File.Preview\n"
+                         "option Nothing 1\n"
+                         "close\n");
+    EXPECT_NE(
+        out.find("MSG Tessel提示 | 供应商评估总分不能小于及格分,请更正！\n"
+                 "MSG Tessel提示 | 检验单套打检验项目精度设置必须在1-10之间！\n"
+                 "MSG Tessel提示 | 供应商评估及格分改变，供应商评估方案和评估分数将重新计算！\n"
+                 "质量系统选项\n"
+                 "QMCheckDecimal|检验单套打检验项目精度|2|\n"
+                 "TotalEvaluateMark|供应商评估总分|100|\n"
+                 "PassEvaluateMark|供应商评估及格分|70|\n"
+                 "PREVIEW 质量系统选项 | 3 rows\n"),
+        std::string::npos)
+        << out;
+    EXPECT_NE(out.find("ERROR 8: no option \"Nothing\" is shown\n"), std::string::npos) << out;
+}
+
+TEST_F(MainWindowScript, ReplacementNounIsJudgedByTheProposedName)
+{
+    const auto out = run("show 0\n"
+                         "click sys3\n"
+                         "option Item4Name 库存物料\n"
+                         "option Item4Name 物料\n"
+                         "dump options\n"
+                         "close\n");
+    EXPECT_NE(out.find("MSG Tessel提示 | 替换存货名称的字符长度不能大于2个汉字！\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("Item4Name|替换存货名称|物料|\n"), std::string::npos) << out;
+}
+
+TEST_F(MainWindowScript, RejectedCheckBringsTheSelectionBackToQuality)
+{
+    const auto out = run("show 0\n"
+                         "click sys13\n"
+                         "option QMCheckDecimal 11\n"
+                         "click sys5\n"
+                         "dump tree\n"
+                         "close\n");
+    EXPECT_NE(out.find("sys13\t质量系统选项\t13*\n"), std::string::npos) << out;
+}
+
 } // namespace

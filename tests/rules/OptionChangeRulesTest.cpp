@@ -124,6 +124,16 @@ TEST_F(OptionRules, RangesRejectWithTheirMessages)
     EXPECT_FALSE(changing("SomeTextOption", base::Variant("abc")));
 }
 
+TEST_F(OptionRules, ValidValueForTheRefusedKeyEndsTheRefusal)
+{
+    EXPECT_TRUE(changing("QMCheckDecimal", base::Variant(0.0)));
+    EXPECT_TRUE(rules.lastCheckRejected);
+    EXPECT_FALSE(changing("ImpCustomsDecimal", base::Variant(3.0))); // unrelated: flag stays
+    EXPECT_TRUE(rules.lastCheckRejected);
+    EXPECT_FALSE(changing("QMCheckDecimal", base::Variant(4.0)));
+    EXPECT_FALSE(rules.lastCheckRejected);
+}
+
 TEST_F(OptionRules, SupplierMarksCheckEachOtherAndRecalculateOnce)
 {
     control.values["TotalEvaluateMark"] = base::Variant(50.0);
