@@ -1,0 +1,421 @@
+// The maintenance window, headless, on a large account: opening it and clicking each node
+// that fills the list, each beside plain SQLite running the same query text on the same
+// file. Pairs share a label:
+//   BM_Open/<class>            construct + load(), as SysFace.Show does before showing
+//   BM_SqliteAll/open-<class>  every query that open ran, in plain SQLite
+//   BM_Click/<key>             select and click the node (another node in between, untimed)
+//   BM_SqliteOnly/<key>        the node's detail query, in plain SQLite
+//   BM_SqliteAll/<key>         every query the click ran, in plain SQLite
+// Plain SQLite prepares once, then per run steps every row and reads every column, each
+// batch in its own transaction as the engine applies it. The SQLite text is the engine's
+// own translation of the window's T-SQL (db::compileBatch), so both sides run the same
+// statements. The account is generated once per process and removed at exit.
+#include "LargeAccount.h"
+
+#include "component/ComponentRegistry.h"
+#include "component/ProcessState.h"
+#include "component/Translation.h"
+#include "db/BatchCompiler.h"
+#include "db/Database.h"
+#include "forms/Messages.h"
+#include "mainwindow/frmSysMainInface.h"
+#include "params/NodeCatalog.h"
+#include "params/ProfileFlags.h"
+#include "params/tvwSysBuilder.h"
+#include "suite/AppConnection.h"
+#include "suite/SharedProps.h"
+#include "suite/StandIns.h"
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace orvan;
+using bench::largeAccount;
+
+// The account connection, noting the batch texts it runs while a log is attached.
+class RecordingConnection : public suite::AppConnection
+{
+public:
+    using suite::AppConnection::AppConnection;
+
+    std::shared_ptr<db::Recordset> Execute(const std::string &sql) override
+    {
+        if (log)
+            log->push_back(sql);
+        return suite::AppConnection::Execute(sql);
+    }
+
+    std::vector<std::string> *log = nullptr;
+};
+
+// The process state of a fresh start on the large account, with scripted messages.
+class WindowSession
+{
+public:
+    WindowSession()
+    {
+        const auto &account = largeAccount();
+        component::ProcessState::reset();
+        component::resetLanguageResources();
+        params::ProfileFlags::reset();
+        auto &registry = component::ComponentRegistry::instance();
+        registry.clear();
+        suite::registerStandIns(registry);
+        suite::SharedProps::publishForThisProcess("ConnectString={" + account.connectString() +
+                                                  "};UserID=16394;LANGUAGE=chs;");
+        component::resetLanguageResources();
+        connection = std::make_shared<RecordingConnection>(account.connectString());
+        component::processState().g_objConnection = connection;
+        messages = std::make_shared<forms::ScriptedMessages>();
+        forms::setMessages(messages);
+    }
+
+    ~WindowSession()
+    {
+        forms::setMessages(nullptr);
+        component::ProcessState::reset();
+        component::resetLanguageResources();
+        component::ComponentRegistry::instance().clear();
+        suite::SharedProps::clearAll();
+    }
+
+    WindowSession(const WindowSession &) = delete;
+    WindowSession &operator=(const WindowSession &) = delete;
+
+    // Opens the window of a class as a first Show in the process does: created and loaded.
+    std::unique_ptr<mainwindow::frmSysMainInface> open(int32_t sysClass)
+    {
+        auto &state = component::processState();
+        state.g_lngSysClass = sysClass;
+        state.g_strSystemID = "0000";
+        state.g_strCurrentKey.clear();
+        auto window = std::make_unique<mainwindow::frmSysMainInface>();
+        window->load();
+        return window;
+    }
+
+    // The text of the first message shown, "" when none was.
+    std::string firstMessage() const
+    {
+        return messages->shown().empty() ? std::string() : messages->shown().front().text;
+    }
+
+    std::shared_ptr<RecordingConnection> connection;
+    std::shared_ptr<forms::ScriptedMessages> messages;
+};
+
+// A node that fills the list, in a class whose tree holds it, and a node of the same tree
+// clicked in between (a second click on the same node reloads nothing).
+struct NodeCase
+{
+    const char *key;
+    int32_t sysClass;
+    const char *other;
+};
+
+constexpr NodeCase NodeCases[] = {
+    {"sys1", 0, "sys4"}, {"sys2", 0, "sys1"}, {"sys4", 0, "sys1"}, {"sys9", 0, "sys1"},
+    {"au1", 3, "All1"},  {"au2", 3, "All1"},  {"au21", 3, "All1"}, {"au22", 3, "All1"},
+    {"au3", 3, "All1"},  {"pL1", 3, "All2"},
+};
+
+constexpr int32_t OpenClasses[] = {0, 3};
+
+// The batches a window ran: its open, or one click on a node.
+struct RecordedQueries
+{
+    std::string detailSql;               // the node's detail query ("" for an open)
+    std::vector<std::string> allBatches; // in the order they ran
+    std::string error;                   // a message the window showed
+};
+
+// Records on a window that already opened and clicked once, so that rows created on first
+// use exist and only the steady work is noted.
+RecordedQueries recordClick(const NodeCase &node)
+{
+    WindowSession session;
+    auto window = session.open(node.sysClass);
+    window->selectAndClick(node.key);
+    window->selectAndClick(node.other);
+    RecordedQueries recorded;
+    session.connection->log = &recorded.allBatches;
+    window->selectAndClick(node.key);
+    session.connection->log = nullptr;
+    if (const auto *treeNode = window->tvwBase.find(node.key))
+        params::tvwSysBuilder().GetDetailSql(params::detailKindOf(node.key), treeNode->tag,
+                                             recorded.detailSql);
+    recorded.error = session.firstMessage();
+    return recorded;
+}
+
+RecordedQueries recordOpen(int32_t sysClass)
+{
+    WindowSession session;
+    session.open(sysClass);
+    RecordedQueries recorded;
+    session.connection->log = &recorded.allBatches;
+    session.open(sysClass);
+    session.connection->log = nullptr;
+    recorded.error = session.firstMessage();
+    return recorded;
+}
+
+// T-SQL batches compiled by the engine, prepared once on a plain connection and run with
+// nothing but the SQLite C API.
+class NativeBatches
+{
+public:
+    NativeBatches(const std::string &path, const std::vector<std::string> &batches)
+        : m_account(path)
+    {
+        for (const auto &batch : batches)
+            m_batches.push_back(prepareBatch(db::compileBatch(batch).steps));
+    }
+
+    ~NativeBatches()
+    {
+        for (sqlite3_stmt *statement : m_prepared)
+            sqlite3_finalize(statement);
+    }
+
+    NativeBatches(const NativeBatches &) = delete;
+    NativeBatches &operator=(const NativeBatches &) = delete;
+
+    // Runs every batch; returns the number of rows read.
+    long run()
+    {
+        long rows = 0;
+        for (const auto &batch : m_batches) {
+            exec(batch.writes ? "BEGIN IMMEDIATE" : "BEGIN");
+            rows += runSteps(batch.steps);
+            exec("COMMIT");
+        }
+        return rows;
+    }
+
+    int skippedCalls() const { return m_skippedCalls; }
+
+private:
+    struct Step
+    {
+        bool condition = false;
+        sqlite3_stmt *statement = nullptr;
+        std::vector<Step> thenSteps;
+        std::vector<Step> elseSteps;
+    };
+
+    struct Batch
+    {
+        std::vector<Step> steps;
+        bool writes = false;
+    };
+
+    Batch prepareBatch(const std::vector<db::PlanStep> &plan)
+    {
+        Batch batch;
+        batch.steps = prepareSteps(plan, batch.writes);
+        return batch;
+    }
+
+    std::vector<Step> prepareSteps(const std::vector<db::PlanStep> &plan, bool &writes)
+    {
+        std::vector<Step> steps;
+        for (const auto &planned : plan) {
+            if (planned.kind == db::PlanStep::Kind::Call) {
+                ++m_skippedCalls; // registered C++ procedures have no plain SQLite form
+                continue;
+            }
+            Step step;
+            step.condition = planned.kind == db::PlanStep::Kind::Condition;
+            step.statement = prepare(planned.sql);
+            writes = writes || !sqlite3_stmt_readonly(step.statement);
+            step.thenSteps = prepareSteps(planned.thenSteps, writes);
+            step.elseSteps = prepareSteps(planned.elseSteps, writes);
+            steps.push_back(std::move(step));
+        }
+        return steps;
+    }
+
+    sqlite3_stmt *prepare(const std::string &sql)
+    {
+        sqlite3_stmt *statement = nullptr;
+        if (sqlite3_prepare_v2(m_account.handle(), sql.c_str(), -1, &statement, nullptr) !=
+            SQLITE_OK)
+            throw std::runtime_error(std::string(sqlite3_errmsg(m_account.handle())) + ": " + sql);
+        m_prepared.push_back(statement);
+        return statement;
+    }
+
+    long runSteps(const std::vector<Step> &steps)
+    {
+        long rows = 0;
+        for (const auto &step : steps) {
+            if (!step.condition) {
+                rows += readAll(step.statement);
+                continue;
+            }
+            bool holds = false;
+            if (sqlite3_step(step.statement) == SQLITE_ROW)
+                holds = sqlite3_column_int(step.statement, 0) != 0;
+            sqlite3_reset(step.statement);
+            rows += runSteps(holds ? step.thenSteps : step.elseSteps);
+        }
+        return rows;
+    }
+
+    // Steps every row and reads every column in its stored type.
+    static long readAll(sqlite3_stmt *statement)
+    {
+        long rows = 0;
+        const int columns = sqlite3_column_count(statement);
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            ++rows;
+            for (int i = 0; i < columns; ++i)
+                readColumn(statement, i);
+        }
+        sqlite3_reset(statement);
+        return rows;
+    }
+
+    static void readColumn(sqlite3_stmt *statement, int i)
+    {
+        switch (sqlite3_column_type(statement, i)) {
+        case SQLITE_INTEGER:
+            benchmark::DoNotOptimize(sqlite3_column_int64(statement, i));
+            break;
+        case SQLITE_FLOAT:
+            benchmark::DoNotOptimize(sqlite3_column_double(statement, i));
+            break;
+        case SQLITE_TEXT:
+            benchmark::DoNotOptimize(sqlite3_column_text(statement, i));
+            benchmark::DoNotOptimize(sqlite3_column_bytes(statement, i));
+            break;
+        case SQLITE_BLOB:
+            benchmark::DoNotOptimize(sqlite3_column_blob(statement, i));
+            benchmark::DoNotOptimize(sqlite3_column_bytes(statement, i));
+            break;
+        default:
+            break;
+        }
+    }
+
+    void exec(const char *sql)
+    {
+        if (sqlite3_exec(m_account.handle(), sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw std::runtime_error(sqlite3_errmsg(m_account.handle()));
+    }
+
+    // The engine's connection, for its text collation; only its handle is used.
+    db::Database m_account;
+    std::vector<Batch> m_batches;
+    std::vector<sqlite3_stmt *> m_prepared;
+    int m_skippedCalls = 0;
+};
+
+void runNative(benchmark::State &state, const std::vector<std::string> &batches)
+{
+    try {
+        NativeBatches native(largeAccount().path(), batches);
+        long rows = 0;
+        for (auto _ : state)
+            rows = native.run();
+        state.counters["rows"] = static_cast<double>(rows);
+        state.counters["batches"] = static_cast<double>(batches.size());
+        if (native.skippedCalls() > 0)
+            state.counters["skippedCalls"] = native.skippedCalls();
+    } catch (const std::exception &error) {
+        state.SkipWithError(error.what());
+    }
+}
+
+void sqliteDetail(benchmark::State &state, const NodeCase &node)
+{
+    const auto recorded = recordClick(node);
+    if (!recorded.error.empty())
+        state.SkipWithError(recorded.error.c_str());
+    else
+        runNative(state, {recorded.detailSql});
+}
+
+void sqliteClick(benchmark::State &state, const NodeCase &node)
+{
+    const auto recorded = recordClick(node);
+    if (!recorded.error.empty())
+        state.SkipWithError(recorded.error.c_str());
+    else
+        runNative(state, recorded.allBatches);
+}
+
+void sqliteOpen(benchmark::State &state, int32_t sysClass)
+{
+    const auto recorded = recordOpen(sysClass);
+    if (!recorded.error.empty())
+        state.SkipWithError(recorded.error.c_str());
+    else
+        runNative(state, recorded.allBatches);
+}
+
+void windowClick(benchmark::State &state, const NodeCase &node)
+{
+    WindowSession session;
+    auto window = session.open(node.sysClass);
+    window->selectAndClick(node.key);
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->selectAndClick(node.other);
+        state.ResumeTiming();
+        window->selectAndClick(node.key);
+    }
+    if (window->selectedKey() != node.key || component::processState().g_strCurrentKey != node.key)
+        state.SkipWithError("the node was not selected");
+    else if (const auto message = session.firstMessage(); !message.empty())
+        state.SkipWithError(message.c_str());
+    state.counters["gridRows"] = window->ldgBase.rowCount();
+}
+
+void windowOpen(benchmark::State &state, int32_t sysClass)
+{
+    WindowSession session;
+    auto window = session.open(sysClass); // rows created on first use are in place
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+        window = session.open(sysClass);
+    }
+    if (const auto message = session.firstMessage(); !message.empty())
+        state.SkipWithError(message.c_str());
+    state.counters["gridRows"] = window->ldgBase.rowCount();
+}
+
+bool registerWindowBenchmarks()
+{
+    for (const int32_t sysClass : OpenClasses) {
+        const auto label = "class" + std::to_string(sysClass);
+        benchmark::RegisterBenchmark(("BM_Open/" + label).c_str(), windowOpen, sysClass)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_SqliteAll/open-" + label).c_str(), sqliteOpen, sysClass)
+            ->Unit(benchmark::kMillisecond);
+    }
+    for (const auto &node : NodeCases) {
+        const std::string key = node.key;
+        benchmark::RegisterBenchmark(("BM_Click/" + key).c_str(), windowClick, node)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_SqliteOnly/" + key).c_str(), sqliteDetail, node)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_SqliteAll/" + key).c_str(), sqliteClick, node)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    return true;
+}
+
+const bool windowBenchmarksRegistered = registerWindowBenchmarks();
+
+} // namespace
