@@ -2,7 +2,12 @@
 
 #include <ostream>
 
+#include "app/AccountCommands.h"
 #include "app/ScriptTarget.h"
+#include "base/Error.h"
+#include "component/ComponentRegistry.h"
+#include "component/OutsideComponents.h"
+#include "component/ProgIds.h"
 #include "forms/Form.h"
 #include "forms/OptionSheet.h"
 #include "mainwindow/frmSysMainInface.h"
@@ -45,6 +50,8 @@ private:
         const std::string argument = command.args.size() == 1 ? command.args[0] : std::string();
         if (verb == "dump" && !argument.empty())
             return dump(argument, out, error);
+        if (verb == "check" && command.args.size() == 2)
+            return checkOverallOption(command.args[0], command.args[1], error);
         if (verb == "option" && command.args.size() >= 2)
             return changeOption(command.args[0], command.textAfter(1), error);
         if (argument.empty())
@@ -140,6 +147,27 @@ private:
         return true;
     }
 
+    bool checkOverallOption(const std::string &itemKey, const std::string &state,
+                            std::string &error)
+    {
+        if (!m_window.ListVSysSet.visible || !m_window.ListVSysSet.item(itemKey)) {
+            error = "no overall option \"" + itemKey + "\" is shown";
+            return false;
+        }
+        if (state != "on" && state != "off") {
+            error = "check takes on or off, not \"" + state + "\"";
+            return false;
+        }
+        m_window.toggleOverallOption(itemKey, state == "on");
+        return true;
+    }
+
+    void dumpChecks(std::ostream &out)
+    {
+        for (const auto &item : m_window.ListVSysSet.items)
+            out << item.key << "|" << item.caption << "|" << (item.checked ? "on" : "off") << "|\n";
+    }
+
     bool dumpOptions(std::ostream &out, std::string &error)
     {
         const auto *sheet = shownSheet();
@@ -157,6 +185,10 @@ private:
     {
         if (what == "options")
             return dumpOptions(out, error);
+        if (what == "checks" && m_window.ListVSysSet.visible) {
+            dumpChecks(out);
+            return true;
+        }
         if (what == "tree")
             dumpTree(out);
         else if (what == "grid")
@@ -203,10 +235,28 @@ private:
     frmSysMainInface &m_window;
 };
 
+// "sql TEXT": runs one batch on the account and prints its rows as the sql command does,
+// so a script can check what its clicks stored.
+bool runSqlLine(const ScriptCommand &command, std::ostream &out, std::string &error)
+{
+    try {
+        auto connection =
+            component::ComponentRegistry::instance().createAs<component::ConnectionComponent>(
+                component::ProgId::Connection);
+        if (auto rows = connection->Execute(command.rest))
+            printRecordset(out, *rows);
+        return true;
+    } catch (const base::Error &failure) {
+        error = failure.description();
+        return false;
+    }
+}
+
 } // namespace
 
 void registerMainWindowScript()
 {
+    registerScriptCommand("sql", runSqlLine);
     mainwindow::installMaintenanceWindow();
     registerScriptTarget("frmSysMainInface", [](forms::Form &form) {
         return std::make_unique<MainWindowTarget>(dynamic_cast<frmSysMainInface &>(form));

@@ -66,6 +66,28 @@ struct Timer
     bool enabled = false;
 };
 
+// A list of check boxes, one per item key.
+struct CheckListItem
+{
+    std::string key;
+    std::string caption;
+    bool checked = false;
+};
+
+struct CheckList
+{
+    std::vector<CheckListItem> items;
+    int left = 0; // twips; a list moved far right is out of view
+    bool visible = true;
+
+    CheckListItem *item(const std::string &key)
+    {
+        const auto found = std::find_if(items.begin(), items.end(),
+                                        [&key](const CheckListItem &i) { return i.key == key; });
+        return found == items.end() ? nullptr : &*found;
+    }
+};
+
 struct TabControl
 {
     std::vector<std::string> captions;

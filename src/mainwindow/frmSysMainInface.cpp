@@ -65,6 +65,8 @@ frmSysMainInface::frmSysMainInface()
         m_colWidth1 = store->read(SettingsSection, "ColWidth1", 2000).toLong();
         m_colWidth2 = store->read(SettingsSection, "ColWidth2", 2000).toLong();
     });
+    ListVSysSet.left = ListOutOfView;
+    ListVSysSet.visible = false;
     buildToolbar();
     buildMenus();
     sbStatusBar.panels.push_back({"Passtime", "", 3000});
@@ -119,6 +121,7 @@ void frmSysMainInface::load()
     });
     applyCaptions();
     tryStep([&] { buildRecordKeys(state.g_strCurrentKey); });
+    fillOverallOptions();
     applyColumnWidths();
     chooseStartingNode();
     if (hooks.resetOptionState)

@@ -14,6 +14,7 @@
 #include "forms/Menu.h"
 #include "forms/Toolbar.h"
 #include "forms/TreeControl.h"
+#include "mainwindow/OverallOptions.h"
 #include "mainwindow/RecordKeys.h"
 
 namespace orvan::mainwindow {
@@ -50,6 +51,10 @@ public:
     bool menuClick(const std::string &path);
     void modify();
     void gridPopup();
+    // The user ticks or clears an entry of the overall option list; false when refused.
+    bool toggleOverallOption(const std::string &itemKey, bool checked);
+    // Right button released over the overall option list.
+    void overallOptionsPopup();
     void refreshList();
     void timerFired();
     // Drags the splitter to a position (twips from the window's left edge) and releases
@@ -79,7 +84,8 @@ public:
     forms::Timer Timer1;
     int windowWidth = 12000;
     int mousePointer = 0;
-    int listVSysSetLeft = 0;
+    // The supply-chain overall option list, in view for "sys3" only.
+    forms::CheckList ListVSysSet;
     bool optionPageVisible = false;
     int32_t optionPageCode = -1;
     bool ctrl1Visible = false;
@@ -130,8 +136,11 @@ private:
     void renumberVoucherGroups();
     void printOrPreview(int32_t mode);
     void showPeriodList();
+    void fillOverallOptions();
+    void placeOverallOptions(const std::string &key);
 
     commands::SysDetail m_detail;
+    OverallOptions m_overallOptions;
     std::unique_ptr<OptionBinding> m_options;
     RecordKeyList m_recordKeys;
     std::vector<std::string> m_periodRows; // row texts of the period list, from row 2

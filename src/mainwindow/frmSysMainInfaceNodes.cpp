@@ -33,12 +33,6 @@ bool isLicensedEdition()
     return edition == "ZSE" || edition == "ZEE";
 }
 
-bool listMovesOutOfView(const std::string &key)
-{
-    return key == "sys1" || key == "sys2" || key == "sys3" || key == "sys4" || key == "sys7" ||
-           key == "sys9" || key == "sys10";
-}
-
 } // namespace
 
 void frmSysMainInface::selectAndClick(const std::string &key)
@@ -136,8 +130,7 @@ void frmSysMainInface::switchContent(const std::string &key)
     component::processState().g_strCurrentKey = key;
     if (!leaveOptionPage())
         return;
-    if (listMovesOutOfView(key))
-        listVSysSetLeft = ListOutOfView;
+    placeOverallOptions(key);
     if (!showNodeContent(key))
         return;
     if (const char *title = classTitleOf(key)) {

@@ -118,7 +118,8 @@ TEST_F(MainWindowScript, OptionChangesPassThroughTheWindowsChecks)
                  "QMCheckDecimal|检验单套打检验项目精度|2|\n"
                  "TotalEvaluateMark|供应商评估总分|100|\n"
                  "PassEvaluateMark|供应商评估及格分|70|\n"
-                 "PREVIEW 质量系统选项 | 3 rows\n"),
+                 "ApplyMapInPurchase|在采购系统中使用物料对应表||\n"
+                 "PREVIEW 质量系统选项 | 4 rows\n"),
         std::string::npos)
         << out;
     EXPECT_NE(out.find("ERROR 8: no option \"Nothing\" is shown\n"), std::string::npos) << out;
@@ -147,6 +148,53 @@ TEST_F(MainWindowScript, RejectedCheckBringsTheSelectionBackToQuality)
                          "dump tree\n"
                          "close\n");
     EXPECT_NE(out.find("sys13\t质量系统选项\t13*\n"), std::string::npos) << out;
+}
+
+TEST_F(MainWindowScript, OverallOptionsAreStoredAsTheyAreTicked)
+{
+    const auto out =
+        run("show 0\n"
+            "click sys3\n"
+            "dump checks\n"
+            "check mlv43 on\n"
+            "check mlv2 off\n"
+            "check mlv23 on\n"
+            "check mlv36 off\n"
+            "check mlv9 on\n"
+            "check mlv9 off\n"
+            "check mlv45 on\n"
+            "sql select FCategory, FKey, FValue from t_SystemProfile where FKey in "
+            "('ApplyMapInSale','SingleMan','FRaiseError','AutoPPBOMWSW','StoredByOrder') "
+            "order by FKey\n"
+            "click sys5\n"
+            "check mlv1 on\n"
+            "close\n");
+    // Amounts are accounted on the demo account, so the stock-amount entry is the fourth.
+    EXPECT_NE(out.find("mlv3|使用双计量单位|"), std::string::npos) << out;
+    EXPECT_NE(out.find("|\nmlv4|金额在仓存可见|"), std::string::npos) << out;
+    EXPECT_NE(out.find("mlv40|登录系统时，给与保质期预警|on|\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("mlv43|在销售系统中使用物料对应表|off|\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("MSG Tessel提示 | 存在着未审核且未关联生产任务单的生产领料或产品入库单"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("FCategory\tFKey\tFValue\n"
+                       "IC\tApplyMapInSale\t1\n"
+                       "SH\tAutoPPBOMWSW\t0\n"
+                       "ARAP\tFRaiseError\t1\n"
+                       "General\tSingleMan\t0\n"
+                       "IC\tStoredByOrder\t0\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("ERROR 13: no overall option \"mlv1\" is shown\n"), std::string::npos)
+        << out;
+}
+
+TEST_F(MainWindowScript, StockAmountEntryNeedsAmountAccounting)
+{
+    const auto out = run("sql update t_SystemProfile set FValue='0' where FKey='AuditChoice'\n"
+                         "show 0\nclick sys3\ndump checks\nclose\n");
+    EXPECT_EQ(out.find("金额在仓存可见"), std::string::npos) << out;
+    EXPECT_NE(out.find("mlv3|使用双计量单位|off|\nmlv5|"), std::string::npos) << out;
 }
 
 } // namespace

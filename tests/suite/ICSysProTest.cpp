@@ -84,7 +84,7 @@ TEST_F(OptionProfile, PageShowsItsGroupInOrderWithStoredValues)
 {
     show(8);
     const auto &rows = control.sheet().rows;
-    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].key, "QMCheckDecimal");
     EXPECT_EQ(rows[0].kind, forms::OptionKind::WholeNumber);
     EXPECT_EQ(rows[1].caption, "供应商评估总分");
