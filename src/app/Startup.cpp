@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/CloseBillScript.h"
+#include "app/EditorScript.h"
 #include "app/MainWindowScript.h"
 #include "closing/CloseBillWindow.h"
 #include "component/ComponentRegistry.h"
@@ -26,6 +27,7 @@ void startComponents(const std::string &login)
     closing::installCloseBillWindow();
     registerCloseBillScript();
     registerMainWindowScript();
+    registerEditorScript();
     planning::installPlanning();
     rules::registerRuleProcedures();
 }

@@ -7,17 +7,11 @@ namespace orvan::mainwindow {
 
 class frmSysMainInface;
 
-// What the maintenance window hands to parts that live elsewhere: the record editor, the
-// record commands and the option rules plug in here. An unset hook does nothing.
+// What the maintenance window hands to parts that live elsewhere: the bill numbering
+// rules plug in here. An unset hook does nothing.
 struct MainWindowHooks
 {
-    // Runs the record editor modally on the window's current row.
-    std::function<void(frmSysMainInface &)> runEditor;
-    // The Add and Delete record commands.
-    std::function<void(frmSysMainInface &)> addRecord;
-    std::function<void(frmSysMainInface &)> deleteRecord;
-    // Loading: the option-state reset and the bill numbering rules.
-    std::function<void(frmSysMainInface &)> resetOptionState;
+    // Loading (and the first click on the bill settings): the bill numbering rules.
     std::function<void(frmSysMainInface &)> prepareBillCodeRules;
 
     static MainWindowHooks &instance();

@@ -178,6 +178,12 @@ std::string refreshSql(const std::string &key, bool afterModify)
         return printControlRefreshSql();
     if (key == "au3")
         return "Select FName From t_Vouchergroup Order By FGroupID";
+    // Bill types reload with the query Add and Delete use, so a modified type shows its
+    // new values.
+    if (key == "sys9")
+        return "SELECT t1.FID,t1.FName,t1.FNumber,t1.FNote,t1.FAcctID,t2.FNumber as "
+               "FAcctNumber FROM ICBillType t1  left join t_Account t2 ON "
+               "t1.FAcctID=t2.FAccountID Order by t1.FID";
     if (key == "pL1")
         return "select FKey,FValue from t_systemprofile where fkey in('PlanStartDate',"
                "'DaysPerTimeZone','DemandTimeLimit','TimeZoneCount','PlanTimeLimit') Order By "

@@ -9,6 +9,7 @@
 #include "component/ProcessState.h"
 #include "component/SettingStore.h"
 #include "component/Translation.h"
+#include "editor/EditorState.h"
 #include "forms/Shell.h"
 #include "mainwindow/HelpIds.h"
 #include "mainwindow/MainWindowHooks.h"
@@ -124,8 +125,7 @@ void frmSysMainInface::load()
     fillOverallOptions();
     applyColumnWidths();
     chooseStartingNode();
-    if (hooks.resetOptionState)
-        tryStep([&] { hooks.resetOptionState(*this); });
+    editor::editorState().resetOptions();
     if (hooks.prepareBillCodeRules)
         tryStep([&] { hooks.prepareBillCodeRules(*this); });
     if (state.g_lngSysClass == 0 && state.g_lngClassTypeID != 0 && m_recordKeys.currentRowIndex)
@@ -241,19 +241,18 @@ int frmSysMainInface::dragSplitter(int twips)
 
 void frmSysMainInface::toolbarClick(const std::string &key)
 {
-    auto &hooks = mainWindowHooks();
-    if (key == "New" && hooks.addRecord)
-        hooks.addRecord(*this);
+    if (key == "New")
+        addRecord();
     else if (key == "Modify")
         modify();
-    else if (key == "Delete" && hooks.deleteRecord)
-        hooks.deleteRecord(*this);
+    else if (key == "Delete")
+        deleteRecord();
     else if (key == "Print")
         printOrPreview(1);
     else if (key == "PrintView")
         printOrPreview(0);
     else if (key == "Exit")
-        close();
+        closeWindow();
     notifyChanged();
 }
 
@@ -263,19 +262,18 @@ bool frmSysMainInface::menuClick(const std::string &path)
     if (!item || !item->enabled || !item->children.empty())
         return false;
     const auto name = base::upperCase(path.substr(path.find('.') + 1));
-    auto &hooks = mainWindowHooks();
     if (name == "CLOSE")
-        close();
+        closeWindow();
     else if (name == "PREVIEW")
         printOrPreview(0);
     else if (name == "PRINT")
         printOrPreview(1);
-    else if (name == "ADD" && hooks.addRecord)
-        hooks.addRecord(*this);
+    else if (name == "ADD")
+        addRecord();
     else if (name == "MODIFY")
         modify();
-    else if (name == "DELETE" && hooks.deleteRecord)
-        hooks.deleteRecord(*this);
+    else if (name == "DELETE")
+        deleteRecord();
     else if (name == "REFRESH")
         refreshList();
     else if (name == "SEARCH")

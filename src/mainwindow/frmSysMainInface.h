@@ -50,6 +50,11 @@ public:
     // item does not exist or is disabled.
     bool menuClick(const std::string &path);
     void modify();
+    // The record commands: Add opens the editor in add mode, Delete removes the selected
+    // voucher group or bill type, Close leaves unless the last option check failed.
+    void addRecord();
+    void deleteRecord();
+    void closeWindow();
     void gridPopup();
     // The user ticks or clears an entry of the overall option list; false when refused.
     bool toggleOverallOption(const std::string &itemKey, bool checked);
@@ -137,6 +142,9 @@ private:
     void printOrPreview(int32_t mode);
     void showPeriodList();
     void fillOverallOptions();
+    void runEditor(bool addNew);
+    bool deleteSelectedRecord(const std::string &key, std::string &reloadSql);
+    void reloadAfterChange(const std::string &sql, bool afterDelete);
     void placeOverallOptions(const std::string &key);
 
     commands::SysDetail m_detail;

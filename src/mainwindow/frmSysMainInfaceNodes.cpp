@@ -7,6 +7,7 @@
 #include "component/ProcessState.h"
 #include "component/Translation.h"
 #include "db/SqlText.h"
+#include "editor/EditorState.h"
 #include "forms/Messages.h"
 #include "mainwindow/MainWindowHooks.h"
 #include "mainwindow/NodeTables.h"
@@ -94,6 +95,9 @@ void frmSysMainInface::loadNodeRows(const forms::TreeNode &node)
     params::tvwSysBuilder().GetDetailSql(kind, node.tag, sql);
     if (!sql.empty())
         loadList(sql);
+    // Voucher groups are deleted by the id their row holds: keep the keys with the rows.
+    if (node.key == "au3")
+        buildRecordKeys(node.key);
 }
 
 void frmSysMainInface::loadList(const std::string &sql)
@@ -257,8 +261,10 @@ void frmSysMainInface::applyRecordCommands(const std::string &key)
 
 void frmSysMainInface::buildRecordKeys(const std::string &key)
 {
-    if (auto keys = readRecordKeys(key))
+    if (auto keys = readRecordKeys(key)) {
         m_recordKeys = std::move(*keys);
+        editor::editorState().g_arrRowKeys.assign(m_recordKeys.lower, m_recordKeys.keys);
+    }
 }
 
 std::vector<std::string> frmSysMainInface::rowText(int row)
@@ -284,8 +290,7 @@ void frmSysMainInface::modify()
     if (isOptionOrGroupNode(key) || ldgBase.currentRow() == 0)
         return;
     currentRow = ldgBase.currentRow();
-    if (mainWindowHooks().runEditor)
-        mainWindowHooks().runEditor(*this);
+    runEditor(false);
     const auto sql = refreshSql(key, true);
     if (!sql.empty())
         loadList(sql);
@@ -318,8 +323,10 @@ void frmSysMainInface::refreshList()
     if (sql.empty())
         return;
     loadList(sql);
-    if (key == "au3")
+    if (key == "au3") {
         renumberVoucherGroups();
+        tryStep([&] { buildRecordKeys(key); });
+    }
     notifyChanged();
 }
 

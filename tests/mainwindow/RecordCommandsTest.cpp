@@ -1,0 +1,116 @@
+#include "MainWindowFixture.h"
+
+#include "editor/EditorState.h"
+
+namespace orvan::test {
+namespace {
+
+class RecordCommandsTest : public MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        editor::EditorState::reset();
+        forms::setShell(shell);
+    }
+    void TearDown() override
+    {
+        forms::setShell(nullptr);
+        MainWindowFixture::TearDown();
+    }
+
+    std::string lastMessage() const
+    {
+        return messages->shown().empty() ? std::string() : messages->shown().back().text;
+    }
+
+    std::shared_ptr<forms::ScriptedShell> shell = std::make_shared<forms::ScriptedShell>();
+};
+
+TEST_F(RecordCommandsTest, DeleteNeedsASelectedRowAndAYes)
+{
+    auto window = open(1);
+    window->selectAndClick("au3");
+    window->ldgBase.setCurrentRow(1);
+    window->menuClick("Edit.Delete");
+    ASSERT_EQ(messages->shown().size(), 1u);
+    EXPECT_EQ(lastMessage(), "没有选定记录。");
+
+    window->ldgBase.setCurrentRow(3);
+    messages->queueAnswer(0); // No
+    window->toolbarClick("Delete");
+    EXPECT_EQ(account.value("SELECT count(*) FROM t_VoucherGroup"), "4");
+}
+
+TEST_F(RecordCommandsTest, VoucherGroupOfTheSelectedRowIsDeletedEvenWithGaps)
+{
+    // Ids with gaps, as after an earlier delete without refresh: row 3 holds group 30.
+    account.runNative("UPDATE t_VoucherGroup SET FGroupID=FGroupID*10");
+    auto window = open(1);
+    window->selectAndClick("au3");
+    window->ldgBase.setCurrentRow(3);
+    window->menuClick("Edit.Delete");
+    EXPECT_EQ(account.value("SELECT group_concat(FGroupID || FName, ',') FROM "
+                            "(SELECT * FROM t_VoucherGroup ORDER BY FGroupID)"),
+              "1记,2付,3转");
+    EXPECT_EQ(window->ldgBase.rowCount(), 4);
+}
+
+TEST_F(RecordCommandsTest, PredefinedAndUsedBillTypesStay)
+{
+    account.runNative("UPDATE ICStockBill SET FBillTypeID=1003 WHERE FBillTypeID=1004");
+    auto window = open(0);
+    window->selectAndClick("sys9");
+    window->ldgBase.setCurrentRow(2); // type 1, predefined
+    window->menuClick("Edit.Delete");
+    EXPECT_EQ(lastMessage(), "系统预设的单据类型不能删除。");
+    window->ldgBase.setCurrentRow(10); // type 1003, used by a stock bill
+    window->menuClick("Edit.Delete");
+    EXPECT_EQ(lastMessage(), "该单据类型已被使用，不能删除。");
+    window->ldgBase.setCurrentRow(11); // type 1004, no longer used
+    window->menuClick("Edit.Delete");
+    EXPECT_EQ(account.value("SELECT count(*) FROM ICBillType WHERE FID=1004"), "0");
+    EXPECT_EQ(window->ldgBase.rowCount(), 10);
+}
+
+TEST_F(RecordCommandsTest, AddOpensTheEditorInAddModeUnlessTheListIsStale)
+{
+    auto window = open(1);
+    window->selectAndClick("au3");
+    window->toolbarClick("New");
+    EXPECT_EQ(shell->formsRun(), std::vector<std::string>{"frmProtyMdy"});
+    EXPECT_TRUE(editor::editorState().g_bAddNew);
+
+    editor::editorState().g_varRefreshOnExit = 0;
+    window->toolbarClick("New");
+    EXPECT_EQ(shell->formsRun().size(), 1u);
+    EXPECT_EQ(lastMessage(), "有关数据需要刷新,请按F9先刷新再新增!");
+}
+
+TEST_F(RecordCommandsTest, ModifyOpensTheEditorOnTheSelectedRow)
+{
+    auto window = open(0);
+    window->selectAndClick("sys9");
+    window->ldgBase.setCurrentRow(9);
+    window->modify();
+    EXPECT_EQ(shell->formsRun(), std::vector<std::string>{"frmProtyMdy"});
+    const auto &values = editor::editorState();
+    EXPECT_FALSE(values.g_bAddNew);
+    EXPECT_EQ(values.g_varCurrentRow, 9);
+    EXPECT_EQ(values.g_arrRowKeys.at(9).toLong(), 1002);
+}
+
+TEST_F(RecordCommandsTest, CloseWaitsForARejectedOptionToBeCorrected)
+{
+    auto window = open(0);
+    window->lastCheckRejected = true;
+    window->menuClick("File.Close");
+    EXPECT_FALSE(window->closeRequested());
+    window->lastCheckRejected = false;
+    window->toolbarClick("Exit");
+    EXPECT_TRUE(window->closeRequested());
+}
+
+} // namespace
+} // namespace orvan::test
