@@ -938,3 +938,21 @@ INSERT INTO t_CalParameter (FKind, FKey, FValue, FIndex, FCaption, FCaption_CHT,
     (1, 'ScrapInCost', '0', 6, '废品损失计入产品成本', '廢品損失計入產品成本', 'Charge scrap losses to product costs', 0, NULL, NULL, NULL, NULL, NULL),
     (1, 'IterationLimit', '20', 7, '交互分配最大迭代次数', '交互分配最大迭代次數', 'Most iterations of reciprocal allocation', 1, NULL, NULL, NULL, 1, 100),
     (1, 'CostCenterPrefix', 'CC', 8, '成本中心代码前缀', '成本中心代碼前綴', 'Prefix of cost centre codes', 3, NULL, NULL, NULL, NULL, 10);
+
+-- BOM template fields of engineering change management (hidden: change management is off)
+-- and production material lines, their scrap rates by formula 0 (scrap/input). There are
+-- no engineering change bills, so change management may be switched on and off again.
+INSERT INTO ICTemplate (FID, FFieldName, FCaption, FCtlType, FLookUpCls, FVisForBillType, FEnable, FMustInput, FNeedSave, FFilter) VALUES
+    ('BOM', 'FBillNo', 'BOM单号', 1, 0, 31, 48, 1, 1, ''),
+    ('BOM', 'FVersion', 'BOM版本', 1, 0, 0, 48, 0, 1, ''),
+    ('BOM', 'FECNNo', '工程变更单号', 1, 0, 0, 48, 0, 1, '');
+
+INSERT INTO ICTemplateEntry (FID, FFieldName, FCaption, FCtlType, FLookUpCls, FVisForBillType, FEnable, FNeedCount) VALUES
+    ('BOM', 'FItemID', '子项物料', 1, 0, 31, 48, 0),
+    ('BOM', 'FECNNo', '工程变更单号', 1, 0, 0, 48, 0);
+
+INSERT INTO PPBOMEntry (FInterID, FEntryID, FItemNumber, FItemName, FQtyInput, FQtyOutput, FQtyScrap, FScrapRate) VALUES
+    (3001, 1, 'M3001', '主轴毛坯', 100.0, 98.0, 2.0, 2.0),
+    (3001, 2, 'M3002', '角接触轴承', 200.0, 196.0, 4.0, 2.0),
+    (3002, 1, 'M3003', '床身铸件', 50.0, 45.0, 5.0, 10.0),
+    (3002, 2, 'M3004', '直线导轨', 0.0, 0.0, 0.0, 0.0);

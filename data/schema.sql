@@ -538,3 +538,32 @@ CREATE TABLE t_CalParameter (
     FMax        REAL,
     PRIMARY KEY (FKind, FKey)
 );
+
+---------------------------------------------------------------------------------------
+-- BOM engineering changes and production material lists, as the option components read
+-- and recompute them
+---------------------------------------------------------------------------------------
+
+-- Engineering change bills of the BOM module; while one exists, change management cannot
+-- be switched off.
+CREATE TABLE ICECNBill (
+    FInterID    INTEGER PRIMARY KEY,
+    FBillNo     TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    FStatus     SMALLINT NOT NULL DEFAULT 0,       -- 0 not approved, 1 approved, 2 carried out
+    FDate       DATETIME
+);
+
+-- Lines of the production material lists: quantities put in, produced and scrapped, and
+-- the scrap rate in percent by the option FSCRAP_FORMULA (0 scrap/input, 1 scrap/output;
+-- 0 when the divisor is 0).
+CREATE TABLE PPBOMEntry (
+    FInterID    INTEGER NOT NULL,
+    FEntryID    INTEGER NOT NULL,
+    FItemNumber TEXT COLLATE NOCASE NOT NULL,
+    FItemName   TEXT COLLATE NOCASE,
+    FQtyInput   REAL NOT NULL DEFAULT 0,
+    FQtyOutput  REAL NOT NULL DEFAULT 0,
+    FQtyScrap   REAL NOT NULL DEFAULT 0,
+    FScrapRate  REAL NOT NULL DEFAULT 0,
+    PRIMARY KEY (FInterID, FEntryID)
+);

@@ -8,4 +8,16 @@ inline constexpr const char *SharedProps = "PropStore.ShareProps";
 inline constexpr const char *Help = "OrvanCHMResTool.ClsCHMHelp";
 inline constexpr const char *StringLoader = "OrvanRESLOADER.Loader";
 inline constexpr const char *FormResLoader = "FormRes.FormResLoader";
+// The components of other modules the option rules call late-bound.
+inline constexpr const char *BomView = "OrvanMBomBill.BomView";
+inline constexpr const char *BomUpdate = "OrvanMBomBill.BomUpdate";
+inline constexpr const char *PPBom = "OrvanSHTransBills.clsPPBom";
+inline constexpr const char *QualityDataUpdate = "OrvanMQMDataAccess.DataUpdate";
+inline constexpr const char *BackFlushParamOption = "OrvanBackFlush.clsParamOption";
+inline constexpr const char *KanbanParamOption = "OrvanLPParamSet.CParamOption";
+inline constexpr const char *SuitControlSetter = "OrvanSysSetExt.cSuitControlSetter";
+inline constexpr const char *BomOptionDialog = "OrvanMrpOption.CBomEOption";
+inline constexpr const char *ShortageWarningDialog = "OrvanShortageWarning.clsShowForm";
+// The keyed collection scripts and components create by ProgID.
+inline constexpr const char *Dictionary = "Fnd.Dictionary";
 } // namespace orvan::component::ProgId

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "base/Dictionary.h"
+
 #include "component/BillCodeComponents.h"
 #include "component/ComponentRegistry.h"
 #include "component/CostComponents.h"
@@ -9,6 +11,8 @@
 #include "component/ProgIds.h"
 #include "suite/AppConnection.h"
 #include "suite/BillCodeRuleStore.h"
+#include "suite/BomUpdate.h"
+#include "suite/BomView.h"
 #include "suite/CalParameterControl.h"
 #include "suite/ClassInfo.h"
 #include "suite/CostCommon.h"
@@ -22,6 +26,9 @@
 #include "suite/JsonSettingStore.h"
 #include "suite/ListServer.h"
 #include "suite/OperationCostPeriodService.h"
+#include "suite/OptionDialogs.h"
+#include "suite/PPBom.h"
+#include "suite/QMDataUpdate.h"
 #include "suite/SavePosData.h"
 #include "suite/SharedProps.h"
 #include "suite/StandardCostPeriodService.h"
@@ -29,6 +36,27 @@
 #include "suite/SystemProfileService.h"
 
 namespace orvan::suite {
+
+namespace {
+
+// The other modules' components the option rules call. The kanban module's alarm release
+// is not installed with the account and stays unregistered.
+void registerOptionComponents(component::ComponentRegistry &registry)
+{
+    namespace ProgId = component::ProgId;
+    registry.add(ProgId::BomView, [] { return std::make_shared<BomView>(); });
+    registry.add(ProgId::BomUpdate, [] { return std::make_shared<BomUpdate>(); });
+    registry.add(ProgId::PPBom, [] { return std::make_shared<PPBom>(); });
+    registry.add(ProgId::QualityDataUpdate, [] { return std::make_shared<QMDataUpdate>(); });
+    registry.add(ProgId::BackFlushParamOption, makeBackFlushParamOption);
+    registry.add(ProgId::KanbanParamOption, makeKanbanParamOption);
+    registry.add(ProgId::SuitControlSetter, makeSuitControlSetter);
+    registry.add(ProgId::BomOptionDialog, makeBomOptionDialog);
+    registry.add(ProgId::ShortageWarningDialog, makeShortageWarningDialog);
+    registry.add(ProgId::Dictionary, [] { return std::make_shared<base::Dictionary>(); });
+}
+
+} // namespace
 
 void registerStandIns(component::ComponentRegistry &registry)
 {
@@ -56,6 +84,7 @@ void registerStandIns(component::ComponentRegistry &registry)
     registry.add(ProgId::CalculationParameters, [] { return CalParameterControl::forInventory(); });
     registry.add(ProgId::CostCalculationParameters, [] { return CalParameterControl::forCost(); });
     registry.add(component::ProgId::OptionProfile, [] { return std::make_shared<ICSysPro>(); });
+    registerOptionComponents(registry);
 }
 
 } // namespace orvan::suite
