@@ -3,6 +3,10 @@
 #include <ostream>
 
 #include "app/ScriptTarget.h"
+#include "base/DateTime.h"
+#include "billcode/BillSettingsPage.h"
+#include "billcode/NextNumberPreview.h"
+#include "billcode/RuleColumns.h"
 #include "editor/frmProtyMdy.h"
 #include "forms/Form.h"
 
@@ -53,6 +57,10 @@ public:
             dump(out);
             return true;
         }
+        if (verb == "rule" && args.size() >= 2)
+            return setRuleCell(command, error);
+        if (verb == "dump" && args.size() == 1 && args[0] == "rules")
+            return dumpRules(out, error);
         error = "the record editor has no \"" + verb + " " + command.rest + "\"";
         return false;
     }
@@ -83,18 +91,35 @@ private:
         return error.empty();
     }
 
-    bool setBox(const std::string &name, const std::string &state, std::string &error)
+    const forms::CheckBox *findBox(const std::string &name) const
     {
-        const forms::CheckBox *box = nullptr;
         for (const auto &option : m_editor.options())
             if (option.name == name)
-                box = &option;
+                return &option;
+        if (auto *page = m_editor.page())
+            for (const auto &option : page->pageBoxes())
+                if (option.name == name)
+                    return &option;
+        return nullptr;
+    }
+
+    bool clickBox(const std::string &name)
+    {
+        for (const auto &option : m_editor.options())
+            if (option.name == name)
+                return m_editor.clickOption(name);
+        return m_editor.page() && m_editor.page()->clickPageBox(name);
+    }
+
+    bool setBox(const std::string &name, const std::string &state, std::string &error)
+    {
+        const auto *box = findBox(name);
         if (!box || (state != "on" && state != "off")) {
             error = "no box \"" + name + "\" to set " + state;
             return false;
         }
         const int wanted = state == "on" ? 1 : 0;
-        if (box->value != wanted && !m_editor.clickOption(name)) {
+        if (box->value != wanted && !clickBox(name)) {
             error = "box \"" + name + "\" cannot be changed";
             return false;
         }
@@ -102,6 +127,62 @@ private:
             error = "box \"" + name + "\" stays " + (box->value ? "on" : "off");
             return false;
         }
+        return true;
+    }
+
+    billcode::BillSettingsPage *billSettings() const
+    {
+        return dynamic_cast<billcode::BillSettingsPage *>(m_editor.page());
+    }
+
+    // "rule ROW COL TEXT": the item and list formats are chosen by their text, the basis
+    // box takes on/off, other cells take the text as typed.
+    bool setRuleCell(const ScriptCommand &command, std::string &error)
+    {
+        auto *page = billSettings();
+        int row = 0;
+        int col = 0;
+        namespace Column = billcode::RuleColumn;
+        if (!page || !parseInt(command.args[0], row) || !parseInt(command.args[1], col) ||
+            row < 1 || row > billcode::MaxRuleRows || col < Column::Item || col > Column::Count) {
+            error = "no rule cell " + command.args[0] + " " + command.args[1];
+            return false;
+        }
+        auto &rules = page->ruleGrid();
+        const auto text = command.textAfter(2);
+        bool taken = rules.enterCell(col, row);
+        if (taken) {
+            const auto &cell = rules.grid().cell(col, row);
+            if (col == Column::Basis) {
+                const bool on = text == "on";
+                taken = (text == "on" || text == "off") &&
+                        ((cell.text == "1") == on || rules.clickBasisBox(row));
+            } else if (cell.type == forms::CellType::ComboBox) {
+                taken = rules.chooseListItemByText(col, row, text);
+            } else {
+                taken = rules.typeText(col, row, text);
+            }
+            rules.leaveCell(col, row);
+        }
+        m_editor.notifyChanged();
+        if (!taken)
+            error = "rule cell " + command.args[0] + " " + command.args[1] + " does not take \"" +
+                    text + "\"";
+        return taken;
+    }
+
+    // One line per non-empty level, then the number the rule composes today.
+    bool dumpRules(std::ostream &out, std::string &error) const
+    {
+        auto *page = billSettings();
+        if (!page) {
+            error = "the record editor shows no numbering rule";
+            return false;
+        }
+        for (const auto &line : page->ruleGrid().dumpRules())
+            out << line << "\n";
+        out << "NEXT " << billcode::previewNextNumber(page->ruleGrid().grid(), base::today())
+            << "\n";
         return true;
     }
 
@@ -115,7 +196,7 @@ private:
             out << caption << "|";
         out << "\n";
         const auto &grid = m_editor.grid();
-        for (int row = 1; row <= grid.maxRows(); ++row) {
+        for (int row = 1; m_editor.propertyGridVisible() && row <= grid.maxRows(); ++row) {
             if (grid.rowHidden(row))
                 continue;
             const auto &value = grid.cell(2, row);
@@ -126,9 +207,15 @@ private:
             if (!button.separator)
                 out << "BUTTON " << button.key << " " << (button.visible ? "visible" : "hidden")
                     << " " << (button.enabled ? "enabled" : "disabled") << "\n";
-        for (const auto &box : m_editor.options())
+        const auto printBox = [&out](const forms::CheckBox &box) {
             out << "BOX " << box.name << " " << (box.value ? "on" : "off") << " "
                 << (box.enabled ? "enabled" : "disabled") << "\n";
+        };
+        if (const auto *page = m_editor.page())
+            for (const auto &box : page->pageBoxes())
+                printBox(box);
+        for (const auto &box : m_editor.options())
+            printBox(box);
     }
 
     frmProtyMdy &m_editor;

@@ -3,10 +3,13 @@
 #include "app/CloseBillScript.h"
 #include "app/EditorScript.h"
 #include "app/MainWindowScript.h"
+#include "billcode/BillCodeCaches.h"
+#include "billcode/BillSettingsPage.h"
 #include "closing/CloseBillWindow.h"
 #include "component/ComponentRegistry.h"
 #include "component/ProcessState.h"
 #include "component/PublicClasses.h"
+#include "mainwindow/MainWindowHooks.h"
 #include "params/tvwSysBuilder.h"
 #include "planning/PlanCleanup.h"
 #include "rules/PlanModeProcedure.h"
@@ -14,6 +17,23 @@
 #include "suite/StandIns.h"
 
 namespace orvan::app {
+namespace {
+
+// The bill-settings editor page, and the rule caches the window fills as it opens and
+// refreshes as the bill settings are selected.
+void installBillCodeRules()
+{
+    billcode::registerBillSettingsPage();
+    auto &hooks = mainwindow::mainWindowHooks();
+    hooks.prepareBillCodeRules = [](mainwindow::frmSysMainInface &) {
+        billcode::billCodeCaches().loadAll();
+    };
+    hooks.refreshBillOptions = [](mainwindow::frmSysMainInface &) {
+        billcode::billCodeCaches().loadBillOptions();
+    };
+}
+
+} // namespace
 
 void startComponents(const std::string &login)
 {
@@ -30,6 +50,7 @@ void startComponents(const std::string &login)
     registerEditorScript();
     planning::installPlanning();
     rules::registerRuleProcedures();
+    installBillCodeRules();
 }
 
 } // namespace orvan::app

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "forms/Controls.h"
 
 namespace orvan::editor {
 
@@ -55,6 +58,19 @@ public:
     virtual void gridKeyDown(int keyCode) { (void)keyCode; }
     // The editor closes.
     virtual void closed() {}
+
+    // Check boxes the page shows beside its grid (the bill settings); none by default.
+    virtual const std::vector<forms::CheckBox> &pageBoxes() const
+    {
+        static const std::vector<forms::CheckBox> none;
+        return none;
+    }
+    // The user clicks one of them; false when there is no such box or it is disabled.
+    virtual bool clickPageBox(const std::string &name)
+    {
+        (void)name;
+        return false;
+    }
 };
 
 } // namespace orvan::editor

@@ -16,6 +16,13 @@ struct EditorState
     int32_t g_varCurrentRow = 0; // position in g_arrRowKeys of the record shown
     bool g_bAddNew = false;      // the editor was opened to add a record
 
+    // The planning time fences as stored, copied by the main window when it reads the
+    // planning keys; the planning page checks new values against them and keeps them up
+    // to date when it saves one.
+    int32_t g_lngDemandTimeLimit = 0;
+    int32_t g_lngPlanTimeLimit = 0;
+    int32_t g_lngTimeZoneCount = 0;
+
     // The options of the editor's second tab; non-zero is on. The main window switches
     // them on when it starts (resetOptions); a fresh process starts with them on.
     int32_t g_varRefreshOnExit = -1;

@@ -10,6 +10,7 @@
 #include "component/Translation.h"
 #include "editor/BillTypePage.h"
 #include "editor/EditorState.h"
+#include "editor/PlanParameterPage.h"
 #include "editor/PrintControlPage.h"
 #include "editor/ProfileRecordPage.h"
 #include "forms/Messages.h"
@@ -39,6 +40,9 @@ std::map<std::string, frmProtyMdy::PageFactory> &pageFactories()
         };
         builtIn["sys9"] = [](frmProtyMdy &editor) {
             return std::make_unique<BillTypePage>(editor);
+        };
+        builtIn["pL1"] = [](frmProtyMdy &editor) {
+            return std::make_unique<PlanParameterPage>(editor);
         };
         return builtIn;
     }();
@@ -340,12 +344,23 @@ bool frmProtyMdy::acceptsCellText(const forms::GridCell &cell, const std::string
 // edit is measured against.
 void frmProtyMdy::rememberActiveText()
 {
-    m_varOldText = m_grid.text(m_grid.activeCol(), m_grid.activeRow());
+    m_varOldText = activeText();
+}
+
+// The text of the active cell; "" while the property grid has no such cell (the bill
+// settings show the rule grid instead).
+std::string frmProtyMdy::activeText() const
+{
+    const int col = m_grid.activeCol();
+    const int row = m_grid.activeRow();
+    if (col < 1 || row < 1 || col > m_grid.maxCols() || row > m_grid.maxRows())
+        return {};
+    return m_grid.text(col, row);
 }
 
 void frmProtyMdy::noteEdit()
 {
-    if (m_grid.text(m_grid.activeCol(), m_grid.activeRow()) != m_varOldText)
+    if (activeText() != m_varOldText)
         Changed = true;
 }
 
@@ -365,7 +380,7 @@ bool frmProtyMdy::leaveGrid()
 {
     if (m_page && !m_page->leaveCell(m_grid.activeCol(), m_grid.activeRow()))
         return false;
-    const auto &text = m_grid.text(m_grid.activeCol(), m_grid.activeRow());
+    const auto text = activeText();
     if (text != m_varOldText) {
         m_varOldText = text;
         Changed = true;

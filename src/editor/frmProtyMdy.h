@@ -123,6 +123,7 @@ private:
     bool acceptsCellText(const forms::GridCell &cell, const std::string &text) const;
     std::string filteredText(const std::string &text) const;
     void rememberActiveText();
+    std::string activeText() const;
     void noteEdit();
 
     std::string m_nodeKey;

@@ -11,8 +11,10 @@ class frmSysMainInface;
 // rules plug in here. An unset hook does nothing.
 struct MainWindowHooks
 {
-    // Loading (and the first click on the bill settings): the bill numbering rules.
+    // Loading: the caches of the bill numbering rules.
     std::function<void(frmSysMainInface &)> prepareBillCodeRules;
+    // Selecting the bill settings: their options read again.
+    std::function<void(frmSysMainInface &)> refreshBillOptions;
 
     static MainWindowHooks &instance();
 };

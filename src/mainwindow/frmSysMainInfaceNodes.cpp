@@ -87,8 +87,8 @@ void frmSysMainInface::loadNodeRows(const forms::TreeNode &node)
     const auto kind = params::detailKindOf(node.key);
     if (const auto code = setCodeOf(node.key)) {
         state.g_strSetCode = *code;
-        if (node.key == "sys2" && mainWindowHooks().prepareBillCodeRules)
-            mainWindowHooks().prepareBillCodeRules(*this);
+        if (node.key == "sys2" && mainWindowHooks().refreshBillOptions)
+            mainWindowHooks().refreshBillOptions(*this);
     }
     m_detail.GetTitleInfo(kind, node.tag);
     std::string sql;
@@ -263,7 +263,13 @@ void frmSysMainInface::buildRecordKeys(const std::string &key)
 {
     if (auto keys = readRecordKeys(key)) {
         m_recordKeys = std::move(*keys);
-        editor::editorState().g_arrRowKeys.assign(m_recordKeys.lower, m_recordKeys.keys);
+        auto &values = editor::editorState();
+        values.g_arrRowKeys.assign(m_recordKeys.lower, m_recordKeys.keys);
+        if (key == "pL1") {
+            values.g_lngDemandTimeLimit = m_recordKeys.demandTimeLimit;
+            values.g_lngPlanTimeLimit = m_recordKeys.planTimeLimit;
+            values.g_lngTimeZoneCount = m_recordKeys.timeZoneCount;
+        }
     }
 }
 

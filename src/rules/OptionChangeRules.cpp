@@ -214,7 +214,8 @@ void OptionChangeRules::checkAlarmSwitch(const base::Variant &value, bool &cance
     if (!found)
         inform(TranslateText("没有找到相关看板管理安装文件，请确认安装了Orvan看板管理模块！"),
                forms::MsgStyle::Exclamation);
-    alarmSwitchStored = found;
+    // A missing kanban module refuses the switch every time, not only the first time:
+    // the stored row the switch stands for is still there.
     cancel = !found;
     if (!found)
         return;

@@ -197,4 +197,71 @@ TEST_F(MainWindowScript, StockAmountEntryNeedsAmountAccounting)
     EXPECT_NE(out.find("mlv3|使用双计量单位|off|\nmlv5|"), std::string::npos) << out;
 }
 
+TEST_F(MainWindowScript, EditorLinesEditARecordAndTheListShowsIt)
+{
+    const auto out = run("show 0\n"
+                         "click sys9\n"
+                         "row 9\n"
+                         "tool Modify\n"
+                         "dump editor\n"
+                         "cell 2 4 新的备注\n"
+                         "tool Save\n"
+                         "close\n"
+                         "dump grid\n"
+                         "close\n");
+    EXPECT_EQ(m_exitCode, 0) << out;
+    EXPECT_NE(out.find("TITLE 单据类型\nTABS 广告赠送|选项|\nROW 1 代码|U02|editable|\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("|1002|U02|广告赠送|660101|新的备注|\n"), std::string::npos) << out;
+}
+
+TEST_F(MainWindowScript, RuleLinesEditTheNumberingOfABill)
+{
+    const auto out = run("show 0\n"
+                         "click sys2\n"
+                         "row 2\n"
+                         "tool Modify\n"
+                         "rule 1 2 WX\n"
+                         "rule 1 1 没有这一项\n"
+                         "box chkUseRule off\n"
+                         "dump rules\n"
+                         "dump editor\n"
+                         "close\n"
+                         "close\n");
+    EXPECT_NE(out.find("1: 自定义 | WX | 2 |"), std::string::npos) << out;
+    EXPECT_NE(out.find("ERROR 6: rule cell 1 1 does not take \"没有这一项\"\n"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("\nNEXT WX"), std::string::npos) << out;
+    EXPECT_NE(out.find("BOX chkUseRule off enabled\nBOX chkHandEdit on enabled\n"),
+              std::string::npos)
+        << out;
+}
+
+// Every class opens on the demo account and every node of its tree can be clicked, with
+// a title for each and no error.
+TEST_F(MainWindowScript, EveryNodeOfEveryClassOpens)
+{
+    for (int sysClass = 0; sysClass <= 5; ++sysClass) {
+        const auto tree = run("show " + std::to_string(sysClass) + "\ndump tree\nclose\n");
+        ASSERT_EQ(m_exitCode, 0) << tree;
+        std::string script = "show " + std::to_string(sysClass) + "\n";
+        std::istringstream lines(tree);
+        int nodes = 0;
+        for (std::string line; std::getline(lines, line);) {
+            const auto start = line.find_first_not_of(' ');
+            const auto tab = line.find('\t');
+            if (start == std::string::npos || tab == std::string::npos)
+                continue;
+            script += "click " + line.substr(start, tab - start) + "\ndump title\n";
+            ++nodes;
+        }
+        script += "close\n";
+        const auto out = run(script);
+        EXPECT_EQ(m_exitCode, 0) << "class " << sysClass << "\n" << out;
+        EXPECT_EQ(out.find("ERROR"), std::string::npos) << out;
+        EXPECT_GT(nodes, 0) << "class " << sysClass;
+    }
+}
+
 } // namespace

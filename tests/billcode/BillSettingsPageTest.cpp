@@ -1,0 +1,126 @@
+#include "BillCodeFixture.h"
+
+#include "billcode/BillSettingsPage.h"
+#include "db/Database.h"
+#include "editor/EditorState.h"
+#include "editor/frmProtyMdy.h"
+
+using namespace orvan;
+using billcode::BillSettingsPage;
+
+namespace {
+
+class BillSettingsPageTest : public test::BillCodeFixture
+{
+protected:
+    void SetUp() override
+    {
+        BillCodeFixture::SetUp();
+        editor::EditorState::reset();
+        billcode::registerBillSettingsPage();
+        component::processState().g_strCurrentKey = "sys2";
+    }
+
+    // Opens the editor on one bill of a list of bills.
+    editor::frmProtyMdy &open(std::vector<int> bills, int billId)
+    {
+        auto &values = editor::editorState();
+        const auto at = std::find(bills.begin(), bills.end(), billId) - bills.begin();
+        values.g_arrRowKeys.assign(2, std::vector<base::Variant>(bills.begin(), bills.end()));
+        values.g_varCurrentRow = 2 + static_cast<int>(at);
+        m_editor = std::make_unique<editor::frmProtyMdy>();
+        m_editor->load();
+        return *m_editor;
+    }
+
+    BillSettingsPage &page() { return dynamic_cast<BillSettingsPage &>(*m_editor->page()); }
+    forms::CheckBox &box(const char *name) { return page().box(name); }
+
+    std::string stored(const std::string &field, int billId)
+    {
+        db::Database account(accountPath);
+        return account
+            .execute("SELECT " + field + " FROM ICBillNo WHERE FBillID=" + std::to_string(billId))
+            ->Fields(0)
+            .Value()
+            .text();
+    }
+
+    std::unique_ptr<editor::frmProtyMdy> m_editor;
+};
+
+TEST_F(BillSettingsPageTest, ShowsTheBillsOptionsAboveItsRule)
+{
+    auto &editor = open({1, 2}, 1);
+    EXPECT_FALSE(editor.propertyGridVisible());
+    EXPECT_EQ(editor.tabs().captions[0], "[外购入库单]编码设置");
+    EXPECT_EQ(box(BillSettingsPage::UseRuleBox).value, 1);
+    EXPECT_TRUE(box(BillSettingsPage::HandEditBox).enabled);
+    EXPECT_EQ(page().ruleGrid().dumpRules().size(), 3u);
+    EXPECT_FALSE(editor.m_bRuleChanged);
+}
+
+TEST_F(BillSettingsPageTest, ManualEntryBillsNeverOfferManualEntry)
+{
+    open({101, 102}, 101);
+    EXPECT_FALSE(box(BillSettingsPage::HandEditBox).enabled);
+    page().clickPageBox(BillSettingsPage::UseRuleBox);
+    EXPECT_FALSE(box(BillSettingsPage::HandEditBox).enabled);
+    EXPECT_EQ(box(BillSettingsPage::HandEditBox).value, 0);
+}
+
+TEST_F(BillSettingsPageTest, ClearingTheRuleTicksManualEntryAndLeavesItChangeable)
+{
+    open({1, 2}, 2);
+    auto &handEdit = box(BillSettingsPage::HandEditBox);
+    page().clickPageBox(BillSettingsPage::HandEditBox);
+    EXPECT_EQ(handEdit.value, 0);
+    page().clickPageBox(BillSettingsPage::UseRuleBox);
+    EXPECT_EQ(box(BillSettingsPage::UseRuleBox).value, 0);
+    EXPECT_EQ(handEdit.value, 1);
+    EXPECT_TRUE(handEdit.enabled);
+}
+
+TEST_F(BillSettingsPageTest, AutoCheckIsLockedByBillGroup)
+{
+    open({51, 1002519, 1012001}, 51);
+    const auto autoCheck = [this] { return box(BillSettingsPage::CheckAfterSaveBox).enabled; };
+    EXPECT_FALSE(autoCheck()); // locked as the bill is loaded
+    m_editor->press(editor::frmProtyMdy::NextKey);
+    EXPECT_EQ(page().billId(), "1002519");
+    EXPECT_TRUE(autoCheck()); // only the set-up locks 1002519
+    m_editor->press(editor::frmProtyMdy::NextKey);
+    EXPECT_FALSE(autoCheck());
+
+    open({51, 1002519}, 1002519);
+    EXPECT_FALSE(autoCheck());
+}
+
+TEST_F(BillSettingsPageTest, SaveStoresTheOptionsAndKeepsThoseThatDoNotApply)
+{
+    // Bill 40 has no "edit own bills only" option (stored as 2).
+    open({40, 41}, 40);
+    EXPECT_FALSE(box(BillSettingsPage::EditSelfBillBox).enabled);
+    page().clickPageBox(BillSettingsPage::SingleApprovalBox);
+    m_editor->press(editor::frmProtyMdy::SaveKey);
+    EXPECT_EQ(stored("FEditSelfBill", 40), "2");
+    EXPECT_EQ(stored("FSingleApproval", 40), "0");
+    EXPECT_EQ(box(BillSettingsPage::SingleApprovalBox).value, 0); // reloaded from the cache
+}
+
+TEST_F(BillSettingsPageTest, RuleEditsAreSavedFromThePromptBeforeMoving)
+{
+    auto &editor = open({1, 2}, 1);
+    auto &rules = page().ruleGrid();
+    ASSERT_TRUE(rules.enterCell(2, 1));
+    ASSERT_TRUE(rules.typeText(2, 1, "WX"));
+    rules.leaveCell(2, 1);
+    EXPECT_TRUE(editor.m_bRuleChanged);
+    messages->queueAnswer(forms::SuiteAnswerYes);
+    editor.press(editor::frmProtyMdy::NextKey);
+    EXPECT_EQ(page().billId(), "2");
+    EXPECT_EQ(stored("FDesc", 1), "WX+日期+0001");
+    EXPECT_FALSE(editor.m_bRuleChanged);
+}
+
+} // namespace
