@@ -296,6 +296,9 @@ void frmSysMainInface::modify()
     if (isOptionOrGroupNode(key) || ldgBase.currentRow() == 0)
         return;
     currentRow = ldgBase.currentRow();
+    // The editor pages through the rows the list shows now, whichever way the node was
+    // reached.
+    tryStep([&] { buildRecordKeys(key); });
     runEditor(false);
     const auto sql = refreshSql(key, true);
     if (!sql.empty())

@@ -101,6 +101,16 @@ TEST_F(RecordCommandsTest, ModifyOpensTheEditorOnTheSelectedRow)
     EXPECT_EQ(values.g_arrRowKeys.at(9).toLong(), 1002);
 }
 
+TEST_F(RecordCommandsTest, ModifyHandsTheEditorTheKeysOfTheListShown)
+{
+    auto window = open(2); // opens on the planning list
+    window->ldgBase.setCurrentRow(3);
+    window->modify();
+    const auto &values = editor::editorState();
+    EXPECT_EQ(values.g_arrRowKeys.at(3).text(), "DemandTimeLimit");
+    EXPECT_EQ(values.g_lngTimeZoneCount, 26);
+}
+
 TEST_F(RecordCommandsTest, CloseWaitsForARejectedOptionToBeCorrected)
 {
     auto window = open(0);
