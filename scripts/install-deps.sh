@@ -11,6 +11,7 @@ packages=(
   libfmt-dev libcli11-dev nlohmann-json3-dev
   libopencc-dev opencc
   fonts-wqy-microhei
+  poppler-utils
 )
 
 missing=()

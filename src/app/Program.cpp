@@ -3,11 +3,14 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <vector>
 
 #include "app/AccountCommands.h"
 #include "app/CloseBillCommand.h"
 #include "app/Display.h"
+#include "app/LoginSource.h"
 #include "app/ParamCommands.h"
 #include "app/PlanCommands.h"
 #include "app/ProgramContext.h"
@@ -15,6 +18,7 @@
 #include "component/ComponentRegistry.h"
 #include "component/SysEnum.h"
 #include "component/SysFace.h"
+#include "suite/DemoAccount.h"
 
 #ifdef ORVAN_HAVE_GUI
 #include "gui/GuiHost.h"
@@ -25,25 +29,78 @@ namespace {
 
 struct WindowOptions
 {
-    int sysClass = component::sys_All;
+    int sysClass = component::sys_sysparameter;
     std::string systemId;
+    int classType = 0;
+    std::string helpSystem;
+    bool printControl = false;
+    std::string screenshot;
+    std::vector<std::string> clicks;
+    std::string size; // "WIDTHxHEIGHT"
 };
+
+#ifdef ORVAN_HAVE_GUI
+// Writes the demo account on the first run when the login in force uses it.
+void ensureDemoAccount(const ProgramContext &context)
+{
+    const auto path = defaultDemoAccountPath();
+    const auto login = resolveLogin(context.login);
+    const auto connect = sqliteConnectString(path);
+    const auto at = login.find(connect);
+    const auto end = at + connect.size();
+    const bool usesDemo =
+        at != std::string::npos && (end == login.size() || login[end] == '}' || login[end] == ';');
+    if (!usesDemo || std::filesystem::exists(path))
+        return;
+    suite::writeAccount(path, false);
+    std::cerr << "orvan-sysmaintain: demo account written to " << path << "\n";
+}
+
+bool parseSize(const std::string &text, gui::GuiOptions &options)
+{
+    if (text.empty())
+        return true;
+    const auto cross = text.find('x');
+    try {
+        options.width = std::stoi(text.substr(0, cross));
+        options.height = std::stoi(text.substr(cross + 1));
+    } catch (const std::exception &) {
+        return false;
+    }
+    return cross != std::string::npos && options.width > 0 && options.height > 0;
+}
+#endif
 
 // Opens the maintenance window the way a host does: a SysFace, its subsystem, Show.
 int runWindow(int argc, char **argv, const WindowOptions &options, ProgramContext &context)
 {
 #ifdef ORVAN_HAVE_GUI
-    if (!displayAvailable()) {
-        std::cerr << "orvan-sysmaintain: no display (set DISPLAY, or QT_QPA_PLATFORM=offscreen)\n";
+    gui::GuiOptions guiOptions{.screenshotFile = options.screenshot, .clicks = options.clicks};
+    if (!parseSize(options.size, guiOptions)) {
+        std::cerr << "orvan-sysmaintain: --size takes WIDTHxHEIGHT in pixels, e.g. 1024x600\n";
         return 2;
     }
+    if (options.screenshot.empty() && !displayAvailable()) {
+        std::cerr << "orvan-sysmaintain: no display to open the window on (DISPLAY, "
+                     "WAYLAND_DISPLAY and QT_QPA_PLATFORM are unset); without one use "
+                     "--screenshot FILE to render it to a PNG, or the script command to "
+                     "drive it\n";
+        return 2;
+    }
+    try {
+        ensureDemoAccount(context);
+    } catch (const std::exception &error) {
+        std::cerr << "orvan-sysmaintain: " << error.what() << "\n";
+        return 1;
+    }
     context.start();
-    gui::GuiHost host(argc, argv);
+    gui::GuiHost host(argc, argv, guiOptions);
     auto face = component::ComponentRegistry::instance().createAs<component::SysFace>(
         "OrvanSysMaintain.SysFace");
     face->SystemID(options.systemId);
-    face->Show(options.sysClass);
-    return 0;
+    face->m_bPrintControl = options.printControl;
+    face->Show(options.sysClass, options.classType, options.helpSystem);
+    return host.finish();
 #else
     (void)argc;
     (void)argv;
@@ -68,9 +125,19 @@ void addWindowOptions(CLI::App &cli, WindowOptions &options)
 {
     cli.add_option("--class", options.sysClass,
                    "Class of parameters to show: 0 system, 1 accounting, 2 planning, 3 all, "
-                   "4 alarm, 5 bill settings")
+                   "4 alarm, 5 bill settings; default 0")
         ->check(CLI::Range(0, 5));
     cli.add_option("--system", options.systemId, "Calling subsystem code (\"0000\" ... \"0006\")");
+    cli.add_option("--classtype", options.classType,
+                   "Bill type the system class opens its bill settings on");
+    cli.add_option("--help-system", options.helpSystem, "Help system the help topics belong to");
+    cli.add_flag("--print-control", options.printControl,
+                 "Open the system class on its print control node");
+    cli.add_option("--screenshot", options.screenshot,
+                   "Render the window off screen into this PNG file and exit");
+    cli.add_option("--click", options.clicks, "Node clicked before the screenshot (repeatable)")
+        ->allow_extra_args(false);
+    cli.add_option("--size", options.size, "Window size in pixels, WIDTHxHEIGHT");
 }
 
 } // namespace
@@ -92,13 +159,14 @@ int runProgram(int argc, char **argv)
     addScriptCommand(cli, context);
     addCloseBillCommand(cli, context);
     addPlanCommands(cli, context);
+    auto *guiCommand = cli.add_subcommand("gui", "Open the maintenance window (the default)");
 
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
         return cli.exit(error);
     }
-    if (cli.get_subcommands().empty())
+    if (cli.get_subcommands().empty() || guiCommand->parsed())
         return runWindow(argc, argv, window, context);
     return context.exitCode;
 }

@@ -1,46 +1,107 @@
 #include "gui/GuiHost.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QFontDatabase>
+#include <QIcon>
 
-#include "component/ProcessState.h"
+#include <iostream>
+
+#include "forms/Messages.h"
+#include "gui/MainWindowCommands.h"
+#include "gui/MainWindowView.h"
 #include "gui/PilotPanelView.h"
-#include "gui/PlaceholderWindow.h"
 #include "gui/QtMessages.h"
+#include "gui/QtPrinter.h"
 #include "gui/QtShell.h"
+#include "gui/Screenshot.h"
 #include "gui/ShutBillDialog.h"
+#include "mainwindow/frmSysMainInface.h"
 #include "suite/HelpTool.h"
 
 namespace orvan::gui {
 namespace {
 
-void showHelpTopic(const suite::HelpTopic &topic)
+// Families that hold the Chinese glyphs, best first.
+constexpr const char *ChineseFamilies[] = {"Noto Sans CJK SC", "Source Han Sans SC",
+                                           "WenQuanYi Micro Hei", "WenQuanYi Zen Hei",
+                                           "Droid Sans Fallback"};
+
+void useOffscreenPlatform()
 {
-    QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Help"),
-                             QString::fromStdString(suite::HelpTool::describe(topic)));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 } // namespace
 
-GuiHost::GuiHost(int &argc, char **argv)
-    : m_application(std::make_unique<QApplication>(argc, argv))
+void chooseApplicationFont()
 {
+    const auto families = QFontDatabase::families();
+    for (const char *family : ChineseFamilies) {
+        if (!families.contains(QString::fromUtf8(family)))
+            continue;
+        QFont font = QApplication::font();
+        font.setFamilies({QString::fromUtf8(family)});
+        if (font.pointSizeF() < 10)
+            font.setPointSizeF(10);
+        QApplication::setFont(font);
+        return;
+    }
+}
+
+GuiHost::GuiHost(int &argc, char **argv, GuiOptions options)
+    : m_options(std::move(options))
+{
+    if (!m_options.screenshotFile.empty())
+        useOffscreenPlatform();
+    m_application = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvan-sysmaintain"));
-    forms::setMessages(std::make_shared<QtMessages>());
+    QApplication::setApplicationDisplayName(QStringLiteral("OrvanSysMaintain"));
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+    chooseApplicationFont();
+    if (m_options.screenshotFile.empty())
+        forms::setMessages(std::make_shared<QtMessages>());
+    else
+        forms::setMessages(std::make_shared<forms::ConsoleMessages>());
     forms::setShell(std::make_shared<QtShell>());
+    forms::setPrinter(std::make_shared<QtPrinter>());
     suite::HelpTool::setPresenter(showHelpTopic);
+    registerViews();
+    mainwindow::installMaintenanceWindow();
+}
+
+void GuiHost::registerViews()
+{
     registerShutBillView();
     registerPilotPanelView();
-    component::processState().hooks.runMaintenanceWindow = [] {
-        PlaceholderWindow window;
-        window.exec();
-    };
+    registerMainWindowView([this](MainWindowView &view) {
+        if (m_options.width > 0 && m_options.height > 0)
+            view.resize(m_options.width, m_options.height);
+        else if (!m_options.screenshotFile.empty()) // the off-screen desktop is small
+            view.resize(MainWindowView::preferredSize());
+        if (!m_options.screenshotFile.empty())
+            scheduleScreenshot(view, m_options.screenshotFile, m_options.clicks,
+                               [this](bool taken) {
+                                   m_screenshotTried = true;
+                                   m_exitCode = taken ? 0 : 1;
+                               });
+    });
+}
+
+int GuiHost::finish() const
+{
+    if (!m_options.screenshotFile.empty() && !m_screenshotTried) {
+        std::cerr << "orvan-sysmaintain: the window did not open; no screenshot written\n";
+        return 1;
+    }
+    return m_exitCode;
 }
 
 GuiHost::~GuiHost()
 {
-    component::processState().hooks.runMaintenanceWindow = nullptr;
     suite::HelpTool::setPresenter(nullptr);
+    forms::setPrinter(nullptr);
     forms::setShell(nullptr);
     forms::setMessages(nullptr);
 }

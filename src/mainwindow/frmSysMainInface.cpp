@@ -10,6 +10,7 @@
 #include "component/SettingStore.h"
 #include "component/Translation.h"
 #include "editor/EditorState.h"
+#include "forms/Printer.h"
 #include "forms/Shell.h"
 #include "mainwindow/HelpIds.h"
 #include "mainwindow/MainWindowHooks.h"
@@ -305,7 +306,23 @@ void frmSysMainInface::printOrPreview(int32_t mode)
         lastPrintTarget = "ctrlCost1";
     } else {
         lastPrintTarget = "grid";
+        forms::printer().print(listDocument(),
+                               mode == 0 ? forms::PrintMode::Preview : forms::PrintMode::Print);
     }
+}
+
+// The list as the grid shows it: the item title, the heading row and the data rows.
+forms::PrintDocument frmSysMainInface::listDocument()
+{
+    forms::PrintDocument document;
+    document.title = SSPTitleItem.caption;
+    const int rows = ldgBase.rowCount();
+    if (rows < 1)
+        return document;
+    document.headings = ldgBase.rowText(1);
+    for (int row = 2; row <= rows; ++row)
+        document.rows.push_back(ldgBase.rowText(row));
+    return document;
 }
 
 void runMaintenanceWindow()

@@ -12,6 +12,7 @@
 #include "forms/Form.h"
 #include "forms/LedgerGrid.h"
 #include "forms/Menu.h"
+#include "forms/Printer.h"
 #include "forms/Toolbar.h"
 #include "forms/TreeControl.h"
 #include "mainwindow/OverallOptions.h"
@@ -69,6 +70,8 @@ public:
     // The rows the grid shows (row 1 the heading).
     std::vector<std::string> rowText(int row);
     int32_t helpId() const;
+    // The list shown, as File > Print and Preview send it to the printer.
+    forms::PrintDocument listDocument();
     const std::string &selectedKey() const { return m_selectedKey; }
     const RecordKeyList &recordKeys() const { return m_recordKeys; }
     bool busy() const { return m_busy; }

@@ -105,6 +105,8 @@ void frmSysMainInface::loadList(const std::string &sql)
     ldgBase.setCurrentRow(2);
     long count = 0;
     m_detail.TakeJournalData(sql, nullptr, count);
+    // The first data row is current once the rows are there.
+    ldgBase.setCurrentRow(2);
     ldgBase.refresh();
 }
 

@@ -19,6 +19,10 @@ void frmSysMainInface::placeOverallOptions(const std::string &key)
 {
     ListVSysSet.left = key == "sys3" ? 0 : ListOutOfView;
     ListVSysSet.visible = key == "sys3";
+    // A window that opened elsewhere (the class of all parameters) fills the list the
+    // first time it is shown.
+    if (ListVSysSet.visible && ListVSysSet.items.empty())
+        m_overallOptions.fill(ListVSysSet);
 }
 
 bool frmSysMainInface::toggleOverallOption(const std::string &itemKey, bool checked)

@@ -1,0 +1,77 @@
+#include "gui/MainWindowCommands.h"
+
+#include <QApplication>
+#include <QFontDialog>
+#include <QMessageBox>
+
+#include "component/LoginContext.h"
+#include "component/ProcessState.h"
+#include "component/Translation.h"
+#include "gui/ViewTexts.h"
+#include "mainwindow/frmSysMainInface.h"
+#include "suite/HelpTool.h"
+
+namespace orvan::gui {
+namespace {
+
+std::string loginValue(const char *name)
+{
+    return component::processState().g_colLoginProps.value(name).text();
+}
+
+} // namespace
+
+// The account file of an embedded connection, else the whole connection string.
+QString accountInUse()
+{
+    const auto &connect = component::processState().g_strConnectString;
+    const std::string marker = "Data Source=";
+    const auto at = connect.find(marker);
+    if (at == std::string::npos)
+        return qt(connect);
+    const auto start = at + marker.size();
+    return qt(connect.substr(start, connect.find(';', start) - start));
+}
+
+QString userInUse()
+{
+    const auto user = loginValue("UserName");
+    return qt(user.empty() ? loginValue("UserID") : user);
+}
+
+std::optional<QFont> askFont(const QFont &current, QWidget *parent)
+{
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, current, parent);
+    if (!chosen)
+        return std::nullopt;
+    return font;
+}
+
+void showAboutBox(QWidget *parent)
+{
+    const QString text =
+        QStringLiteral("<p><b>OrvanSysMaintain</b></p><p>%1</p><p>%2<br>%3</p>")
+            .arg(viewText("版本 %1", "Version %1").arg(QStringLiteral(ORVAN_VERSION)),
+                 viewText("账套：%1", "Account: %1").arg(accountInUse().toHtmlEscaped()),
+                 viewText("用户：%1", "User: %1").arg(userInUse().toHtmlEscaped()));
+    QMessageBox box(QMessageBox::Information, viewText("关于", "About"), text, QMessageBox::Ok,
+                    parent);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
+void showHelpTopic(const suite::HelpTopic &topic)
+{
+    QString text = viewText("帮助主题 %1", "Help topic %1").arg(topic.helpId);
+    if (!topic.helpName.empty())
+        text += QStringLiteral("\n") + qt(topic.helpName);
+    if (!topic.helpSystem.empty())
+        text += QStringLiteral("\n") +
+                viewText("帮助系统：%1", "Help system: %1").arg(qt(topic.helpSystem));
+    QMessageBox box(QMessageBox::Information, viewText("帮助", "Help"), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+} // namespace orvan::gui

@@ -1,0 +1,482 @@
+#include "gui/MainWindowView.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+#include <optional>
+
+#include "base/Error.h"
+#include "base/Text.h"
+#include "component/Translation.h"
+#include "forms/Messages.h"
+#include "gui/LedgerTableView.h"
+#include "gui/MainWindowCommands.h"
+#include "gui/MenuBinder.h"
+#include "gui/OptionSheetView.h"
+#include "gui/OverallOptionList.h"
+#include "gui/ParameterTree.h"
+#include "gui/QtPrinter.h"
+#include "gui/QtShell.h"
+#include "gui/ToolbarBinder.h"
+#include "gui/Twips.h"
+#include "gui/ViewTexts.h"
+#include "mainwindow/frmSysMainInface.h"
+
+namespace orvan::gui {
+namespace {
+
+using mainwindow::frmSysMainInface;
+
+constexpr QSize SmallestSize(640, 420);
+
+bool menuChecked(const frmSysMainInface &window, const char *path)
+{
+    const auto *item = window.menus.find(path);
+    return !item || item->checked;
+}
+
+std::string lastName(const std::string &path)
+{
+    const auto dot = path.rfind('.');
+    return dot == std::string::npos ? path : path.substr(dot + 1);
+}
+
+// A print command of the File menu or the toolbar, and whether it previews.
+std::optional<forms::PrintMode> printModeOf(const std::string &name)
+{
+    if (base::equalsNoCase(name, "Preview") || base::equalsNoCase(name, "PrintView"))
+        return forms::PrintMode::Preview;
+    if (base::equalsNoCase(name, "Print"))
+        return forms::PrintMode::Print;
+    return std::nullopt;
+}
+
+} // namespace
+
+MainWindowView::MainWindowView(frmSysMainInface &window, QWidget *parent)
+    : FormDialog(window, parent)
+    , m_window(window)
+{
+    setObjectName(QStringLiteral("frmSysMainInface"));
+    setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    buildWidgets();
+    buildLayout();
+    connectActions();
+    setMinimumSize(SmallestSize);
+    const QSize available = screen() ? screen()->availableGeometry().size() : preferredSize();
+    resize(std::min(preferredSize().width(), available.width() * 92 / 100),
+           std::min(preferredSize().height(), available.height() * 92 / 100));
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        if (m_window.Timer1.enabled)
+            withWaitCursor([this] { m_window.timerFired(); });
+    });
+    refresh();
+}
+
+MainWindowView::~MainWindowView()
+{
+    if (m_waitCursorShown)
+        QApplication::restoreOverrideCursor();
+}
+
+void MainWindowView::buildWidgets()
+{
+    m_menus = new MenuBinder(m_window.menus, this);
+    m_toolbar = new ToolbarBinder(m_window.tbToolBar, this);
+    m_classTitle = new QLabel(this);
+    m_classTitle->setObjectName(QStringLiteral("SSPTitleClass"));
+    m_itemTitle = new QLabel(this);
+    m_itemTitle->setObjectName(QStringLiteral("SSPTitleItem"));
+    m_tree = new ParameterTree(m_window.tvwBase, this);
+    m_grid = new LedgerTableView(m_window.ldgBase, this);
+    m_overallOptions = new OverallOptionList(this);
+    m_overallOptions->setObjectName(QStringLiteral("ListVSysSet"));
+
+    auto &window = m_window;
+    m_optionPage = new OptionSheetView(
+        [&window] { return window.CtlICSysPro ? &window.CtlICSysPro->sheet() : nullptr; },
+        [this](const std::string &key, const std::string &text) {
+            const bool taken =
+                m_window.CtlICSysPro && m_window.CtlICSysPro->ChangeOption(key, text);
+            refresh();
+            return taken;
+        },
+        {viewText("选项", "Option"), viewText("值", "Value")}, this);
+    m_optionPage->setObjectName(QStringLiteral("CtlICSysPro"));
+    auto calculationView =
+        [this](std::shared_ptr<component::CalculationParameterControl> frmSysMainInface::*control) {
+            auto *view = new OptionSheetView(
+                [this, control] {
+                    const auto &owner = m_window.*control;
+                    return owner ? &owner->sheet() : nullptr;
+                },
+                [this, control](const std::string &key, const std::string &text) {
+                    const auto &owner = m_window.*control;
+                    return owner && owner->ChangeValue(key, text);
+                },
+                {viewText("参数", "Parameter"), viewText("值", "Value")}, this);
+            return view;
+        };
+    m_ctrl1 = calculationView(&frmSysMainInface::ctrl1);
+    m_ctrl1->setObjectName(QStringLiteral("ctrl1"));
+    m_ctrlCost1 = calculationView(&frmSysMainInface::ctrlCost1);
+    m_ctrlCost1->setObjectName(QStringLiteral("ctrlCost1"));
+
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    for (const auto &panel : m_window.sbStatusBar.panels) {
+        auto *label = new QLabel(m_statusBar);
+        label->setObjectName(qt("sb" + panel.key));
+        label->setMinimumWidth(pixelsOfTwips(panel.widthTwips));
+        m_statusBar->addWidget(label);
+        m_panels.push_back(label);
+    }
+    auto *account = new QLabel(m_statusBar);
+    account->setObjectName(QStringLiteral("sbAccount"));
+    account->setText(viewText("账套：%1", "Account: %1").arg(QFileInfo(accountInUse()).fileName()) +
+                     QStringLiteral("    ") + viewText("用户：%1", "User: %1").arg(userInUse()));
+    account->setToolTip(accountInUse());
+    account->setVisible(!accountInUse().isEmpty());
+    m_statusBar->addPermanentWidget(account);
+}
+
+QWidget *MainWindowView::buildContentPane()
+{
+    auto *pane = new QWidget(this);
+    auto *layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    m_itemTitle->setContentsMargins(2, 2, 2, 2);
+    QFont bold = m_itemTitle->font();
+    bold.setBold(true);
+    m_itemTitle->setFont(bold);
+    layout->addWidget(m_itemTitle);
+    layout->addWidget(m_overallOptions, 3);
+    m_content = new QStackedWidget(pane);
+    m_empty = new QWidget(m_content);
+    for (QWidget *page :
+         {static_cast<QWidget *>(m_grid), static_cast<QWidget *>(m_optionPage),
+          static_cast<QWidget *>(m_ctrl1), static_cast<QWidget *>(m_ctrlCost1), m_empty})
+        m_content->addWidget(page);
+    layout->addWidget(m_content, 2);
+    return pane;
+}
+
+void MainWindowView::buildLayout()
+{
+    QFont titleFont = m_classTitle->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.35);
+    m_classTitle->setFont(titleFont);
+    m_classTitle->setContentsMargins(12, 7, 12, 7);
+    m_classTitle->setAutoFillBackground(true);
+    QPalette band = m_classTitle->palette();
+    const QColor accent = band.color(QPalette::Highlight);
+    band.setColor(QPalette::Window, QColor::fromHsv(accent.hsvHue(), 28, 250));
+    band.setColor(QPalette::WindowText, accent.darker(170));
+    m_classTitle->setPalette(band);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("splitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setHandleWidth(5);
+    m_splitter->addWidget(m_tree);
+    m_splitter->addWidget(buildContentPane());
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_tree->setMinimumWidth(pixelsOfTwips(m_window.splitter.minimum));
+    m_splitter->widget(1)->setMinimumWidth(pixelsOfTwips(frmSysMainInface::SplitterLimit));
+
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(6, 4, 6, 4);
+    body->setSpacing(6);
+    body->addWidget(m_classTitle);
+    body->addWidget(m_splitter, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menus->menuBar());
+    layout->addWidget(m_toolbar->toolBar());
+    layout->addLayout(body, 1);
+    layout->addWidget(m_statusBar);
+}
+
+void MainWindowView::connectActions()
+{
+    connect(m_tree, &ParameterTree::nodeChosen, this, &MainWindowView::chooseNode);
+    connect(m_menus, &MenuBinder::itemChosen, this, &MainWindowView::chooseMenuItem);
+    connect(m_toolbar, &ToolbarBinder::buttonPressed, this, &MainWindowView::pressToolButton);
+    connect(m_grid, &LedgerTableView::rowDoubleClicked, this,
+            [this] { withWaitCursor([this] { m_window.modify(); }); });
+    connect(m_grid, &LedgerTableView::rightButtonReleased, this, [this](const QPoint &at) {
+        withWaitCursor([this] { m_window.gridPopup(); });
+        showPopup(at);
+    });
+    connect(m_splitter, &QSplitter::splitterMoved, this,
+            [this](int position) { onSplitterMoved(position); });
+    connect(m_overallOptions, &OverallOptionList::entryToggled, this,
+            [this](const std::string &key, bool checked) {
+                withWaitCursor(
+                    [this, &key, checked] { m_window.toggleOverallOption(key, checked); });
+            });
+    connect(m_overallOptions, &OverallOptionList::rightButtonReleased, this,
+            [this](const QPoint &at) {
+                withWaitCursor([this] { m_window.overallOptionsPopup(); });
+                showPopup(at);
+            });
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { m_window.keyDown(forms::KeyCodeF1, 0); });
+}
+
+QWidget *MainWindowView::shownContent() const
+{
+    return m_content->currentWidget();
+}
+
+// Runs a user action on the window with the wait cursor. An error the action lets out is
+// shown to the user: it must not reach the event loop, which cannot carry it.
+template <class Action>
+void MainWindowView::withWaitCursor(Action action)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::string failure;
+    try {
+        action();
+    } catch (const base::Error &error) {
+        failure = error.description();
+    } catch (const std::exception &error) {
+        failure = error.what();
+    }
+    QApplication::restoreOverrideCursor();
+    if (!failure.empty())
+        forms::messages().msgBox(failure, forms::MsgStyle::Exclamation, component::messageTitle());
+    refresh();
+}
+
+void MainWindowView::chooseNode(const std::string &key)
+{
+    if (m_rendering)
+        return;
+    withWaitCursor([this, &key] { m_window.selectAndClick(key); });
+}
+
+void MainWindowView::chooseMenuItem(const std::string &path)
+{
+    const auto mode =
+        base::startsWithNoCase(path, "File.") ? printModeOf(lastName(path)) : std::nullopt;
+    if (mode)
+        usePrintFont();
+    bool ran = false;
+    withWaitCursor([this, &path, &ran] { ran = m_window.menuClick(path); });
+    if (!ran)
+        return;
+    runViewCommand(path);
+}
+
+void MainWindowView::pressToolButton(const std::string &key)
+{
+    if (printModeOf(key))
+        usePrintFont();
+    withWaitCursor([this, &key] { m_window.toolbarClick(key); });
+}
+
+// Lists print in the font the grid shows them in.
+void MainWindowView::usePrintFont()
+{
+    if (auto *printer = QtPrinter::installed())
+        printer->setBodyFont(m_grid->font());
+}
+
+void MainWindowView::runViewCommand(const std::string &path)
+{
+    if (base::equalsNoCase(path, "File.PrintSetup")) {
+        if (auto *printer = QtPrinter::installed())
+            printer->printSetup(this);
+    } else if (base::equalsNoCase(path, "Format.PageSetup")) {
+        if (auto *printer = QtPrinter::installed())
+            printer->pageSetup(this);
+    } else if (base::equalsNoCase(path, "Format.Font")) {
+        chooseFont(false);
+    } else if (base::equalsNoCase(path, "Format.TitleFont")) {
+        chooseFont(true);
+    } else if (base::equalsNoCase(path, "Help.About")) {
+        showAboutBox(this);
+    }
+}
+
+void MainWindowView::chooseFont(bool titles)
+{
+    if (titles) {
+        const auto chosen = askFont(m_classTitle->font(), this);
+        if (!chosen)
+            return;
+        m_classTitle->setFont(*chosen);
+        QFont item = *chosen;
+        item.setPointSizeF(std::max(1.0, chosen->pointSizeF() / 1.35));
+        m_itemTitle->setFont(item);
+        return;
+    }
+    const auto chosen = askFont(m_grid->font(), this);
+    if (!chosen)
+        return;
+    for (QWidget *widget : {static_cast<QWidget *>(m_grid), static_cast<QWidget *>(m_optionPage),
+                            static_cast<QWidget *>(m_ctrl1), static_cast<QWidget *>(m_ctrlCost1)})
+        widget->setFont(*chosen);
+}
+
+void MainWindowView::showPopup(const QPoint &at)
+{
+    if (!m_window.popupShown)
+        return;
+    m_window.popupShown = false;
+    m_menus->update();
+    m_menus->popupMenu()->exec(at);
+}
+
+void MainWindowView::onSplitterMoved(int position)
+{
+    if (m_rendering)
+        return;
+    m_window.windowWidth = twipsOfPixels(width());
+    m_window.dragSplitter(twipsOfPixels(position));
+}
+
+void MainWindowView::refresh()
+{
+    if (m_rendering)
+        return;
+    m_rendering = true;
+    setWindowTitle(qt(m_window.caption));
+    m_classTitle->setText(qt(m_window.SSPTitleClass.caption));
+    m_classTitle->setVisible(m_window.SSPTitleClass.visible);
+    m_itemTitle->setText(qt(m_window.SSPTitleItem.caption));
+    m_itemTitle->setVisible(m_window.SSPTitleItem.visible);
+    m_tree->render(m_window.selectedKey());
+    renderContent();
+    renderOverallOptions();
+    renderBars();
+    renderStatus();
+    renderSplitter();
+    renderPointer();
+    startTimerWhenEnabled();
+    m_rendering = false;
+}
+
+void MainWindowView::renderContent()
+{
+    QWidget *shown = m_empty;
+    if (m_window.optionPageVisible) {
+        m_optionPage->render();
+        shown = m_optionPage;
+    } else if (m_window.ctrl1Visible) {
+        m_ctrl1->render();
+        shown = m_ctrl1;
+    } else if (m_window.ctrlCost1Visible) {
+        m_ctrlCost1->render();
+        shown = m_ctrlCost1;
+    } else if (m_window.ldgBaseVisible) {
+        shown = m_grid;
+    }
+    // The grid follows its state even while another page covers it.
+    m_grid->render();
+    m_content->setCurrentWidget(shown);
+}
+
+void MainWindowView::renderOverallOptions()
+{
+    const auto &list = m_window.ListVSysSet;
+    m_overallOptions->render(list);
+    // The list shares its node with the option page: it takes the room the page's rows
+    // leave. A list the window did not fill stays out of view.
+    const bool shown = list.visible && !list.items.empty();
+    m_overallOptions->setVisible(shown);
+    m_content->setMaximumHeight(shown ? m_optionPage->contentHeight() : QWIDGETSIZE_MAX);
+}
+
+void MainWindowView::renderBars()
+{
+    m_menus->update();
+    m_toolbar->update(menuChecked(m_window, "View.ToolbarLabels"));
+    m_toolbar->toolBar()->setVisible(menuChecked(m_window, "View.Toolbar"));
+    m_statusBar->setVisible(menuChecked(m_window, "View.StatusBar"));
+}
+
+void MainWindowView::renderStatus()
+{
+    const auto &panels = m_window.sbStatusBar.panels;
+    for (std::size_t i = 0; i < panels.size() && i < m_panels.size(); ++i)
+        m_panels[i]->setText(qt(panels[i].text));
+}
+
+void MainWindowView::renderSplitter()
+{
+    const int left = pixelsOfTwips(m_window.splitter.position);
+    const auto sizes = m_splitter->sizes();
+    if (sizes.size() != 2 || std::abs(sizes[0] - left) <= 1)
+        return;
+    const int total = sizes[0] + sizes[1];
+    m_splitter->setSizes({left, std::max(0, total - left)});
+}
+
+void MainWindowView::renderPointer()
+{
+    const bool busy = m_window.mousePointer == frmSysMainInface::HourglassPointer;
+    if (busy == m_waitCursorShown)
+        return;
+    m_waitCursorShown = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void MainWindowView::startTimerWhenEnabled()
+{
+    if (m_window.Timer1.enabled && !m_timer.isActive())
+        m_timer.start(std::max(0, m_window.Timer1.intervalMs));
+}
+
+void MainWindowView::keyPressEvent(QKeyEvent *event)
+{
+    // The maintenance window stays open on Escape; it closes from its menu or title bar.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    FormDialog::keyPressEvent(event);
+}
+
+void MainWindowView::resizeEvent(QResizeEvent *event)
+{
+    FormDialog::resizeEvent(event);
+    m_window.windowWidth = twipsOfPixels(width());
+}
+
+void registerMainWindowView(std::function<void(MainWindowView &)> prepare)
+{
+    QtShell::registerView("frmSysMainInface", [prepare](forms::Form &form, QWidget *parent) {
+        auto view =
+            std::make_unique<MainWindowView>(dynamic_cast<frmSysMainInface &>(form), parent);
+        if (prepare)
+            prepare(*view);
+        return std::unique_ptr<QDialog>(std::move(view));
+    });
+}
+
+} // namespace orvan::gui

@@ -1,0 +1,156 @@
+#include "gui/PrintLayout.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "forms/Printer.h"
+#include "gui/ViewTexts.h"
+
+namespace orvan::gui {
+namespace {
+
+// Rows measured for the column widths; longer lists are sized by their first rows.
+constexpr std::size_t RowsMeasured = 500;
+
+struct PageGeometry
+{
+    QRectF area;         // the printable area, in device pixels
+    double titleHeight;  // title and the space under it
+    double rowHeight;    // a heading or data row
+    double footerHeight; // the page number line
+    int rowsPerPage;
+};
+
+std::size_t columnCountOf(const forms::PrintDocument &document)
+{
+    std::size_t columns = document.headings.size();
+    for (const auto &row : document.rows)
+        columns = std::max(columns, row.size());
+    return std::max<std::size_t>(columns, 1);
+}
+
+QString cellOf(const std::vector<std::string> &cells, std::size_t column)
+{
+    return column < cells.size() ? qt(cells[column]) : QString();
+}
+
+// Widths that follow the widest text of each column, scaled to the page width.
+std::vector<double> columnWidths(const forms::PrintDocument &document, const QFontMetricsF &body,
+                                 const QFontMetricsF &heading, double pageWidth, double padding)
+{
+    const auto columns = columnCountOf(document);
+    std::vector<double> widths(columns, 0.0);
+    for (std::size_t c = 0; c < columns; ++c) {
+        widths[c] = heading.horizontalAdvance(cellOf(document.headings, c));
+        const auto rows = std::min(document.rows.size(), RowsMeasured);
+        for (std::size_t r = 0; r < rows; ++r)
+            widths[c] = std::max(widths[c], body.horizontalAdvance(cellOf(document.rows[r], c)));
+        widths[c] += 2 * padding;
+    }
+    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    for (auto &width : widths)
+        width = width * pageWidth / std::max(total, 1.0);
+    return widths;
+}
+
+void paintRow(QPainter &painter, const std::vector<std::string> &cells,
+              const std::vector<double> &widths, QPointF at, double height, double padding)
+{
+    double x = at.x();
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        const QRectF cell(x, at.y(), widths[c], height);
+        painter.setPen(QPen(Qt::darkGray, 0));
+        painter.drawRect(cell);
+        painter.setPen(Qt::black);
+        const QRectF textArea = cell.adjusted(padding, 0, -padding, 0);
+        const auto text = painter.fontMetrics().elidedText(cellOf(cells, c), Qt::ElideRight,
+                                                           static_cast<int>(textArea.width()));
+        painter.drawText(textArea, Qt::AlignVCenter | Qt::AlignLeft, text);
+        x += widths[c];
+    }
+}
+
+} // namespace
+
+PrintLayout::PrintLayout(const forms::PrintDocument &document, QFont bodyFont)
+    : m_document(document)
+    , m_bodyFont(std::move(bodyFont))
+{
+    // Paper is measured in points; a font sized in pixels would print at the printer's
+    // pixel size.
+    if (m_bodyFont.pointSizeF() <= 0)
+        m_bodyFont.setPointSizeF(10);
+}
+
+bool PrintLayout::paint(QPrinter &printer) const
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    QFont titleFont = m_bodyFont;
+    titleFont.setPointSizeF(m_bodyFont.pointSizeF() * 1.5);
+    titleFont.setBold(true);
+    QFont headingFont = m_bodyFont;
+    headingFont.setBold(true);
+
+    painter.setFont(m_bodyFont);
+    const QFontMetricsF body(m_bodyFont, &printer);
+    const QFontMetricsF heading(headingFont, &printer);
+    const QFontMetricsF title(titleFont, &printer);
+    const double padding = body.averageCharWidth();
+
+    PageGeometry page;
+    page.area =
+        QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    page.titleHeight = title.height() * 2;
+    page.rowHeight = body.height() * 1.6;
+    page.footerHeight = body.height() * 2;
+    page.rowsPerPage =
+        std::max(1, static_cast<int>((page.area.height() - page.titleHeight - page.footerHeight) /
+                                     page.rowHeight) -
+                        1);
+    const auto widths = columnWidths(m_document, body, heading, page.area.width(), padding);
+    const int rows = static_cast<int>(m_document.rows.size());
+    const int pages = std::max(1, (rows + page.rowsPerPage - 1) / page.rowsPerPage);
+
+    for (int number = 1; number <= pages; ++number) {
+        if (number > 1)
+            printer.newPage();
+        painter.setPen(Qt::black);
+        painter.setFont(titleFont);
+        painter.drawText(
+            QRectF(page.area.left(), page.area.top(), page.area.width(), title.height() * 1.4),
+            Qt::AlignHCenter | Qt::AlignVCenter, qt(m_document.title));
+
+        QPointF at(page.area.left(), page.area.top() + page.titleHeight);
+        painter.setFont(headingFont);
+        painter.fillRect(QRectF(at, QSizeF(page.area.width(), page.rowHeight)),
+                         QColor(0xE8, 0xE8, 0xE8));
+        paintRow(painter, m_document.headings, widths, at, page.rowHeight, padding);
+        at.ry() += page.rowHeight;
+
+        painter.setFont(m_bodyFont);
+        const int first = (number - 1) * page.rowsPerPage;
+        const int last = std::min(rows, first + page.rowsPerPage);
+        for (int r = first; r < last; ++r) {
+            paintRow(painter, m_document.rows[static_cast<std::size_t>(r)], widths, at,
+                     page.rowHeight, padding);
+            at.ry() += page.rowHeight;
+        }
+
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(page.area.left(), page.area.bottom() - page.footerHeight,
+                                page.area.width(), page.footerHeight),
+                         Qt::AlignHCenter | Qt::AlignBottom,
+                         QStringLiteral("%1 / %2").arg(number).arg(pages));
+    }
+    return painter.end();
+}
+
+} // namespace orvan::gui

@@ -1,0 +1,173 @@
+#include "GuiFixture.h"
+
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "forms/Messages.h"
+#include "gui/LedgerTableView.h"
+#include "gui/MainWindowCommands.h"
+#include "gui/QtMessages.h"
+#include "gui/QtPrinter.h"
+
+using namespace orvan;
+
+namespace {
+
+class GuiServicesTest : public test::GuiFixture
+{};
+
+// The text of a PDF file, or of one of its pages.
+std::string pdfText(const std::string &path, int page = 0)
+{
+    const std::string textPath = path + ".txt";
+    const auto pages =
+        page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : std::string();
+    const auto command = "pdftotext -enc UTF-8" + pages + " '" + path + "' '" + textPath + "'";
+    if (std::system(command.c_str()) != 0)
+        return {};
+    std::ifstream in(textPath);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::filesystem::remove(textPath);
+    return text.str();
+}
+
+// The picture of one character in a font, black on white, in a square of the font's
+// height.
+QImage rendering(const QString &text, const QFont &font)
+{
+    const int side = QFontMetrics(font).height() * 2;
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(image.rect(), Qt::AlignCenter, text);
+    painter.end();
+    return image;
+}
+
+bool blank(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                return false;
+    return true;
+}
+
+TEST_F(GuiServicesTest, MessageBoxShowsIconButtonsAndTitleAndGivesTheAnswer)
+{
+    gui::QtMessages boxes;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QStringList buttons;
+    answerMessageBox([&](QMessageBox &box) {
+        icon = box.icon();
+        title = box.windowTitle();
+        for (auto *button : box.buttons())
+            buttons << button->text();
+        box.button(QMessageBox::No)->click();
+    });
+    const int answer =
+        boxes.msgBox("删除吗？", forms::MsgStyle::YesNo + forms::MsgStyle::Question, "提示");
+    EXPECT_EQ(answer, forms::MsgAnswer::No);
+    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_EQ(title, QStringLiteral("提示"));
+    EXPECT_TRUE(buttons.contains(QStringLiteral("是")) && buttons.contains(QStringLiteral("否")))
+        << buttons.join(QLatin1Char(',')).toStdString();
+
+    // Style 256 makes the second button the default; an empty title gets the system's.
+    bool secondIsDefault = false;
+    answerMessageBox([&](QMessageBox &box) {
+        title = box.windowTitle();
+        secondIsDefault =
+            static_cast<QAbstractButton *>(box.defaultButton()) == box.button(QMessageBox::Cancel);
+        box.button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_EQ(boxes.msgBox("继续？", forms::MsgStyle::OkCancel + 256, ""),
+              forms::MsgAnswer::Cancel);
+    EXPECT_FALSE(title.isEmpty());
+    EXPECT_TRUE(secondIsDefault);
+}
+
+TEST_F(GuiServicesTest, PrintingAListWithoutAPrinterWritesAPdfWithItsRows)
+{
+    const auto pdf = account.path() + ".pdf";
+    auto printer =
+        std::make_shared<gui::QtPrinter>([&pdf](QWidget *) { return QString::fromStdString(pdf); });
+    forms::setPrinter(printer);
+    show(0);
+    view->chooseNode("sys9");
+    const auto first = window->rowText(2);
+    const auto last = window->rowText(window->ldgBase.rowCount());
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        view->chooseMenuItem("File.Print");
+    else // a real printer would open the printer dialog
+        printer->printToPdf(window->listDocument(), QString::fromStdString(pdf));
+    forms::setPrinter(nullptr);
+
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    const auto text = pdfText(pdf);
+    std::filesystem::remove(pdf);
+    EXPECT_NE(text.find(window->rowText(1).at(0)), std::string::npos) << text;
+    for (const auto &row : {first, last}) {
+        for (const auto &cell : row) {
+            if (!cell.empty()) {
+                EXPECT_NE(text.find(cell), std::string::npos) << cell << "\n" << text;
+            }
+        }
+    }
+}
+
+TEST_F(GuiServicesTest, LongListsGoOnOverPagesWithTheirHeadings)
+{
+    forms::PrintDocument document{.title = "凭证字", .headings = {"代码", "名称"}};
+    for (int row = 1; row <= 150; ++row)
+        document.rows.push_back({std::to_string(row), "行" + std::to_string(row)});
+    gui::QtPrinter printer;
+    const auto pdf = account.path() + ".pdf";
+    ASSERT_TRUE(printer.printToPdf(document, QString::fromStdString(pdf)));
+    const auto second = pdfText(pdf, 2);
+    const auto all = pdfText(pdf);
+    std::filesystem::remove(pdf);
+    EXPECT_NE(second.find("名称"), std::string::npos) << second;
+    EXPECT_NE(second.find("凭证字"), std::string::npos) << second;
+    EXPECT_EQ(all.find("行1\n"), all.rfind("行1\n"));
+    EXPECT_NE(all.find("行150"), std::string::npos);
+}
+
+TEST_F(GuiServicesTest, ChineseGlyphsRenderInTheWindowsFonts)
+{
+    show(0);
+    const QString title = QStringLiteral("系统参数设置");
+    ASSERT_EQ(view->classTitle()->text(), title);
+    const QChar missing(0xFFFF); // a non-character: drawn as the missing-glyph box, if at all
+    const QList<QFont> fonts{view->classTitle()->font(), view->grid()->font()};
+    for (const QFont &font : fonts) {
+        const auto box = rendering(QString(missing), font);
+        for (const QChar character : title) {
+            const auto glyph = rendering(QString(character), font);
+            EXPECT_FALSE(blank(glyph)) << font.family().toStdString();
+            EXPECT_TRUE(glyph != box) << "box for U+" << std::hex << int(character.unicode())
+                                      << " in " << font.family().toStdString();
+        }
+    }
+    const auto picture = view->grab();
+    EXPECT_EQ(picture.size(), QSize(1024, 600));
+    const auto path = account.path() + ".png";
+    EXPECT_TRUE(picture.save(QString::fromStdString(path), "PNG"));
+    std::filesystem::remove(path);
+}
+
+} // namespace

@@ -1,0 +1,220 @@
+#include "GuiFixture.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QSplitter>
+#include <QStatusBar>
+
+#include "forms/OptionSheet.h"
+#include "forms/Printer.h"
+#include "gui/LedgerTableModel.h"
+#include "gui/LedgerTableView.h"
+#include "gui/MenuBinder.h"
+#include "gui/OptionSheetView.h"
+#include "gui/OverallOptionList.h"
+#include "gui/ParameterTree.h"
+#include "gui/QtShell.h"
+#include "gui/ToolbarBinder.h"
+
+using namespace orvan;
+
+namespace {
+
+class MainWindowViewTest : public test::GuiFixture
+{
+protected:
+    void click(const std::string &key)
+    {
+        auto *item = view->tree()->itemOf(key);
+        ASSERT_NE(item, nullptr) << key;
+        view->tree()->setCurrentItem(item);
+        settle();
+        ASSERT_EQ(window->selectedKey(), key);
+    }
+
+    // The grid's model shows the window's heading row and data rows.
+    void expectGridShowsRows()
+    {
+        ASSERT_EQ(view->shownContent(), view->grid());
+        auto &model = view->grid()->ledgerModel();
+        const auto &grid = window->ldgBase;
+        ASSERT_GT(grid.rowCount(), 1);
+        EXPECT_EQ(model.rowCount(), grid.rowCount() - 1);
+        const auto heading = window->rowText(1);
+        const auto first = window->rowText(2);
+        const auto last = window->rowText(grid.rowCount());
+        for (int column = 0; column < model.columnCount(); ++column) {
+            const auto c = static_cast<std::size_t>(column);
+            EXPECT_EQ(model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(),
+                      QString::fromStdString(heading.at(c)));
+            EXPECT_EQ(model.data(model.index(0, column), Qt::DisplayRole).toString(),
+                      QString::fromStdString(first.at(c)));
+            EXPECT_EQ(
+                model.data(model.index(model.rowCount() - 1, column), Qt::DisplayRole).toString(),
+                QString::fromStdString(last.at(c)));
+        }
+        EXPECT_EQ(view->itemTitle()->text(), QString::fromStdString(window->SSPTitleItem.caption));
+    }
+
+    // The property list shows the sheet's rows.
+    void expectSheetShown(gui::OptionSheetView *shown, const forms::OptionSheet &sheet)
+    {
+        ASSERT_EQ(view->shownContent(), shown);
+        ASSERT_FALSE(sheet.rows.empty());
+        ASSERT_EQ(shown->rowCount(), static_cast<int>(sheet.rows.size()));
+        for (std::size_t i = 0; i < sheet.rows.size(); ++i) {
+            EXPECT_EQ(shown->item(static_cast<int>(i), 0)->text(),
+                      QString::fromStdString(sheet.rows[i].caption));
+            EXPECT_NE(shown->editor(sheet.rows[i].key), nullptr);
+        }
+    }
+};
+
+TEST_F(MainWindowViewTest, SystemClassShowsListsOptionPagesAndCalculationParameters)
+{
+    show(0);
+    EXPECT_EQ(view->windowTitle(), QString::fromStdString(window->caption));
+    EXPECT_EQ(view->classTitle()->text(), QStringLiteral("系统参数设置"));
+    EXPECT_EQ(view->tree()->topLevelItemCount(), static_cast<int>(window->tvwBase.count()));
+    EXPECT_EQ(view->tree()->currentItem(), view->tree()->itemOf(window->selectedKey()));
+
+    click("sys9");
+    expectGridShowsRows();
+
+    click("sys7");
+    expectSheetShown(view->calculationView(false), window->ctrl1->sheet());
+
+    click("sys3");
+    auto &sheet = window->CtlICSysPro->sheet();
+    expectSheetShown(view->optionPage(), sheet);
+    ASSERT_TRUE(view->overallOptions()->isVisible());
+    EXPECT_EQ(view->overallOptions()->count(), static_cast<int>(window->ListVSysSet.items.size()));
+
+    // A tick goes to the control and stays; a refused text goes back to the stored one.
+    const auto check = std::find_if(sheet.rows.begin(), sheet.rows.end(), [](const auto &row) {
+        return row.kind == forms::OptionKind::Check && row.enabled;
+    });
+    ASSERT_NE(check, sheet.rows.end());
+    const auto checkKey = check->key;
+    const bool wasChecked = check->value == "1";
+    view->optionPage()->editor(checkKey)->findChild<QCheckBox *>()->click();
+    settle();
+    EXPECT_EQ(sheet.row(checkKey)->value, wasChecked ? "0" : "1");
+
+    const auto text = std::find_if(sheet.rows.begin(), sheet.rows.end(), [](const auto &row) {
+        return row.kind == forms::OptionKind::Text && row.maxLength > 0;
+    });
+    ASSERT_NE(text, sheet.rows.end());
+    const auto textKey = text->key;
+    const auto stored = QString::fromStdString(text->value);
+    auto *edit = view->optionPage()->editor(textKey)->findChild<QLineEdit *>();
+    edit->setText(QString(text->maxLength, QChar(0x5B58))); // twice the bytes allowed
+    emit edit->editingFinished();
+    settle();
+    EXPECT_EQ(QString::fromStdString(sheet.row(textKey)->value), stored);
+    EXPECT_EQ(edit->text(), stored);
+    EXPECT_FALSE(messages->shown().empty());
+}
+
+TEST_F(MainWindowViewTest, OverallOptionTicksGoToTheWindow)
+{
+    show(0);
+    click("sys3");
+    auto *list = view->overallOptions();
+    ASSERT_GT(list->count(), 0);
+    auto *item = list->item(0);
+    const auto key = item->data(Qt::UserRole).toString().toStdString();
+    const bool was = window->ListVSysSet.item(key)->checked;
+    item->setCheckState(was ? Qt::Unchecked : Qt::Checked);
+    settle();
+    EXPECT_EQ(window->ListVSysSet.item(key)->checked, !was);
+    EXPECT_EQ(list->item(0)->checkState() == Qt::Checked, !was);
+
+    click("sys1");
+    EXPECT_FALSE(view->overallOptions()->isVisible());
+}
+
+TEST_F(MainWindowViewTest, AllClassesShowTheNestedTreeAListAndAnOptionPage)
+{
+    show(3);
+    auto *child = view->tree()->itemOf("au21");
+    ASSERT_NE(child, nullptr);
+    ASSERT_NE(child->parent(), nullptr);
+    EXPECT_EQ(child->parent(), view->tree()->itemOf("au2"));
+
+    click("au3");
+    expectGridShowsRows();
+    click("sys3");
+    expectSheetShown(view->optionPage(), window->CtlICSysPro->sheet());
+}
+
+TEST_F(MainWindowViewTest, MenusAndToolbarFollowTheWindow)
+{
+    show(0);
+    click("sys9");
+    auto &menus = view->menus();
+    const auto &state = window->menus;
+    for (const char *path : {"Edit.Add", "Edit.Modify", "Edit.Delete"})
+        EXPECT_EQ(menus.action(path)->isEnabled(), state.find(path)->enabled) << path;
+    for (const auto &button : window->tbToolBar.buttons())
+        EXPECT_EQ(view->toolbar().action(button.key)->isVisible(), button.visible) << button.key;
+
+    view->chooseMenuItem("View.StatusBar");
+    settle();
+    EXPECT_FALSE(state.find("View.StatusBar")->checked);
+    EXPECT_FALSE(view->statusBar()->isVisible());
+    EXPECT_FALSE(menus.action("View.StatusBar")->isChecked());
+
+    // The splitter keeps both sides at least 1680 twips wide, as the window says.
+    emit view->splitter()->splitterMoved(10, 1);
+    settle();
+    EXPECT_EQ(window->splitter.position, mainwindow::frmSysMainInface::SplitterLimit);
+    EXPECT_EQ(view->splitter()->sizes().front(), 112);
+
+    // Preview of a list: the view prints the grid as the window leaves it to.
+    auto printer = std::make_shared<forms::ScriptedPrinter>();
+    forms::setPrinter(printer);
+    view->pressToolButton("PrintView");
+    forms::setPrinter(nullptr);
+    ASSERT_EQ(printer->jobs().size(), 1u);
+    const auto &job = printer->jobs().front();
+    EXPECT_EQ(job.mode, forms::PrintMode::Preview);
+    EXPECT_EQ(job.document.title, window->SSPTitleItem.caption);
+    EXPECT_EQ(job.document.headings, window->rowText(1));
+    EXPECT_EQ(job.document.rows.size(), static_cast<std::size_t>(window->ldgBase.rowCount() - 1));
+}
+
+TEST_F(MainWindowViewTest, ShellShowsTheViewAndClosingKeepsWidthsAndNode)
+{
+    component::processState().g_lngSysClass = 0;
+    bool shown = false;
+    gui::registerMainWindowView([&](gui::MainWindowView &opened) {
+        shown = true;
+        QTimer::singleShot(50, &opened, [&opened] {
+            opened.tree()->setCurrentItem(opened.tree()->itemOf("sys9"));
+            // The user drags the first column's border to 150 pixels.
+            auto *header = opened.grid()->horizontalHeader();
+            const QPointF at(2, 2);
+            QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(header->viewport(), &press);
+            header->resizeSection(0, 150);
+            QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton,
+                                Qt::NoModifier);
+            QApplication::sendEvent(header->viewport(), &release);
+            opened.close();
+        });
+    });
+    forms::setShell(std::make_shared<gui::QtShell>());
+    mainwindow::runMaintenanceWindow();
+    forms::setShell(nullptr);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(settingText("tvwKey0"), "sys9");
+    EXPECT_EQ(settingText("ColWidth1"), "2250");
+}
+
+} // namespace

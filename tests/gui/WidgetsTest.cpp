@@ -1,0 +1,157 @@
+// The widgets the maintenance window's view is built from, over hand-made state.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QBrush>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "forms/LedgerGrid.h"
+#include "forms/OptionSheet.h"
+#include "gui/LedgerTableModel.h"
+#include "gui/LedgerTableView.h"
+#include "gui/OptionSheetView.h"
+
+namespace orvan::test {
+QApplication &qtApplication();
+}
+
+using namespace orvan;
+
+namespace {
+
+class WidgetsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { test::qtApplication(); }
+
+    static void settle()
+    {
+        for (int pass = 0; pass < 5; ++pass)
+            QApplication::processEvents();
+    }
+};
+
+forms::OptionSheet pageOf(std::vector<forms::OptionRow> rows)
+{
+    forms::OptionSheet sheet;
+    sheet.rows = std::move(rows);
+    return sheet;
+}
+
+TEST_F(WidgetsTest, PropertyListSendsEachFinishedEditOnceAndShowsWhatTheSheetKept)
+{
+    auto sheet =
+        pageOf({{.key = "name", .caption = "Name", .kind = forms::OptionKind::Text, .value = "old"},
+                {.key = "count",
+                 .caption = "Count",
+                 .kind = forms::OptionKind::WholeNumber,
+                 .value = "5",
+                 .minimum = 0,
+                 .maximum = 9}});
+    std::vector<std::string> edits;
+    bool accept = false;
+    QLineEdit *edit = nullptr;
+    gui::OptionSheetView view([&sheet] { return &sheet; },
+                              [&](const std::string &key, const std::string &text) {
+                                  edits.push_back(key + "=" + text);
+                                  // The message box of a refusal takes the focus, and the
+                                  // editor reports its edit finished again meanwhile.
+                                  emit edit->editingFinished();
+                                  if (accept)
+                                      sheet.row(key)->value = text;
+                                  return accept;
+                              },
+                              {"Option", "Value"});
+    view.render();
+    edit = view.editor("name")->findChild<QLineEdit *>();
+    ASSERT_EQ(edit->text(), QStringLiteral("old"));
+
+    edit->setText(QStringLiteral("new"));
+    emit edit->editingFinished();
+    EXPECT_EQ(edits, std::vector<std::string>{"name=new"});
+    EXPECT_EQ(edit->text(), QStringLiteral("old"));
+
+    accept = true;
+    edit->setText(QStringLiteral("new"));
+    emit edit->editingFinished();
+    emit edit->editingFinished();
+    EXPECT_EQ(edits, (std::vector<std::string>{"name=new", "name=new"}));
+    EXPECT_EQ(sheet.row("name")->value, "new");
+
+    // A number left at the value it has is no edit; the spin box keeps to the limits.
+    auto *spin = view.editor("count")->findChild<QSpinBox *>();
+    EXPECT_EQ(spin->maximum(), 9);
+    EXPECT_EQ(spin->value(), 5);
+    emit spin->editingFinished();
+    EXPECT_EQ(edits.size(), 2u);
+}
+
+TEST_F(WidgetsTest, PropertyListOutlivesAnEditThatReplacesThePage)
+{
+    auto sheet =
+        pageOf({{.key = "a", .caption = "A", .kind = forms::OptionKind::Text, .value = "1"}});
+    gui::OptionSheetView *view = nullptr;
+    gui::OptionSheetView owned(
+        [&sheet] { return &sheet; },
+        [&](const std::string &, const std::string &) {
+            // The owner shows another page while the edit is handled.
+            sheet = pageOf(
+                {{.key = "b", .caption = "B", .kind = forms::OptionKind::Check, .value = "1"},
+                 {.key = "c", .caption = "C", .kind = forms::OptionKind::Text, .value = "x"}});
+            view->render();
+            return true;
+        },
+        {"Option", "Value"});
+    view = &owned;
+    owned.render();
+    auto *edit = owned.editor("a")->findChild<QLineEdit *>();
+    edit->setText(QStringLiteral("2"));
+    emit edit->editingFinished();
+    settle();
+    ASSERT_EQ(owned.rowCount(), 2);
+    EXPECT_EQ(owned.item(1, 0)->text(), QStringLiteral("C"));
+    EXPECT_EQ(owned.editor("c")->findChild<QLineEdit *>()->text(), QStringLiteral("x"));
+}
+
+TEST_F(WidgetsTest, GridAsksOnlyForTheRowsItShowsAndFollowsReloads)
+{
+    forms::LedgerGrid grid;
+    grid.setColumnCount(2);
+    grid.setRowCount(100001);
+    int asked = 0;
+    grid.setRowTextHandler([&asked](int row) {
+        ++asked;
+        return std::vector<std::string>{"r" + std::to_string(row), row == 1 ? "head" : "v"};
+    });
+    grid.setRowColor(3, 0x9090E0); // 0xBBGGRR
+    grid.setCurrentRow(2);
+    gui::LedgerTableView view(grid);
+    view.resize(400, 300);
+    view.show();
+    settle();
+    auto &model = view.ledgerModel();
+    EXPECT_EQ(model.rowCount(), 100000);
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "r1");
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::DisplayRole).toString(), "r2");
+    EXPECT_LT(asked, 200);
+    EXPECT_EQ(model.data(model.index(1, 0), Qt::BackgroundRole).value<QBrush>().color(),
+              QColor(224, 144, 144));
+    EXPECT_EQ(view.currentIndex().row(), 0);
+
+    // The user's choice of a row is the grid's current row.
+    view.setCurrentIndex(model.index(4, 1));
+    EXPECT_EQ(grid.currentRow(), 6);
+
+    grid.setRowCount(4);
+    grid.refresh();
+    view.render();
+    EXPECT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(model.data(model.index(2, 0), Qt::DisplayRole).toString(), "r4");
+}
+
+} // namespace
