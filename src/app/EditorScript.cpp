@@ -15,17 +15,6 @@ namespace {
 
 using editor::frmProtyMdy;
 
-bool parseInt(const std::string &text, int &number)
-{
-    try {
-        std::size_t used = 0;
-        number = std::stoi(text, &used);
-        return used == text.size();
-    } catch (const std::exception &) {
-        return false;
-    }
-}
-
 class EditorTarget : public ScriptTarget
 {
 public:
@@ -44,7 +33,7 @@ public:
         if (verb == "box" && args.size() == 2)
             return setBox(args[0], args[1], error);
         int index = 0;
-        if (verb == "tab" && args.size() == 1 && parseInt(args[0], index) && index >= 0 &&
+        if (verb == "tab" && args.size() == 1 && parseWholeNumber(args[0], index) && index >= 0 &&
             index < static_cast<int>(m_editor.tabs().captions.size())) {
             m_editor.changeTab(index);
             return true;
@@ -70,8 +59,9 @@ private:
     {
         int col = 0;
         int row = 0;
-        if (!parseInt(command.args[0], col) || !parseInt(command.args[1], row) || col < 1 ||
-            row < 1 || col > m_editor.grid().maxCols() || row > m_editor.grid().maxRows()) {
+        if (!parseWholeNumber(command.args[0], col) || !parseWholeNumber(command.args[1], row) ||
+            col < 1 || row < 1 || col > m_editor.grid().maxCols() ||
+            row > m_editor.grid().maxRows()) {
             error = "no cell " + command.args[0] + " " + command.args.at(1);
             return false;
         }
@@ -143,8 +133,9 @@ private:
         int row = 0;
         int col = 0;
         namespace Column = billcode::RuleColumn;
-        if (!page || !parseInt(command.args[0], row) || !parseInt(command.args[1], col) ||
-            row < 1 || row > billcode::MaxRuleRows || col < Column::Item || col > Column::Count) {
+        if (!page || !parseWholeNumber(command.args[0], row) ||
+            !parseWholeNumber(command.args[1], col) || row < 1 || row > billcode::MaxRuleRows ||
+            col < Column::Item || col > Column::Count) {
             error = "no rule cell " + command.args[0] + " " + command.args[1];
             return false;
         }

@@ -17,17 +17,6 @@ namespace {
 
 using mainwindow::frmSysMainInface;
 
-bool parseNumber(const std::string &text, int &number)
-{
-    try {
-        std::size_t used = 0;
-        number = std::stoi(text, &used);
-        return used == text.size();
-    } catch (const std::exception &) {
-        return false;
-    }
-}
-
 class MainWindowTarget : public ScriptTarget
 {
 public:
@@ -72,7 +61,7 @@ private:
             return true;
         }
         int twips = 0;
-        if (verb == "split" && parseNumber(argument, twips)) {
+        if (verb == "split" && parseWholeNumber(argument, twips)) {
             m_window.dragSplitter(twips);
             return true;
         }
@@ -98,7 +87,7 @@ private:
     bool selectRow(const std::string &text, std::string &error)
     {
         int row = 0;
-        if (!parseNumber(text, row) || row < 2 || row > m_window.ldgBase.rowCount()) {
+        if (!parseWholeNumber(text, row) || row < 2 || row > m_window.ldgBase.rowCount()) {
             error = "no grid row " + text;
             return false;
         }

@@ -33,6 +33,17 @@ const ScriptCommandHandler *findScriptCommand(const std::string &verb)
     return found == commandHandlers().end() ? nullptr : &found->second;
 }
 
+bool parseWholeNumber(const std::string &text, int &number)
+{
+    try {
+        std::size_t used = 0;
+        number = std::stoi(text, &used);
+        return used == text.size();
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
 std::string ScriptCommand::textAfter(std::size_t words) const
 {
     std::size_t at = 0;

@@ -29,6 +29,9 @@ struct ScriptCommand
     static ScriptCommand parse(int line, const std::string &text);
 };
 
+// A whole number written as the whole word ("12", "-3"); false for anything else.
+bool parseWholeNumber(const std::string &text, int &number);
+
 // Plays the user on one kind of open window for the script runner: clicks, keys, cells
 // and the dump lines. Each window registers a factory under its form name.
 class ScriptTarget
