@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "forms/Messages.h"
+#include "gui/EditorViews.h"
 #include "gui/MainWindowCommands.h"
 #include "gui/MainWindowView.h"
 #include "gui/PilotPanelView.h"
@@ -75,6 +76,7 @@ void GuiHost::registerViews()
 {
     registerShutBillView();
     registerPilotPanelView();
+    registerEditorViews();
     registerMainWindowView([this](MainWindowView &view) {
         if (m_options.width > 0 && m_options.height > 0)
             view.resize(m_options.width, m_options.height);

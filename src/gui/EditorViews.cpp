@@ -1,0 +1,26 @@
+#include "gui/EditorViews.h"
+
+#include <memory>
+
+#include "editor/frmProtyMdy.h"
+#include "gui/AccountLookupDialog.h"
+#include "gui/EditorDialog.h"
+#include "gui/OptionDetailDialogView.h"
+#include "gui/QtShell.h"
+#include "suite/AccountLookupForm.h"
+
+namespace orvan::gui {
+
+void registerEditorViews()
+{
+    QtShell::registerView("frmProtyMdy", [](forms::Form &form, QWidget *parent) {
+        return std::make_unique<EditorDialog>(dynamic_cast<editor::frmProtyMdy &>(form), parent);
+    });
+    QtShell::registerView("frmAccountLookup", [](forms::Form &form, QWidget *parent) {
+        return std::make_unique<AccountLookupDialog>(dynamic_cast<suite::AccountLookupForm &>(form),
+                                                     parent);
+    });
+    registerOptionDetailViews();
+}
+
+} // namespace orvan::gui
