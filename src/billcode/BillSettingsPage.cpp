@@ -8,6 +8,7 @@
 #include "component/Translation.h"
 #include "editor/EditorState.h"
 #include "editor/frmProtyMdy.h"
+#include "forms/Messages.h"
 
 namespace orvan::billcode {
 namespace {
@@ -204,24 +205,30 @@ bool BillSettingsPage::SaveBillSettings()
     return m_rules.save(options);
 }
 
+// A rule the component did not store keeps the user's edits on the page (and the editor
+// open when the save came from its prompt).
 void BillSettingsPage::save()
 {
-    if (!checksPass())
+    if (!checksPass() || !saveOrTell())
         return;
-    SaveBillSettings();
     m_editor.m_bRuleChanged = false;
     m_editor.InitEditor();
 }
 
 void BillSettingsPage::saveFromPrompt(bool &answer)
 {
-    if (!checksPass()) {
-        answer = false;
-        return;
-    }
-    answer = true;
-    SaveBillSettings();
-    m_editor.m_bRuleChanged = false;
+    answer = checksPass() && saveOrTell();
+    if (answer)
+        m_editor.m_bRuleChanged = false;
+}
+
+bool BillSettingsPage::saveOrTell()
+{
+    if (SaveBillSettings())
+        return true;
+    forms::messages().msgBox(TranslateText("编码规则没有保存。"), forms::MsgStyle::Exclamation,
+                             component::messageTitle());
+    return false;
 }
 
 void registerBillSettingsPage()

@@ -54,6 +54,7 @@ private:
     void applySetUpLocks();
     void useRuleClicked();
     bool checksPass() const;
+    bool saveOrTell();
     int32_t boxValueOrNotApplicable(const char *name);
 
     editor::frmProtyMdy &m_editor;

@@ -301,7 +301,8 @@ void frmProtyMdy::showError(const std::string &text)
 
 bool frmProtyMdy::typeCell(int col, int row, const std::string &text)
 {
-    if (closeRequested() || !m_gridVisible || col < 1 || row < 1 || col > m_grid.maxCols() ||
+    // Column 1 holds the captions: only the values are the user's to type.
+    if (closeRequested() || !m_gridVisible || col < 2 || row < 1 || col > m_grid.maxCols() ||
         row > m_grid.maxRows())
         return false;
     if (!moveToCell(col, row))

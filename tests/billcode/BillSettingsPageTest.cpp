@@ -4,6 +4,7 @@
 #include "db/Database.h"
 #include "editor/EditorState.h"
 #include "editor/frmProtyMdy.h"
+#include "suite/BillCodeRuleStore.h"
 
 using namespace orvan;
 using billcode::BillSettingsPage;
@@ -121,6 +122,35 @@ TEST_F(BillSettingsPageTest, RuleEditsAreSavedFromThePromptBeforeMoving)
     EXPECT_EQ(page().billId(), "2");
     EXPECT_EQ(stored("FDesc", 1), "WX+日期+0001");
     EXPECT_FALSE(editor.m_bRuleChanged);
+}
+
+// A rule component that stores nothing.
+class RefusingRuleStore : public suite::BillCodeRuleStore
+{
+public:
+    bool SaveBillCodeRule(const std::string &, component::BillCodeRuleRecord &) override
+    {
+        return false;
+    }
+};
+
+TEST_F(BillSettingsPageTest, ARuleThatWasNotStoredKeepsTheEditsAndSaysSo)
+{
+    auto &editor = open({1, 2}, 1);
+    component::ComponentRegistry::instance().add(
+        component::ProgId::BillCodeRule, [] { return std::make_shared<RefusingRuleStore>(); });
+    auto &rules = page().ruleGrid();
+    ASSERT_TRUE(rules.enterCell(2, 1));
+    ASSERT_TRUE(rules.typeText(2, 1, "WX"));
+    rules.leaveCell(2, 1);
+    editor.press(editor::frmProtyMdy::SaveKey);
+    EXPECT_EQ(lastMessage(), "编码规则没有保存。");
+    EXPECT_TRUE(editor.m_bRuleChanged);
+    EXPECT_EQ(rules.grid().text(2, 1), "WX");
+
+    messages->queueAnswer(forms::SuiteAnswerYes);
+    editor.requestClose();
+    EXPECT_FALSE(editor.closeRequested());
 }
 
 } // namespace
