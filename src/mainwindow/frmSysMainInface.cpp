@@ -23,6 +23,7 @@ namespace orvan::mainwindow {
 namespace {
 
 using base::tryStep;
+using component::TextKey;
 using component::TranslateText;
 
 const char *const SettingsSection = "frmSysMainInface";
@@ -85,25 +86,50 @@ frmSysMainInface::~frmSysMainInface() = default;
 
 void frmSysMainInface::buildToolbar()
 {
-    for (const char *key :
-         {"New", "Modify", "Delete", "Cut", "Copy", "Paste", "Print", "PrintView", "Exit"})
-        tbToolBar.add({.key = key, .image = key});
+    const std::pair<const char *, const char *> buttons[] = {
+        {"New", TextKey("新增")},   {"Modify", TextKey("修改")},    {"Delete", TextKey("删除")},
+        {"Cut", TextKey("剪切")},   {"Copy", TextKey("复制")},      {"Paste", TextKey("粘贴")},
+        {"Print", TextKey("打印")}, {"PrintView", TextKey("预览")}, {"Exit", TextKey("退出")},
+    };
+    for (const auto &[key, caption] : buttons)
+        tbToolBar.add({.key = key, .caption = caption, .image = key});
 }
 
+// Captions are the language-resource keys; views show them translated.
 void frmSysMainInface::buildMenus()
 {
-    auto menu = [this](const char *name, std::initializer_list<const char *> items) {
-        forms::MenuItem item{.name = name, .caption = name};
-        for (const char *child : items)
-            item.add({.name = child, .caption = child});
+    struct Entry
+    {
+        const char *name;
+        const char *caption;
+        const char *shortcut = "";
+    };
+    auto menu = [this](Entry top, std::initializer_list<Entry> items) {
+        forms::MenuItem item{.name = top.name, .caption = top.caption};
+        for (const auto &child : items)
+            item.add({.name = child.name, .caption = child.caption, .shortcut = child.shortcut});
         menus.add(std::move(item));
     };
-    menu("File", {"Close", "Preview", "Print", "PrintSetup"});
-    menu("Edit", {"Add", "Modify", "Delete"});
-    menu("View", {"Refresh", "StatusBar", "Toolbar", "ToolbarLabels"});
-    menu("Format", {"Font", "TitleFont", "PageSetup"});
-    menu("Help", {"Search", "About"});
-    menu("Popup", {"Add", "Modify", "Delete", "Refresh"});
+    menu({"File", TextKey("文件(&F)")}, {{"Close", TextKey("关闭(&C)")},
+                                         {"Preview", TextKey("打印预览(&V)")},
+                                         {"Print", TextKey("打印(&P)..."), "Ctrl+P"},
+                                         {"PrintSetup", TextKey("打印设置(&R)...")}});
+    menu({"Edit", TextKey("编辑(&E)")}, {{"Add", TextKey("新增(&N)")},
+                                         {"Modify", TextKey("修改(&M)")},
+                                         {"Delete", TextKey("删除(&D)")}});
+    menu({"View", TextKey("查看(&V)")}, {{"Refresh", TextKey("刷新(&R)"), "F9"},
+                                         {"StatusBar", TextKey("状态栏(&S)")},
+                                         {"Toolbar", TextKey("工具栏(&T)")},
+                                         {"ToolbarLabels", TextKey("工具栏文字(&L)")}});
+    menu({"Format", TextKey("格式(&O)")}, {{"Font", TextKey("字体(&F)...")},
+                                           {"TitleFont", TextKey("标题字体(&T)...")},
+                                           {"PageSetup", TextKey("页面设置(&U)...")}});
+    menu({"Help", TextKey("帮助(&H)")},
+         {{"Search", TextKey("帮助主题(&S)")}, {"About", TextKey("关于(&A)...")}});
+    menu({"Popup", TextKey("快捷菜单")}, {{"Add", TextKey("新增(&N)")},
+                                          {"Modify", TextKey("修改(&M)")},
+                                          {"Delete", TextKey("删除(&D)")},
+                                          {"Refresh", TextKey("刷新(&R)"), "F9"}});
     for (const char *path : {"View.StatusBar", "View.Toolbar", "View.ToolbarLabels"})
         menus.item(path).checked = true;
 }
