@@ -3,6 +3,7 @@
 #include <map>
 #include <sstream>
 
+#include "RulesFixture.h"
 #include "base/Convert.h"
 #include "base/DataFiles.h"
 #include "component/ComponentRegistry.h"
@@ -16,7 +17,6 @@
 #include "suite/AppConnection.h"
 #include "suite/SharedProps.h"
 #include "suite/StandIns.h"
-#include "support/TempAccount.h"
 
 using namespace orvan;
 using namespace orvan::rules;
@@ -71,25 +71,13 @@ private:
     std::vector<std::string> &m_calls;
 };
 
-class OptionRules : public ::testing::Test
+class OptionRules : public test::RulesFixture
 {
 protected:
     void SetUp() override
     {
-        component::ProcessState::reset();
-        suite::registerStandIns(component::ComponentRegistry::instance());
-        component::processState().g_objConnection =
-            std::make_shared<suite::AppConnection>(account.connectString());
-        suite::SharedProps::publishForThisProcess("ConnectString={" + account.connectString() +
-                                                  "};UserID=16394;LANGUAGE=chs;");
-        forms::setMessages(messages);
+        RulesFixture::SetUp();
         rules.load();
-    }
-    void TearDown() override
-    {
-        forms::setMessages(nullptr);
-        component::ProcessState::reset();
-        suite::SharedProps::clearAll();
     }
 
     bool changing(const std::string &key, base::Variant value)
@@ -98,15 +86,8 @@ protected:
         rules.OptionChanging(key, value, cancel);
         return cancel;
     }
-    std::string lastMessage() const
-    {
-        return messages->shown().empty() ? std::string() : messages->shown().back().text;
-    }
-
-    test::TempAccount account;
     FakeControl control;
     OptionChangeRules rules{control};
-    std::shared_ptr<forms::ScriptedMessages> messages = std::make_shared<forms::ScriptedMessages>();
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 
+#include "RulesFixture.h"
 #include "base/Dictionary.h"
 #include "component/ComponentRegistry.h"
 #include "component/ProcessState.h"
@@ -16,7 +17,6 @@
 #include "suite/OptionDialogs.h"
 #include "suite/SharedProps.h"
 #include "suite/StandIns.h"
-#include "support/TempAccount.h"
 
 using namespace orvan;
 
@@ -30,27 +30,19 @@ public:
     std::map<std::string, base::Variant> values;
 };
 
-class OptionComponentsReached : public ::testing::Test
+class OptionComponentsReached : public test::RulesFixture
 {
 protected:
     void SetUp() override
     {
-        component::ProcessState::reset();
-        suite::registerStandIns(component::ComponentRegistry::instance());
-        component::processState().g_objConnection =
-            std::make_shared<suite::AppConnection>(account.connectString());
-        suite::SharedProps::publishForThisProcess("ConnectString={" + account.connectString() +
-                                                  "};UserID=16394;LANGUAGE=chs;");
-        forms::setMessages(messages);
+        RulesFixture::SetUp();
         forms::setShell(shell);
         rules.load();
     }
     void TearDown() override
     {
         forms::setShell(nullptr);
-        forms::setMessages(nullptr);
-        component::ProcessState::reset();
-        suite::SharedProps::clearAll();
+        RulesFixture::TearDown();
     }
 
     bool changing(const std::string &key, base::Variant value)
@@ -79,10 +71,8 @@ protected:
                              key + "'");
     }
 
-    test::TempAccount account;
     WindowValues window;
     rules::OptionChangeRules rules{window};
-    std::shared_ptr<forms::ScriptedMessages> messages = std::make_shared<forms::ScriptedMessages>();
     std::shared_ptr<forms::ScriptedShell> shell = std::make_shared<forms::ScriptedShell>();
 };
 
