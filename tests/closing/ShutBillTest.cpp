@@ -271,3 +271,48 @@ TEST_F(ShutBillWindow, AnEnglishLoginTranslatesTheWindowAndTheChecks)
                   "bills could not be closed."}));
     EXPECT_EQ(messages->shown()[0].title, "Tessel Message");
 }
+
+TEST_F(ShutBillWindow, BothFlagsOffRefusesWhenOnlyOneCheckFindsBills)
+{
+    struct Case
+    {
+        const char *setUp;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        // Every bill has its voucher, some are unverified.
+        {"UPDATE ICStockBill SET FVchInterID=2000+FInterID WHERE FDate>='2026-12-01'",
+         Unverified + "\r\n\r\n关账失败!"},
+        // Every bill is verified, some have no voucher.
+        {"UPDATE ICStockBill SET FStatus=1, FVchInterID=2000+FInterID WHERE FDate>='2026-12-01';"
+         "UPDATE ICStockBill SET FVchInterID=0 WHERE FInterID IN (5,12)",
+         "\r\n本期有2张已审核的出入库单据未生成凭证：外购入库单1张、其他出库单1张。\r\n关账失败!"},
+    };
+    for (const auto &c : cases) {
+        db::Database(accountPath).executeNative(c.setUp);
+        messages->clear();
+        ShutBill window;
+        window.load();
+        window.press(ShutBill::CloseKey);
+        EXPECT_EQ(shownTexts(), (std::vector<std::string>{c.message})) << c.setUp;
+        EXPECT_EQ(profileValue("BillStatus"), "0") << c.setUp;
+        EXPECT_TRUE(enabled(window, ShutBill::CloseKey));
+    }
+}
+
+TEST_F(ShutBillWindow, PositionSaveLeavesOutBillsDatedOnThePeriodEnd)
+{
+    sql("INSERT INTO ICStockBill (FInterID, FBrNo, FBillNo, FTranType, FBillTypeID, FDate, "
+        "FStatus, FCheckerID, FSCBillInterID, FVchInterID, FBillerID, FAmount, FNote) VALUES "
+        "(40, '0', 'WIN000140', 1, 1, '2027-01-01', 1, 16394, 0, 1040, 16394, 100.0, '')");
+    sql("INSERT INTO ICStockBill (FInterID, FBrNo, FBillNo, FTranType, FBillTypeID, FDate, "
+        "FStatus, FCheckerID, FSCBillInterID, FVchInterID, FBillerID, FAmount, FNote) VALUES "
+        "(41, '0', 'WIN000141', 1, 1, '2026-11-30', 1, 16394, 0, 1041, 16394, 100.0, '')");
+    ShutBill window;
+    window.load();
+    window.press(ShutBill::CloseKey);
+    EXPECT_EQ(sql("SELECT count(*) FROM ICBillPosData")->Fields(0).Value().toLong(), 9)
+        << "the period's nine bills, without those of the day before or of the end date";
+    EXPECT_EQ(shownTexts(),
+              (std::vector<std::string>{Unverified + "\r\n" + WithoutVoucher + "\r\n关账失败!"}));
+}
