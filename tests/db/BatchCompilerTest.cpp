@@ -79,6 +79,18 @@ TEST(BatchCompiler, ReadsExecArguments)
     EXPECT_TRUE(arguments[2].value.isNull());
 }
 
+TEST(BatchCompiler, ExecNumbersAreWholeWithinTheIntegerRangeElseDecimal)
+{
+    const BatchPlan plan = compileBatch("exec p 2147483647, -2147483648, 2147483648, 1.5");
+    ASSERT_EQ(plan.steps.size(), 1u);
+    const auto &arguments = plan.steps[0].arguments;
+    ASSERT_EQ(arguments.size(), 4u);
+    EXPECT_EQ(arguments[0].value, orvan::base::Variant(int32_t{2147483647}));
+    EXPECT_EQ(arguments[1].value, orvan::base::Variant(int32_t{-2147483647 - 1}));
+    EXPECT_EQ(arguments[2].value, orvan::base::Variant(2147483648.0));
+    EXPECT_EQ(arguments[3].value, orvan::base::Variant(1.5));
+}
+
 TEST(BatchCompiler, RefusesWhatItDoesNotSupportByName)
 {
     EXPECT_THAT(refusal("DECLARE @x int"), HasSubstr("'DECLARE' is not supported"));

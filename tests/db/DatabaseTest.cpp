@@ -248,3 +248,19 @@ TEST_F(DatabaseTest, TransactionRollsBackUnlessCommitted)
     EXPECT_EQ(text("select group_concat(FReportID) from Report"), "2");
     EXPECT_EQ(db->execute("-- nothing but a comment\r\n"), nullptr);
 }
+
+TEST_F(DatabaseTest, ABatchFailingWhileItRunsRollsBackToItsSavepointInsideATransaction)
+{
+    db->executeNative("CREATE TABLE Unique1 (FKey INT PRIMARY KEY)");
+    {
+        Transaction transaction(*db);
+        db->execute("delete Report where FReportID=1");
+        EXPECT_THAT(errorOf("insert into Unique1 values(1)\r\ninsert into Unique1 values(1)"),
+                    HasSubstr("UNIQUE"));
+        db->execute("insert into Unique1 values(2)");
+        transaction.commit();
+    }
+    EXPECT_EQ(text("select group_concat(FReportID) from Report"), "2");
+    EXPECT_EQ(text("select group_concat(FKey) from Unique1"), "2")
+        << "the failed batch left nothing, the statements around it stay";
+}

@@ -136,3 +136,32 @@ TEST_F(RecordsetTest, ClosedRecordsetRefusesUse)
     EXPECT_EQ(errorNumber([&] { rows->isEOF(); }), ObjectClosedNumber);
     EXPECT_EQ(errorNumber([&] { rows->RecordCount(); }), ObjectClosedNumber);
 }
+
+TEST_F(RecordsetTest, EveryComparisonKeepsExactlyTheRowsItNames)
+{
+    // FCount is 7 (abc), 8 (def) and NULL (ghi); a NULL never compares.
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"FCount = 8", "def"},
+        {"FCount <> 8", "abc"},
+        {"FCount != 8", "abc"},
+        {"FCount < 8", "abc"},
+        {"FCount <= 8", "abc def"},
+        {"FCount > 7", "def"},
+        {"FCount >= 7", "abc def"},
+        {"FCount <= 7", "abc"},
+        {"FKey != 'abc'", "def ghi"},
+        {"FKey <> 'ABC'", "def ghi"},
+        {"FKey < 'def'", "abc"},
+        {"FKey >= 'def'", "def ghi"},
+        {"FValue <> NULL", "abc def"},
+        {"FKey='abc' AND FCount=8", ""},
+        {"(FKey='abc' OR FKey='def') AND FCount > 7", "def"},
+    };
+    for (const auto &[filter, expected] : cases) {
+        rows->setFilter(filter);
+        std::string kept;
+        for (; !rows->isEOF(); rows->MoveNext())
+            kept += (kept.empty() ? "" : " ") + rows->Fields("FKey").Value().text();
+        EXPECT_EQ(kept, expected) << filter;
+    }
+}
