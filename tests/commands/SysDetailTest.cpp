@@ -117,3 +117,14 @@ TEST_F(SysDetailTest, HighlightMovesFromRowToRow)
     detail.TakeSelection(false, 2);
     EXPECT_EQ(grid.currentRow(), 6);
 }
+
+TEST_F(SysDetailTest, CompanyRowsSwapAlsoInListsOfTwoAndOneRow)
+{
+    load("sys1", 0, 1,
+         "SELECT 'CompanyName' AS FKey, 'A' AS FValue UNION ALL SELECT 'CompanyTax', 'B'");
+    EXPECT_EQ(SysDetail::cellsOf(row(2)).at(1), "B");
+    EXPECT_EQ(SysDetail::cellsOf(row(3)).at(1), "A");
+
+    load("sys1", 0, 1, "SELECT 'CompanyName' AS FKey, 'A' AS FValue");
+    EXPECT_EQ(SysDetail::cellsOf(row(2)).at(1), "A");
+}

@@ -230,3 +230,24 @@ TEST_F(MainWindowTest, HelpIdsByClassSetCodeAndSubsystem)
 }
 
 } // namespace
+
+TEST_F(MainWindowTest, AClickWhileANodeLoadsIsIgnored)
+{
+    auto window = open(0);
+    bool clickedInside = false;
+    window->setClock([&] {
+        if (!clickedInside) {
+            clickedInside = true;
+            window->selectAndClick("sys9"); // arrives while sys2 is loading
+        }
+        return 100.0;
+    });
+    window->selectAndClick("sys2");
+    EXPECT_TRUE(clickedInside);
+    EXPECT_EQ(component::processState().g_strCurrentKey, "sys2");
+    EXPECT_NE(window->SSPTitleItem.caption.find("单据设置"), std::string::npos)
+        << window->SSPTitleItem.caption;
+    window->selectAndClick("sys9");
+    EXPECT_EQ(component::processState().g_strCurrentKey, "sys9")
+        << "the ignored click left no trace";
+}

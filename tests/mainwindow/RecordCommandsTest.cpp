@@ -101,14 +101,19 @@ TEST_F(RecordCommandsTest, ModifyOpensTheEditorOnTheSelectedRow)
     EXPECT_EQ(values.g_arrRowKeys.at(9).toLong(), 1002);
 }
 
-TEST_F(RecordCommandsTest, ModifyHandsTheEditorTheKeysOfTheListShown)
+TEST_F(RecordCommandsTest, ModifyHandsTheEditorTheKeysOfTheListShownAndTheStoredFences)
 {
+    account.runNative("UPDATE t_SystemProfile SET FValue='3' WHERE FKey='DemandTimeLimit';"
+                      "UPDATE t_SystemProfile SET FValue='9' WHERE FKey='PlanTimeLimit';"
+                      "UPDATE t_SystemProfile SET FValue='30' WHERE FKey='TimeZoneCount'");
     auto window = open(2); // opens on the planning list
     window->ldgBase.setCurrentRow(3);
     window->modify();
     const auto &values = editor::editorState();
     EXPECT_EQ(values.g_arrRowKeys.at(3).text(), "DemandTimeLimit");
-    EXPECT_EQ(values.g_lngTimeZoneCount, 26);
+    EXPECT_EQ(values.g_lngDemandTimeLimit, 3);
+    EXPECT_EQ(values.g_lngPlanTimeLimit, 9);
+    EXPECT_EQ(values.g_lngTimeZoneCount, 30);
 }
 
 TEST_F(RecordCommandsTest, CloseWaitsForARejectedOptionToBeCorrected)
