@@ -206,3 +206,33 @@ TEST_F(BillCodeRuleGridTest, PreviewsTheNextNumber)
 }
 
 } // namespace
+
+TEST_F(BillCodeRuleGridTest, EmptyFormatsAreRefusedUpToBaseDataItems)
+{
+    open(21); // row 2: base data "仓库"
+    EXPECT_TRUE(grid.checkRows(true));
+    grid.grid().setText(Col::Format, 2, "");
+    EXPECT_FALSE(grid.checkRows(true));
+    EXPECT_EQ(lastMessage(), "第2行格式不能为空!");
+
+    // A plain check item and a fixed text need no format.
+    grid.grid().setText(Col::Kind, 2, std::to_string(ItemKind::PlainCheckItem));
+    EXPECT_TRUE(grid.checkRows(true));
+    grid.grid().setText(Col::Format, 1, "");
+    EXPECT_TRUE(grid.checkRows(true));
+
+    grid.grid().setText(Col::Kind, 2, std::to_string(ItemKind::Date));
+    EXPECT_FALSE(grid.checkRows(true));
+    EXPECT_EQ(lastMessage(), "第2行格式不能为空!");
+}
+
+TEST_F(BillCodeRuleGridTest, ASerialNumberNeedsItsLength)
+{
+    open(72);
+    grid.typeText(Col::Format, 3, "0001");
+    grid.typeText(Col::Length, 3, "4");
+    EXPECT_TRUE(grid.checkRows(true));
+    grid.grid().setText(Col::Length, 3, "");
+    EXPECT_FALSE(grid.checkRows(true));
+    EXPECT_EQ(lastMessage(), "第3行长度不能为空!");
+}

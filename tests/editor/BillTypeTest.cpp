@@ -154,5 +154,14 @@ TEST_F(BillTypeTest, CancelledLookupChangesNothing)
     EXPECT_FALSE(editor.Changed);
 }
 
+TEST_F(BillTypeTest, AnAccountIdOfZeroIsStoredAsNull)
+{
+    run("UPDATE ICBillType SET FAcctID=0 WHERE FID=1001");
+    auto &editor = openBillType(1001);
+    editor.typeCell(2, 4, "改");
+    editor.press("Save");
+    EXPECT_EQ(text("select count(*) from ICBillType where FID=1001 and FAcctID is null"), "1");
+}
+
 } // namespace
 } // namespace orvan::test

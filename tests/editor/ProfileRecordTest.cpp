@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "db/SqlText.h"
 #include "editor/EditorFixture.h"
 #include "editor/ProfileRecordPage.h"
 
@@ -70,6 +71,34 @@ TEST_F(ProfileRecordTest, TaxRateThatIsNoNumberIsRefusedByThePrompt)
                 ElementsAre("数据已修改，需要保存否？", "数据非法，必须录入数值，请重新输入！"));
     EXPECT_TRUE(editor.closeRequested());
     EXPECT_EQ(text("select FValue from t_SystemProfile where FKey='TaxRate'"), "13");
+}
+
+TEST_F(ProfileRecordTest, ThePromptSavesValuesAtBothEndsOfTheirRangesAndRefusesJustOutside)
+{
+    struct Case
+    {
+        const char *key;
+        const char *typed;
+        bool saved;
+    };
+    const std::vector<Case> cases = {
+        {"TaxRate", "0", true},         {"TaxRate", "100", true},
+        {"TaxRate", "100.01", false},   {"TaxRate", "-0.01", false},
+        {"SInvoiceDecimal", "0", true}, {"SInvoiceDecimal", "10", true},
+    };
+    for (const auto &c : cases) {
+        run("UPDATE t_SystemProfile SET FValue='5' WHERE FKey=" + db::sqlQuote(c.key));
+        messages->clear();
+        auto &editor = openEditor("sys1", {c.key, "FBrNo"}, 2);
+        editor.grid().setText(2, 1, c.typed);
+        editor.Changed = true;
+        messages->queueAnswer(forms::SuiteAnswerYes);
+        editor.press("Ne");
+        const auto stored =
+            text("select FValue from t_SystemProfile where FKey=" + db::sqlQuote(c.key));
+        EXPECT_EQ(stored, c.saved ? c.typed : "5") << c.key << " " << c.typed;
+        EXPECT_EQ(shownTexts().size(), c.saved ? 1u : 2u) << c.key << " " << c.typed;
+    }
 }
 
 TEST_F(ProfileRecordTest, KeyInTwoCategoriesIsUpdatedInBoth)

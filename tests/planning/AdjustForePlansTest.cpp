@@ -78,3 +78,31 @@ TEST_F(AdjustForePlansTest, UnusableDataIsRefusedWithAReasonAndNothingChanged)
     EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPS WHERE FTimeZone > 3"), 11);
     EXPECT_EQ(adjust(7).succeed, 0);
 }
+
+TEST_F(AdjustForePlansTest, AOneDayZoneIsMovedAndTheSmallestHorizonIsKept)
+{
+    run("UPDATE PLMPS SET FEndDate=FStartDate WHERE FInterID=1");
+    run("UPDATE t_SystemProfile SET FValue='2026-12-07' WHERE FCategory='PL' AND "
+        "FKey='PlanStartDate'");
+    auto outcome = adjust(0);
+    EXPECT_EQ(outcome.succeed, 1) << outcome.reason;
+    EXPECT_EQ(text("SELECT FStartDate || ' ' || FEndDate FROM PLMPS WHERE FInterID=1"),
+              "2026-12-07 2026-12-07");
+
+    run("UPDATE t_SystemProfile SET FValue='1' WHERE FCategory='PL' AND FKey='TimeZoneCount'");
+    outcome = adjust(1);
+    EXPECT_EQ(outcome.succeed, 1) << outcome.reason;
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPS WHERE FTimeZone <> 1"), 0);
+    EXPECT_GT(count("SELECT COUNT(*) FROM PLMPS"), 0);
+}
+
+TEST_F(AdjustForePlansTest, TheHorizonMayHaveUpTo32767Zones)
+{
+    run("UPDATE t_SystemProfile SET FValue='32768' WHERE FCategory='PL' AND FKey='TimeZoneCount'");
+    EXPECT_EQ(adjust(1).succeed, 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPSPlan WHERE FTimeZoneCount=26"), 2);
+    run("UPDATE t_SystemProfile SET FValue='32767' WHERE FCategory='PL' AND FKey='TimeZoneCount'");
+    const auto outcome = adjust(1);
+    EXPECT_EQ(outcome.succeed, 1) << outcome.reason;
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPSPlan WHERE FTimeZoneCount=32767"), 2);
+}

@@ -239,3 +239,32 @@ TEST_F(OptionRules, PlanTrackingSwitchesThroughTheAccountProcedure)
               "0");
     db::ProcedureCatalog::instance().clear();
 }
+
+TEST_F(OptionRules, PassMarkEqualToTotalIsAcceptedAndANewTotalIsRecalculated)
+{
+    control.values["TotalEvaluateMark"] = base::Variant(120.0);
+    EXPECT_FALSE(changing("PassEvaluateMark", base::Variant(120.0))) << "equal marks are allowed";
+    EXPECT_EQ(messages->shown().size(), 2u);
+    EXPECT_EQ(lastMessage(), "供应商评估总分改变，供应商评估方案和评估分数将重新计算！");
+    EXPECT_EQ(account.value("SELECT group_concat(FTotalMark, ' ') FROM (SELECT FTotalMark FROM "
+                            "QMEvaProj ORDER BY FID)"),
+              "120.0 120.0 100.0")
+        << "the schemes not yet checked take the new total";
+    EXPECT_EQ(account.value("SELECT group_concat(FProjS, ' ') FROM (SELECT FProjS FROM "
+                            "QMEvaProjEntry WHERE FID=1 ORDER BY FEntryID)"),
+              "48.0 36.0 24.0 12.0");
+    EXPECT_EQ(rules.savedTotalMark, 120.0);
+
+    EXPECT_TRUE(changing("PassEvaluateMark", base::Variant(120.5)));
+    EXPECT_EQ(lastMessage(), "供应商评估总分不能小于及格分,请更正！");
+}
+
+TEST_F(OptionRules, HidingDisabledMaterialIsAcceptedSilentlyWithChangeManagement)
+{
+    control.values["EnableEcnRight"] = base::Variant(1.0);
+    for (const char *key : {"HideDisabledMaterial", "EnableECNVersionBOM"}) {
+        EXPECT_FALSE(changing(key, base::Variant(1.0))) << key;
+        EXPECT_FALSE(changing(key, base::Variant(0.0))) << key;
+    }
+    EXPECT_TRUE(messages->shown().empty());
+}
