@@ -18,10 +18,10 @@
 #include "db/BatchCompiler.h"
 #include "db/Database.h"
 #include "forms/Messages.h"
-#include "mainwindow/frmSysMainInface.h"
+#include "mainwindow/MaintenanceWindow.h"
 #include "params/NodeCatalog.h"
+#include "params/ParameterTree.h"
 #include "params/ProfileFlags.h"
-#include "params/tvwSysBuilder.h"
 #include "suite/AppConnection.h"
 #include "suite/SharedProps.h"
 #include "suite/StandIns.h"
@@ -72,7 +72,7 @@ public:
                                                   "};UserID=16394;LANGUAGE=chs;");
         component::resetLanguageResources();
         connection = std::make_shared<RecordingConnection>(account.connectString());
-        component::processState().g_objConnection = connection;
+        component::processState().connection = connection;
         messages = std::make_shared<forms::ScriptedMessages>();
         forms::setMessages(messages);
     }
@@ -90,13 +90,13 @@ public:
     WindowSession &operator=(const WindowSession &) = delete;
 
     // Opens the window of a class as a first Show in the process does: created and loaded.
-    std::unique_ptr<mainwindow::frmSysMainInface> open(int32_t sysClass)
+    std::unique_ptr<mainwindow::MaintenanceWindow> open(int32_t sysClass)
     {
         auto &state = component::processState();
-        state.g_lngSysClass = sysClass;
-        state.g_strSystemID = "0000";
-        state.g_strCurrentKey.clear();
-        auto window = std::make_unique<mainwindow::frmSysMainInface>();
+        state.sysClass = sysClass;
+        state.systemId = "0000";
+        state.currentNodeKey.clear();
+        auto window = std::make_unique<mainwindow::MaintenanceWindow>();
         window->load();
         return window;
     }
@@ -148,8 +148,8 @@ RecordedQueries recordClick(const NodeCase &node)
     session.connection->log = &recorded.allBatches;
     window->selectAndClick(node.key);
     session.connection->log = nullptr;
-    if (const auto *treeNode = window->tvwBase.find(node.key))
-        params::tvwSysBuilder().GetDetailSql(params::detailKindOf(node.key), treeNode->tag,
+    if (const auto *treeNode = window->tree.find(node.key))
+        params::ParameterTree().GetDetailSql(params::detailKindOf(node.key), treeNode->tag,
                                              recorded.detailSql);
     recorded.error = session.firstMessage();
     return recorded;
@@ -373,11 +373,11 @@ void windowClick(benchmark::State &state, const NodeCase &node)
         state.ResumeTiming();
         window->selectAndClick(node.key);
     }
-    if (window->selectedKey() != node.key || component::processState().g_strCurrentKey != node.key)
+    if (window->selectedKey() != node.key || component::processState().currentNodeKey != node.key)
         state.SkipWithError("the node was not selected");
     else if (const auto message = session.firstMessage(); !message.empty())
         state.SkipWithError(message.c_str());
-    state.counters["gridRows"] = window->ldgBase.rowCount();
+    state.counters["gridRows"] = window->list.rowCount();
 }
 
 void windowOpen(benchmark::State &state, int32_t sysClass)
@@ -392,7 +392,7 @@ void windowOpen(benchmark::State &state, int32_t sysClass)
     }
     if (const auto message = session.firstMessage(); !message.empty())
         state.SkipWithError(message.c_str());
-    state.counters["gridRows"] = window->ldgBase.rowCount();
+    state.counters["gridRows"] = window->list.rowCount();
 }
 
 bool registerWindowBenchmarks()

@@ -13,7 +13,7 @@
 #include "app/ProgramContext.h"
 #include "base/Error.h"
 #include "base/Text.h"
-#include "closing/ShutBill.h"
+#include "closing/BillClosingDialog.h"
 #include "component/ComponentRegistry.h"
 #include "component/Interface.h"
 #include "forms/Shell.h"
@@ -39,7 +39,7 @@ int32_t callCloseBill()
 }
 
 // Plays the user of a headless window: each press in order, then the button states.
-void drive(closing::ShutBill &window, const CloseBillOptions &options)
+void drive(closing::BillClosingDialog &window, const CloseBillOptions &options)
 {
     for (const auto &key : options.presses) {
         if (window.closeRequested())
@@ -57,7 +57,7 @@ int32_t runHeadless(const CloseBillOptions &options)
 {
     auto shell = std::make_shared<forms::ScriptedShell>();
     shell->queueDriver("frmShutBill", [&options](forms::Form &form) {
-        drive(dynamic_cast<closing::ShutBill &>(form), options);
+        drive(dynamic_cast<closing::BillClosingDialog &>(form), options);
     });
     forms::setShell(shell);
     const auto code = callCloseBill();

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "app/ScriptTarget.h"
-#include "closing/ShutBill.h"
+#include "closing/BillClosingDialog.h"
 #include "component/ComponentRegistry.h"
 #include "component/Interface.h"
 #include "forms/Form.h"
@@ -11,10 +11,10 @@
 namespace orvan::app {
 namespace {
 
-class ShutBillTarget : public ScriptTarget
+class BillClosingTarget : public ScriptTarget
 {
 public:
-    explicit ShutBillTarget(closing::ShutBill &window)
+    explicit BillClosingTarget(closing::BillClosingDialog &window)
         : m_window(window)
     {}
 
@@ -38,7 +38,7 @@ public:
     }
 
 private:
-    closing::ShutBill &m_window;
+    closing::BillClosingDialog &m_window;
 };
 
 bool runCloseBill(const ScriptCommand &, std::ostream &out, std::string &)
@@ -55,7 +55,8 @@ bool runCloseBill(const ScriptCommand &, std::ostream &out, std::string &)
 void registerCloseBillScript()
 {
     registerScriptTarget("frmShutBill", [](forms::Form &form) {
-        return std::make_unique<ShutBillTarget>(dynamic_cast<closing::ShutBill &>(form));
+        return std::make_unique<BillClosingTarget>(
+            dynamic_cast<closing::BillClosingDialog &>(form));
     });
     registerScriptCommand("closebill", runCloseBill);
 }

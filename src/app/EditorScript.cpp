@@ -7,18 +7,18 @@
 #include "billcode/BillSettingsPage.h"
 #include "billcode/NextNumberPreview.h"
 #include "billcode/RuleColumns.h"
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 #include "forms/Form.h"
 
 namespace orvan::app {
 namespace {
 
-using editor::frmProtyMdy;
+using editor::RecordEditor;
 
 class EditorTarget : public ScriptTarget
 {
 public:
-    explicit EditorTarget(frmProtyMdy &editor)
+    explicit EditorTarget(RecordEditor &editor)
         : m_editor(editor)
     {}
 
@@ -39,7 +39,8 @@ public:
             return true;
         }
         if (verb == "key" && args.size() == 1 && (args[0] == "F7" || args[0] == "F8")) {
-            m_editor.gridKeyDown(args[0] == "F7" ? frmProtyMdy::KeyCodeF7 : frmProtyMdy::KeyCodeF8);
+            m_editor.gridKeyDown(args[0] == "F7" ? RecordEditor::KeyCodeF7
+                                                 : RecordEditor::KeyCodeF8);
             return true;
         }
         if (verb == "dump" && args.size() == 1 && args[0] == "editor") {
@@ -209,7 +210,7 @@ private:
             printBox(box);
     }
 
-    frmProtyMdy &m_editor;
+    RecordEditor &m_editor;
 };
 
 } // namespace
@@ -217,7 +218,7 @@ private:
 void registerEditorScript()
 {
     registerScriptTarget("frmProtyMdy", [](forms::Form &form) {
-        return std::make_unique<EditorTarget>(dynamic_cast<frmProtyMdy &>(form));
+        return std::make_unique<EditorTarget>(dynamic_cast<RecordEditor &>(form));
     });
 }
 

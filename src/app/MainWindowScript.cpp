@@ -10,24 +10,24 @@
 #include "component/ProgIds.h"
 #include "forms/Form.h"
 #include "forms/OptionSheet.h"
-#include "mainwindow/frmSysMainInface.h"
+#include "mainwindow/MaintenanceWindow.h"
 
 namespace orvan::app {
 namespace {
 
-using mainwindow::frmSysMainInface;
+using mainwindow::MaintenanceWindow;
 
 class MainWindowTarget : public ScriptTarget
 {
 public:
-    explicit MainWindowTarget(frmSysMainInface &window)
+    explicit MainWindowTarget(MaintenanceWindow &window)
         : m_window(window)
     {}
 
     bool run(const ScriptCommand &command, std::ostream &out, std::string &error) override
     {
         const bool done = dispatch(command, out, error);
-        if (m_window.Timer1.enabled)
+        if (m_window.reselectTimer.enabled)
             m_window.timerFired();
         return done;
     }
@@ -76,7 +76,7 @@ private:
 
     bool click(const std::string &key, std::string &error)
     {
-        if (!m_window.tvwBase.find(key)) {
+        if (!m_window.tree.find(key)) {
             error = "no tree node \"" + key + "\"";
             return false;
         }
@@ -87,7 +87,7 @@ private:
     bool selectRow(const std::string &text, std::string &error)
     {
         int row = 0;
-        if (!parseWholeNumber(text, row) || row < 2 || row > m_window.ldgBase.rowCount()) {
+        if (!parseWholeNumber(text, row) || row < 2 || row > m_window.list.rowCount()) {
             error = "no grid row " + text;
             return false;
         }
@@ -97,12 +97,12 @@ private:
 
     bool pressTool(const std::string &key, std::string &error)
     {
-        if (!m_window.tbToolBar.contains(key) || !m_window.tbToolBar.button(key).visible ||
-            !m_window.tbToolBar.button(key).enabled) {
+        if (!m_window.toolbar.contains(key) || !m_window.toolbar.button(key).visible ||
+            !m_window.toolbar.button(key).enabled) {
             error = "no button \"" + key + "\" can be pressed";
             return false;
         }
-        m_window.toolbarClick(m_window.tbToolBar.button(key).key);
+        m_window.toolbarClick(m_window.toolbar.button(key).key);
         return true;
     }
 
@@ -110,12 +110,12 @@ private:
     // calculation-parameter controls.
     forms::OptionSheet *shownSheet()
     {
-        if (m_window.optionPageVisible && m_window.CtlICSysPro)
-            return &m_window.CtlICSysPro->sheet();
-        if (m_window.ctrl1Visible && m_window.ctrl1)
-            return &m_window.ctrl1->sheet();
-        if (m_window.ctrlCost1Visible && m_window.ctrlCost1)
-            return &m_window.ctrlCost1->sheet();
+        if (m_window.optionPageVisible && m_window.optionControl)
+            return &m_window.optionControl->sheet();
+        if (m_window.calculationControlVisible && m_window.calculationControl)
+            return &m_window.calculationControl->sheet();
+        if (m_window.costCalculationControlVisible && m_window.costCalculationControl)
+            return &m_window.costCalculationControl->sheet();
         return nullptr;
     }
 
@@ -127,11 +127,11 @@ private:
             return false;
         }
         if (m_window.optionPageVisible)
-            m_window.CtlICSysPro->ChangeOption(key, value);
-        else if (m_window.ctrl1Visible)
-            m_window.ctrl1->ChangeValue(key, value);
+            m_window.optionControl->ChangeOption(key, value);
+        else if (m_window.calculationControlVisible)
+            m_window.calculationControl->ChangeValue(key, value);
         else
-            m_window.ctrlCost1->ChangeValue(key, value);
+            m_window.costCalculationControl->ChangeValue(key, value);
         m_window.notifyChanged();
         return true;
     }
@@ -139,7 +139,7 @@ private:
     bool checkOverallOption(const std::string &itemKey, const std::string &state,
                             std::string &error)
     {
-        if (!m_window.ListVSysSet.visible || !m_window.ListVSysSet.item(itemKey)) {
+        if (!m_window.overallOptionList.visible || !m_window.overallOptionList.item(itemKey)) {
             error = "no overall option \"" + itemKey + "\" is shown";
             return false;
         }
@@ -153,7 +153,7 @@ private:
 
     void dumpChecks(std::ostream &out)
     {
-        for (const auto &item : m_window.ListVSysSet.items)
+        for (const auto &item : m_window.overallOptionList.items)
             out << item.key << "|" << item.caption << "|" << (item.checked ? "on" : "off") << "|\n";
     }
 
@@ -174,7 +174,7 @@ private:
     {
         if (what == "options")
             return dumpOptions(out, error);
-        if (what == "checks" && m_window.ListVSysSet.visible) {
+        if (what == "checks" && m_window.overallOptionList.visible) {
             dumpChecks(out);
             return true;
         }
@@ -183,10 +183,10 @@ private:
         else if (what == "grid")
             dumpGrid(out);
         else if (what == "title")
-            out << m_window.SSPTitleItem.caption << "\n";
+            out << m_window.itemTitle.caption << "\n";
         else if (what == "status")
-            out << (m_window.sbStatusBar.panel("Passtime")
-                        ? m_window.sbStatusBar.panel("Passtime")->text
+            out << (m_window.statusBar.panel("Passtime")
+                        ? m_window.statusBar.panel("Passtime")->text
                         : std::string())
                 << "\n";
         else if (what == "toolbar")
@@ -198,7 +198,7 @@ private:
 
     void dumpTree(std::ostream &out)
     {
-        const auto &tree = m_window.tvwBase;
+        const auto &tree = m_window.tree;
         for (const auto *node : tree.displayOrder()) {
             out << std::string(2 * tree.depthOf(*node), ' ') << node->key << "\t" << node->caption
                 << "\t" << node->tag << (node->key == m_window.selectedKey() ? "*" : "") << "\n";
@@ -207,8 +207,8 @@ private:
 
     void dumpGrid(std::ostream &out)
     {
-        for (int row = 1; row <= m_window.ldgBase.rowCount(); ++row) {
-            for (const auto &cell : m_window.ldgBase.rowText(row))
+        for (int row = 1; row <= m_window.list.rowCount(); ++row) {
+            for (const auto &cell : m_window.list.rowText(row))
                 out << cell << "|";
             out << "\n";
         }
@@ -216,12 +216,12 @@ private:
 
     void dumpToolbar(std::ostream &out)
     {
-        for (const auto &button : m_window.tbToolBar.buttons())
+        for (const auto &button : m_window.toolbar.buttons())
             out << button.key << " " << (button.visible ? "visible" : "hidden") << " "
                 << (button.enabled ? "enabled" : "disabled") << "\n";
     }
 
-    frmSysMainInface &m_window;
+    MaintenanceWindow &m_window;
 };
 
 // "sql TEXT": runs one batch on the account and prints its rows as the sql command does,
@@ -248,7 +248,7 @@ void registerMainWindowScript()
     registerScriptCommand("sql", runSqlLine);
     mainwindow::installMaintenanceWindow();
     registerScriptTarget("frmSysMainInface", [](forms::Form &form) {
-        return std::make_unique<MainWindowTarget>(dynamic_cast<frmSysMainInface &>(form));
+        return std::make_unique<MainWindowTarget>(dynamic_cast<MaintenanceWindow &>(form));
     });
 }
 

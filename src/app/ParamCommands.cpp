@@ -15,8 +15,8 @@
 #include "component/SysFace.h"
 #include "db/SqlText.h"
 #include "forms/TreeControl.h"
+#include "params/ParameterTree.h"
 #include "params/ProfileStore.h"
-#include "params/tvwSysBuilder.h"
 
 namespace orvan::app {
 namespace {
@@ -48,7 +48,7 @@ void guarded(ProgramContext &context, const std::function<void()> &body)
 void connect(ProgramContext &context)
 {
     context.start();
-    component::processState().g_objConnection =
+    component::processState().connection =
         component::ComponentRegistry::instance().createAs<component::ConnectionComponent>(
             component::ProgId::Connection);
 }
@@ -56,11 +56,11 @@ void connect(ProgramContext &context)
 void runTree(const ParamOptions &options, ProgramContext &context)
 {
     connect(context);
-    component::processState().g_strSystemID = options.systemId;
+    component::processState().systemId = options.systemId;
     forms::TreeControl tree;
-    params::tvwSysBuilder builder;
-    builder.tvwGroup(&tree);
-    builder.SetTreeView(options.sysClass);
+    params::ParameterTree builder;
+    builder.setTree(&tree);
+    builder.buildTree(options.sysClass);
     printTree(std::cout, tree);
 }
 
@@ -68,11 +68,11 @@ void runDetailSql(const ParamOptions &options, ProgramContext &context)
 {
     connect(context);
     auto &state = component::processState();
-    state.g_strSystemID = options.systemId;
-    state.g_strHelpSystem = options.helpSystem;
+    state.systemId = options.systemId;
+    state.helpSystem = options.helpSystem;
     base::tryStep(params::loadPeriodDefineMethod);
     std::string sql;
-    params::tvwSysBuilder().GetDetailSql(options.kind, options.tag, sql);
+    params::ParameterTree().GetDetailSql(options.kind, options.tag, sql);
     std::cout << sql << std::flush;
 }
 

@@ -79,10 +79,10 @@ void connectToAccount()
 {
     auto &state = component::processState();
     component::ParseLoginProps(component::LoginPropsString());
-    state.g_strConnectString = component::GetLoginProp("ConnectString");
-    if (!state.g_objConnection)
+    state.connectString = component::GetLoginProp("ConnectString");
+    if (!state.connection)
         throw base::Error(429, "The connection component cannot be created");
-    state.g_objConnection->Execute("SELECT COUNT(*) FROM PLMPSPlan");
+    state.connection->Execute("SELECT COUNT(*) FROM PLMPSPlan");
 }
 
 PilotPanel::Outcome runInWindow(bool adjust, int32_t adjustType)

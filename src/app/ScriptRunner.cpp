@@ -182,7 +182,7 @@ void ScriptRunner::publishLogin()
 {
     suite::SharedProps::publishForThisProcess(m_login);
     // The language is read once per process; a script that changes it starts afresh.
-    component::processState().g_strLanguage.clear();
+    component::processState().language.clear();
 }
 
 void ScriptRunner::show(const ScriptCommand &command)

@@ -10,7 +10,7 @@
 #include "component/ProcessState.h"
 #include "component/PublicClasses.h"
 #include "mainwindow/MainWindowHooks.h"
-#include "params/tvwSysBuilder.h"
+#include "params/ParameterTree.h"
 #include "planning/PlanCleanup.h"
 #include "rules/PlanModeProcedure.h"
 #include "suite/SharedProps.h"
@@ -25,10 +25,10 @@ void installBillCodeRules()
 {
     billcode::registerBillSettingsPage();
     auto &hooks = mainwindow::mainWindowHooks();
-    hooks.prepareBillCodeRules = [](mainwindow::frmSysMainInface &) {
+    hooks.prepareBillCodeRules = [](mainwindow::MaintenanceWindow &) {
         billcode::billCodeCaches().loadAll();
     };
-    hooks.refreshBillOptions = [](mainwindow::frmSysMainInface &) {
+    hooks.refreshBillOptions = [](mainwindow::MaintenanceWindow &) {
         billcode::billCodeCaches().loadBillOptions();
     };
 }
@@ -42,7 +42,7 @@ void startComponents(const std::string &login)
     suite::registerStandIns(registry);
     component::registerPublicClasses(registry);
     component::processState().hooks.readOptionValue = [](const std::string &key) {
-        return params::tvwSysBuilder().GetOptionValue(key);
+        return params::ParameterTree().GetOptionValue(key);
     };
     closing::installCloseBillWindow();
     registerCloseBillScript();

@@ -26,7 +26,7 @@ db::RecordsetPtr askRuleComponent(const Reader &read)
         auto component =
             component::ComponentRegistry::instance().createAs<component::BillCodeRuleComponent>(
                 component::ProgId::BillCodeRule);
-        return read(*component, component::processState().g_strConnectString);
+        return read(*component, component::processState().connectString);
     } catch (const base::Error &) {
         return nullptr;
     }

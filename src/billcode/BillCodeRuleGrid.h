@@ -13,7 +13,7 @@
 
 namespace orvan::billcode {
 
-// The numbering-rule grid of the bill-numbering page (vsBillCodeSet): one row per level,
+// The numbering-rule grid of the bill-numbering page: one row per level,
 // columns as in RuleColumn. It owns the cell grid a view paints and takes the user's
 // actions; message boxes go through forms::messages().
 //

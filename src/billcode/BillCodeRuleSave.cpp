@@ -96,7 +96,7 @@ bool BillCodeRuleGrid::save(const BillOptions &options)
         auto component =
             component::ComponentRegistry::instance().createAs<component::BillCodeRuleComponent>(
                 component::ProgId::BillCodeRule);
-        saved = component->SaveBillCodeRule(component::processState().g_strConnectString, record);
+        saved = component->SaveBillCodeRule(component::processState().connectString, record);
     } catch (const base::Error &) {
         saved = false;
     }

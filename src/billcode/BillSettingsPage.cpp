@@ -7,7 +7,7 @@
 #include "billcode/ClassBillInfo.h"
 #include "component/Translation.h"
 #include "editor/EditorState.h"
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 #include "forms/Messages.h"
 
 namespace orvan::billcode {
@@ -39,11 +39,11 @@ bool isAutoCheckBillAtSetUp(const std::string &billId)
     return billId == "52" || billId == "88" || billId == "1002519" || inClassBillRange(billId);
 }
 
-BillSettingsPage::BillSettingsPage(editor::frmProtyMdy &editor)
+BillSettingsPage::BillSettingsPage(editor::RecordEditor &editor)
     : m_editor(editor)
 {
     setUpBoxes();
-    m_rules.onRuleChanged = [this] { m_editor.m_bRuleChanged = true; };
+    m_rules.onRuleChanged = [this] { m_editor.ruleChanged = true; };
 }
 
 void BillSettingsPage::setUpBoxes()
@@ -71,9 +71,9 @@ forms::CheckBox &BillSettingsPage::box(const std::string &name)
 std::string BillSettingsPage::billId() const
 {
     const auto &values = editor::editorState();
-    if (!values.g_arrRowKeys.contains(values.g_varCurrentRow))
+    if (!values.rowKeys.contains(values.currentRow))
         return {};
-    return values.g_arrRowKeys.at(values.g_varCurrentRow).text();
+    return values.rowKeys.at(values.currentRow).text();
 }
 
 // The frame for "sys2": the rule grid and the boxes in place of the property grid, the
@@ -86,9 +86,9 @@ void BillSettingsPage::setUp()
     m_editor.tabs().current = 0;
     initialiseRuleGrid();
     base::tryStep([this] { m_rules.loadRule(); });
-    m_editor.ComputeNavTargets();
+    m_editor.computeNavigationTargets();
     applySetUpLocks();
-    m_editor.m_bRuleChanged = false;
+    m_editor.ruleChanged = false;
 }
 
 void BillSettingsPage::initialiseRuleGrid()
@@ -116,7 +116,7 @@ void BillSettingsPage::afterMove()
     initialiseRuleGrid();
     useRuleClicked();
     base::tryStep([this] { m_rules.loadRule(); });
-    m_editor.m_bRuleChanged = false;
+    m_editor.ruleChanged = false;
 }
 
 void BillSettingsPage::LoadBillSettings()
@@ -211,15 +211,15 @@ void BillSettingsPage::save()
 {
     if (!checksPass() || !saveOrTell())
         return;
-    m_editor.m_bRuleChanged = false;
-    m_editor.InitEditor();
+    m_editor.ruleChanged = false;
+    m_editor.initEditor();
 }
 
 void BillSettingsPage::saveFromPrompt(bool &answer)
 {
     answer = checksPass() && saveOrTell();
     if (answer)
-        m_editor.m_bRuleChanged = false;
+        m_editor.ruleChanged = false;
 }
 
 bool BillSettingsPage::saveOrTell()
@@ -233,7 +233,7 @@ bool BillSettingsPage::saveOrTell()
 
 void registerBillSettingsPage()
 {
-    editor::frmProtyMdy::registerPage("sys2", [](editor::frmProtyMdy &editor) {
+    editor::RecordEditor::registerPage("sys2", [](editor::RecordEditor &editor) {
         return std::make_unique<BillSettingsPage>(editor);
     });
 }

@@ -8,7 +8,7 @@
 #include "forms/Controls.h"
 
 namespace orvan::editor {
-class frmProtyMdy;
+class RecordEditor;
 }
 
 namespace orvan::billcode {
@@ -26,7 +26,7 @@ public:
     static constexpr const char *SingleUnApprovalBox = "ChkSingleUnApproval";
     static constexpr const char *EditSelfBillBox = "ChKEditSelfBill";
 
-    explicit BillSettingsPage(editor::frmProtyMdy &editor);
+    explicit BillSettingsPage(editor::RecordEditor &editor);
 
     void setUp() override;
     bool loadsOnOpen() const override { return false; }
@@ -57,7 +57,7 @@ private:
     bool saveOrTell();
     int32_t boxValueOrNotApplicable(const char *name);
 
-    editor::frmProtyMdy &m_editor;
+    editor::RecordEditor &m_editor;
     BillCodeRuleGrid m_rules;
     std::vector<forms::CheckBox> m_boxes;
 };

@@ -23,7 +23,7 @@ db::RecordsetPtr classData(const std::string &sql)
         auto info =
             component::ComponentRegistry::instance().createAs<component::ClassInfoComponent>(
                 component::ProgId::ClassInfo);
-        return info->GetData(component::processState().g_strConnectString, sql);
+        return info->GetData(component::processState().connectString, sql);
     } catch (const base::Error &) {
         return nullptr;
     }

@@ -39,7 +39,7 @@ std::vector<EditorRuleRow> readBillCodeRule(int32_t billId)
         auto component =
             component::ComponentRegistry::instance().createAs<component::BillCodeRuleComponent>(
                 component::ProgId::BillCodeRule);
-        rows = component->GetCodeRuleByBill(component::processState().g_strConnectString, billId);
+        rows = component->GetCodeRuleByBill(component::processState().connectString, billId);
     } catch (const base::Error &) {
         return rule;
     }

@@ -1,6 +1,6 @@
 #include "closing/CloseBillWindow.h"
 
-#include "closing/ShutBill.h"
+#include "closing/BillClosingDialog.h"
 #include "component/ProcessState.h"
 #include "forms/Shell.h"
 
@@ -8,7 +8,7 @@ namespace orvan::closing {
 
 int32_t runCloseBillWindow()
 {
-    ShutBill window;
+    BillClosingDialog window;
     forms::shell().runModal(window);
     return window.ReturnCode();
 }

@@ -83,7 +83,7 @@ std::vector<DetailColumn> parameterColumns(int32_t kind, int32_t tag)
 
 bool showsFooterRow()
 {
-    const auto &key = component::processState().g_strCurrentKey;
+    const auto &key = component::processState().currentNodeKey;
     return key == "au21" || key == "pL1";
 }
 
@@ -158,7 +158,7 @@ void SysDetail::moveToGridRow(int32_t row)
 {
     m_rows->MoveFirst();
     long offset = row - 2;
-    if (component::processState().g_strCurrentKey == "sys1")
+    if (component::processState().currentNodeKey == "sys1")
         offset += row == 2 ? 1 : (row == 3 ? -1 : 0);
     m_rows->Move(offset);
     if (m_rows->isEOF())
@@ -183,7 +183,7 @@ std::string SysDetail::cellText(const DetailColumn &entry)
     }
     if (entry.field == "FBillName")
         return TranslateText(value.text());
-    if (entry.field == "FPrintControlOrNo" && component::processState().g_strCurrentKey == "sys4")
+    if (entry.field == "FPrintControlOrNo" && component::processState().currentNodeKey == "sys4")
         return TranslateText(!value.isNull() && value.toBool() ? "控制" : "不控制");
     return value.text();
 }

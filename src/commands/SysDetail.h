@@ -32,7 +32,7 @@ public:
     static constexpr uint32_t HighlightColor = 0x9090E0; // RGB(224, 144, 144) as 0xBBGGRR
     static constexpr int ColumnSwitchFixed = 16;
 
-    void LDG(forms::LedgerGrid *grid) { m_grid = grid; }
+    void attachGrid(forms::LedgerGrid *grid) { m_grid = grid; }
 
     // Replaces the column set by that of the node's detail kind and tag.
     void GetTitleInfo(int32_t kind, int32_t tag);

@@ -86,13 +86,13 @@ std::string LoginPropsString()
 void ParseLoginProps(std::string_view text)
 {
     auto &state = processState();
-    state.g_colLoginProps = parseLoginPropsText(text);
+    state.loginProps = parseLoginPropsText(text);
     state.rawLoginProps = std::string(text);
 }
 
 std::string GetLoginProp(std::string_view name)
 {
-    return processState().g_colLoginProps.item(name).text();
+    return processState().loginProps.item(name).text();
 }
 
 int32_t CurrentUserID()

@@ -24,7 +24,7 @@ std::string withLoginProp(std::string_view text, std::string_view name, std::str
 // The shared property string of this process, read afresh from "PropStore.ShareProps".
 std::string LoginPropsString();
 
-// Replaces g_colLoginProps with the parse of text and remembers text.
+// Replaces loginProps with the parse of text and remembers text.
 void ParseLoginProps(std::string_view text);
 
 // The parsed entry; an absent name raises error 5.

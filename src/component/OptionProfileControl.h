@@ -65,7 +65,7 @@ public:
 class CalculationParameterControl : public base::Object
 {
 public:
-    // ctrl1's load method (0x60030002) and ctrlCost1's method 0x60030003.
+    // The general control's load method (0x60030002) and the cost control's method 0x60030003.
     virtual void LoadParameters() = 0;
     virtual void Preview() = 0;
     virtual void Print() = 0;

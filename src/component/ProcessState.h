@@ -30,19 +30,19 @@ struct ProcessHooks
 // process; tests reset it between cases.
 struct ProcessState
 {
-    std::shared_ptr<ConnectionComponent> g_objConnection;
-    base::Dictionary g_colLoginProps{base::CompareMode::Text};
+    std::shared_ptr<ConnectionComponent> connection;
+    base::Dictionary loginProps{base::CompareMode::Text};
     std::string rawLoginProps; // the property string last parsed
-    std::string g_strConnectString;
-    std::string g_strHelpSystem;
-    int32_t g_lngSysClass = 0;
-    int32_t g_lngClassTypeID = 0;
-    bool g_bPrintControl = false;
-    std::string g_strSystemID;
-    std::string g_strLanguage;
+    std::string connectString;
+    std::string helpSystem;
+    int32_t sysClass = 0;
+    int32_t classTypeId = 0;
+    bool printControl = false;
+    std::string systemId;
+    std::string language;
     // The node whose content the maintenance window shows, and its help set code.
-    std::string g_strCurrentKey;
-    std::string g_strSetCode;
+    std::string currentNodeKey;
+    std::string helpSetCode;
 
     std::shared_ptr<RightsComponent> rightsComponent; // created on the first rights check
     std::shared_ptr<HelpComponent> helpComponent;     // created on the first F1

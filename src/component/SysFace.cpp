@@ -42,7 +42,7 @@ SysFace::SysFace()
     auto &state = processState();
     ++state.liveSysFaces;
     tryStep([&state] {
-        state.g_objConnection =
+        state.connection =
             ComponentRegistry::instance().createAs<ConnectionComponent>(ProgId::Connection);
     });
 }
@@ -52,7 +52,7 @@ SysFace::~SysFace()
     auto &state = processState();
     if (--state.liveSysFaces <= 0) {
         state.liveSysFaces = 0;
-        state.g_objConnection.reset();
+        state.connection.reset();
     }
 }
 
@@ -60,7 +60,7 @@ void SysFace::ActiveCnnStr(std::string_view) {}
 
 void SysFace::SystemID(std::string_view value)
 {
-    processState().g_strSystemID = std::string(value);
+    processState().systemId = std::string(value);
 }
 
 base::Variant SysFace::Show(int32_t ItemClassID, int32_t lngClassTypeID,
@@ -68,8 +68,8 @@ base::Variant SysFace::Show(int32_t ItemClassID, int32_t lngClassTypeID,
 {
     auto &state = processState();
     tryStep([] { ParseLoginProps(LoginPropsString()); });
-    tryStep([&state] { state.g_strConnectString = GetLoginProp("ConnectString"); });
-    state.g_strHelpSystem = std::string(strHelpSystem);
+    tryStep([&state] { state.connectString = GetLoginProp("ConnectString"); });
+    state.helpSystem = std::string(strHelpSystem);
     switch (ItemClassID) {
     case sys_sysparameter:
         showSystemClass(lngClassTypeID);
@@ -79,7 +79,7 @@ base::Variant SysFace::Show(int32_t ItemClassID, int32_t lngClassTypeID,
     case sys_All:
     case sys_alarmparameter:
     case sys_arapParameter:
-        state.g_lngSysClass = ItemClassID;
+        state.sysClass = ItemClassID;
         runMaintenanceWindow();
         break;
     default:
@@ -96,9 +96,9 @@ void SysFace::showSystemClass(int32_t lngClassTypeID)
     tryStep([&subId] { subId = GetLoginProp("SubID"); });
     if (base::upperCase(subId) != "CB" && !systemClassAllowed())
         return;
-    state.g_lngSysClass = sys_sysparameter;
-    state.g_lngClassTypeID = lngClassTypeID;
-    state.g_bPrintControl = m_bPrintControl;
+    state.sysClass = sys_sysparameter;
+    state.classTypeId = lngClassTypeID;
+    state.printControl = m_bPrintControl;
     runMaintenanceWindow();
 }
 

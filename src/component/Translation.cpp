@@ -31,7 +31,7 @@ LanguageResources &resources()
 
 void readLanguageOnce()
 {
-    auto &language = processState().g_strLanguage;
+    auto &language = processState().language;
     if (language.empty())
         language = ScanLoginProp("LANGUAGE");
 }
@@ -43,7 +43,7 @@ StringLoaderComponent &stringLoader()
         loader =
             ComponentRegistry::instance().createAs<StringLoaderComponent>(ProgId::StringLoader);
     loader->setResFileBaseName(ResFileBaseName);
-    loader->setLanguageID(processState().g_strLanguage);
+    loader->setLanguageID(processState().language);
     return *loader;
 }
 
@@ -113,7 +113,7 @@ void LoadFormTexts(TranslatableForm &window, base::ObjectPtr &options, std::stri
 {
     base::PendingErrorGuard keepPendingError;
     try {
-        auto language = processState().g_strLanguage;
+        auto language = processState().language;
         if (language.empty())
             language = ScanLoginProp("LANGUAGE");
         if (base::equalsNoCase(language, "chs"))
@@ -136,7 +136,7 @@ void SetFormFont(TranslatableForm &window)
 {
     base::PendingErrorGuard keepPendingError;
     try {
-        auto &language = processState().g_strLanguage;
+        auto &language = processState().language;
         if (language.empty())
             language = ScanLoginProp("Language");
         auto &loader = resources().fontLoader;

@@ -9,7 +9,7 @@
 #include "component/Translation.h"
 #include "db/SqlText.h"
 #include "editor/EditorState.h"
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 #include "forms/Messages.h"
 #include "params/ProfileStore.h"
 
@@ -33,7 +33,7 @@ std::string trimmedText(const db::RecordsetPtr &rows, const char *field)
 int32_t currentKey()
 {
     const auto &state = editorState();
-    return state.g_arrRowKeys.at(state.g_varCurrentRow).toLong();
+    return state.rowKeys.at(state.currentRow).toLong();
 }
 
 // The account id of the hidden cell as SQL: NULL when there is none.
@@ -47,7 +47,7 @@ std::string accountSql(const std::string &text)
 
 } // namespace
 
-BillTypePage::BillTypePage(frmProtyMdy &editor)
+BillTypePage::BillTypePage(RecordEditor &editor)
     : m_editor(editor)
 {}
 
@@ -61,18 +61,18 @@ void BillTypePage::setUp()
     grid.setText(1, 2, TranslateText("名称"));
     grid.setText(1, 3, TranslateText("科目代码"));
     grid.setText(1, 4, TranslateText("备注"));
-    if (editorState().g_bAddNew)
-        m_editor.SetNavButtons(false);
+    if (editorState().addingNew)
+        m_editor.setNavigationButtons(false);
 }
 
 bool BillTypePage::loadsOnOpen() const
 {
-    return !editorState().g_bAddNew;
+    return !editorState().addingNew;
 }
 
-void BillTypePage::LoadBillType(int row)
+void BillTypePage::load(int row)
 {
-    const auto &keys = editorState().g_arrRowKeys;
+    const auto &keys = editorState().rowKeys;
     if (!keys.contains(row))
         return;
     base::tryStep([&] {
@@ -99,7 +99,7 @@ void BillTypePage::LoadBillType(int row)
 
 // Saving: code and name must be unique; an empty account is stored as NULL.
 
-void BillTypePage::SaveBillType()
+void BillTypePage::save()
 {
     // The account typed last may not have been checked yet (the cursor is still in its
     // cell): the saved id must be the one of the number shown.
@@ -121,21 +121,21 @@ void BillTypePage::SaveBillType()
         }
         const auto fields = db::sqlQuote(name) + "," + db::sqlQuote(number) + "," + account + "," +
                             db::sqlQuote(note);
-        if (editorState().g_bAddNew)
+        if (editorState().addingNew)
             insertBillType(fields);
         else
             updateBillType("FName=" + db::sqlQuote(name) + ", FNumber=" + db::sqlQuote(number) +
                            ", FAcctID=" + account + ", FNote=" + db::sqlQuote(note));
-        m_editor.Changed = false;
+        m_editor.changed = false;
     } catch (const base::Error &error) {
-        frmProtyMdy::showError(error.description());
+        RecordEditor::showError(error.description());
     }
 }
 
 bool BillTypePage::isTaken(const std::string &column, const std::string &value) const
 {
     auto sql = "SELECT Count(*) FROM ICBillType  WHERE " + column + "=" + db::sqlQuote(value);
-    if (!editorState().g_bAddNew)
+    if (!editorState().addingNew)
         sql += " AND FID<> " + db::sqlNumber(currentKey());
     auto rows = params::executeOnAccount(sql);
     return rows && !rows->isEOF() && rows->Fields(0).Value().toLong() > 0;
@@ -144,13 +144,13 @@ bool BillTypePage::isTaken(const std::string &column, const std::string &value) 
 // The new row takes the next free id; the editor goes on modifying it.
 void BillTypePage::insertBillType(const std::string &values)
 {
-    const auto id = component::processState().g_objConnection->GetICMaxNum("ICBillType");
+    const auto id = component::processState().connection->GetICMaxNum("ICBillType");
     params::executeOnAccount("Insert INTO ICBillType(FID,FName,FNumber,FAcctID,FNote)  Values(" +
                              db::sqlNumber(id) + "," + values + ")");
-    ReloadBillTypeKeys(id);
-    m_editor.ComputeNavTargets();
-    m_editor.SetNavButtons(true);
-    editorState().g_bAddNew = false;
+    reloadBillTypeKeys(id);
+    m_editor.computeNavigationTargets();
+    m_editor.setNavigationButtons(true);
+    editorState().addingNew = false;
 }
 
 void BillTypePage::updateBillType(const std::string &assignments)
@@ -159,7 +159,7 @@ void BillTypePage::updateBillType(const std::string &assignments)
                              " where FID=" + db::sqlNumber(currentKey()));
 }
 
-void BillTypePage::ReloadBillTypeKeys(int32_t newId)
+void BillTypePage::reloadBillTypeKeys(int32_t newId)
 {
     auto &state = editorState();
     auto rows =
@@ -168,10 +168,10 @@ void BillTypePage::ReloadBillTypeKeys(int32_t newId)
     for (; rows && !rows->isEOF(); rows->MoveNext()) {
         const auto id = rows->Fields("FID").Value();
         if (id.toLong() == newId)
-            state.g_varCurrentRow = 2 + static_cast<int32_t>(keys.size());
+            state.currentRow = 2 + static_cast<int32_t>(keys.size());
         keys.push_back(id);
     }
-    state.g_arrRowKeys.assign(2, std::move(keys));
+    state.rowKeys.assign(2, std::move(keys));
 }
 
 // The account cell.
@@ -192,12 +192,12 @@ bool BillTypePage::checkAccountCell()
         return true;
     }
     m_checkingAccount = true;
-    const bool found = LookupAccount(AccountRow, AccountCol, text);
+    const bool found = findAccount(AccountRow, AccountCol, text);
     m_checkingAccount = false;
     return found;
 }
 
-bool BillTypePage::LookupAccount(int row, int col, const std::string &text)
+bool BillTypePage::findAccount(int row, int col, const std::string &text)
 {
     try {
         auto rows = params::executeOnAccount(
@@ -219,7 +219,7 @@ bool BillTypePage::LookupAccount(int row, int col, const std::string &text)
 void BillTypePage::gridKeyDown(int keyCode)
 {
     const auto &grid = m_editor.grid();
-    if ((keyCode == frmProtyMdy::KeyCodeF7 || keyCode == frmProtyMdy::KeyCodeF8) &&
+    if ((keyCode == RecordEditor::KeyCodeF7 || keyCode == RecordEditor::KeyCodeF8) &&
         grid.activeCol() == AccountCol && grid.activeRow() == AccountRow)
         lookUpAccount(AccountRow);
 }
@@ -240,7 +240,7 @@ void BillTypePage::lookUpAccount(int row)
         grid.setText(AccountCol, row, chosen->ReturnObject->value("FNumber").text());
         grid.setText(3, row, chosen->ReturnObject->value("FAccountID").text());
         if (grid.text(AccountCol, row) != before)
-            m_editor.Changed = true;
+            m_editor.changed = true;
     } catch (const base::Error &) {
         notify(TranslateText("数据读取错误。"));
     }

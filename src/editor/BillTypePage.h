@@ -7,7 +7,7 @@
 
 namespace orvan::editor {
 
-class frmProtyMdy;
+class RecordEditor;
 
 // A bill type ("sys9", a row of ICBillType): code, name, account and note, with the
 // account's id kept in the hidden column 3. Codes and names are unique; predefined
@@ -20,23 +20,20 @@ public:
     static constexpr int AccountCol = 2;
     static constexpr int AccountRow = 3;
 
-    explicit BillTypePage(frmProtyMdy &editor);
+    explicit BillTypePage(RecordEditor &editor);
 
     void setUp() override;
     bool loadsOnOpen() const override;
-    void load(int row) override { LoadBillType(row); }
-    void save() override { SaveBillType(); }
+    void load(int row) override;
+    void save() override;
     // Bill types are saved only by the Save button.
     void saveFromPrompt(bool &) override {}
     bool leaveCell(int col, int row) override;
     void gridKeyDown(int keyCode) override;
-
-    void LoadBillType(int row);
-    void SaveBillType();
-    void ReloadBillTypeKeys(int32_t newId);
+    void reloadBillTypeKeys(int32_t newId);
     // The account check of the account cell: fills number and id of the account whose
     // number the cell holds; a number the chart does not hold is refused with a message.
-    bool LookupAccount(int row, int col, const std::string &text);
+    bool findAccount(int row, int col, const std::string &text);
     // Opens the account lookup for the account cell of the row.
     void lookUpAccount(int row);
 
@@ -46,7 +43,7 @@ private:
     void insertBillType(const std::string &values);
     void updateBillType(const std::string &assignments);
 
-    frmProtyMdy &m_editor;
+    RecordEditor &m_editor;
     bool m_checkingAccount = false;
 };
 

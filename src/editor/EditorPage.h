@@ -7,7 +7,7 @@
 
 namespace orvan::editor {
 
-class frmProtyMdy;
+class RecordEditor;
 
 // What the record editor does for one kind of record (the node key of the list it was
 // opened from): sets up the grid, loads a row, checks and saves. The editor owns one

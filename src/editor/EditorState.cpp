@@ -4,9 +4,9 @@ namespace orvan::editor {
 
 void EditorState::resetOptions()
 {
-    g_varRefreshOnExit = -1;
-    g_varShowErrors = -1;
-    g_bShowHelp = true;
+    refreshOnExit = -1;
+    showErrors = -1;
+    showHelp = true;
 }
 
 EditorState &EditorState::instance()

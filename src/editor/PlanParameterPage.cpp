@@ -12,7 +12,7 @@
 #include "component/Translation.h"
 #include "db/SqlText.h"
 #include "editor/EditorState.h"
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 #include "forms/Messages.h"
 #include "params/ProfileCaption.h"
 #include "params/ProfileFlags.h"
@@ -80,9 +80,9 @@ constexpr std::array<const char *, 5> ZoneSizeWarning{{
 std::string currentKey()
 {
     const auto &state = editorState();
-    if (!state.g_arrRowKeys.contains(state.g_varCurrentRow))
+    if (!state.rowKeys.contains(state.currentRow))
         return {};
-    return base::trim(state.g_arrRowKeys.at(state.g_varCurrentRow).text());
+    return base::trim(state.rowKeys.at(state.currentRow).text());
 }
 
 std::string trimmedField(const db::RecordsetPtr &rows, const char *field)
@@ -170,7 +170,7 @@ bool differs(Parameter parameter, const std::string &value, const std::string &s
 
 } // namespace
 
-PlanParameterPage::PlanParameterPage(frmProtyMdy &editor)
+PlanParameterPage::PlanParameterPage(RecordEditor &editor)
     : m_editor(editor)
 {}
 
@@ -197,9 +197,9 @@ void PlanParameterPage::setUp()
 
 // Loading.
 
-void PlanParameterPage::LoadPlanParameter(int row)
+void PlanParameterPage::load(int row)
 {
-    const auto &keys = editorState().g_arrRowKeys;
+    const auto &keys = editorState().rowKeys;
     if (!keys.contains(row))
         return;
     const auto key = keys.at(row).text();
@@ -254,24 +254,24 @@ bool PlanParameterPage::acceptsGridCharacter(int keyAscii) const
 
 // The checks of the save prompt.
 
-bool PlanParameterPage::ValidateBeforeSave()
+bool PlanParameterPage::validateBeforeSave()
 {
     const auto text = m_editor.grid().text(2, 1);
     bool valid = true;
     try {
         // An empty value goes through the count check too, which says why it is refused.
-        if (!CheckPlanValue(text))
+        if (!checkPlanValue(text))
             valid = false;
         else if (!base::isDate(base::Variant(text)) &&
                  (base::isNumericText(text) || base::trim(text).empty()))
-            valid = CheckTimeZoneCounts(text);
+            valid = checkTimeZoneCounts(text);
     } catch (const base::Error &error) {
-        frmProtyMdy::showError(error.description());
+        RecordEditor::showError(error.description());
         valid = false;
     }
     if (!valid)
         restoreValueCell();
-    m_editor.Changed = valid;
+    m_editor.changed = valid;
     return valid;
 }
 
@@ -283,11 +283,11 @@ void PlanParameterPage::restoreValueCell()
     const auto &state = editorState();
     const auto parameter = currentParameter();
     if (parameter == Parameter::DemandTimeLimit)
-        grid.setText(2, 1, std::to_string(state.g_lngDemandTimeLimit));
+        grid.setText(2, 1, std::to_string(state.demandTimeLimit));
     else if (parameter == Parameter::PlanTimeLimit)
-        grid.setText(2, 1, std::to_string(state.g_lngPlanTimeLimit));
+        grid.setText(2, 1, std::to_string(state.planTimeLimit));
     else if (parameter == Parameter::TimeZoneCount)
-        grid.setText(2, 1, std::to_string(state.g_lngTimeZoneCount));
+        grid.setText(2, 1, std::to_string(state.timeZoneCount));
     else
         base::tryStep([&] {
             if (const auto stored = storedValue(currentKey()))
@@ -295,53 +295,53 @@ void PlanParameterPage::restoreValueCell()
         });
 }
 
-bool PlanParameterPage::CheckPlanValue(const std::string &text)
+bool PlanParameterPage::checkPlanValue(const std::string &text)
 {
     if (currentParameter() == Parameter::PlanStartDate)
-        return CheckPlanStartDate(text);
+        return checkPlanStartDate(text);
     return true;
 }
 
-bool PlanParameterPage::CheckTimeZoneCounts(const std::string &text)
+bool PlanParameterPage::checkTimeZoneCounts(const std::string &text)
 {
     const auto number = base::parseNumber(text);
     if ((number && *number == 0) || base::trim(text).empty()) {
-        frmProtyMdy::showError(TranslateText("计划参数不能设置为0或空"));
+        RecordEditor::showError(TranslateText("计划参数不能设置为0或空"));
         return false;
     }
-    if (!base::tryStep([&] { m_lngNewValue = base::textToLong(text); })) {
-        frmProtyMdy::showError(TranslateText("参数溢出,重新输入"));
+    if (!base::tryStep([&] { m_newValue = base::textToLong(text); })) {
+        RecordEditor::showError(TranslateText("参数溢出,重新输入"));
         return false;
     }
     const auto &state = editorState();
-    const auto value = m_lngNewValue;
-    const auto demand = state.g_lngDemandTimeLimit;
-    const auto plan = state.g_lngPlanTimeLimit;
-    const auto zones = state.g_lngTimeZoneCount;
+    const auto value = m_newValue;
+    const auto demand = state.demandTimeLimit;
+    const auto plan = state.planTimeLimit;
+    const auto zones = state.timeZoneCount;
     switch (currentParameter()) {
     case Parameter::DemandTimeLimit:
         if (value < plan && value < zones)
             return true;
         if (value >= plan && value < zones)
-            frmProtyMdy::showError(TranslateText("需求时界的时区数必须小于计划时界的时区数"));
+            RecordEditor::showError(TranslateText("需求时界的时区数必须小于计划时界的时区数"));
         if (value >= zones)
-            frmProtyMdy::showError(TranslateText("需求时界的时区数必须小于展望区的时区数"));
+            RecordEditor::showError(TranslateText("需求时界的时区数必须小于展望区的时区数"));
         return false;
     case Parameter::PlanTimeLimit:
         if (value < zones && value > demand)
             return true;
         if (value <= demand)
-            frmProtyMdy::showError(TranslateText("计划时界的时区数必须大于需求时界的时区数"));
+            RecordEditor::showError(TranslateText("计划时界的时区数必须大于需求时界的时区数"));
         if (value >= zones)
-            frmProtyMdy::showError(TranslateText("计划时界的时区数必须小于展望区的时区数"));
+            RecordEditor::showError(TranslateText("计划时界的时区数必须小于展望区的时区数"));
         return false;
     case Parameter::TimeZoneCount:
         if (value > demand && value > plan)
             return true;
         if (value <= demand)
-            frmProtyMdy::showError(TranslateText("展望区的时区数必须大于需求时界的时区数"));
+            RecordEditor::showError(TranslateText("展望区的时区数必须大于需求时界的时区数"));
         if (value <= plan)
-            frmProtyMdy::showError(TranslateText("展望区的时区数必须大于计划时界的时区数"));
+            RecordEditor::showError(TranslateText("展望区的时区数必须大于计划时界的时区数"));
         return false;
     default:
         return true;
@@ -350,7 +350,7 @@ bool PlanParameterPage::CheckTimeZoneCounts(const std::string &text)
 
 // While forecast plans exist their zones are counted from the start date: it may only
 // move by whole zones. A damaged zone size or start date leaves nothing to measure by.
-bool PlanParameterPage::CheckPlanStartDate(const std::string &text)
+bool PlanParameterPage::checkPlanStartDate(const std::string &text)
 {
     const auto newDate = base::parseDate(text);
     if (!newDate)
@@ -375,7 +375,7 @@ bool PlanParameterPage::CheckPlanStartDate(const std::string &text)
 
 // Saving.
 
-void PlanParameterPage::SavePlanParameter()
+void PlanParameterPage::save()
 {
     const auto key = currentKey();
     if (key.empty())
@@ -390,16 +390,16 @@ void PlanParameterPage::SavePlanParameter()
             if (!confirmChange(parameter, *stored))
                 return;
         } else {
-            m_editor.Changed = false;
+            m_editor.changed = false;
         }
         params::executeOnAccount("Update T_SystemProfile Set FValue=" + db::sqlQuote(value) +
                                  " where FKey=" + db::sqlQuote(key));
         forms::messages().suiteMsgBox(TranslateText("Tessel提示"),
                                       TranslateText("计划参数保存成功"), 0);
-        m_editor.Changed = false;
+        m_editor.changed = false;
         afterSave(parameter, value);
     } catch (const base::Error &error) {
-        frmProtyMdy::showError(error.description());
+        RecordEditor::showError(error.description());
     }
 }
 
@@ -453,7 +453,7 @@ bool PlanParameterPage::confirmNewZoneSize(const std::string &stored)
         forms::messages().suiteMsgBox(NoticeTitle, text, 2) == forms::SuiteAnswerYes;
     if (confirmed && planning::runForecastPanel(false) == planning::PilotPanel::Outcome::Done)
         return true;
-    m_editor.Changed = false;
+    m_editor.changed = false;
     m_editor.grid().setText(2, 1, stored);
     return false;
 }
@@ -465,20 +465,20 @@ void PlanParameterPage::afterSave(Parameter parameter, const std::string &value)
     auto &state = editorState();
     switch (parameter) {
     case Parameter::DemandTimeLimit:
-        state.g_lngDemandTimeLimit = base::textToLong(value);
+        state.demandTimeLimit = base::textToLong(value);
         break;
     case Parameter::PlanStartDate:
         planning::runForecastPanel(true, component::ByPlanStartDate);
         break;
     case Parameter::PlanTimeLimit:
-        state.g_lngPlanTimeLimit = base::textToLong(value);
+        state.planTimeLimit = base::textToLong(value);
         break;
     case Parameter::TimeZoneCount:
-        state.g_lngTimeZoneCount = base::textToLong(value);
+        state.timeZoneCount = base::textToLong(value);
         planning::runForecastPanel(true, component::ByTZCount);
         break;
     case Parameter::ForecastStrategy:
-        params::profileFlags().g_intForecastStrategy = static_cast<int16_t>(value == "1" ? 1 : 0);
+        params::profileFlags().forecastStrategy = static_cast<int16_t>(value == "1" ? 1 : 0);
         break;
     default:
         break;

@@ -8,7 +8,7 @@
 
 namespace orvan::editor {
 
-class frmProtyMdy;
+class RecordEditor;
 
 // The planning parameters ("pL1", keys of the "PL" category of t_SystemProfile), one per
 // record: days per time zone, the demand and planning time fences, the plan start date,
@@ -33,25 +33,21 @@ public:
         ForecastStrategy,
     };
 
-    explicit PlanParameterPage(frmProtyMdy &editor);
+    explicit PlanParameterPage(RecordEditor &editor);
 
     void setUp() override;
-    void load(int row) override { LoadPlanParameter(row); }
-    void save() override { SavePlanParameter(); }
-    bool validateBeforeSave() override { return ValidateBeforeSave(); }
+    void load(int row) override;
+    void save() override;
+    bool validateBeforeSave() override;
     // Number cells take digits and Backspace; the date cell also its separator "-"; the
     // strategy list takes only its own entries, which are chosen rather than typed.
     bool acceptsGridCharacter(int keyAscii) const override;
-
-    void LoadPlanParameter(int row);
     // The checks of the save prompt; a refused value is replaced by the one in force.
-    bool ValidateBeforeSave();
-    void SavePlanParameter();
     // The start date check for the start date, true for the others.
-    bool CheckPlanValue(const std::string &text);
+    bool checkPlanValue(const std::string &text);
     // The ordering of the time fences; shows why a value is refused (when errors are on).
-    bool CheckTimeZoneCounts(const std::string &text);
-    bool CheckPlanStartDate(const std::string &text);
+    bool checkTimeZoneCounts(const std::string &text);
+    bool checkPlanStartDate(const std::string &text);
 
     // The parameter a profile key names (case-insensitive).
     static Parameter parameterOf(const std::string &key);
@@ -66,8 +62,8 @@ private:
     bool confirmNewZoneSize(const std::string &stored);
     void afterSave(Parameter parameter, const std::string &value);
 
-    frmProtyMdy &m_editor;
-    int32_t m_lngNewValue = 0;
+    RecordEditor &m_editor;
+    int32_t m_newValue = 0;
 };
 
 } // namespace orvan::editor

@@ -6,7 +6,7 @@
 #include "component/Translation.h"
 #include "db/SqlText.h"
 #include "editor/EditorState.h"
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 #include "forms/Messages.h"
 #include "params/ProfileStore.h"
 
@@ -22,7 +22,7 @@ constexpr int32_t FirstClassBill = 1000000;
 int32_t currentKey()
 {
     const auto &state = editorState();
-    return state.g_arrRowKeys.at(state.g_varCurrentRow).toLong();
+    return state.rowKeys.at(state.currentRow).toLong();
 }
 
 int32_t longOf(const base::Variant &value)
@@ -32,7 +32,7 @@ int32_t longOf(const base::Variant &value)
 
 } // namespace
 
-PrintControlPage::PrintControlPage(frmProtyMdy &editor)
+PrintControlPage::PrintControlPage(RecordEditor &editor)
     : m_editor(editor)
 {}
 
@@ -50,9 +50,9 @@ void PrintControlPage::setUp()
     grid.cell(2, 3).type = forms::CellType::CheckBox;
 }
 
-void PrintControlPage::LoadPrintControl(int row)
+void PrintControlPage::load(int row)
 {
-    const auto &keys = editorState().g_arrRowKeys;
+    const auto &keys = editorState().rowKeys;
     if (!keys.contains(row))
         return;
     base::tryStep([&] {
@@ -92,14 +92,14 @@ bool PrintControlPage::validateBeforeSave()
     return false;
 }
 
-void PrintControlPage::SavePrintControl()
+void PrintControlPage::save()
 {
     try {
         params::executeOnAccount(saveSql(currentKey()));
     } catch (const base::Error &error) {
-        frmProtyMdy::showError(error.description());
+        RecordEditor::showError(error.description());
     }
-    m_editor.Changed = false;
+    m_editor.changed = false;
 }
 
 std::string PrintControlPage::saveSql(int32_t key) const

@@ -6,7 +6,7 @@
 
 namespace orvan::editor {
 
-class frmProtyMdy;
+class RecordEditor;
 
 // The print-count limit of one bill ("sys4", a row of ICPrintMaxCount): whether printing
 // is counted, the most prints, and whether only approved bills print.
@@ -17,16 +17,13 @@ public:
     static constexpr uint32_t NotApplicableColor = 0xC0FFFF; // RGB(255, 255, 192)
     static constexpr uint32_t White = 0xFFFFFF;
 
-    explicit PrintControlPage(frmProtyMdy &editor);
+    explicit PrintControlPage(RecordEditor &editor);
 
     void setUp() override;
-    void load(int row) override { LoadPrintControl(row); }
-    void save() override { SavePrintControl(); }
+    void load(int row) override;
+    void save() override;
     bool validateBeforeSave() override;
     bool acceptsGridCharacter(int keyAscii) const override;
-
-    void LoadPrintControl(int row);
-    void SavePrintControl();
 
     // The statement that saves the grid for the key (a class bill above 1000000 also
     // touches its class row, in the same batch).
@@ -35,7 +32,7 @@ public:
 private:
     void showAfterCheck(int32_t stored);
 
-    frmProtyMdy &m_editor;
+    RecordEditor &m_editor;
 };
 
 } // namespace orvan::editor

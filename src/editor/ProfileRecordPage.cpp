@@ -7,7 +7,7 @@
 #include "component/Translation.h"
 #include "db/SqlText.h"
 #include "editor/EditorState.h"
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 #include "forms/Messages.h"
 #include "params/ProfileCaption.h"
 #include "params/ProfileFlags.h"
@@ -36,7 +36,7 @@ void showInvalid(const std::string &text)
 
 } // namespace
 
-ProfileRecordPage::ProfileRecordPage(frmProtyMdy &editor)
+ProfileRecordPage::ProfileRecordPage(RecordEditor &editor)
     : m_editor(editor)
 {}
 
@@ -47,7 +47,7 @@ bool ProfileRecordPage::isVoucherGroup() const
 
 bool ProfileRecordPage::addingVoucherGroup() const
 {
-    return isVoucherGroup() && editorState().g_bAddNew;
+    return isVoucherGroup() && editorState().addingNew;
 }
 
 void ProfileRecordPage::setUp()
@@ -74,12 +74,12 @@ void ProfileRecordPage::setUpNewVoucherGroup()
 {
     m_editor.caption = TranslateText("新增凭证字参数设置");
     m_editor.tabs().captions[0] = TranslateText("凭证字");
-    for (const char *key : {frmProtyMdy::FirstKey, frmProtyMdy::PreviousKey, frmProtyMdy::LastKey,
-                            frmProtyMdy::NextKey})
+    for (const char *key : {RecordEditor::FirstKey, RecordEditor::PreviousKey,
+                            RecordEditor::LastKey, RecordEditor::NextKey})
         m_editor.toolbar().button(key).visible = false;
-    m_newGroupId = editorState().g_arrRowKeys.upperBound();
+    m_newGroupId = editorState().rowKeys.upperBound();
     base::tryStep([this] {
-        m_newGroupId = component::processState().g_objConnection->GetICMaxNum("t_VoucherGroup");
+        m_newGroupId = component::processState().connection->GetICMaxNum("t_VoucherGroup");
     });
     m_editor.grid().setText(1, 1, TranslateText("新增凭证字") + std::to_string(m_newGroupId));
     m_editor.grid().setActiveCell(2, 1);
@@ -98,14 +98,14 @@ void ProfileRecordPage::load(int row)
 std::string ProfileRecordPage::currentKey() const
 {
     const auto &state = editorState();
-    if (!state.g_arrRowKeys.contains(state.g_varCurrentRow))
+    if (!state.rowKeys.contains(state.currentRow))
         return {};
-    return state.g_arrRowKeys.at(state.g_varCurrentRow).text();
+    return state.rowKeys.at(state.currentRow).text();
 }
 
 void ProfileRecordPage::LoadProfileRecord(int row)
 {
-    const auto &keys = editorState().g_arrRowKeys;
+    const auto &keys = editorState().rowKeys;
     if (!keys.contains(row))
         return;
     const auto key = keys.at(row).text();
@@ -140,7 +140,7 @@ void ProfileRecordPage::setUpValueCell(const std::string &key)
     auto &cell = m_editor.grid().cell(2, 1);
     cell = forms::GridCell{};
     if (key == "FBrNo") {
-        cell.locked = params::profileFlags().g_intICClosed != 0;
+        cell.locked = params::profileFlags().inventoryClosed != 0;
     } else if (key == "PrecisionOfDiscountRate" || key == "SInvoiceDecimal") {
         cell.type = forms::CellType::Integer;
         cell.minimum = 0;
@@ -192,7 +192,7 @@ void ProfileRecordPage::SaveProfileRecord()
             params::executeOnAccount("Update T_SystemProfile Set FValue=" + db::sqlQuote(text) +
                                      " where FKey=" + db::sqlQuote(key));
     } catch (const base::Error &error) {
-        frmProtyMdy::showError(error.description());
+        RecordEditor::showError(error.description());
     }
 }
 
@@ -208,18 +208,13 @@ void ProfileRecordPage::InsertVoucherGroup()
                                  db::sqlNumber(m_newGroupId) + "," + db::sqlQuote(name) + ")");
         m_added = true;
     } catch (const base::Error &error) {
-        frmProtyMdy::showError(error.description());
+        RecordEditor::showError(error.description());
     }
 }
 
 // The checks of the save prompt: two numeric system parameters have ranges.
 
 bool ProfileRecordPage::validateBeforeSave()
-{
-    return ValidateBeforeSave();
-}
-
-bool ProfileRecordPage::ValidateBeforeSave()
 {
     if (m_editor.nodeKey() != "sys1")
         return true;

@@ -6,7 +6,7 @@
 
 namespace orvan::editor {
 
-class frmProtyMdy;
+class RecordEditor;
 
 // Single profile values ("sys1" system parameters, "au1" account-set and "au2" period
 // parameters: keys of t_SystemProfile) and voucher groups ("au3": ids of t_VoucherGroup),
@@ -14,7 +14,7 @@ class frmProtyMdy;
 class ProfileRecordPage : public EditorPage
 {
 public:
-    explicit ProfileRecordPage(frmProtyMdy &editor);
+    explicit ProfileRecordPage(RecordEditor &editor);
 
     void setUp() override;
     bool loadsOnOpen() const override;
@@ -26,7 +26,6 @@ public:
     void LoadProfileRecord(int row);
     void SaveProfileRecord();
     void InsertVoucherGroup();
-    bool ValidateBeforeSave();
 
     // The id the voucher group being added receives (0 when not adding).
     int newGroupId() const { return m_newGroupId; }
@@ -42,7 +41,7 @@ private:
     std::string currentKey() const;
     bool checkNumberInRange(double low, double high, const char *rangeMessage) const;
 
-    frmProtyMdy &m_editor;
+    RecordEditor &m_editor;
     bool m_added = false;
     int m_newGroupId = 0;
 };

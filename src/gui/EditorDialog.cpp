@@ -17,7 +17,7 @@
 
 #include "billcode/BillSettingsPage.h"
 #include "editor/EditorPage.h"
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 #include "forms/Controls.h"
 #include "gui/CellGridView.h"
 #include "gui/RuleGridView.h"
@@ -25,7 +25,7 @@
 
 namespace orvan::gui {
 
-using editor::frmProtyMdy;
+using editor::RecordEditor;
 
 // Check boxes in columns, one per forms::CheckBox; a click hands the box's name on.
 class BoxPanel : public QWidget
@@ -106,13 +106,13 @@ struct ToolIcon
 };
 
 constexpr ToolIcon ToolIcons[] = {
-    {frmProtyMdy::NewKey, "document-new", QStyle::SP_FileIcon},
-    {frmProtyMdy::SaveKey, "document-save", QStyle::SP_DialogSaveButton},
-    {frmProtyMdy::FirstKey, "go-first", QStyle::SP_MediaSkipBackward},
-    {frmProtyMdy::PreviousKey, "go-previous", QStyle::SP_ArrowLeft},
-    {frmProtyMdy::NextKey, "go-next", QStyle::SP_ArrowRight},
-    {frmProtyMdy::LastKey, "go-last", QStyle::SP_MediaSkipForward},
-    {frmProtyMdy::ExitKey, "application-exit", QStyle::SP_DialogCloseButton},
+    {RecordEditor::NewKey, "document-new", QStyle::SP_FileIcon},
+    {RecordEditor::SaveKey, "document-save", QStyle::SP_DialogSaveButton},
+    {RecordEditor::FirstKey, "go-first", QStyle::SP_MediaSkipBackward},
+    {RecordEditor::PreviousKey, "go-previous", QStyle::SP_ArrowLeft},
+    {RecordEditor::NextKey, "go-next", QStyle::SP_ArrowRight},
+    {RecordEditor::LastKey, "go-last", QStyle::SP_MediaSkipForward},
+    {RecordEditor::ExitKey, "application-exit", QStyle::SP_DialogCloseButton},
 };
 
 QIcon iconOf(const std::string &key, const QWidget &widget)
@@ -128,7 +128,7 @@ QIcon iconOf(const std::string &key, const QWidget &widget)
 
 } // namespace
 
-EditorDialog::EditorDialog(frmProtyMdy &form, QWidget *parent)
+EditorDialog::EditorDialog(RecordEditor &form, QWidget *parent)
     : FormDialog(form, parent)
     , m_editor(form)
 {
@@ -210,7 +210,7 @@ void EditorDialog::buildPropertyGrid()
     };
     actions.keyDown = [this](int keyCode) { m_editor.gridKeyDown(keyCode); };
     actions.acceptsKey = [this](int keyAscii) {
-        return frmProtyMdy::acceptsKey(keyAscii) && m_editor.acceptsGridKey(keyAscii);
+        return RecordEditor::acceptsKey(keyAscii) && m_editor.acceptsGridKey(keyAscii);
     };
     CellGridLayout layout;
     layout.firstCol = 1;

@@ -13,7 +13,7 @@ class QToolBar;
 class QWidget;
 
 namespace orvan::editor {
-class frmProtyMdy;
+class RecordEditor;
 class EditorPage;
 } // namespace orvan::editor
 
@@ -33,7 +33,7 @@ class EditorDialog : public FormDialog
     Q_OBJECT
 
 public:
-    explicit EditorDialog(editor::frmProtyMdy &form, QWidget *parent = nullptr);
+    explicit EditorDialog(editor::RecordEditor &form, QWidget *parent = nullptr);
 
     // The toolbar action of a button key ("Save", "Ne", ...), or nullptr.
     QAction *toolAction(const std::string &key) const;
@@ -60,7 +60,7 @@ private:
     void renderFirstTab();
     void showPagePanel(editor::EditorPage &page);
 
-    editor::frmProtyMdy &m_editor;
+    editor::RecordEditor &m_editor;
     QToolBar *m_toolBar = nullptr;
     std::map<std::string, QAction *> m_actions;
     QTabWidget *m_tabs = nullptr;

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 #include "gui/AccountLookupDialog.h"
 #include "gui/EditorDialog.h"
 #include "gui/OptionDetailDialogView.h"
@@ -14,7 +14,7 @@ namespace orvan::gui {
 void registerEditorViews()
 {
     QtShell::registerView("frmProtyMdy", [](forms::Form &form, QWidget *parent) {
-        return std::make_unique<EditorDialog>(dynamic_cast<editor::frmProtyMdy &>(form), parent);
+        return std::make_unique<EditorDialog>(dynamic_cast<editor::RecordEditor &>(form), parent);
     });
     QtShell::registerView("frmAccountLookup", [](forms::Form &form, QWidget *parent) {
         return std::make_unique<AccountLookupDialog>(dynamic_cast<suite::AccountLookupForm &>(form),

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "forms/Messages.h"
+#include "gui/BillClosingDialogView.h"
 #include "gui/EditorViews.h"
 #include "gui/MainWindowCommands.h"
 #include "gui/MainWindowView.h"
@@ -15,8 +16,7 @@
 #include "gui/QtPrinter.h"
 #include "gui/QtShell.h"
 #include "gui/Screenshot.h"
-#include "gui/ShutBillDialog.h"
-#include "mainwindow/frmSysMainInface.h"
+#include "mainwindow/MaintenanceWindow.h"
 #include "suite/HelpTool.h"
 
 namespace orvan::gui {
@@ -74,7 +74,7 @@ GuiHost::GuiHost(int &argc, char **argv, GuiOptions options)
 
 void GuiHost::registerViews()
 {
-    registerShutBillView();
+    registerBillClosingView();
     registerPilotPanelView();
     registerEditorViews();
     registerMainWindowView([this](MainWindowView &view) {

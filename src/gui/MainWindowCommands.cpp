@@ -8,7 +8,7 @@
 #include "component/ProcessState.h"
 #include "component/Translation.h"
 #include "gui/ViewTexts.h"
-#include "mainwindow/frmSysMainInface.h"
+#include "mainwindow/MaintenanceWindow.h"
 #include "suite/HelpTool.h"
 
 namespace orvan::gui {
@@ -16,7 +16,7 @@ namespace {
 
 std::string loginValue(const char *name)
 {
-    return component::processState().g_colLoginProps.value(name).text();
+    return component::processState().loginProps.value(name).text();
 }
 
 } // namespace
@@ -24,7 +24,7 @@ std::string loginValue(const char *name)
 // The account file of an embedded connection, else the whole connection string.
 QString accountInUse()
 {
-    const auto &connect = component::processState().g_strConnectString;
+    const auto &connect = component::processState().connectString;
     const std::string marker = "Data Source=";
     const auto at = connect.find(marker);
     if (at == std::string::npos)

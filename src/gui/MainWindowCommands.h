@@ -10,7 +10,7 @@
 class QWidget;
 
 namespace orvan::mainwindow {
-class frmSysMainInface;
+class MaintenanceWindow;
 }
 
 namespace orvan::suite {

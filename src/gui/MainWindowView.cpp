@@ -28,22 +28,22 @@
 #include "gui/MenuBinder.h"
 #include "gui/OptionSheetView.h"
 #include "gui/OverallOptionList.h"
-#include "gui/ParameterTree.h"
+#include "gui/ParameterTreeView.h"
 #include "gui/QtPrinter.h"
 #include "gui/QtShell.h"
 #include "gui/ToolbarBinder.h"
 #include "gui/Twips.h"
 #include "gui/ViewTexts.h"
-#include "mainwindow/frmSysMainInface.h"
+#include "mainwindow/MaintenanceWindow.h"
 
 namespace orvan::gui {
 namespace {
 
-using mainwindow::frmSysMainInface;
+using mainwindow::MaintenanceWindow;
 
 constexpr QSize SmallestSize(640, 420);
 
-bool menuChecked(const frmSysMainInface &window, const char *path)
+bool menuChecked(const MaintenanceWindow &window, const char *path)
 {
     const auto *item = window.menus.find(path);
     return !item || item->checked;
@@ -67,7 +67,7 @@ std::optional<forms::PrintMode> printModeOf(const std::string &name)
 
 } // namespace
 
-MainWindowView::MainWindowView(frmSysMainInface &window, QWidget *parent)
+MainWindowView::MainWindowView(MaintenanceWindow &window, QWidget *parent)
     : FormDialog(window, parent)
     , m_window(window)
 {
@@ -82,7 +82,7 @@ MainWindowView::MainWindowView(frmSysMainInface &window, QWidget *parent)
            std::min(preferredSize().height(), available.height() * 92 / 100));
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {
-        if (m_window.Timer1.enabled)
+        if (m_window.reselectTimer.enabled)
             withWaitCursor([this] { m_window.timerFired(); });
     });
     refresh();
@@ -97,29 +97,30 @@ MainWindowView::~MainWindowView()
 void MainWindowView::buildWidgets()
 {
     m_menus = new MenuBinder(m_window.menus, this);
-    m_toolbar = new ToolbarBinder(m_window.tbToolBar, this);
+    m_toolbar = new ToolbarBinder(m_window.toolbar, this);
     m_classTitle = new QLabel(this);
     m_classTitle->setObjectName(QStringLiteral("SSPTitleClass"));
     m_itemTitle = new QLabel(this);
     m_itemTitle->setObjectName(QStringLiteral("SSPTitleItem"));
-    m_tree = new ParameterTree(m_window.tvwBase, this);
-    m_grid = new LedgerTableView(m_window.ldgBase, this);
+    m_tree = new ParameterTreeView(m_window.tree, this);
+    m_grid = new LedgerTableView(m_window.list, this);
     m_overallOptions = new OverallOptionList(this);
     m_overallOptions->setObjectName(QStringLiteral("ListVSysSet"));
 
     auto &window = m_window;
     m_optionPage = new OptionSheetView(
-        [&window] { return window.CtlICSysPro ? &window.CtlICSysPro->sheet() : nullptr; },
+        [&window] { return window.optionControl ? &window.optionControl->sheet() : nullptr; },
         [this](const std::string &key, const std::string &text) {
             const bool taken =
-                m_window.CtlICSysPro && m_window.CtlICSysPro->ChangeOption(key, text);
+                m_window.optionControl && m_window.optionControl->ChangeOption(key, text);
             refresh();
             return taken;
         },
         {viewText("选项", "Option"), viewText("值", "Value")}, this);
     m_optionPage->setObjectName(QStringLiteral("CtlICSysPro"));
     auto calculationView =
-        [this](std::shared_ptr<component::CalculationParameterControl> frmSysMainInface::*control) {
+        [this](
+            std::shared_ptr<component::CalculationParameterControl> MaintenanceWindow::*control) {
             auto *view = new OptionSheetView(
                 [this, control] {
                     const auto &owner = m_window.*control;
@@ -132,14 +133,14 @@ void MainWindowView::buildWidgets()
                 {viewText("参数", "Parameter"), viewText("值", "Value")}, this);
             return view;
         };
-    m_ctrl1 = calculationView(&frmSysMainInface::ctrl1);
+    m_ctrl1 = calculationView(&MaintenanceWindow::calculationControl);
     m_ctrl1->setObjectName(QStringLiteral("ctrl1"));
-    m_ctrlCost1 = calculationView(&frmSysMainInface::ctrlCost1);
+    m_ctrlCost1 = calculationView(&MaintenanceWindow::costCalculationControl);
     m_ctrlCost1->setObjectName(QStringLiteral("ctrlCost1"));
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("sbStatusBar"));
-    for (const auto &panel : m_window.sbStatusBar.panels) {
+    for (const auto &panel : m_window.statusBar.panels) {
         auto *label = new QLabel(m_statusBar);
         label->setObjectName(qt("sb" + panel.key));
         label->setMinimumWidth(pixelsOfTwips(panel.widthTwips));
@@ -200,7 +201,7 @@ void MainWindowView::buildLayout()
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_tree->setMinimumWidth(pixelsOfTwips(m_window.splitter.minimum));
-    m_splitter->widget(1)->setMinimumWidth(pixelsOfTwips(frmSysMainInface::SplitterLimit));
+    m_splitter->widget(1)->setMinimumWidth(pixelsOfTwips(MaintenanceWindow::SplitterLimit));
 
     auto *body = new QVBoxLayout;
     body->setContentsMargins(6, 4, 6, 4);
@@ -219,7 +220,7 @@ void MainWindowView::buildLayout()
 
 void MainWindowView::connectActions()
 {
-    connect(m_tree, &ParameterTree::nodeChosen, this, &MainWindowView::chooseNode);
+    connect(m_tree, &ParameterTreeView::nodeChosen, this, &MainWindowView::chooseNode);
     connect(m_menus, &MenuBinder::itemChosen, this, &MainWindowView::chooseMenuItem);
     connect(m_toolbar, &ToolbarBinder::buttonPressed, this, &MainWindowView::pressToolButton);
     connect(m_grid, &LedgerTableView::rowDoubleClicked, this,
@@ -363,10 +364,10 @@ void MainWindowView::refresh()
         return;
     m_rendering = true;
     setWindowTitle(qt(m_window.caption));
-    m_classTitle->setText(qt(m_window.SSPTitleClass.caption));
-    m_classTitle->setVisible(m_window.SSPTitleClass.visible);
-    m_itemTitle->setText(qt(m_window.SSPTitleItem.caption));
-    m_itemTitle->setVisible(m_window.SSPTitleItem.visible);
+    m_classTitle->setText(qt(m_window.classTitle.caption));
+    m_classTitle->setVisible(m_window.classTitle.visible);
+    m_itemTitle->setText(qt(m_window.itemTitle.caption));
+    m_itemTitle->setVisible(m_window.itemTitle.visible);
     m_tree->render(m_window.selectedKey());
     renderContent();
     renderOverallOptions();
@@ -384,13 +385,13 @@ void MainWindowView::renderContent()
     if (m_window.optionPageVisible) {
         m_optionPage->render();
         shown = m_optionPage;
-    } else if (m_window.ctrl1Visible) {
+    } else if (m_window.calculationControlVisible) {
         m_ctrl1->render();
         shown = m_ctrl1;
-    } else if (m_window.ctrlCost1Visible) {
+    } else if (m_window.costCalculationControlVisible) {
         m_ctrlCost1->render();
         shown = m_ctrlCost1;
-    } else if (m_window.ldgBaseVisible) {
+    } else if (m_window.listVisible) {
         shown = m_grid;
     }
     // The grid follows its state even while another page covers it.
@@ -400,7 +401,7 @@ void MainWindowView::renderContent()
 
 void MainWindowView::renderOverallOptions()
 {
-    const auto &list = m_window.ListVSysSet;
+    const auto &list = m_window.overallOptionList;
     m_overallOptions->render(list);
     // The list shares its node with the option page: it takes the room the page's rows
     // leave. A list the window did not fill stays out of view.
@@ -419,7 +420,7 @@ void MainWindowView::renderBars()
 
 void MainWindowView::renderStatus()
 {
-    const auto &panels = m_window.sbStatusBar.panels;
+    const auto &panels = m_window.statusBar.panels;
     for (std::size_t i = 0; i < panels.size() && i < m_panels.size(); ++i)
         m_panels[i]->setText(qt(panels[i].text));
 }
@@ -436,7 +437,7 @@ void MainWindowView::renderSplitter()
 
 void MainWindowView::renderPointer()
 {
-    const bool busy = m_window.mousePointer == frmSysMainInface::HourglassPointer;
+    const bool busy = m_window.mousePointer == MaintenanceWindow::HourglassPointer;
     if (busy == m_waitCursorShown)
         return;
     m_waitCursorShown = busy;
@@ -448,8 +449,8 @@ void MainWindowView::renderPointer()
 
 void MainWindowView::startTimerWhenEnabled()
 {
-    if (m_window.Timer1.enabled && !m_timer.isActive())
-        m_timer.start(std::max(0, m_window.Timer1.intervalMs));
+    if (m_window.reselectTimer.enabled && !m_timer.isActive())
+        m_timer.start(std::max(0, m_window.reselectTimer.intervalMs));
 }
 
 void MainWindowView::keyPressEvent(QKeyEvent *event)
@@ -472,7 +473,7 @@ void registerMainWindowView(std::function<void(MainWindowView &)> prepare)
 {
     QtShell::registerView("frmSysMainInface", [prepare](forms::Form &form, QWidget *parent) {
         auto view =
-            std::make_unique<MainWindowView>(dynamic_cast<frmSysMainInface &>(form), parent);
+            std::make_unique<MainWindowView>(dynamic_cast<MaintenanceWindow &>(form), parent);
         if (prepare)
             prepare(*view);
         return std::unique_ptr<QDialog>(std::move(view));

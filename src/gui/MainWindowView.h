@@ -15,7 +15,7 @@ class QStackedWidget;
 class QStatusBar;
 
 namespace orvan::mainwindow {
-class frmSysMainInface;
+class MaintenanceWindow;
 }
 
 namespace orvan::gui {
@@ -24,7 +24,7 @@ class LedgerTableView;
 class MenuBinder;
 class OptionSheetView;
 class OverallOptionList;
-class ParameterTree;
+class ParameterTreeView;
 class ToolbarBinder;
 
 // The maintenance window: menus and toolbar on top, the class title, then the parameter
@@ -37,15 +37,15 @@ class MainWindowView : public FormDialog
     Q_OBJECT
 
 public:
-    explicit MainWindowView(mainwindow::frmSysMainInface &window, QWidget *parent = nullptr);
+    explicit MainWindowView(mainwindow::MaintenanceWindow &window, QWidget *parent = nullptr);
     ~MainWindowView() override;
 
     // The window's size on a desktop of 1280 x 800 or more; smaller screens give it most
     // of theirs.
     static QSize preferredSize() { return {1100, 720}; }
 
-    mainwindow::frmSysMainInface &window() const { return m_window; }
-    ParameterTree *tree() const { return m_tree; }
+    mainwindow::MaintenanceWindow &window() const { return m_window; }
+    ParameterTreeView *tree() const { return m_tree; }
     LedgerTableView *grid() const { return m_grid; }
     OptionSheetView *optionPage() const { return m_optionPage; }
     OptionSheetView *calculationView(bool cost) const { return cost ? m_ctrlCost1 : m_ctrl1; }
@@ -90,12 +90,12 @@ private:
     template <class Action>
     void withWaitCursor(Action action);
 
-    mainwindow::frmSysMainInface &m_window;
+    mainwindow::MaintenanceWindow &m_window;
     MenuBinder *m_menus = nullptr;
     ToolbarBinder *m_toolbar = nullptr;
     QLabel *m_classTitle = nullptr;
     QLabel *m_itemTitle = nullptr;
-    ParameterTree *m_tree = nullptr;
+    ParameterTreeView *m_tree = nullptr;
     QSplitter *m_splitter = nullptr;
     QStackedWidget *m_content = nullptr;
     QWidget *m_empty = nullptr;
@@ -111,7 +111,7 @@ private:
     bool m_waitCursorShown = false;
 };
 
-// Makes the shell show MainWindowView for "frmSysMainInface"; `prepare` sees each view
+// Makes the shell show MainWindowView for "MaintenanceWindow"; `prepare` sees each view
 // before it is shown.
 void registerMainWindowView(std::function<void(MainWindowView &)> prepare = {});
 

@@ -8,7 +8,7 @@
 #include "billcode/ItemList.h"
 #include "billcode/NextNumberPreview.h"
 #include "billcode/RuleColumns.h"
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 #include "gui/CellGridView.h"
 #include "gui/ViewTexts.h"
 
@@ -42,7 +42,7 @@ RuleGridView::RuleGridView(billcode::BillCodeRuleGrid &rules, QWidget *parent)
     actions.clickBox = previewed([this](int col, int row, bool) {
         return col == RuleColumn::Basis && m_rules.clickBasisBox(row);
     });
-    actions.acceptsKey = [](int keyAscii) { return editor::frmProtyMdy::acceptsKey(keyAscii); };
+    actions.acceptsKey = [](int keyAscii) { return editor::RecordEditor::acceptsKey(keyAscii); };
     // Field entries carry their key after the caption; the user sees the caption.
     actions.shownText = [](int col, const std::string &text) {
         return col == RuleColumn::Item ? billcode::ItemList::captionPart(text) : text;

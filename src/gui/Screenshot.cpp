@@ -7,8 +7,8 @@
 #include <iostream>
 
 #include "gui/MainWindowView.h"
-#include "gui/ParameterTree.h"
-#include "mainwindow/frmSysMainInface.h"
+#include "gui/ParameterTreeView.h"
+#include "mainwindow/MaintenanceWindow.h"
 
 namespace orvan::gui {
 namespace {

@@ -157,14 +157,14 @@ std::string footerText(std::string_view key)
 {
     const auto &flags = params::profileFlags();
     if (key == "au1")
-        return choiceFooter(TextKey("||核算方式|"), flags.g_intAuditChoice,
-                            TextKey("数量、金额核算"), TextKey("数量核算"));
+        return choiceFooter(TextKey("||核算方式|"), flags.auditChoice, TextKey("数量、金额核算"),
+                            TextKey("数量核算"));
     if (key == "au21")
-        return choiceFooter(TextKey("||会计期间定义|"), flags.g_intPeriodDefineMethod,
+        return choiceFooter(TextKey("||会计期间定义|"), flags.periodDefineMethod,
                             TextKey("按照期间个数"), TextKey("按照自然月份"));
     if (key == "pL1")
         return choiceFooter(TextKey("||早于需求时界的累计未兑现预测处理策略|"),
-                            flags.g_intForecastStrategy, TextKey("忽略不记"),
+                            flags.forecastStrategy, TextKey("忽略不记"),
                             TextKey("移至需求时界后的第一个时区"));
     return {};
 }

@@ -1,10 +1,10 @@
 #include "mainwindow/OptionBinding.h"
 
-#include "mainwindow/frmSysMainInface.h"
+#include "mainwindow/MaintenanceWindow.h"
 
 namespace orvan::mainwindow {
 
-OptionBinding::OptionBinding(frmSysMainInface &window)
+OptionBinding::OptionBinding(MaintenanceWindow &window)
     : m_window(window)
     , m_rules(*this)
 {

@@ -8,7 +8,7 @@
 
 namespace orvan::mainwindow {
 
-class frmSysMainInface;
+class MaintenanceWindow;
 
 // Connects the window's option-profile control to the option rules: the control's
 // notifications run the rules, the rules read the control's values and hand it their
@@ -16,7 +16,7 @@ class frmSysMainInface;
 class OptionBinding : public rules::OptionControlAccess
 {
 public:
-    explicit OptionBinding(frmSysMainInface &window);
+    explicit OptionBinding(MaintenanceWindow &window);
 
     // Reads what the rules keep from the account (at window load).
     void load() { m_rules.load(); }
@@ -31,7 +31,7 @@ public:
 private:
     void mirrorRejection();
 
-    frmSysMainInface &m_window;
+    MaintenanceWindow &m_window;
     rules::OptionChangeRules m_rules;
     std::weak_ptr<component::OptionProfileControl> m_control;
 };

@@ -93,7 +93,7 @@ PeriodDates periodDates(int32_t period)
     PeriodDates dates;
     base::tryStep([&] {
         const auto props = component::LoginPropsString();
-        const auto &systemId = component::processState().g_strSystemID;
+        const auto &systemId = component::processState().systemId;
         if (systemId == "0004")
             dates = costDates(period, props);
         else if (systemId == "0005")

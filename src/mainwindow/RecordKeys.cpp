@@ -7,8 +7,8 @@
 #include "component/ProcessState.h"
 #include "component/Translation.h"
 #include "db/SqlText.h"
+#include "params/ParameterTree.h"
 #include "params/ProfileStore.h"
-#include "params/tvwSysBuilder.h"
 
 namespace orvan::mainwindow {
 namespace {
@@ -23,14 +23,14 @@ const char *const PlanningKeys = "select FValue,FKey from t_systemprofile where 
 
 bool isCostSystem()
 {
-    const auto &systemId = component::processState().g_strSystemID;
+    const auto &systemId = component::processState().systemId;
     return systemId == "0004" || systemId == "0005" || systemId == "0006";
 }
 
 std::string companySql()
 {
     std::string sql;
-    params::tvwSysBuilder().GetDetailSql(0, 1, sql);
+    params::ParameterTree().GetDetailSql(0, 1, sql);
     return sql;
 }
 
@@ -67,8 +67,8 @@ void readKeys(RecordKeyList &list, const std::string &key)
         list.keys.push_back(value);
         if (key == "pL1")
             notePlanningLimit(list, value.text(), rows->Fields("FValue").Value());
-        if (key == "sys2" && state.g_lngSysClass == 0 && state.g_lngClassTypeID != 0 &&
-            !value.isNull() && value.toLong() == state.g_lngClassTypeID)
+        if (key == "sys2" && state.sysClass == 0 && state.classTypeId != 0 && !value.isNull() &&
+            value.toLong() == state.classTypeId)
             list.currentRowIndex = list.upperBound();
     }
 }
@@ -135,7 +135,7 @@ std::string recordKeySql(const std::string &key)
                db::sqlNumber(32) + ">0) Order by FPos";
     if (key == "sys4") {
         std::string sql;
-        params::tvwSysBuilder().GetDetailSql(0, 4, sql);
+        params::ParameterTree().GetDetailSql(0, 4, sql);
         return sql;
     }
     if (key == "sys9")

@@ -68,11 +68,11 @@ void noteFlags(std::string_view key)
 {
     auto &flags = profileFlags();
     if (key == "FBWB")
-        flags.g_bShowBaseCurrency = true;
+        flags.showBaseCurrency = true;
     else if (key == "ProOfBeforeDemandLimit")
-        flags.g_bForecastStrategyRow = true;
+        flags.forecastStrategyRow = true;
     else if (key == "PobValue0" || key == "PobValue1")
-        flags.g_bForecastStrategyRow = false;
+        flags.forecastStrategyRow = false;
 }
 
 } // namespace

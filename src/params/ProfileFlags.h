@@ -10,13 +10,13 @@ namespace orvan::params {
 // unreadable row leaves a flag at 0 and the currency name at "0".
 struct ProfileFlags
 {
-    int16_t g_intICClosed = 0;           // "IC"/"ICClosed"
-    int16_t g_intPeriodDefineMethod = 0; // "GL"/"PeriodDefineMethod"
-    int16_t g_intAuditChoice = 0;        // "IC"/"AuditChoice": 0 quantity, else quantity and amount
-    int16_t g_intForecastStrategy = 0;   // "PL"/"ProOfBeforeDemandLimit"
-    std::string g_strBaseCurrency = "0"; // name of the "GL"/"FBWB" currency
-    bool g_bShowBaseCurrency = false;    // a "FBWB" row has been captioned
-    bool g_bForecastStrategyRow = false; // the forecast strategy row is being shown
+    int16_t inventoryClosed = 0;      // "IC"/"ICClosed"
+    int16_t periodDefineMethod = 0;   // "GL"/"PeriodDefineMethod"
+    int16_t auditChoice = 0;          // "IC"/"AuditChoice": 0 quantity, else quantity and amount
+    int16_t forecastStrategy = 0;     // "PL"/"ProOfBeforeDemandLimit"
+    std::string baseCurrency = "0";   // name of the "GL"/"FBWB" currency
+    bool showBaseCurrency = false;    // a "FBWB" row has been captioned
+    bool forecastStrategyRow = false; // the forecast strategy row is being shown
 
     static ProfileFlags &instance();
     static void reset();

@@ -51,7 +51,7 @@ int16_t readFlag(const std::string &key, const std::string &category)
 
 db::RecordsetPtr executeOnAccount(const std::string &sql)
 {
-    const auto &connection = component::processState().g_objConnection;
+    const auto &connection = component::processState().connection;
     if (!connection)
         throw base::Error(base::ErrorNumber::ObjectRequired, "Object required");
     return connection->Execute(sql);
@@ -85,12 +85,12 @@ void PreloadProfileFlags()
     auto &flags = profileFlags();
     ReadProfileValue(companyRowSql("CompanyTax"), "FKey", "CompanyTax");
     ReadProfileValue(companyRowSql("CompanyYHAccount"), "FKey", "CompanyYHAccount");
-    flags.g_intICClosed = readFlag("ICClosed", "IC");
+    flags.inventoryClosed = readFlag("ICClosed", "IC");
     loadPeriodDefineMethod();
-    flags.g_intAuditChoice = readFlag("AuditChoice", "IC");
+    flags.auditChoice = readFlag("AuditChoice", "IC");
     ReadProfileValue(valueSql("DisCivilExportSale", "IC"), "FValue");
-    flags.g_intForecastStrategy = readFlag("ProOfBeforeDemandLimit", "PL");
-    flags.g_strBaseCurrency = ReadProfileValue(
+    flags.forecastStrategy = readFlag("ProOfBeforeDemandLimit", "PL");
+    flags.baseCurrency = ReadProfileValue(
         "select FName from t_currency where FCurrencyID=convert(int,(Select FValue From "
         "t_SystemProfile where FKey='FBWB' And FCategory='GL'))",
         "FName");
@@ -98,7 +98,7 @@ void PreloadProfileFlags()
 
 void loadPeriodDefineMethod()
 {
-    profileFlags().g_intPeriodDefineMethod = readFlag("PeriodDefineMethod", "GL");
+    profileFlags().periodDefineMethod = readFlag("PeriodDefineMethod", "GL");
 }
 
 bool CategoryHasRows(const std::string &category)

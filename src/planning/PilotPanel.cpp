@@ -40,7 +40,7 @@ std::shared_ptr<component::ConnectionComponent> openAdjustmentConnection()
     auto connection =
         component::ComponentRegistry::instance().createAs<component::ConnectionComponent>(
             component::ProgId::Connection);
-    connection->Open(component::processState().g_strConnectString);
+    connection->Open(component::processState().connectString);
     return connection;
 }
 
@@ -60,7 +60,7 @@ bool adjustForePlans(component::ConnectionComponent &connection, int32_t adjustT
 // The demands derived from the old plans no longer fit the adjusted ones.
 void clearPlanDemands()
 {
-    const auto connection = component::processState().g_objConnection;
+    const auto connection = component::processState().connection;
     if (!connection)
         throw base::Error(91, "Object variable or With block variable not set");
     connection->Execute("DELETE PLMPSReq");

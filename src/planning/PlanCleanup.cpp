@@ -34,7 +34,7 @@ void deletePlanTables(component::clsDelPlan &plan)
     forms::shell().yield();
     plan.raiseSetBarMax(LastPlanTable);
     forms::shell().yield();
-    auto connection = component::processState().g_objConnection;
+    auto connection = component::processState().connection;
     if (!connection)
         throw base::Error(91, "Object variable or With block variable not set");
     for (int16_t i = 0; i < LastPlanTable; ++i) {

@@ -292,7 +292,7 @@ bool OptionChangeRules::commitRewrite(const std::string &key, const base::Varian
 
 void OptionChangeRules::mirrorUserOption(const std::string &key, const base::Variant &value)
 {
-    if (component::processState().g_lngSysClass != component::sys_alarmparameter)
+    if (component::processState().sysClass != component::sys_alarmparameter)
         return;
     base::tryStep([&] { execute(userOptionSql(key, component::CurrentUserID(), value.toLong())); });
 }

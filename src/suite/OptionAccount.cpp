@@ -18,7 +18,7 @@ std::shared_ptr<component::ConnectionComponent> accountOfProps(const std::string
 
 std::shared_ptr<component::ConnectionComponent> processAccount()
 {
-    if (auto connection = component::processState().g_objConnection)
+    if (auto connection = component::processState().connection)
         return connection;
     return std::make_shared<AppConnection>();
 }

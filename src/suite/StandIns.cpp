@@ -9,6 +9,7 @@
 #include "component/CostComponents.h"
 #include "component/PeriodProviders.h"
 #include "component/ProgIds.h"
+#include "suite/AccountOptionProfile.h"
 #include "suite/AppConnection.h"
 #include "suite/BillCodeRuleStore.h"
 #include "suite/BomUpdate.h"
@@ -22,7 +23,6 @@
 #include "suite/GLData.h"
 #include "suite/GLView.h"
 #include "suite/HelpTool.h"
-#include "suite/ICSysPro.h"
 #include "suite/JsonSettingStore.h"
 #include "suite/ListServer.h"
 #include "suite/OperationCostPeriodService.h"
@@ -83,7 +83,8 @@ void registerStandIns(component::ComponentRegistry &registry)
     registry.add(ProgId::ListServer, [] { return std::make_shared<ListServer>(); });
     registry.add(ProgId::CalculationParameters, [] { return CalParameterControl::forInventory(); });
     registry.add(ProgId::CostCalculationParameters, [] { return CalParameterControl::forCost(); });
-    registry.add(component::ProgId::OptionProfile, [] { return std::make_shared<ICSysPro>(); });
+    registry.add(component::ProgId::OptionProfile,
+                 [] { return std::make_shared<AccountOptionProfile>(); });
     registerOptionComponents(registry);
 }
 

@@ -35,7 +35,7 @@ protected:
             "ConnectString={Provider=SQLite;Data Source=" + accountPath +
             "};UserID=16394;SubID=;LANGUAGE=chs;");
         component::ProcessState::reset();
-        component::processState().g_strConnectString = "Provider=SQLite;Data Source=" + accountPath;
+        component::processState().connectString = "Provider=SQLite;Data Source=" + accountPath;
         suite::registerStandIns(component::ComponentRegistry::instance());
         messages = std::make_shared<forms::ScriptedMessages>();
         forms::setMessages(messages);

@@ -3,7 +3,7 @@
 #include "billcode/BillSettingsPage.h"
 #include "db/Database.h"
 #include "editor/EditorState.h"
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 #include "suite/BillCodeRuleStore.h"
 
 using namespace orvan;
@@ -19,17 +19,17 @@ protected:
         BillCodeFixture::SetUp();
         editor::EditorState::reset();
         billcode::registerBillSettingsPage();
-        component::processState().g_strCurrentKey = "sys2";
+        component::processState().currentNodeKey = "sys2";
     }
 
     // Opens the editor on one bill of a list of bills.
-    editor::frmProtyMdy &open(std::vector<int> bills, int billId)
+    editor::RecordEditor &open(std::vector<int> bills, int billId)
     {
         auto &values = editor::editorState();
         const auto at = std::find(bills.begin(), bills.end(), billId) - bills.begin();
-        values.g_arrRowKeys.assign(2, std::vector<base::Variant>(bills.begin(), bills.end()));
-        values.g_varCurrentRow = 2 + static_cast<int>(at);
-        m_editor = std::make_unique<editor::frmProtyMdy>();
+        values.rowKeys.assign(2, std::vector<base::Variant>(bills.begin(), bills.end()));
+        values.currentRow = 2 + static_cast<int>(at);
+        m_editor = std::make_unique<editor::RecordEditor>();
         m_editor->load();
         return *m_editor;
     }
@@ -47,7 +47,7 @@ protected:
             .text();
     }
 
-    std::unique_ptr<editor::frmProtyMdy> m_editor;
+    std::unique_ptr<editor::RecordEditor> m_editor;
 };
 
 TEST_F(BillSettingsPageTest, ShowsTheBillsOptionsAboveItsRule)
@@ -58,7 +58,7 @@ TEST_F(BillSettingsPageTest, ShowsTheBillsOptionsAboveItsRule)
     EXPECT_EQ(box(BillSettingsPage::UseRuleBox).value, 1);
     EXPECT_TRUE(box(BillSettingsPage::HandEditBox).enabled);
     EXPECT_EQ(page().ruleGrid().dumpRules().size(), 3u);
-    EXPECT_FALSE(editor.m_bRuleChanged);
+    EXPECT_FALSE(editor.ruleChanged);
 }
 
 TEST_F(BillSettingsPageTest, ManualEntryBillsNeverOfferManualEntry)
@@ -87,10 +87,10 @@ TEST_F(BillSettingsPageTest, AutoCheckIsLockedByBillGroup)
     open({51, 1002519, 1012001}, 51);
     const auto autoCheck = [this] { return box(BillSettingsPage::CheckAfterSaveBox).enabled; };
     EXPECT_FALSE(autoCheck()); // locked as the bill is loaded
-    m_editor->press(editor::frmProtyMdy::NextKey);
+    m_editor->press(editor::RecordEditor::NextKey);
     EXPECT_EQ(page().billId(), "1002519");
     EXPECT_TRUE(autoCheck()); // only the set-up locks 1002519
-    m_editor->press(editor::frmProtyMdy::NextKey);
+    m_editor->press(editor::RecordEditor::NextKey);
     EXPECT_FALSE(autoCheck());
 
     open({51, 1002519}, 1002519);
@@ -103,7 +103,7 @@ TEST_F(BillSettingsPageTest, SaveStoresTheOptionsAndKeepsThoseThatDoNotApply)
     open({40, 41}, 40);
     EXPECT_FALSE(box(BillSettingsPage::EditSelfBillBox).enabled);
     page().clickPageBox(BillSettingsPage::SingleApprovalBox);
-    m_editor->press(editor::frmProtyMdy::SaveKey);
+    m_editor->press(editor::RecordEditor::SaveKey);
     EXPECT_EQ(stored("FEditSelfBill", 40), "2");
     EXPECT_EQ(stored("FSingleApproval", 40), "0");
     EXPECT_EQ(box(BillSettingsPage::SingleApprovalBox).value, 0); // reloaded from the cache
@@ -116,12 +116,12 @@ TEST_F(BillSettingsPageTest, RuleEditsAreSavedFromThePromptBeforeMoving)
     ASSERT_TRUE(rules.enterCell(2, 1));
     ASSERT_TRUE(rules.typeText(2, 1, "WX"));
     rules.leaveCell(2, 1);
-    EXPECT_TRUE(editor.m_bRuleChanged);
+    EXPECT_TRUE(editor.ruleChanged);
     messages->queueAnswer(forms::SuiteAnswerYes);
-    editor.press(editor::frmProtyMdy::NextKey);
+    editor.press(editor::RecordEditor::NextKey);
     EXPECT_EQ(page().billId(), "2");
     EXPECT_EQ(stored("FDesc", 1), "WX+日期+0001");
-    EXPECT_FALSE(editor.m_bRuleChanged);
+    EXPECT_FALSE(editor.ruleChanged);
 }
 
 // A rule component that stores nothing.
@@ -143,9 +143,9 @@ TEST_F(BillSettingsPageTest, ARuleThatWasNotStoredKeepsTheEditsAndSaysSo)
     ASSERT_TRUE(rules.enterCell(2, 1));
     ASSERT_TRUE(rules.typeText(2, 1, "WX"));
     rules.leaveCell(2, 1);
-    editor.press(editor::frmProtyMdy::SaveKey);
+    editor.press(editor::RecordEditor::SaveKey);
     EXPECT_EQ(lastMessage(), "编码规则没有保存。");
-    EXPECT_TRUE(editor.m_bRuleChanged);
+    EXPECT_TRUE(editor.ruleChanged);
     EXPECT_EQ(rules.grid().text(2, 1), "WX");
 
     messages->queueAnswer(forms::SuiteAnswerYes);

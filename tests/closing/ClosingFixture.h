@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "closing/ShutBill.h"
+#include "closing/BillClosingDialog.h"
 #include "component/ComponentRegistry.h"
 #include "component/CostComponents.h"
 #include "component/PublicClasses.h"
@@ -99,7 +99,7 @@ protected:
         setProfileValue("NotVerBillToClose", unverified);
     }
 
-    bool enabled(const closing::ShutBill &window, const char *key)
+    bool enabled(const closing::BillClosingDialog &window, const char *key)
     {
         return window.button(key)->enabled;
     }

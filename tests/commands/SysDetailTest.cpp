@@ -17,15 +17,15 @@ protected:
     void SetUp() override
     {
         component::ProcessState::reset();
-        component::processState().g_objConnection =
+        component::processState().connection =
             std::make_shared<suite::AppConnection>(account.connectString());
-        detail.LDG(&grid);
+        detail.attachGrid(&grid);
     }
     void TearDown() override { component::ProcessState::reset(); }
 
     long load(const std::string &key, int32_t kind, int32_t tag, const std::string &sql)
     {
-        component::processState().g_strCurrentKey = key;
+        component::processState().currentNodeKey = key;
         detail.GetTitleInfo(kind, tag);
         long count = -1;
         detail.TakeJournalData(sql, nullptr, count);

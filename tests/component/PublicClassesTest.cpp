@@ -33,7 +33,7 @@ protected:
     {
         ComponentFixture::SetUp();
         processState().hooks.runMaintenanceWindow = [this] {
-            windowRuns.push_back(processState().g_lngSysClass);
+            windowRuns.push_back(processState().sysClass);
         };
     }
     std::vector<int32_t> windowRuns;
@@ -50,7 +50,7 @@ TEST_F(PublicClasses, ShowSystemClassChecksRightsUnlessCalledFromCb)
     ASSERT_EQ(rights->calls.size(), 1u);
     EXPECT_EQ(rights->calls[0], (std::array<int32_t, 3>{1099, 1, 0x400000}));
     EXPECT_EQ(messages->shown().size(), 1u);
-    EXPECT_FALSE(processState().g_bPrintControl);
+    EXPECT_FALSE(processState().printControl);
 
     for (const char *subId : {"cb", "CB", "Cb"}) {
         login = std::string("ConnectString=x;UserID=1;SubID=") + subId + ";";
@@ -58,10 +58,10 @@ TEST_F(PublicClasses, ShowSystemClassChecksRightsUnlessCalledFromCb)
     }
     EXPECT_EQ(rights->calls.size(), 1u);
     EXPECT_EQ(windowRuns, (std::vector<int32_t>{0, 0, 0}));
-    EXPECT_EQ(processState().g_lngClassTypeID, 7);
-    EXPECT_TRUE(processState().g_bPrintControl);
-    EXPECT_EQ(processState().g_strConnectString, "x");
-    EXPECT_EQ(processState().g_strHelpSystem, "Sys");
+    EXPECT_EQ(processState().classTypeId, 7);
+    EXPECT_TRUE(processState().printControl);
+    EXPECT_EQ(processState().connectString, "x");
+    EXPECT_EQ(processState().helpSystem, "Sys");
 }
 
 TEST_F(PublicClasses, ShowOtherClassesKeepEarlierHandOverValues)
@@ -72,18 +72,18 @@ TEST_F(PublicClasses, ShowOtherClassesKeepEarlierHandOverValues)
     face.m_bPrintControl = false;
     face.Show(sys_planparameter, 99);
     EXPECT_EQ(windowRuns, (std::vector<int32_t>{0, 2}));
-    EXPECT_EQ(processState().g_lngClassTypeID, 42);
-    EXPECT_TRUE(processState().g_bPrintControl);
+    EXPECT_EQ(processState().classTypeId, 42);
+    EXPECT_TRUE(processState().printControl);
 }
 
 TEST_F(PublicClasses, ShowOutOfRangeOpensNothingButRecordsLoginValues)
 {
     SysFace face;
     for (int32_t itemClass : {6, -1}) {
-        processState().g_strConnectString.clear();
+        processState().connectString.clear();
         face.Show(itemClass, 0, "Help");
-        EXPECT_EQ(processState().g_strConnectString, "Provider=SQLite;Data Source=/tmp/a.db");
-        EXPECT_EQ(processState().g_strHelpSystem, "Help");
+        EXPECT_EQ(processState().connectString, "Provider=SQLite;Data Source=/tmp/a.db");
+        EXPECT_EQ(processState().helpSystem, "Help");
     }
     EXPECT_TRUE(windowRuns.empty());
     EXPECT_TRUE(rights->calls.empty());
@@ -123,7 +123,7 @@ TEST_F(PublicClasses, LateBoundCallsReachTheSameMembers)
 {
     auto object = ComponentRegistry::instance().create("orvansysmaintain.sysface");
     object->invoke("SystemID", InvokeKind::PropertyPut, {Variant("0003")});
-    EXPECT_EQ(processState().g_strSystemID, "0003");
+    EXPECT_EQ(processState().systemId, "0003");
     object->invoke(DispIds::SysFace_m_bPrintControl, InvokeKind::PropertyPut, {Variant("True")});
     EXPECT_TRUE(object->invoke("M_BPRINTCONTROL", InvokeKind::PropertyGet).toBool());
     EXPECT_TRUE(object->invoke("Show", InvokeKind::Method, {Variant("3")}).isEmpty());
@@ -194,14 +194,14 @@ TEST_F(PublicClasses, TypeLibraryDescribesTheRegisteredInterface)
 TEST_F(PublicClasses, SharedConnectionLivesUntilTheLastSysFaceIsReleased)
 {
     auto first = std::make_unique<SysFace>();
-    ASSERT_NE(processState().g_objConnection, nullptr);
+    ASSERT_NE(processState().connection, nullptr);
     auto second = std::make_unique<SysFace>();
     first.reset();
-    EXPECT_NE(processState().g_objConnection, nullptr);
+    EXPECT_NE(processState().connection, nullptr);
     second.reset();
-    EXPECT_EQ(processState().g_objConnection, nullptr);
+    EXPECT_EQ(processState().connection, nullptr);
     SysFace third;
-    EXPECT_NE(processState().g_objConnection, nullptr);
+    EXPECT_NE(processState().connection, nullptr);
 }
 
 namespace {

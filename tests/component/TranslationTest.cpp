@@ -188,5 +188,5 @@ TEST_F(Translation, FormFontFollowsTheLanguage)
     FakeForm form;
     SetFormFont(form);
     EXPECT_EQ(form.font, "font-CHT");
-    EXPECT_EQ(processState().g_strLanguage, "CHT");
+    EXPECT_EQ(processState().language, "CHT");
 }

@@ -8,7 +8,7 @@
 namespace orvan::test {
 namespace {
 
-using editor::frmProtyMdy;
+using editor::RecordEditor;
 using ::testing::ElementsAre;
 
 constexpr const char *UnknownAccount = "输入的数据不正确。在科目表中找不到对应的项。";
@@ -17,7 +17,7 @@ class BillTypeTest : public EditorFixture
 {
 protected:
     // The bill types as the main window lists them, on the row of the given id.
-    frmProtyMdy &openBillType(int id)
+    RecordEditor &openBillType(int id)
     {
         const std::vector<int> ids = {1, 2, 3, 4, 5, 6, 1001, 1002, 1003, 1004};
         std::vector<base::Variant> keys(ids.begin(), ids.end());
@@ -80,9 +80,9 @@ TEST_F(BillTypeTest, AddingTurnsTheEditorIntoModifyingTheNewRow)
     EXPECT_THAT(shownTexts(), ElementsAre());
     EXPECT_EQ(text("select FNumber||','||FAcctID from ICBillType where FID=1005"), "U05,5");
     auto &state = editor::editorState();
-    EXPECT_FALSE(state.g_bAddNew);
-    EXPECT_EQ(state.g_arrRowKeys.at(state.g_varCurrentRow).toLong(), 1005);
-    EXPECT_EQ(state.g_lngLastRow, 12);
+    EXPECT_FALSE(state.addingNew);
+    EXPECT_EQ(state.rowKeys.at(state.currentRow).toLong(), 1005);
+    EXPECT_EQ(state.lastRow, 12);
     EXPECT_TRUE(editor.toolbar().button("Ne").enabled);
 
     editor.typeCell(2, 4, "改");
@@ -126,7 +126,7 @@ TEST_F(BillTypeTest, F7OpensTheAccountLookupAndTakesTheChoice)
         ASSERT_TRUE(lookup.selectNumber("6602"));
         lookup.press(suite::AccountLookupForm::CancelKey);
     });
-    editor.gridKeyDown(frmProtyMdy::KeyCodeF7);
+    editor.gridKeyDown(RecordEditor::KeyCodeF7);
     EXPECT_EQ(editor.grid().text(2, 3), "");
     EXPECT_EQ(editor.grid().text(3, 3), "");
 
@@ -135,10 +135,10 @@ TEST_F(BillTypeTest, F7OpensTheAccountLookupAndTakesTheChoice)
         lookup.search("研发");
         lookup.press(suite::AccountLookupForm::OkKey);
     });
-    editor.gridKeyDown(frmProtyMdy::KeyCodeF8);
+    editor.gridKeyDown(RecordEditor::KeyCodeF8);
     EXPECT_EQ(editor.grid().text(2, 3), "660201");
     EXPECT_EQ(editor.grid().text(3, 3), "16");
-    EXPECT_TRUE(editor.Changed);
+    EXPECT_TRUE(editor.changed);
     EXPECT_THAT(shell->formsRun(), ElementsAre("frmAccountLookup", "frmAccountLookup"));
 }
 
@@ -149,9 +149,9 @@ TEST_F(BillTypeTest, CancelledLookupChangesNothing)
     shell->queueDriver("frmAccountLookup", [](forms::Form &form) {
         dynamic_cast<suite::AccountLookupForm &>(form).press(suite::AccountLookupForm::CancelKey);
     });
-    editor.gridKeyDown(frmProtyMdy::KeyCodeF7);
+    editor.gridKeyDown(RecordEditor::KeyCodeF7);
     EXPECT_EQ(editor.grid().text(2, 3), "660201");
-    EXPECT_FALSE(editor.Changed);
+    EXPECT_FALSE(editor.changed);
 }
 
 TEST_F(BillTypeTest, AnAccountIdOfZeroIsStoredAsNull)

@@ -10,7 +10,7 @@
 #include "component/ProcessState.h"
 #include "component/Translation.h"
 #include "editor/EditorState.h"
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 #include "forms/Messages.h"
 #include "forms/Shell.h"
 #include "params/ProfileFlags.h"
@@ -37,8 +37,8 @@ protected:
         editor::EditorState::reset();
         suite::registerStandIns(component::ComponentRegistry::instance());
         auto &state = component::processState();
-        state.g_strConnectString = connectString;
-        state.g_objConnection = std::make_shared<suite::AppConnection>(connectString);
+        state.connectString = connectString;
+        state.connection = std::make_shared<suite::AppConnection>(connectString);
         forms::setShell(shell);
         forms::setMessages(messages);
     }
@@ -55,16 +55,16 @@ protected:
     }
 
     // Opens the editor on the list of a node: keys from position 2, the row shown.
-    editor::frmProtyMdy &openEditor(const std::string &nodeKey, std::vector<base::Variant> keys,
-                                    int currentRow, bool addNew = false)
+    editor::RecordEditor &openEditor(const std::string &nodeKey, std::vector<base::Variant> keys,
+                                     int currentRow, bool addNew = false)
     {
-        component::processState().g_strCurrentKey = nodeKey;
+        component::processState().currentNodeKey = nodeKey;
         auto &state = editor::editorState();
-        state.g_arrRowKeys.assign(2, std::move(keys));
-        state.g_varCurrentRow = currentRow;
-        state.g_bAddNew = addNew;
-        state.g_varPrevRow = 0;
-        window = std::make_unique<editor::frmProtyMdy>();
+        state.rowKeys.assign(2, std::move(keys));
+        state.currentRow = currentRow;
+        state.addingNew = addNew;
+        state.previousRow = 0;
+        window = std::make_unique<editor::RecordEditor>();
         window->load();
         messages->clear();
         return *window;
@@ -85,7 +85,7 @@ protected:
     TempAccount account;
     std::shared_ptr<forms::ScriptedShell> shell = std::make_shared<forms::ScriptedShell>();
     std::shared_ptr<forms::ScriptedMessages> messages = std::make_shared<forms::ScriptedMessages>();
-    std::unique_ptr<editor::frmProtyMdy> window;
+    std::unique_ptr<editor::RecordEditor> window;
 };
 
 } // namespace orvan::test

@@ -6,7 +6,7 @@
 namespace orvan::test {
 namespace {
 
-using editor::frmProtyMdy;
+using editor::RecordEditor;
 using ::testing::ElementsAre;
 
 constexpr const char *FirstNotice = "当前记录已经是第一条记录!";
@@ -17,7 +17,7 @@ class EditorFrameTest : public EditorFixture
 {
 protected:
     // The voucher groups 记, 收, 付, 转 as the main window lists them.
-    frmProtyMdy &openVoucherGroups(int row) { return openEditor("au3", {1, 2, 3, 4}, row); }
+    RecordEditor &openVoucherGroups(int row) { return openEditor("au3", {1, 2, 3, 4}, row); }
 };
 
 TEST_F(EditorFrameTest, ToolbarHasItsButtonsInOrderAndHidesNew)
@@ -42,7 +42,7 @@ TEST_F(EditorFrameTest, OneRowListShowsEdgeNoticesAndReloadsTheSameRecord)
         editor.grid().setText(2, 1, "changed by program");
         ASSERT_TRUE(editor.press(key));
         EXPECT_EQ(editor.grid().text(2, 1), "付") << key;
-        EXPECT_EQ(editor::editorState().g_varCurrentRow, 2);
+        EXPECT_EQ(editor::editorState().currentRow, 2);
     }
     EXPECT_THAT(shownTexts(), ElementsAre(FirstNotice, FirstNotice, LastNotice, LastNotice));
 }
@@ -66,21 +66,21 @@ TEST_F(EditorFrameTest, NavigationWalksTheListAndNoticesOnlyAtItsEdges)
 TEST_F(EditorFrameTest, ClearedErrorOptionSilencesEdgeNoticesAndOutlivesTheEditor)
 {
     auto &editor = openVoucherGroups(2);
-    ASSERT_TRUE(editor.clickOption(frmProtyMdy::ErrorBox));
+    ASSERT_TRUE(editor.clickOption(RecordEditor::ErrorBox));
     editor.press("Fr");
     EXPECT_TRUE(messages->shown().empty());
     editor.requestClose();
     EXPECT_TRUE(editor.closeRequested());
 
     auto &next = openVoucherGroups(2);
-    EXPECT_EQ(next.option(frmProtyMdy::ErrorBox).value, 0);
+    EXPECT_EQ(next.option(RecordEditor::ErrorBox).value, 0);
 }
 
 TEST_F(EditorFrameTest, QuotesTypedAnywhereAreDiscarded)
 {
-    EXPECT_FALSE(frmProtyMdy::acceptsKey('\''));
-    EXPECT_FALSE(frmProtyMdy::acceptsKey('"'));
-    EXPECT_TRUE(frmProtyMdy::acceptsKey('a'));
+    EXPECT_FALSE(RecordEditor::acceptsKey('\''));
+    EXPECT_FALSE(RecordEditor::acceptsKey('"'));
+    EXPECT_TRUE(RecordEditor::acceptsKey('a'));
     auto &editor = openVoucherGroups(2);
     ASSERT_TRUE(editor.typeCell(2, 1, "O'Ne\"il"));
     EXPECT_EQ(editor.grid().text(2, 1), "ONeil");
@@ -90,12 +90,12 @@ TEST_F(EditorFrameTest, AnswerNoDiscardsTheEditAndMovesOn)
 {
     auto &editor = openVoucherGroups(2);
     editor.typeCell(2, 1, "现");
-    EXPECT_TRUE(editor.Changed);
+    EXPECT_TRUE(editor.changed);
     messages->queueAnswer(0);
     editor.press("Ne");
     EXPECT_THAT(shownTexts(), ElementsAre(ModifiedQuestion));
     EXPECT_EQ(editor.grid().text(2, 1), "收");
-    EXPECT_FALSE(editor.Changed);
+    EXPECT_FALSE(editor.changed);
     EXPECT_EQ(text("select FName from t_VoucherGroup where FGroupID=1"), "记");
 }
 
@@ -113,7 +113,7 @@ TEST_F(EditorFrameTest, RetypingTheSameTextIsNoEdit)
 {
     auto &editor = openVoucherGroups(2);
     editor.typeCell(2, 1, "记");
-    EXPECT_FALSE(editor.Changed);
+    EXPECT_FALSE(editor.changed);
     editor.press("Ne");
     EXPECT_TRUE(messages->shown().empty());
 }
@@ -121,27 +121,27 @@ TEST_F(EditorFrameTest, RetypingTheSameTextIsNoEdit)
 TEST_F(EditorFrameTest, OptionBoxesAreOfferedOnlyForSmallNumericKeys)
 {
     auto &groups = openVoucherGroups(2);
-    EXPECT_TRUE(groups.option(frmProtyMdy::RefreshBox).enabled);
-    EXPECT_EQ(groups.option(frmProtyMdy::RefreshBox).value, 1);
+    EXPECT_TRUE(groups.option(RecordEditor::RefreshBox).enabled);
+    EXPECT_EQ(groups.option(RecordEditor::RefreshBox).value, 1);
 
     auto &profile = openEditor("sys1", {"TaxRate"}, 2);
-    EXPECT_FALSE(profile.option(frmProtyMdy::HelpBox).enabled);
-    EXPECT_FALSE(profile.clickOption(frmProtyMdy::HelpBox));
+    EXPECT_FALSE(profile.option(RecordEditor::HelpBox).enabled);
+    EXPECT_FALSE(profile.clickOption(RecordEditor::HelpBox));
 
     auto &classBill = openEditor("sys4", {1000001}, 2);
-    EXPECT_FALSE(classBill.option(frmProtyMdy::ErrorBox).enabled);
+    EXPECT_FALSE(classBill.option(RecordEditor::ErrorBox).enabled);
 }
 
 TEST_F(EditorFrameTest, OptionBoxesSetTheSharedValuesButClearStaysTicked)
 {
     auto &editor = openVoucherGroups(2);
-    editor.clickOption(frmProtyMdy::RefreshBox);
-    editor.clickOption(frmProtyMdy::HelpBox);
-    EXPECT_EQ(editor::editorState().g_varRefreshOnExit, 0);
-    EXPECT_FALSE(editor::editorState().g_bShowHelp);
-    editor.clickOption(frmProtyMdy::ClearBox);
-    editor.clickOption(frmProtyMdy::ClearBox);
-    EXPECT_EQ(editor.option(frmProtyMdy::ClearBox).value, 1);
+    editor.clickOption(RecordEditor::RefreshBox);
+    editor.clickOption(RecordEditor::HelpBox);
+    EXPECT_EQ(editor::editorState().refreshOnExit, 0);
+    EXPECT_FALSE(editor::editorState().showHelp);
+    editor.clickOption(RecordEditor::ClearBox);
+    editor.clickOption(RecordEditor::ClearBox);
+    EXPECT_EQ(editor.option(RecordEditor::ClearBox).value, 1);
 }
 
 TEST_F(EditorFrameTest, OptionsTabDisablesNavigation)
@@ -163,21 +163,21 @@ TEST_F(EditorFrameTest, CloseAsksToSaveUnsavedEditsAndResetsTheHandOver)
     EXPECT_THAT(shownTexts(), ElementsAre(ModifiedQuestion));
     EXPECT_TRUE(editor.closeRequested());
     EXPECT_EQ(text("select FName from t_VoucherGroup where FGroupID=2"), "收款");
-    EXPECT_EQ(editor::editorState().g_varCurrentRow, 0);
+    EXPECT_EQ(editor::editorState().currentRow, 0);
 }
 
 TEST_F(EditorFrameTest, RunsModallyThroughTheShellForADriver)
 {
-    component::processState().g_strCurrentKey = "au3";
-    editor::editorState().g_arrRowKeys.assign(2, {1, 2});
-    editor::editorState().g_varCurrentRow = 2;
+    component::processState().currentNodeKey = "au3";
+    editor::editorState().rowKeys.assign(2, {1, 2});
+    editor::editorState().currentRow = 2;
     shell->queueDriver("frmProtyMdy", [](forms::Form &form) {
-        auto &editor = dynamic_cast<frmProtyMdy &>(form);
+        auto &editor = dynamic_cast<RecordEditor &>(form);
         editor.typeCell(2, 1, "记账");
         editor.press("Save");
         editor.press("Exit");
     });
-    frmProtyMdy modal;
+    RecordEditor modal;
     forms::shell().runModal(modal);
     EXPECT_TRUE(modal.closeRequested());
     EXPECT_TRUE(messages->shown().empty());

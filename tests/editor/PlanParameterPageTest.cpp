@@ -11,7 +11,7 @@
 namespace orvan::test {
 namespace {
 
-using editor::frmProtyMdy;
+using editor::RecordEditor;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -31,9 +31,9 @@ protected:
         db::ProcedureCatalog::instance().clear();
         planning::installPlanning();
         auto &state = editor::editorState();
-        state.g_lngDemandTimeLimit = 3;
-        state.g_lngPlanTimeLimit = 5;
-        state.g_lngTimeZoneCount = 8;
+        state.demandTimeLimit = 3;
+        state.planTimeLimit = 5;
+        state.timeZoneCount = 8;
     }
 
     void TearDown() override
@@ -42,7 +42,7 @@ protected:
         db::ProcedureCatalog::instance().clear();
     }
 
-    frmProtyMdy &openPlan(const std::string &key)
+    RecordEditor &openPlan(const std::string &key)
     {
         const std::vector<std::string> listed = {"DaysPerTimeZone", "DemandTimeLimit",
                                                  "PlanStartDate",   "PlanTimeLimit",
@@ -53,13 +53,13 @@ protected:
 
     // Types the value, answers Yes to the save prompt and gives the messages that
     // followed the prompt.
-    std::vector<forms::ShownMessage> enterThroughPrompt(frmProtyMdy &editor,
+    std::vector<forms::ShownMessage> enterThroughPrompt(RecordEditor &editor,
                                                         const std::string &value)
     {
         editor.typeCell(2, 1, value);
         messages->clear();
         bool answer = true;
-        editor.AskSave(ModifiedQuestion, answer);
+        editor.askSave(ModifiedQuestion, answer);
         EXPECT_TRUE(answer);
         const auto &shown = messages->shown();
         EXPECT_FALSE(shown.empty());
@@ -139,12 +139,12 @@ TEST_F(PlanParameterPageTest, ThePromptKeepsTheTimeFencesInOrder)
         auto &editor = openPlan(test.key);
         EXPECT_EQ(textsOf(enterThroughPrompt(editor, test.typed)), test.shown);
         EXPECT_EQ(editor.grid().text(2, 1), test.restored);
-        EXPECT_FALSE(editor.Changed);
+        EXPECT_FALSE(editor.changed);
         EXPECT_EQ(stored(test.key), before);
     }
 
     // Without error messages the value is refused all the same.
-    editor::editorState().g_varShowErrors = 0;
+    editor::editorState().showErrors = 0;
     auto &quiet = openPlan("DemandTimeLimit");
     EXPECT_THAT(enterThroughPrompt(quiet, "5"), IsEmpty());
     EXPECT_EQ(stored("DemandTimeLimit"), "2");
@@ -163,8 +163,8 @@ TEST_F(PlanParameterPageTest, AFenceInOrderIsSavedWithItsNoticeAndUpdatesTheCopy
     EXPECT_EQ(shown[1].title, "Tessel提示");
     EXPECT_EQ(shown[1].text, Saved);
     EXPECT_EQ(stored("DemandTimeLimit"), "4");
-    EXPECT_EQ(editor::editorState().g_lngDemandTimeLimit, 4);
-    EXPECT_FALSE(editor.Changed);
+    EXPECT_EQ(editor::editorState().demandTimeLimit, 4);
+    EXPECT_FALSE(editor.changed);
     EXPECT_THAT(shell->formsRun(), IsEmpty());
 }
 
@@ -187,7 +187,7 @@ TEST_F(PlanParameterPageTest, TheStartDateMovesByWholeZonesWhilePlansExist)
     EXPECT_EQ(text("select FStartDate from PLMPSPlan where FInterID=1"), "2026-12-14");
 
     // A damaged zone size is reported whatever the error option says.
-    editor::editorState().g_varShowErrors = 0;
+    editor::editorState().showErrors = 0;
     run("UPDATE t_SystemProfile SET FValue='0' WHERE FKey='DaysPerTimeZone'");
     EXPECT_THAT(textsOf(enterThroughPrompt(editor, "2026-12-28")),
                 ElementsAre("计划参数:每时区天数 被破坏"));
@@ -207,7 +207,7 @@ TEST_F(PlanParameterPageTest, SavingAnUnchangedStartDateStillWritesAndRetimesThe
     EXPECT_THAT(shownTexts(), ElementsAre(Saved));
     EXPECT_EQ(stored("PlanStartDate"), "2026-11-30");
     EXPECT_THAT(shell->formsRun(), ElementsAre("PilotPanel"));
-    EXPECT_FALSE(editor.Changed);
+    EXPECT_FALSE(editor.changed);
 }
 
 TEST_F(PlanParameterPageTest, ANewZoneSizeEmptiesThePlansOnlyWhenConfirmed)
@@ -223,7 +223,7 @@ TEST_F(PlanParameterPageTest, ANewZoneSizeEmptiesThePlansOnlyWhenConfirmed)
               "计划参数:每时区天数 将被改变.因为主生产计划预测方案各个预测输入是和相应的时区关联,"
               "所以一旦改变了[每时区天数],你以前录入的预测方案将不可用.确认要继续吗?");
     EXPECT_EQ(editor.grid().text(2, 1), "7");
-    EXPECT_FALSE(editor.Changed);
+    EXPECT_FALSE(editor.changed);
     EXPECT_EQ(stored("DaysPerTimeZone"), "7");
     EXPECT_EQ(planCount(), 2);
     EXPECT_THAT(shell->formsRun(), IsEmpty());
@@ -253,7 +253,7 @@ TEST_F(PlanParameterPageTest, ANewZoneCountRetimesThePlansAndUpdatesTheCopy)
     editor.typeCell(2, 1, "6");
     editor.press("Save");
     EXPECT_EQ(stored("TimeZoneCount"), "6");
-    EXPECT_EQ(editor::editorState().g_lngTimeZoneCount, 6);
+    EXPECT_EQ(editor::editorState().timeZoneCount, 6);
     EXPECT_THAT(shell->formsRun(), ElementsAre("PilotPanel"));
     EXPECT_EQ(text("select count(*) from PLMPS where FTimeZone > 6"), "0");
     EXPECT_EQ(text("select FTimeZoneCount from PLMPSPlan where FInterID=1"), "6");
@@ -265,13 +265,13 @@ TEST_F(PlanParameterPageTest, TheStrategyIsStoredAsOneOrZero)
     editor.typeCell(2, 1, MoveOn);
     editor.press("Save");
     EXPECT_EQ(stored("ProOfBeforeDemandLimit"), "0");
-    EXPECT_EQ(params::profileFlags().g_intForecastStrategy, 0);
+    EXPECT_EQ(params::profileFlags().forecastStrategy, 0);
     EXPECT_EQ(shownTexts().back(), Saved);
 
     editor.typeCell(2, 1, Ignore);
     editor.press("Save");
     EXPECT_EQ(stored("ProOfBeforeDemandLimit"), "1");
-    EXPECT_EQ(params::profileFlags().g_intForecastStrategy, 1);
+    EXPECT_EQ(params::profileFlags().forecastStrategy, 1);
 
     // Only the list's entries are values.
     messages->clear();
@@ -288,7 +288,7 @@ TEST_F(PlanParameterPageTest, TheSaveButtonNeverWritesAValueThatDoesNotConvert)
     count.press("Save");
     EXPECT_THAT(shownTexts(), ElementsAre("Overflow"));
     EXPECT_EQ(stored("TimeZoneCount"), "26");
-    EXPECT_EQ(editor::editorState().g_lngTimeZoneCount, 8);
+    EXPECT_EQ(editor::editorState().timeZoneCount, 8);
 
     auto &start = openPlan("PlanStartDate");
     start.typeCell(2, 1, "2026-13-01");

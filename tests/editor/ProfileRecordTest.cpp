@@ -8,7 +8,7 @@
 namespace orvan::test {
 namespace {
 
-using editor::frmProtyMdy;
+using editor::RecordEditor;
 using ::testing::ElementsAre;
 
 constexpr const char *TaxRangeMessage = "数据非法，税率范围值是(0-100)，请重新输入！";
@@ -23,11 +23,11 @@ TEST_F(ProfileRecordTest, CompanyCodeIsLockedOnlyWhileBillsAreClosed)
     EXPECT_EQ(open.grid().text(1, 1), "公司代码");
     EXPECT_TRUE(open.typeCell(2, 1, "02"));
 
-    params::profileFlags().g_intICClosed = 1;
+    params::profileFlags().inventoryClosed = 1;
     auto &closed = openEditor("sys1", {"FBrNo"}, 2);
     EXPECT_EQ(closed.grid().text(2, 1), "01");
     EXPECT_FALSE(closed.typeCell(2, 1, "02"));
-    EXPECT_FALSE(closed.Changed);
+    EXPECT_FALSE(closed.changed);
 }
 
 TEST_F(ProfileRecordTest, PrecisionCellsTakeWholeNumbersWithinTheirRanges)
@@ -58,7 +58,7 @@ TEST_F(ProfileRecordTest, TaxRateOutOfRangeIsRefusedByThePromptButSavedByTheButt
     editor.typeCell(2, 1, "150");
     editor.press("Save");
     EXPECT_EQ(text("select FValue from t_SystemProfile where FKey='TaxRate'"), "150");
-    EXPECT_FALSE(editor.Changed);
+    EXPECT_FALSE(editor.changed);
 }
 
 TEST_F(ProfileRecordTest, TaxRateThatIsNoNumberIsRefusedByThePrompt)
@@ -91,7 +91,7 @@ TEST_F(ProfileRecordTest, ThePromptSavesValuesAtBothEndsOfTheirRangesAndRefusesJ
         messages->clear();
         auto &editor = openEditor("sys1", {c.key, "FBrNo"}, 2);
         editor.grid().setText(2, 1, c.typed);
-        editor.Changed = true;
+        editor.changed = true;
         messages->queueAnswer(forms::SuiteAnswerYes);
         editor.press("Ne");
         const auto stored =
@@ -166,7 +166,7 @@ TEST_F(ProfileRecordTest, ClosingANewVoucherGroupAsksTheAddQuestion)
     editor.requestClose();
     EXPECT_THAT(shownTexts(), ElementsAre("数据已新增，需要保存否？"));
     EXPECT_EQ(text("select count(*) from t_VoucherGroup"), "5");
-    EXPECT_FALSE(editor::editorState().g_bAddNew);
+    EXPECT_FALSE(editor::editorState().addingNew);
 }
 
 } // namespace

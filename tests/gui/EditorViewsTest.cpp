@@ -38,7 +38,7 @@
 namespace orvan::test {
 namespace {
 
-using editor::frmProtyMdy;
+using editor::RecordEditor;
 namespace Col = billcode::RuleColumn;
 
 constexpr const char *UnknownAccount = "输入的数据不正确。在科目表中找不到对应的项。";
@@ -97,7 +97,7 @@ protected:
         EditorFixture::SetUp();
     }
 
-    frmProtyMdy &openBillType(int id)
+    RecordEditor &openBillType(int id)
     {
         const std::vector<int> ids = {1, 2, 3, 4, 5, 6, 1001, 1002, 1003, 1004};
         const auto at = std::find(ids.begin(), ids.end(), id) - ids.begin();
@@ -119,7 +119,7 @@ TEST_F(EditorViewTest, ShowsTheRecordAndHandsEditsToTheForm)
     EXPECT_EQ(grid.shownText(2, 1), "U01");
     EXPECT_EQ(grid.shownText(2, 3), "660201");
     EXPECT_TRUE(grid.isColumnHidden(grid.indexOf(3, 1).column()));
-    EXPECT_FALSE(view.toolAction(frmProtyMdy::NewKey)->isVisible());
+    EXPECT_FALSE(view.toolAction(RecordEditor::NewKey)->isVisible());
     snapshot(view, "editor-bill-type");
 
     auto *note = openCellEditor<QLineEdit>(grid, 2, 4);
@@ -130,26 +130,26 @@ TEST_F(EditorViewTest, ShowsTheRecordAndHandsEditsToTheForm)
     EXPECT_EQ(note->text(), "abc") << "the quote characters are discarded";
     pressKey(*note, Qt::Key_Return);
     settle();
-    EXPECT_TRUE(form.Changed);
+    EXPECT_TRUE(form.changed);
     EXPECT_EQ(form.grid().text(2, 4), "abc");
     EXPECT_EQ(grid.shownText(2, 4), "abc");
 
     EXPECT_FALSE(grid.model()->flags(grid.indexOf(1, 2)) & Qt::ItemIsEditable)
         << "captions are not edited";
 
-    const int shown = form.option(frmProtyMdy::ErrorBox).value;
-    view.optionBox(frmProtyMdy::ErrorBox)->click();
-    EXPECT_EQ(form.option(frmProtyMdy::ErrorBox).value, 1 - shown);
-    EXPECT_EQ(view.optionBox(frmProtyMdy::ErrorBox)->isChecked(), shown == 0);
+    const int shown = form.option(RecordEditor::ErrorBox).value;
+    view.optionBox(RecordEditor::ErrorBox)->click();
+    EXPECT_EQ(form.option(RecordEditor::ErrorBox).value, 1 - shown);
+    EXPECT_EQ(view.optionBox(RecordEditor::ErrorBox)->isChecked(), shown == 0);
 
     auto *unfinished = openCellEditor<QLineEdit>(grid, 2, 4);
     ASSERT_NE(unfinished, nullptr);
     unfinished->setText("新备注");
-    view.toolAction(frmProtyMdy::SaveKey)->trigger();
+    view.toolAction(RecordEditor::SaveKey)->trigger();
     settle();
     EXPECT_EQ(text("select FNote from ICBillType where FID=1001"), "新备注")
         << "the cell still being edited is saved";
-    EXPECT_FALSE(form.Changed);
+    EXPECT_FALSE(form.changed);
 }
 
 TEST_F(EditorViewTest, ToolbarMovesToTheNextRecord)
@@ -158,7 +158,7 @@ TEST_F(EditorViewTest, ToolbarMovesToTheNextRecord)
     gui::EditorDialog view(form);
     view.show();
     settle();
-    view.toolAction(frmProtyMdy::NextKey)->trigger();
+    view.toolAction(RecordEditor::NextKey)->trigger();
     settle();
     EXPECT_EQ(view.propertyGrid()->shownText(2, 1),
               qt(text("select FNumber from ICBillType where FID=1002")));
@@ -207,7 +207,7 @@ TEST_F(EditorViewTest, F7InTheAccountCellOpensTheLookupView)
     pressKey(grid, Qt::Key_F7);
     settle();
     EXPECT_EQ(grid.shownText(2, 3), "660201");
-    EXPECT_TRUE(form.Changed);
+    EXPECT_TRUE(form.changed);
 }
 
 class RuleGridViewTest : public BillCodeFixture
@@ -219,10 +219,10 @@ protected:
         BillCodeFixture::SetUp();
         editor::EditorState::reset();
         billcode::registerBillSettingsPage();
-        component::processState().g_strCurrentKey = "sys2";
+        component::processState().currentNodeKey = "sys2";
         auto &values = editor::editorState();
-        values.g_arrRowKeys.assign(2, std::vector<base::Variant>{21, 72});
-        values.g_varCurrentRow = 2;
+        values.rowKeys.assign(2, std::vector<base::Variant>{21, 72});
+        values.currentRow = 2;
         form.load();
     }
 
@@ -232,7 +232,7 @@ protected:
         BillCodeFixture::TearDown();
     }
 
-    frmProtyMdy form;
+    RecordEditor form;
 };
 
 TEST_F(RuleGridViewTest, ShowsTheRuleAndItsNextNumber)
@@ -265,7 +265,7 @@ TEST_F(RuleGridViewTest, ShowsTheRuleAndItsNextNumber)
     pressKey(*format, Qt::Key_Return);
     settle();
     EXPECT_EQ(grid.text(Col::Format, 1), "YIN");
-    EXPECT_TRUE(form.m_bRuleChanged);
+    EXPECT_TRUE(form.ruleChanged);
     EXPECT_TRUE(
         rules.preview()->text().contains(qt(billcode::previewNextNumber(grid, base::today()))));
     EXPECT_TRUE(rules.preview()->text().contains("YIN"));

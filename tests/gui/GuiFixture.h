@@ -60,7 +60,7 @@ protected:
         MainWindowFixture::TearDown();
     }
 
-    std::unique_ptr<mainwindow::frmSysMainInface> window;
+    std::unique_ptr<mainwindow::MaintenanceWindow> window;
     std::unique_ptr<gui::MainWindowView> view;
 };
 

@@ -110,7 +110,7 @@ TEST_F(GuiServicesTest, PrintingAListWithoutAPrinterWritesAPdfWithItsRows)
     show(0);
     view->chooseNode("sys9");
     const auto first = window->rowText(2);
-    const auto last = window->rowText(window->ldgBase.rowCount());
+    const auto last = window->rowText(window->list.rowCount());
     if (QPrinterInfo::availablePrinterNames().isEmpty())
         view->chooseMenuItem("File.Print");
     else // a real printer would open the printer dialog

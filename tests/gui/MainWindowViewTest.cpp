@@ -16,7 +16,7 @@
 #include "gui/MenuBinder.h"
 #include "gui/OptionSheetView.h"
 #include "gui/OverallOptionList.h"
-#include "gui/ParameterTree.h"
+#include "gui/ParameterTreeView.h"
 #include "gui/QtShell.h"
 #include "gui/ToolbarBinder.h"
 
@@ -41,7 +41,7 @@ protected:
     {
         ASSERT_EQ(view->shownContent(), view->grid());
         auto &model = view->grid()->ledgerModel();
-        const auto &grid = window->ldgBase;
+        const auto &grid = window->list;
         ASSERT_GT(grid.rowCount(), 1);
         EXPECT_EQ(model.rowCount(), grid.rowCount() - 1);
         const auto heading = window->rowText(1);
@@ -57,7 +57,7 @@ protected:
                 model.data(model.index(model.rowCount() - 1, column), Qt::DisplayRole).toString(),
                 QString::fromStdString(last.at(c)));
         }
-        EXPECT_EQ(view->itemTitle()->text(), QString::fromStdString(window->SSPTitleItem.caption));
+        EXPECT_EQ(view->itemTitle()->text(), QString::fromStdString(window->itemTitle.caption));
     }
 
     // The property list shows the sheet's rows.
@@ -79,20 +79,21 @@ TEST_F(MainWindowViewTest, SystemClassShowsListsOptionPagesAndCalculationParamet
     show(0);
     EXPECT_EQ(view->windowTitle(), QString::fromStdString(window->caption));
     EXPECT_EQ(view->classTitle()->text(), QStringLiteral("系统参数设置"));
-    EXPECT_EQ(view->tree()->topLevelItemCount(), static_cast<int>(window->tvwBase.count()));
+    EXPECT_EQ(view->tree()->topLevelItemCount(), static_cast<int>(window->tree.count()));
     EXPECT_EQ(view->tree()->currentItem(), view->tree()->itemOf(window->selectedKey()));
 
     click("sys9");
     expectGridShowsRows();
 
     click("sys7");
-    expectSheetShown(view->calculationView(false), window->ctrl1->sheet());
+    expectSheetShown(view->calculationView(false), window->calculationControl->sheet());
 
     click("sys3");
-    auto &sheet = window->CtlICSysPro->sheet();
+    auto &sheet = window->optionControl->sheet();
     expectSheetShown(view->optionPage(), sheet);
     ASSERT_TRUE(view->overallOptions()->isVisible());
-    EXPECT_EQ(view->overallOptions()->count(), static_cast<int>(window->ListVSysSet.items.size()));
+    EXPECT_EQ(view->overallOptions()->count(),
+              static_cast<int>(window->overallOptionList.items.size()));
 
     // A tick goes to the control and stays; a refused text goes back to the stored one.
     const auto check = std::find_if(sheet.rows.begin(), sheet.rows.end(), [](const auto &row) {
@@ -128,10 +129,10 @@ TEST_F(MainWindowViewTest, OverallOptionTicksGoToTheWindow)
     ASSERT_GT(list->count(), 0);
     auto *item = list->item(0);
     const auto key = item->data(Qt::UserRole).toString().toStdString();
-    const bool was = window->ListVSysSet.item(key)->checked;
+    const bool was = window->overallOptionList.item(key)->checked;
     item->setCheckState(was ? Qt::Unchecked : Qt::Checked);
     settle();
-    EXPECT_EQ(window->ListVSysSet.item(key)->checked, !was);
+    EXPECT_EQ(window->overallOptionList.item(key)->checked, !was);
     EXPECT_EQ(list->item(0)->checkState() == Qt::Checked, !was);
 
     click("sys1");
@@ -149,7 +150,7 @@ TEST_F(MainWindowViewTest, AllClassesShowTheNestedTreeAListAndAnOptionPage)
     click("au3");
     expectGridShowsRows();
     click("sys3");
-    expectSheetShown(view->optionPage(), window->CtlICSysPro->sheet());
+    expectSheetShown(view->optionPage(), window->optionControl->sheet());
 }
 
 TEST_F(MainWindowViewTest, MenusAndToolbarFollowTheWindow)
@@ -160,7 +161,7 @@ TEST_F(MainWindowViewTest, MenusAndToolbarFollowTheWindow)
     const auto &state = window->menus;
     for (const char *path : {"Edit.Add", "Edit.Modify", "Edit.Delete"})
         EXPECT_EQ(menus.action(path)->isEnabled(), state.find(path)->enabled) << path;
-    for (const auto &button : window->tbToolBar.buttons())
+    for (const auto &button : window->toolbar.buttons())
         EXPECT_EQ(view->toolbar().action(button.key)->isVisible(), button.visible) << button.key;
 
     view->chooseMenuItem("View.StatusBar");
@@ -172,7 +173,7 @@ TEST_F(MainWindowViewTest, MenusAndToolbarFollowTheWindow)
     // The splitter keeps both sides at least 1680 twips wide, as the window says.
     emit view->splitter()->splitterMoved(10, 1);
     settle();
-    EXPECT_EQ(window->splitter.position, mainwindow::frmSysMainInface::SplitterLimit);
+    EXPECT_EQ(window->splitter.position, mainwindow::MaintenanceWindow::SplitterLimit);
     EXPECT_EQ(view->splitter()->sizes().front(), 112);
 
     // Preview of a list: the view prints the grid as the window leaves it to.
@@ -183,14 +184,14 @@ TEST_F(MainWindowViewTest, MenusAndToolbarFollowTheWindow)
     ASSERT_EQ(printer->jobs().size(), 1u);
     const auto &job = printer->jobs().front();
     EXPECT_EQ(job.mode, forms::PrintMode::Preview);
-    EXPECT_EQ(job.document.title, window->SSPTitleItem.caption);
+    EXPECT_EQ(job.document.title, window->itemTitle.caption);
     EXPECT_EQ(job.document.headings, window->rowText(1));
-    EXPECT_EQ(job.document.rows.size(), static_cast<std::size_t>(window->ldgBase.rowCount() - 1));
+    EXPECT_EQ(job.document.rows.size(), static_cast<std::size_t>(window->list.rowCount() - 1));
 }
 
 TEST_F(MainWindowViewTest, ShellShowsTheViewAndClosingKeepsWidthsAndNode)
 {
-    component::processState().g_lngSysClass = 0;
+    component::processState().sysClass = 0;
     bool shown = false;
     gui::registerMainWindowView([&](gui::MainWindowView &opened) {
         shown = true;

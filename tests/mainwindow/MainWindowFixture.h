@@ -14,7 +14,7 @@
 #include "component/Translation.h"
 #include "forms/Messages.h"
 #include "forms/Shell.h"
-#include "mainwindow/frmSysMainInface.h"
+#include "mainwindow/MaintenanceWindow.h"
 #include "params/ProfileFlags.h"
 #include "suite/AppConnection.h"
 #include "suite/SharedProps.h"
@@ -40,7 +40,7 @@ protected:
         registry.clear();
         suite::registerStandIns(registry);
         setLogin("UserID=16394;LANGUAGE=chs;");
-        component::processState().g_objConnection =
+        component::processState().connection =
             std::make_shared<suite::AppConnection>(account.connectString());
         messages = std::make_shared<forms::ScriptedMessages>();
         forms::setMessages(messages);
@@ -71,13 +71,13 @@ protected:
     }
 
     // Opens the window of a class as Show does: created and loaded.
-    std::unique_ptr<mainwindow::frmSysMainInface> open(int32_t sysClass,
-                                                       const std::string &systemId = "0000")
+    std::unique_ptr<mainwindow::MaintenanceWindow> open(int32_t sysClass,
+                                                        const std::string &systemId = "0000")
     {
         auto &state = component::processState();
-        state.g_lngSysClass = sysClass;
-        state.g_strSystemID = systemId;
-        auto window = std::make_unique<mainwindow::frmSysMainInface>();
+        state.sysClass = sysClass;
+        state.systemId = systemId;
+        auto window = std::make_unique<mainwindow::MaintenanceWindow>();
         window->load();
         return window;
     }

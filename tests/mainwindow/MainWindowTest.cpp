@@ -4,7 +4,7 @@
 #include "mainwindow/NodeTables.h"
 
 using namespace orvan;
-using mainwindow::frmSysMainInface;
+using mainwindow::MaintenanceWindow;
 
 namespace {
 
@@ -26,13 +26,13 @@ TEST_F(MainWindowTest, OpensOnTheFirstNodeAndShowsItsCountedList)
 {
     auto window = open(0);
     EXPECT_EQ(window->caption, "系统参数维护");
-    EXPECT_EQ(window->SSPTitleClass.caption, "系统参数设置");
+    EXPECT_EQ(window->classTitle.caption, "系统参数设置");
     EXPECT_EQ(window->selectedKey(), "sys1");
-    EXPECT_EQ(component::processState().g_strCurrentKey, "sys1");
-    EXPECT_EQ(window->SSPTitleItem.caption,
-              "[系统设置]----共计：" + std::to_string(window->ldgBase.rowCount() - 1) + "条记录");
-    EXPECT_FALSE(window->tbToolBar.button("Cut").visible);
-    EXPECT_FALSE(window->tbToolBar.button("Paste").visible);
+    EXPECT_EQ(component::processState().currentNodeKey, "sys1");
+    EXPECT_EQ(window->itemTitle.caption,
+              "[系统设置]----共计：" + std::to_string(window->list.rowCount() - 1) + "条记录");
+    EXPECT_FALSE(window->toolbar.button("Cut").visible);
+    EXPECT_FALSE(window->toolbar.button("Paste").visible);
     EXPECT_FALSE(window->busy());
     EXPECT_EQ(window->mousePointer, 0);
 }
@@ -48,20 +48,20 @@ TEST_F(MainWindowTest, StartingNodeFollowsStoredKeySubsystemAndBill)
     EXPECT_EQ(missing->selectedKey(), "");
     EXPECT_TRUE(messages->shown().empty());
 
-    component::processState().g_lngClassTypeID = 25;
+    component::processState().classTypeId = 25;
     const auto bill = open(0);
     EXPECT_EQ(bill->selectedKey(), "sys2");
     ASSERT_GT(bill->recordKeys().currentRowIndex, 1);
     EXPECT_EQ(bill->recordKeys().keyOfRow(bill->recordKeys().currentRowIndex).toLong(), 25);
-    EXPECT_EQ(bill->ldgBase.currentRow(), bill->recordKeys().currentRowIndex);
+    EXPECT_EQ(bill->list.currentRow(), bill->recordKeys().currentRowIndex);
 }
 
 TEST_F(MainWindowTest, PrintControlOpensOnTheThirdNode)
 {
-    component::processState().g_bPrintControl = true;
+    component::processState().printControl = true;
     const auto window = open(0);
     EXPECT_EQ(window->selectedKey(), "sys4");
-    EXPECT_EQ(component::processState().g_strCurrentKey, "sys4");
+    EXPECT_EQ(component::processState().currentNodeKey, "sys4");
 }
 
 TEST_F(MainWindowTest, SplitterKeepsBothSidesAtLeast1680Twips)
@@ -79,15 +79,15 @@ TEST_F(MainWindowTest, ClosingStoresWidthsAndNodeAndWidthsNeedFourColumns)
     {
         auto window = open(0);
         window->selectAndClick("sys2");
-        window->ldgBase.setColumnWidth(1, 3000);
-        window->ldgBase.setColumnWidth(2, 2500);
+        window->list.setColumnWidth(1, 3000);
+        window->list.setColumnWidth(2, 2500);
         window->unload();
     }
     EXPECT_EQ(settingText("tvwKey0"), "sys2");
     EXPECT_EQ(settingText("ColWidth1"), "3000");
     EXPECT_EQ(settingText("ColWidth2"), "2500");
     // The grid has no columns yet when the window loads: the widths wait.
-    EXPECT_EQ(open(0)->ldgBase.columnWidth(1), 0);
+    EXPECT_EQ(open(0)->list.columnWidth(1), 0);
 }
 
 TEST_F(MainWindowTest, LoadTimeTexts)
@@ -98,18 +98,18 @@ TEST_F(MainWindowTest, LoadTimeTexts)
     auto window = open(0);
     window->setClock(steppingClock(1.5));
     window->selectAndClick("sys9");
-    EXPECT_EQ(window->sbStatusBar.panel("Passtime")->text, "取数据时间:1.50 秒");
+    EXPECT_EQ(window->statusBar.panel("Passtime")->text, "取数据时间:1.50 秒");
 }
 
 TEST_F(MainWindowTest, SecondClickOnTheSameNodeReloadsNothing)
 {
     auto window = open(0);
     window->selectAndClick("sys2");
-    const int refreshes = window->ldgBase.refreshCount();
+    const int refreshes = window->list.refreshCount();
     window->selectAndClick("sys2");
-    EXPECT_EQ(window->ldgBase.refreshCount(), refreshes);
+    EXPECT_EQ(window->list.refreshCount(), refreshes);
     window->menuClick("View.Refresh");
-    EXPECT_GT(window->ldgBase.refreshCount(), refreshes);
+    EXPECT_GT(window->list.refreshCount(), refreshes);
 }
 
 TEST_F(MainWindowTest, FailingDetailQueryReportsAndRestoresTheWindow)
@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, FailingDetailQueryReportsAndRestoresTheWindow)
     EXPECT_EQ(window->mousePointer, 0);
     ASSERT_EQ(messages->shown().size(), 1u);
     window->selectAndClick("sys9");
-    EXPECT_EQ(component::processState().g_strCurrentKey, "sys9");
+    EXPECT_EQ(component::processState().currentNodeKey, "sys9");
 }
 
 TEST_F(MainWindowTest, PopupAndRecordCommandsFollowTheNode)
@@ -132,14 +132,14 @@ TEST_F(MainWindowTest, PopupAndRecordCommandsFollowTheNode)
     EXPECT_FALSE(window->menus.item("Popup.Add").enabled);
     EXPECT_FALSE(window->menus.item("Popup.Delete").enabled);
     EXPECT_FALSE(window->menus.item("Popup.Modify").enabled);
-    EXPECT_FALSE(window->tbToolBar.button("Modify").visible);
+    EXPECT_FALSE(window->toolbar.button("Modify").visible);
     EXPECT_TRUE(window->optionPageVisible);
     EXPECT_EQ(window->optionPageCode, 1);
 
     window->selectAndClick("sys9");
     window->gridPopup();
     EXPECT_TRUE(window->menus.item("Popup.Delete").enabled);
-    EXPECT_TRUE(window->tbToolBar.button("New").visible);
+    EXPECT_TRUE(window->toolbar.button("New").visible);
     EXPECT_FALSE(window->optionPageVisible);
 }
 
@@ -169,17 +169,17 @@ TEST_F(MainWindowTest, PeriodListShowsEveryPeriodAndHidesRecordCommands)
 {
     auto window = open(1);
     window->selectAndClick("au22");
-    EXPECT_EQ(window->ldgBase.rowCount(), 13);
-    EXPECT_EQ(window->ldgBase.rowText(13).at(2), "12");
+    EXPECT_EQ(window->list.rowCount(), 13);
+    EXPECT_EQ(window->list.rowText(13).at(2), "12");
     EXPECT_EQ(window->currentYear, 2026);
     for (const char *button : {"New", "Delete", "Modify"})
-        EXPECT_FALSE(window->tbToolBar.button(button).visible) << button;
+        EXPECT_FALSE(window->toolbar.button(button).visible) << button;
 }
 
 TEST_F(MainWindowTest, AlarmClassOpensOnTheFirstRowAndTheRootSetsNoCategory)
 {
     auto window = open(4);
-    const auto nodes = window->tvwBase.displayOrder();
+    const auto nodes = window->tree.displayOrder();
     ASSERT_GT(nodes.size(), 1u);
     EXPECT_EQ(window->selectedKey(), nodes[1]->key);
     EXPECT_EQ("alarm" + window->alarmCategory + "|",
@@ -196,12 +196,12 @@ TEST_F(MainWindowTest, AlarmClassOpensOnTheFirstRowAndTheRootSetsNoCategory)
 TEST_F(MainWindowTest, PreviewAndPrintRouting)
 {
     auto window = open(0);
-    component::processState().g_strCurrentKey = "sys16";
+    component::processState().currentNodeKey = "sys16";
     window->menuClick("File.Preview");
     EXPECT_EQ(window->lastPrintTarget, "option");
     window->menuClick("File.Print");
     EXPECT_EQ(window->lastPrintTarget, "grid");
-    component::processState().g_strCurrentKey = "sys7";
+    component::processState().currentNodeKey = "sys7";
     window->toolbarClick("PrintView");
     EXPECT_EQ(window->lastPrintTarget, "ctrl1");
 }
@@ -210,11 +210,11 @@ TEST_F(MainWindowTest, PlanningListHasItsFooterRow)
 {
     auto window = open(2);
     window->selectAndClick("pL1");
-    const int rows = window->ldgBase.rowCount();
+    const int rows = window->list.rowCount();
     const auto keys = mainwindow::readRecordKeys("pL1");
     ASSERT_TRUE(keys);
     EXPECT_EQ(keys->keyOfRow(rows).text(), "ProOfBeforeDemandLimit");
-    EXPECT_EQ(window->ldgBase.rowText(rows).at(2), "早于需求时界的累计未兑现预测处理策略");
+    EXPECT_EQ(window->list.rowText(rows).at(2), "早于需求时界的累计未兑现预测处理策略");
 }
 
 TEST_F(MainWindowTest, HelpIdsByClassSetCodeAndSubsystem)
@@ -244,10 +244,10 @@ TEST_F(MainWindowTest, AClickWhileANodeLoadsIsIgnored)
     });
     window->selectAndClick("sys2");
     EXPECT_TRUE(clickedInside);
-    EXPECT_EQ(component::processState().g_strCurrentKey, "sys2");
-    EXPECT_NE(window->SSPTitleItem.caption.find("单据设置"), std::string::npos)
-        << window->SSPTitleItem.caption;
+    EXPECT_EQ(component::processState().currentNodeKey, "sys2");
+    EXPECT_NE(window->itemTitle.caption.find("单据设置"), std::string::npos)
+        << window->itemTitle.caption;
     window->selectAndClick("sys9");
-    EXPECT_EQ(component::processState().g_strCurrentKey, "sys9")
+    EXPECT_EQ(component::processState().currentNodeKey, "sys9")
         << "the ignored click left no trace";
 }

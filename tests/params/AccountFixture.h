@@ -42,7 +42,7 @@ protected:
             account.executeNative(base::readDataFile("schema.sql"));
         }
         setLogin("UserID=16394;LANGUAGE=chs;");
-        component::processState().g_objConnection = std::make_shared<suite::AppConnection>(
+        component::processState().connection = std::make_shared<suite::AppConnection>(
             "Provider=SQLite;Data Source=" + m_path.string());
     }
 
@@ -61,13 +61,13 @@ protected:
     {
         suite::SharedProps::publishForThisProcess(
             "ConnectString={Provider=SQLite;Data Source=" + m_path.string() + "};" + props);
-        component::processState().g_strLanguage.clear();
+        component::processState().language.clear();
         component::resetLanguageResources();
     }
 
     suite::AppConnection &connection()
     {
-        return static_cast<suite::AppConnection &>(*component::processState().g_objConnection);
+        return static_cast<suite::AppConnection &>(*component::processState().connection);
     }
 
     void run(const std::string &sql) { connection().database().executeNative(sql); }

@@ -2,8 +2,8 @@
 
 #include "params/DetailSql.h"
 #include "params/NodeCatalog.h"
+#include "params/ParameterTree.h"
 #include "params/ProfileFlags.h"
-#include "params/tvwSysBuilder.h"
 
 using namespace orvan;
 using namespace orvan::params;
@@ -17,10 +17,10 @@ protected:
                     const std::string &helpSystem = {})
     {
         auto &state = component::processState();
-        state.g_strSystemID = systemId;
-        state.g_strHelpSystem = helpSystem;
+        state.systemId = systemId;
+        state.helpSystem = helpSystem;
         std::string text = "stale";
-        tvwSysBuilder().GetDetailSql(kind, tag, text);
+        ParameterTree().GetDetailSql(kind, tag, text);
         return text;
     }
 };
@@ -88,7 +88,7 @@ TEST_F(DetailSql, CurrentPeriodFollowsTheDefinitionMethodAndTheCostSystem)
     EXPECT_EQ(sql(AccountingNodes, 2201, "0004"), PeriodCountUnion + "'CB' Order by FKey");
     EXPECT_EQ(sql(AccountingNodes, 201, "0005", "O'Cost"),
               PeriodCountUnion + "'O''Cost' Order by FKey");
-    profileFlags().g_intPeriodDefineMethod = 1;
+    profileFlags().periodDefineMethod = 1;
     const std::string periods = "select Fkey,Fvalue from t_systemprofile where Fkey in "
                                 "('StartYear','StartPeriod','CurrentYear','CurrentPeriod')";
     EXPECT_EQ(sql(AccountingNodes, 201, "0006"),

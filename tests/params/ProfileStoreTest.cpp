@@ -39,11 +39,11 @@ TEST_F(ProfileStore, PreloadCreatesTheTwoCompanyRowsOnceAndDefaultsEveryFlag)
                      "order by FKey"),
               "General|CompanyTax||0|1;General|CompanyYHAccount||0|1;");
     const auto &flags = profileFlags();
-    EXPECT_EQ(flags.g_intICClosed, 0);
-    EXPECT_EQ(flags.g_intPeriodDefineMethod, 0);
-    EXPECT_EQ(flags.g_intAuditChoice, 0);
-    EXPECT_EQ(flags.g_intForecastStrategy, 0);
-    EXPECT_EQ(flags.g_strBaseCurrency, "0");
+    EXPECT_EQ(flags.inventoryClosed, 0);
+    EXPECT_EQ(flags.periodDefineMethod, 0);
+    EXPECT_EQ(flags.auditChoice, 0);
+    EXPECT_EQ(flags.forecastStrategy, 0);
+    EXPECT_EQ(flags.baseCurrency, "0");
 }
 
 TEST_F(ProfileStore, PreloadReadsFlagsAndTheBaseCurrencyName)
@@ -55,11 +55,11 @@ TEST_F(ProfileStore, PreloadReadsFlagsAndTheBaseCurrencyName)
         "(2,'RMB','人民币')");
     PreloadProfileFlags();
     const auto &flags = profileFlags();
-    EXPECT_EQ(flags.g_intICClosed, 1);
-    EXPECT_EQ(flags.g_intPeriodDefineMethod, 1);
-    EXPECT_EQ(flags.g_intAuditChoice, 0);
-    EXPECT_EQ(flags.g_intForecastStrategy, 1);
-    EXPECT_EQ(flags.g_strBaseCurrency, "人民币");
+    EXPECT_EQ(flags.inventoryClosed, 1);
+    EXPECT_EQ(flags.periodDefineMethod, 1);
+    EXPECT_EQ(flags.auditChoice, 0);
+    EXPECT_EQ(flags.forecastStrategy, 1);
+    EXPECT_EQ(flags.baseCurrency, "人民币");
 }
 
 TEST_F(ProfileStore, CategoryHasRowsAndReadProfileNumberGiveNeutralResults)
@@ -130,10 +130,10 @@ TEST_F(ProfileStore, CaptioningSetsTheBaseCurrencyAndForecastRowFlags)
 {
     std::string shown;
     ProfileCaption("ProOfBeforeDemandLimit", base::Variant("1"), shown);
-    EXPECT_TRUE(profileFlags().g_bForecastStrategyRow);
+    EXPECT_TRUE(profileFlags().forecastStrategyRow);
     ProfileCaption("PobValue0", base::Variant(), shown);
-    EXPECT_FALSE(profileFlags().g_bForecastStrategyRow);
-    EXPECT_FALSE(profileFlags().g_bShowBaseCurrency);
+    EXPECT_FALSE(profileFlags().forecastStrategyRow);
+    EXPECT_FALSE(profileFlags().showBaseCurrency);
     ProfileCaption("FBWB", base::Variant("1"), shown);
-    EXPECT_TRUE(profileFlags().g_bShowBaseCurrency);
+    EXPECT_TRUE(profileFlags().showBaseCurrency);
 }

@@ -2,7 +2,7 @@
 
 #include "component/SysEnum.h"
 #include "forms/TreeControl.h"
-#include "params/tvwSysBuilder.h"
+#include "params/ParameterTree.h"
 
 using namespace orvan;
 using namespace orvan::component;
@@ -15,10 +15,10 @@ protected:
     // The tree of a class as "key caption tag" lines, two spaces per depth.
     std::string build(int32_t sysClass, const std::string &systemId = {})
     {
-        processState().g_strSystemID = systemId;
-        params::tvwSysBuilder builder;
-        builder.tvwGroup(&tree);
-        builder.SetTreeView(sysClass);
+        processState().systemId = systemId;
+        params::ParameterTree builder;
+        builder.setTree(&tree);
+        builder.buildTree(sysClass);
         return outline();
     }
     std::string outline() const

@@ -117,7 +117,7 @@ TEST_F(PilotPanelTest, AdjustmentErrorsAreShownAndThePassEnds)
     EXPECT_EQ(planning::runForecastPanel(true), PilotPanel::Outcome::Failed);
 
     planning::installPlanning();
-    component::processState().g_strConnectString = "Provider=SQLite;Data Source=/nonexistent/a.db";
+    component::processState().connectString = "Provider=SQLite;Data Source=/nonexistent/a.db";
     PilotPanel panel;
     panel.ifAdjust(true);
     shell->runModal(panel);
@@ -128,8 +128,7 @@ TEST_F(PilotPanelTest, AdjustmentErrorsAreShownAndThePassEnds)
 
 TEST_F(PilotPanelTest, WithoutTheSharedConnectionTheDemandsCannotBeClearedAndThatIsAnError)
 {
-    fakeProcedure(1,
-                  [](db::ProcedureCall &) { component::processState().g_objConnection.reset(); });
+    fakeProcedure(1, [](db::ProcedureCall &) { component::processState().connection.reset(); });
     PilotPanel panel;
     panel.ifAdjust(true);
     shell->runModal(panel);

@@ -37,8 +37,8 @@ protected:
         component::registerPublicClasses(registry);
         planning::installPlanning();
         auto &state = component::processState();
-        state.g_strConnectString = connectString;
-        state.g_objConnection = std::make_shared<suite::AppConnection>(connectString);
+        state.connectString = connectString;
+        state.connection = std::make_shared<suite::AppConnection>(connectString);
         forms::setShell(shell);
         forms::setMessages(messages);
     }

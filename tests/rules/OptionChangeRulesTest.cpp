@@ -177,7 +177,7 @@ TEST_F(OptionRules, CommitsRewriteTemplatesAndMirrorAlarmOptions)
 
     rules.OptionCommitted("AlarmNewKey", base::Variant(true));
     EXPECT_EQ(account.value("SELECT COUNT(*) FROM QMUserOption WHERE FKey='AlarmNewKey'"), "0");
-    component::processState().g_lngSysClass = component::sys_alarmparameter;
+    component::processState().sysClass = component::sys_alarmparameter;
     component::ParseLoginProps(component::LoginPropsString());
     rules.OptionCommitted("AlarmNewKey", base::Variant(true));
     rules.OptionCommitted("AlarmNewKey", base::Variant(int32_t(0)));
@@ -226,7 +226,7 @@ TEST(OptionRuleBatches, MatchTheRecordedStatements)
 TEST_F(OptionRules, PlanTrackingSwitchesThroughTheAccountProcedure)
 {
     rules::registerRuleProcedures();
-    component::processState().g_objConnection =
+    component::processState().connection =
         std::make_shared<suite::AppConnection>(account.connectString());
     rules.OptionChanged("EnableMtoPlanMode", base::Variant(int32_t(1)));
     EXPECT_EQ(account.value("SELECT FValue FROM t_SystemProfile WHERE FKey='EnableMtoPlanMode'"),

@@ -24,7 +24,7 @@ protected:
     {
         component::ProcessState::reset();
         suite::registerStandIns(component::ComponentRegistry::instance());
-        component::processState().g_objConnection =
+        component::processState().connection =
             std::make_shared<suite::AppConnection>(account.connectString());
         suite::SharedProps::publishForThisProcess("ConnectString={" + account.connectString() +
                                                   "};UserID=16394;LANGUAGE=chs;");

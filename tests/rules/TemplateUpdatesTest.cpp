@@ -50,7 +50,7 @@ protected:
     void SetUp() override
     {
         component::ProcessState::reset();
-        component::processState().g_objConnection =
+        component::processState().connection =
             std::make_shared<suite::AppConnection>(account.connectString());
         forms::setMessages(messages);
     }

@@ -26,7 +26,7 @@ protected:
     void SetUp() override
     {
         AccountFixture::SetUp();
-        component::processState().g_objConnection =
+        component::processState().connection =
             std::make_shared<suite::AppConnection>("Provider=SQLite;Data Source=" + accountPath);
         forms::setShell(shell);
     }

@@ -23,7 +23,7 @@ namespace orvan::closing {
 // Driving it from code as a user does: load(), then press(key) with a button key,
 // keyDown(KeyCodeF1, 0) for help; buttons() and button(key) give what the user sees;
 // closeRequested() tells when the window has ended, ReturnCode() what it returns.
-class ShutBill : public forms::Form, public component::TranslatableForm
+class BillClosingDialog : public forms::Form, public component::TranslatableForm
 {
 public:
     // Button keys, in the order the window shows them.
@@ -38,7 +38,7 @@ public:
     static constexpr int32_t StandardCostHelpId = 2000122;
     static constexpr int32_t HelpId = 250213;
 
-    ShutBill();
+    BillClosingDialog();
 
     std::string formName() const override { return "frmShutBill"; }
 
@@ -54,10 +54,10 @@ public:
     bool press(std::string_view key);
 
     // The commands behind the buttons.
-    void cmdClose();
-    void cmdReopen();
-    void cmdReconcile();
-    void cmdExit();
+    void closeBills();
+    void reopenBills();
+    void reconcile();
+    void leave();
 
     const std::vector<forms::CommandButton> &buttons() const { return m_buttons; }
     // The button with the key (without regard to case), or nullptr.

@@ -29,7 +29,7 @@ namespace orvan::suite {
 //
 // Values handed to the window: checks as whole numbers 1/0, switches as True/False,
 // whole numbers and list indexes as whole numbers, decimals as numbers, texts as text.
-class ICSysPro : public component::OptionProfileControl
+class AccountOptionProfile : public component::OptionProfileControl
 {
 public:
     static constexpr int32_t AlarmPage = 12;

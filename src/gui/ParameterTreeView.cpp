@@ -1,4 +1,4 @@
-#include "gui/ParameterTree.h"
+#include "gui/ParameterTreeView.h"
 
 #include <QHeaderView>
 #include <QStyle>
@@ -19,7 +19,7 @@ std::string keyOf(const QTreeWidgetItem *item)
 
 } // namespace
 
-ParameterTree::ParameterTree(forms::TreeControl &tree, QWidget *parent)
+ParameterTreeView::ParameterTreeView(forms::TreeControl &tree, QWidget *parent)
     : QTreeWidget(parent)
     , m_tree(tree)
 {
@@ -43,7 +43,7 @@ ParameterTree::ParameterTree(forms::TreeControl &tree, QWidget *parent)
             [this](QTreeWidgetItem *item) { setExpandedState(item, false); });
 }
 
-std::vector<ParameterTree::NodeShape> ParameterTree::shapeOf() const
+std::vector<ParameterTreeView::NodeShape> ParameterTreeView::shapeOf() const
 {
     std::vector<NodeShape> shape;
     for (const auto *node : m_tree.displayOrder())
@@ -52,7 +52,7 @@ std::vector<ParameterTree::NodeShape> ParameterTree::shapeOf() const
     return shape;
 }
 
-QIcon ParameterTree::iconOf(int image, int selectedImage) const
+QIcon ParameterTreeView::iconOf(int image, int selectedImage) const
 {
     auto pictureOf = [this](int number) {
         return style()->standardIcon(number == 2 ? QStyle::SP_DirOpenIcon
@@ -65,7 +65,7 @@ QIcon ParameterTree::iconOf(int image, int selectedImage) const
     return icon;
 }
 
-void ParameterTree::rebuild()
+void ParameterTreeView::rebuild()
 {
     clear();
     m_items.clear();
@@ -90,7 +90,7 @@ void ParameterTree::rebuild()
     m_shape = shapeOf();
 }
 
-void ParameterTree::render(const std::string &selectedKey)
+void ParameterTreeView::render(const std::string &selectedKey)
 {
     if (m_choosing && shapeOf() != m_shape) {
         // The item whose choice is being handled must outlive it: rebuild afterwards.
@@ -117,20 +117,20 @@ void ParameterTree::render(const std::string &selectedKey)
 }
 
 // The selection spans the whole row even when the captions are narrower than the tree.
-void ParameterTree::resizeEvent(QResizeEvent *event)
+void ParameterTreeView::resizeEvent(QResizeEvent *event)
 {
     QTreeWidget::resizeEvent(event);
     header()->setMinimumSectionSize(std::max(0, viewport()->width()));
     header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
-QTreeWidgetItem *ParameterTree::itemOf(const std::string &key) const
+QTreeWidgetItem *ParameterTreeView::itemOf(const std::string &key) const
 {
     const auto found = m_items.find(key);
     return found == m_items.end() ? nullptr : found->second;
 }
 
-void ParameterTree::choose(QTreeWidgetItem *item)
+void ParameterTreeView::choose(QTreeWidgetItem *item)
 {
     if (m_rendering || m_choosing || !item)
         return;
@@ -139,7 +139,7 @@ void ParameterTree::choose(QTreeWidgetItem *item)
     m_choosing = false;
 }
 
-void ParameterTree::setExpandedState(QTreeWidgetItem *item, bool expanded)
+void ParameterTreeView::setExpandedState(QTreeWidgetItem *item, bool expanded)
 {
     if (m_rendering)
         return;

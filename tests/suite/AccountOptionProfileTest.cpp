@@ -7,8 +7,8 @@
 #include "db/Database.h"
 #include "forms/Messages.h"
 #include "forms/Printer.h"
+#include "suite/AccountOptionProfile.h"
 #include "suite/AppConnection.h"
-#include "suite/ICSysPro.h"
 
 using namespace orvan;
 
@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         AccountFixture::SetUp();
-        component::processState().g_objConnection =
+        component::processState().connection =
             std::make_shared<suite::AppConnection>("Provider=SQLite;Data Source=" + accountPath);
         forms::setMessages(messages);
         forms::setPrinter(printer);
@@ -75,7 +75,7 @@ protected:
 
     std::shared_ptr<forms::ScriptedMessages> messages = std::make_shared<forms::ScriptedMessages>();
     std::shared_ptr<forms::ScriptedPrinter> printer = std::make_shared<forms::ScriptedPrinter>();
-    suite::ICSysPro control;
+    suite::AccountOptionProfile control;
     std::vector<std::string> log;
     bool rejectChanges = false;
 };
@@ -161,7 +161,7 @@ TEST_F(OptionProfile, AlarmPageShowsAndStoresTheUsersOwnValues)
 {
     control.setAlarmCategory("IC");
     control.setAlarmUser(16394);
-    show(suite::ICSysPro::AlarmPage);
+    show(suite::AccountOptionProfile::AlarmPage);
     ASSERT_EQ(control.sheet().rows.size(), 2u);
     EXPECT_EQ(control.sheet().row("AlarmShelfLife")->value, "0"); // the user's own
     EXPECT_EQ(control.sheet().row("AlarmHighInv")->value, "1");   // the default

@@ -13,17 +13,17 @@ namespace orvan::params {
 
 // Builds the parameter tree of one class of parameters into a tree control and answers
 // the detail query and the option value of a node.
-class tvwSysBuilder
+class ParameterTree
 {
 public:
     // The tree control to fill. The builder adds to what it holds and never clears it.
-    void tvwGroup(forms::TreeControl *tree) { m_tree = tree; }
+    void setTree(forms::TreeControl *tree) { m_tree = tree; }
 
     // Adds the nodes of the class (Enu_SysClass 0 to 5) for the calling subsystem, the
     // login's edition and the account's data, and shows the tree (not for class 5, nor
     // for an alarm tree without definitions). Every node has image 1 and selected image 2
     // and a translated caption. A node that cannot be added is skipped.
-    void SetTreeView(int32_t ItemClassID);
+    void buildTree(int32_t ItemClassID);
 
     // The query that fills the ledger for a node of the kind and tag ("" for none).
     void GetDetailSql(int32_t kind, int32_t tag, std::string &sql) const;

@@ -15,8 +15,8 @@
 
 namespace orvan::editor {
 
-// The record editor "frmProtyMdy": one record of the list the main window shows (node
-// key g_strCurrentKey), edited in a property grid (column 1 captions, column 2 values,
+// The record editor "RecordEditor": one record of the list the main window shows (node
+// key currentNodeKey), edited in a property grid (column 1 captions, column 2 values,
 // column 3 hidden), with First / Previous / Next / Last over the rows of the list, the
 // save prompt, and the options tab. What is loaded and saved per node key is the
 // business of an EditorPage chosen by the key.
@@ -27,7 +27,7 @@ namespace orvan::editor {
 // clickOption(name) for a box of the options tab, changeTab(index), requestClose() for
 // the close box, and acceptsKey / acceptsGridKey as the per-character filters a view
 // applies while the user types.
-class frmProtyMdy : public forms::Form
+class RecordEditor : public forms::Form
 {
 public:
     // Toolbar keys, in display order; the separators are "Sep1", "Sep4" and "Sep9".
@@ -51,16 +51,16 @@ public:
 
     // Pages by node key; the pages of this library are registered from the start, other
     // libraries add theirs (a factory for a key already present replaces it).
-    using PageFactory = std::function<std::unique_ptr<EditorPage>(frmProtyMdy &)>;
+    using PageFactory = std::function<std::unique_ptr<EditorPage>(RecordEditor &)>;
     static void registerPage(const std::string &nodeKey, PageFactory factory);
     static bool hasPage(const std::string &nodeKey);
 
-    frmProtyMdy();
-    ~frmProtyMdy() override;
+    RecordEditor();
+    ~RecordEditor() override;
 
     std::string formName() const override { return "frmProtyMdy"; }
 
-    // Captions, first tab, InitEditor, then the record of the current row.
+    // Captions, first tab, initEditor, then the record of the current row.
     void load() override;
     // A key down in the property grid (F7/F8 open the account lookup of bill types).
     void keyDown(int keyCode, int shift) override;
@@ -82,10 +82,10 @@ public:
     bool acceptsGridKey(int keyAscii) const;
 
     // The frame, as the pages use it.
-    void InitEditor();
-    void ComputeNavTargets();
-    void SetNavButtons(bool enabled);
-    void AskSave(const std::string &question, bool &answer);
+    void initEditor();
+    void computeNavigationTargets();
+    void setNavigationButtons(bool enabled);
+    void askSave(const std::string &question, bool &answer);
     static void ShowMessage(const std::string &text, int flag);
     // ShowMessage gated by the "提示错误" option.
     static void showError(const std::string &text);
@@ -106,8 +106,8 @@ public:
     void setPropertyGridVisible(bool visible) { m_gridVisible = visible; }
 
     // Unsaved edits of the record shown, and of the numbering-rule grid.
-    bool Changed = false;
-    bool m_bRuleChanged = false;
+    bool changed = false;
+    bool ruleChanged = false;
 
 private:
     void setUpToolbar();
@@ -133,7 +133,7 @@ private:
     forms::TabControl m_tabs;
     std::vector<forms::CheckBox> m_options;
     bool m_gridVisible = true;
-    std::string m_varOldText;
+    std::string m_oldText;
 };
 
 } // namespace orvan::editor

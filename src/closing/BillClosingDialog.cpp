@@ -1,4 +1,4 @@
-#include "closing/ShutBill.h"
+#include "closing/BillClosingDialog.h"
 
 #include <algorithm>
 #include <utility>
@@ -57,7 +57,7 @@ bool isFlag(const std::string &value)
 
 } // namespace
 
-ShutBill::ShutBill()
+BillClosingDialog::BillClosingDialog()
 {
     using component::TextKey;
     caption = TextKey("关账");
@@ -74,7 +74,7 @@ ShutBill::ShutBill()
     };
 }
 
-void ShutBill::load()
+void BillClosingDialog::load()
 {
     component::LoadFormTexts(*this, m_formOptions);
     component::SetFormFont(*this);
@@ -92,7 +92,7 @@ void ShutBill::load()
     showClosedState(base::trim(status) == ClosedStatus);
 }
 
-void ShutBill::keyDown(int keyCode, int)
+void BillClosingDialog::keyDown(int keyCode, int)
 {
     if (keyCode != forms::KeyCodeF1)
         return;
@@ -108,24 +108,24 @@ void ShutBill::keyDown(int keyCode, int)
     component::ShowHelp(keyCode, standardCost ? StandardCostHelpId : HelpId, "", 0, "", 0);
 }
 
-bool ShutBill::press(std::string_view key)
+bool BillClosingDialog::press(std::string_view key)
 {
     const auto *pressed = button(key);
     if (!pressed || !pressed->enabled || !pressed->visible || closeRequested())
         return false;
     const std::string name = pressed->key;
     if (name == CloseKey)
-        cmdClose();
+        closeBills();
     else if (name == ReopenKey)
-        cmdReopen();
+        reopenBills();
     else if (name == ReconcileKey)
-        cmdReconcile();
+        reconcile();
     else
-        cmdExit();
+        leave();
     return true;
 }
 
-void ShutBill::cmdClose()
+void BillClosingDialog::closeBills()
 {
     try {
         closePeriod();
@@ -134,7 +134,7 @@ void ShutBill::cmdClose()
     }
 }
 
-void ShutBill::cmdReopen()
+void BillClosingDialog::reopenBills()
 {
     try {
         writeBillStatus(component::LoginPropsString(), OpenStatus);
@@ -146,7 +146,7 @@ void ShutBill::cmdReopen()
     inform(component::TranslateText("反关账成功！"));
 }
 
-void ShutBill::cmdReconcile()
+void BillClosingDialog::reconcile()
 {
     bool granted = false;
     try {
@@ -162,13 +162,13 @@ void ShutBill::cmdReconcile()
     close();
 }
 
-void ShutBill::cmdExit()
+void BillClosingDialog::leave()
 {
     close();
 }
 
 // Close: the optional position save, the checks the two flags ask for, then the state.
-void ShutBill::closePeriod()
+void BillClosingDialog::closePeriod()
 {
     const auto props = component::LoginPropsString();
     savePositionsWhenAsked(props);
@@ -185,7 +185,7 @@ void ShutBill::closePeriod()
     inform(component::TranslateText("关账成功！"));
 }
 
-void ShutBill::savePositionsWhenAsked(const std::string &props)
+void BillClosingDialog::savePositionsWhenAsked(const std::string &props)
 {
     if (readInventoryValue(props, "ICBillPos") != "1")
         return;
@@ -195,9 +195,9 @@ void ShutBill::savePositionsWhenAsked(const std::string &props)
 
 // The messages of the checks that found bills, or nothing when closing may go on.
 // notGetCre "1" allows bills without vouchers, notVer "1" unverified bills.
-std::optional<std::string> ShutBill::failedChecks(const std::string &props,
-                                                  const std::string &notGetCre,
-                                                  const std::string &notVer)
+std::optional<std::string> BillClosingDialog::failedChecks(const std::string &props,
+                                                           const std::string &notGetCre,
+                                                           const std::string &notVer)
 {
     std::string verMessage;
     std::string creMessage;
@@ -220,7 +220,7 @@ std::optional<std::string> ShutBill::failedChecks(const std::string &props,
     return std::nullopt;
 }
 
-bool ShutBill::checkUnverified(const std::string &props, std::string &message)
+bool BillClosingDialog::checkUnverified(const std::string &props, std::string &message)
 {
     const auto &info = period();
     return create<component::CostCommonComponent>(ProgId::CostCommon)
@@ -228,7 +228,7 @@ bool ShutBill::checkUnverified(const std::string &props, std::string &message)
                       info.item("BeginDate").text(), info.item("EndDate").text(), message);
 }
 
-bool ShutBill::checkWithoutVoucher(const std::string &props, std::string &message)
+bool BillClosingDialog::checkWithoutVoucher(const std::string &props, std::string &message)
 {
     const auto &info = period();
     return create<component::CostCommonComponent>(ProgId::CostCommon)
@@ -236,13 +236,13 @@ bool ShutBill::checkWithoutVoucher(const std::string &props, std::string &messag
                       info.item("BeginDate").text(), info.item("EndDate").text(), message);
 }
 
-void ShutBill::writeBillStatus(const std::string &props, const char *value)
+void BillClosingDialog::writeBillStatus(const std::string &props, const char *value)
 {
     create<component::CostCommonModifyComponent>(ProgId::CostCommonModify)
         ->ModifyFValue(props, "IC", "BillStatus", value);
 }
 
-const base::Dictionary &ShutBill::period() const
+const base::Dictionary &BillClosingDialog::period() const
 {
     if (!m_periodInfo)
         throw base::Error(base::ErrorNumber::ObjectRequired, "The current period is unknown");
@@ -250,21 +250,21 @@ const base::Dictionary &ShutBill::period() const
 }
 
 // The period's bills: from its first day up to (not including) EndDate.
-std::string ShutBill::periodFilter() const
+std::string BillClosingDialog::periodFilter() const
 {
     const auto &info = period();
     return "Where FDate>=" + db::sqlQuote(info.item("BeginDate").text()) + " AND FDate <" +
            db::sqlQuote(info.item("EndDate").text());
 }
 
-void ShutBill::showClosedState(bool closed)
+void BillClosingDialog::showClosedState(bool closed)
 {
     findButton(CloseKey)->enabled = !closed;
     findButton(ReopenKey)->enabled = closed;
     notifyChanged();
 }
 
-const forms::CommandButton *ShutBill::button(std::string_view key) const
+const forms::CommandButton *BillClosingDialog::button(std::string_view key) const
 {
     const auto found = std::find_if(m_buttons.begin(), m_buttons.end(), [key](const auto &entry) {
         return base::equalsNoCase(entry.key, key);
@@ -272,12 +272,12 @@ const forms::CommandButton *ShutBill::button(std::string_view key) const
     return found == m_buttons.end() ? nullptr : &*found;
 }
 
-forms::CommandButton *ShutBill::findButton(std::string_view key)
+forms::CommandButton *BillClosingDialog::findButton(std::string_view key)
 {
     return const_cast<forms::CommandButton *>(std::as_const(*this).button(key));
 }
 
-std::string ShutBill::describeButtons() const
+std::string BillClosingDialog::describeButtons() const
 {
     std::string lines;
     for (const auto &entry : m_buttons)
@@ -285,7 +285,8 @@ std::string ShutBill::describeButtons() const
     return lines;
 }
 
-void ShutBill::visitTexts(const std::function<void(component::FormTextKind, std::string &)> &visit)
+void BillClosingDialog::visitTexts(
+    const std::function<void(component::FormTextKind, std::string &)> &visit)
 {
     visit(component::FormTextKind::Caption, caption);
     visit(component::FormTextKind::Caption, m_explanation);
@@ -295,7 +296,7 @@ void ShutBill::visitTexts(const std::function<void(component::FormTextKind, std:
     }
 }
 
-void ShutBill::setFontFamily(const std::string &family)
+void BillClosingDialog::setFontFamily(const std::string &family)
 {
     m_fontFamily = family;
 }

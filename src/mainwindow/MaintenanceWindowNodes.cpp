@@ -1,6 +1,6 @@
 // Node selection of the maintenance window: the node click, the content switch, the
 // record-key list, the list's rows and View > Refresh.
-#include "mainwindow/frmSysMainInface.h"
+#include "mainwindow/MaintenanceWindow.h"
 
 #include "base/Error.h"
 #include "component/LoginContext.h"
@@ -13,8 +13,8 @@
 #include "mainwindow/NodeTables.h"
 #include "mainwindow/PeriodList.h"
 #include "params/NodeCatalog.h"
+#include "params/ParameterTree.h"
 #include "params/ProfileStore.h"
-#include "params/tvwSysBuilder.h"
 
 namespace orvan::mainwindow {
 namespace {
@@ -36,22 +36,22 @@ bool isLicensedEdition()
 
 } // namespace
 
-void frmSysMainInface::selectAndClick(const std::string &key)
+void MaintenanceWindow::selectAndClick(const std::string &key)
 {
-    if (!tvwBase.find(key))
+    if (!tree.find(key))
         return;
     m_selectedKey = key;
-    tvwBase.ensureVisible(key);
+    tree.ensureVisible(key);
     nodeClick(key);
 }
 
-void frmSysMainInface::nodeClick(const std::string &key)
+void MaintenanceWindow::nodeClick(const std::string &key)
 {
-    if (const auto *node = tvwBase.find(key))
+    if (const auto *node = tree.find(key))
         clickNode(*node);
 }
 
-void frmSysMainInface::clickNode(const forms::TreeNode &node)
+void MaintenanceWindow::clickNode(const forms::TreeNode &node)
 {
     if (node.key == m_lastClickedKey || m_busy)
         return;
@@ -62,7 +62,7 @@ void frmSysMainInface::clickNode(const forms::TreeNode &node)
     try {
         switchContent(node.key);
         loadNodeRows(node);
-        if (component::processState().g_strCurrentKey == "au22")
+        if (component::processState().currentNodeKey == "au22")
             showPeriodList();
         showLoadTime(start);
         showItemTitle(node);
@@ -74,25 +74,25 @@ void frmSysMainInface::clickNode(const forms::TreeNode &node)
     notifyChanged();
 }
 
-void frmSysMainInface::reportClickError(const std::string &description)
+void MaintenanceWindow::reportClickError(const std::string &description)
 {
     mousePointer = 0;
     m_busy = false;
     forms::messages().msgBox(description, 64, component::messageTitle());
 }
 
-void frmSysMainInface::loadNodeRows(const forms::TreeNode &node)
+void MaintenanceWindow::loadNodeRows(const forms::TreeNode &node)
 {
     auto &state = component::processState();
     const auto kind = params::detailKindOf(node.key);
     if (const auto code = setCodeOf(node.key)) {
-        state.g_strSetCode = *code;
+        state.helpSetCode = *code;
         if (node.key == "sys2" && mainWindowHooks().refreshBillOptions)
             mainWindowHooks().refreshBillOptions(*this);
     }
     m_detail.GetTitleInfo(kind, node.tag);
     std::string sql;
-    params::tvwSysBuilder().GetDetailSql(kind, node.tag, sql);
+    params::ParameterTree().GetDetailSql(kind, node.tag, sql);
     if (!sql.empty())
         loadList(sql);
     // Voucher groups are deleted by the id their row holds: keep the keys with the rows.
@@ -100,50 +100,50 @@ void frmSysMainInface::loadNodeRows(const forms::TreeNode &node)
         buildRecordKeys(node.key);
 }
 
-void frmSysMainInface::loadList(const std::string &sql)
+void MaintenanceWindow::loadList(const std::string &sql)
 {
-    ldgBase.setCurrentRow(2);
+    list.setCurrentRow(2);
     long count = 0;
     m_detail.TakeJournalData(sql, nullptr, count);
     // The first data row is current once the rows are there.
-    ldgBase.setCurrentRow(2);
-    ldgBase.refresh();
+    list.setCurrentRow(2);
+    list.refresh();
 }
 
-void frmSysMainInface::showLoadTime(double start)
+void MaintenanceWindow::showLoadTime(double start)
 {
     const double elapsed = m_clock() - start;
-    if (auto *panel = sbStatusBar.panel("Passtime"))
+    if (auto *panel = statusBar.panel("Passtime"))
         panel->text = TranslateText("取数据时间: ") + loadTimeText(elapsed);
 }
 
-void frmSysMainInface::showItemTitle(const forms::TreeNode &node)
+void MaintenanceWindow::showItemTitle(const forms::TreeNode &node)
 {
     const auto &key = node.key;
     if (isCountedList(key) && key != "sys3" && key != "au2" &&
         key.find("All") == std::string::npos) {
-        SSPTitleItem.caption = "[" + node.caption + TranslateText("]----共计：") +
-                               std::to_string(ldgBase.rowCount() - 1) + TranslateText("条记录");
+        itemTitle.caption = "[" + node.caption + TranslateText("]----共计：") +
+                            std::to_string(list.rowCount() - 1) + TranslateText("条记录");
         return;
     }
-    SSPTitleItem.caption = "[" + node.caption + "]:";
+    itemTitle.caption = "[" + node.caption + "]:";
 }
 
-void frmSysMainInface::switchContent(const std::string &key)
+void MaintenanceWindow::switchContent(const std::string &key)
 {
-    ctrl1Visible = false;
-    ctrlCost1Visible = false;
-    component::processState().g_strCurrentKey = key;
+    calculationControlVisible = false;
+    costCalculationControlVisible = false;
+    component::processState().currentNodeKey = key;
     if (!leaveOptionPage())
         return;
     placeOverallOptions(key);
     if (!showNodeContent(key))
         return;
     if (const char *title = classTitleOf(key)) {
-        SSPTitleClass.caption = TranslateText(title);
+        classTitle.caption = TranslateText(title);
         if (key.starts_with("au") || key == "All1" || key == "All2" || key == "pL1") {
             optionPageVisible = false;
-            ctrl1Visible = ctrlCost1Visible = false;
+            calculationControlVisible = costCalculationControlVisible = false;
         }
     }
     if (key.find("alarm") != std::string::npos && !showAlarmPage(key))
@@ -153,26 +153,26 @@ void frmSysMainInface::switchContent(const std::string &key)
 
 // Ends the editing of the shown option page; false when its last change was rejected and
 // the selection went back to the quality options.
-bool frmSysMainInface::leaveOptionPage()
+bool MaintenanceWindow::leaveOptionPage()
 {
-    if (!optionPageVisible || component::processState().g_lngSysClass == 4)
+    if (!optionPageVisible || component::processState().sysClass == 4)
         return true;
-    if (CtlICSysPro)
-        CtlICSysPro->LeavePage();
+    if (optionControl)
+        optionControl->LeavePage();
     if (!lastCheckRejected)
         return true;
-    if (tvwBase.find("sys13"))
+    if (tree.find("sys13"))
         m_selectedKey = "sys13";
     return false;
 }
 
-bool frmSysMainInface::showNodeContent(const std::string &key)
+bool MaintenanceWindow::showNodeContent(const std::string &key)
 {
     if (key == "sys17") {
         if (isLicensedEdition())
             return true;
         for (const char *button : {"New", "Delete", "Modify"})
-            tbToolBar.button(button).visible = false;
+            toolbar.button(button).visible = false;
         for (const char *item : {"Edit.Modify", "Edit.Delete", "Edit.Add"})
             menus.item(item).enabled = false;
         showOptionPage(17);
@@ -184,74 +184,74 @@ bool frmSysMainInface::showNodeContent(const std::string &key)
         showLedger(key);
     } else if (const auto page = optionPageOf(key)) {
         if (key == "sys3")
-            ldgBaseVisible = false;
+            listVisible = false;
         showOptionPage(*page);
     }
     return true;
 }
 
-void frmSysMainInface::showOptionPage(int32_t pageCode)
+void MaintenanceWindow::showOptionPage(int32_t pageCode)
 {
-    ctrl1Visible = ctrlCost1Visible = false;
+    calculationControlVisible = costCalculationControlVisible = false;
     optionPageVisible = true;
     optionPageCode = pageCode;
-    if (!CtlICSysPro)
+    if (!optionControl)
         return;
-    CtlICSysPro->setPageCode(pageCode);
-    CtlICSysPro->ShowPage();
+    optionControl->setPageCode(pageCode);
+    optionControl->ShowPage();
 }
 
-void frmSysMainInface::showCalculationControl(bool cost)
+void MaintenanceWindow::showCalculationControl(bool cost)
 {
     optionPageVisible = false;
-    ctrl1Visible = !cost;
-    ctrlCost1Visible = cost;
+    calculationControlVisible = !cost;
+    costCalculationControlVisible = cost;
     if (!cost)
-        ldgBaseVisible = false;
-    auto &control = cost ? ctrlCost1 : ctrl1;
+        listVisible = false;
+    auto &control = cost ? costCalculationControl : calculationControl;
     if (control)
         control->LoadParameters();
 }
 
-void frmSysMainInface::showLedger(const std::string &key)
+void MaintenanceWindow::showLedger(const std::string &key)
 {
     optionPageVisible = false;
-    ctrl1Visible = ctrlCost1Visible = false;
-    ldgBaseVisible = true;
+    calculationControlVisible = costCalculationControlVisible = false;
+    listVisible = true;
     buildRecordKeys(key);
 }
 
 // Alarm nodes: the root shows the page without a category; a row ("alarm" + category +
 // "|" + number) sets the category and the user first. False for the root.
-bool frmSysMainInface::showAlarmPage(const std::string &key)
+bool MaintenanceWindow::showAlarmPage(const std::string &key)
 {
-    ctrl1Visible = ctrlCost1Visible = false;
+    calculationControlVisible = costCalculationControlVisible = false;
     optionPageVisible = true;
     optionPageCode = 12;
-    if (CtlICSysPro)
-        CtlICSysPro->setPageCode(12);
+    if (optionControl)
+        optionControl->setPageCode(12);
     const auto row = key.substr(std::min<std::size_t>(5, key.size()));
     if (row == "1")
         return false;
     alarmCategory = row.substr(0, row.find('|'));
-    if (CtlICSysPro) {
-        CtlICSysPro->setAlarmCategory(alarmCategory);
-        CtlICSysPro->setAlarmUser(component::CurrentUserID());
-        CtlICSysPro->ShowPage();
+    if (optionControl) {
+        optionControl->setAlarmCategory(alarmCategory);
+        optionControl->setAlarmUser(component::CurrentUserID());
+        optionControl->ShowPage();
     }
     return true;
 }
 
-void frmSysMainInface::applyRecordCommands(const std::string &key)
+void MaintenanceWindow::applyRecordCommands(const std::string &key)
 {
     const auto commands = recordCommandsOf(key);
     auto apply = [](const std::optional<bool> &value, bool &target) {
         if (value)
             target = *value;
     };
-    apply(commands.newButton, tbToolBar.button("New").visible);
-    apply(commands.deleteButton, tbToolBar.button("Delete").visible);
-    apply(commands.modifyButton, tbToolBar.button("Modify").visible);
+    apply(commands.newButton, toolbar.button("New").visible);
+    apply(commands.deleteButton, toolbar.button("Delete").visible);
+    apply(commands.modifyButton, toolbar.button("Modify").visible);
     apply(commands.editAdd, menus.item("Edit.Add").enabled);
     apply(commands.editDelete, menus.item("Edit.Delete").enabled);
     apply(commands.editModify, menus.item("Edit.Modify").enabled);
@@ -261,27 +261,27 @@ void frmSysMainInface::applyRecordCommands(const std::string &key)
     }
 }
 
-void frmSysMainInface::buildRecordKeys(const std::string &key)
+void MaintenanceWindow::buildRecordKeys(const std::string &key)
 {
     if (auto keys = readRecordKeys(key)) {
         m_recordKeys = std::move(*keys);
         auto &values = editor::editorState();
-        values.g_arrRowKeys.assign(m_recordKeys.lower, m_recordKeys.keys);
+        values.rowKeys.assign(m_recordKeys.lower, m_recordKeys.keys);
         if (key == "pL1") {
-            values.g_lngDemandTimeLimit = m_recordKeys.demandTimeLimit;
-            values.g_lngPlanTimeLimit = m_recordKeys.planTimeLimit;
-            values.g_lngTimeZoneCount = m_recordKeys.timeZoneCount;
+            values.demandTimeLimit = m_recordKeys.demandTimeLimit;
+            values.planTimeLimit = m_recordKeys.planTimeLimit;
+            values.timeZoneCount = m_recordKeys.timeZoneCount;
         }
     }
 }
 
-std::vector<std::string> frmSysMainInface::rowText(int row)
+std::vector<std::string> MaintenanceWindow::rowText(int row)
 {
-    const auto &key = component::processState().g_strCurrentKey;
+    const auto &key = component::processState().currentNodeKey;
     std::string text;
     if (row == 1)
         m_detail.TRowData(1, text);
-    else if (row == ldgBase.rowCount() && (key == "pL1" || key == "au21"))
+    else if (row == list.rowCount() && (key == "pL1" || key == "au21"))
         text = footerText(key);
     else if (key == "au22")
         text = row >= 2 && row - 2 < static_cast<int>(m_periodRows.size())
@@ -292,12 +292,12 @@ std::vector<std::string> frmSysMainInface::rowText(int row)
     return commands::SysDetail::cellsOf(text);
 }
 
-void frmSysMainInface::modify()
+void MaintenanceWindow::modify()
 {
-    const auto &key = component::processState().g_strCurrentKey;
-    if (isOptionOrGroupNode(key) || ldgBase.currentRow() == 0)
+    const auto &key = component::processState().currentNodeKey;
+    if (isOptionOrGroupNode(key) || list.currentRow() == 0)
         return;
-    currentRow = ldgBase.currentRow();
+    currentRow = list.currentRow();
     // The editor pages through the rows the list shows now, whichever way the node was
     // reached.
     tryStep([&] { buildRecordKeys(key); });
@@ -305,21 +305,21 @@ void frmSysMainInface::modify()
     const auto sql = refreshSql(key, true);
     if (!sql.empty())
         loadList(sql);
-    Timer1.enabled = true;
+    reselectTimer.enabled = true;
     notifyChanged();
 }
 
-void frmSysMainInface::timerFired()
+void MaintenanceWindow::timerFired()
 {
-    Timer1.enabled = false;
+    reselectTimer.enabled = false;
     if (currentRow != 0)
         m_detail.TakeSelection(true, currentRow);
     notifyChanged();
 }
 
-void frmSysMainInface::gridPopup()
+void MaintenanceWindow::gridPopup()
 {
-    const auto offered = popupCommandsOf(component::processState().g_strCurrentKey);
+    const auto offered = popupCommandsOf(component::processState().currentNodeKey);
     menus.item("Popup.Add").enabled = offered.add;
     menus.item("Popup.Delete").enabled = offered.remove;
     menus.item("Popup.Modify").enabled = offered.modify;
@@ -327,9 +327,9 @@ void frmSysMainInface::gridPopup()
     notifyChanged();
 }
 
-void frmSysMainInface::refreshList()
+void MaintenanceWindow::refreshList()
 {
-    const auto &key = component::processState().g_strCurrentKey;
+    const auto &key = component::processState().currentNodeKey;
     const auto sql = refreshSql(key);
     if (sql.empty())
         return;
@@ -342,7 +342,7 @@ void frmSysMainInface::refreshList()
 }
 
 // Numbers the voucher groups 1, 2, ... in the order the list shows them.
-void frmSysMainInface::renumberVoucherGroups()
+void MaintenanceWindow::renumberVoucherGroups()
 {
     auto rows = m_detail.recordset();
     if (!rows)
@@ -361,11 +361,11 @@ void frmSysMainInface::renumberVoucherGroups()
     }
 }
 
-void frmSysMainInface::showPeriodList()
+void MaintenanceWindow::showPeriodList()
 {
     m_periodRows = periodListRows(currentYear);
-    ldgBase.setRowCount(static_cast<int>(m_periodRows.size()) + 1);
-    ldgBase.refresh();
+    list.setRowCount(static_cast<int>(m_periodRows.size()) + 1);
+    list.refresh();
 }
 
 } // namespace orvan::mainwindow

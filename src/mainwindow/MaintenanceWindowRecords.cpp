@@ -5,11 +5,11 @@
 #include "component/Translation.h"
 #include "db/SqlText.h"
 #include "editor/EditorState.h"
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 #include "forms/Messages.h"
 #include "forms/Shell.h"
+#include "mainwindow/MaintenanceWindow.h"
 #include "mainwindow/RecordKeys.h"
-#include "mainwindow/frmSysMainInface.h"
 #include "params/ProfileStore.h"
 
 namespace orvan::mainwindow {
@@ -36,36 +36,36 @@ bool readsTrue(const db::RecordsetPtr &rows)
 
 } // namespace
 
-void frmSysMainInface::runEditor(bool addNew)
+void MaintenanceWindow::runEditor(bool addNew)
 {
     auto &values = editor::editorState();
-    values.g_varCurrentRow = currentRow;
-    values.g_bAddNew = addNew;
+    values.currentRow = currentRow;
+    values.addingNew = addNew;
     if (!addNew)
-        values.g_varPrevRow = 0;
-    editor::frmProtyMdy dialog;
+        values.previousRow = 0;
+    editor::RecordEditor dialog;
     forms::shell().runModal(dialog);
 }
 
-void frmSysMainInface::addRecord()
+void MaintenanceWindow::addRecord()
 {
     const auto &values = editor::editorState();
-    const bool refreshOnExit = values.g_varRefreshOnExit != 0;
+    const bool refreshOnExit = values.refreshOnExit != 0;
     if (!refreshOnExit && !menus.item("View.Refresh").checked) {
-        editor::frmProtyMdy::ShowMessage(TranslateText("有关数据需要刷新,请按F9先刷新再新增!"),
-                                         values.g_varShowErrors);
+        editor::RecordEditor::ShowMessage(TranslateText("有关数据需要刷新,请按F9先刷新再新增!"),
+                                          values.showErrors);
         return;
     }
-    const auto key = component::processState().g_strCurrentKey;
+    const auto key = component::processState().currentNodeKey;
     base::tryStep([&] { buildRecordKeys(key); });
     runEditor(true);
     reloadAfterChange(reloadSqlOf(key), false);
     notifyChanged();
 }
 
-void frmSysMainInface::deleteRecord()
+void MaintenanceWindow::deleteRecord()
 {
-    if (ldgBase.currentRow() <= 1) {
+    if (list.currentRow() <= 1) {
         inform("没有选定记录。");
         return;
     }
@@ -74,7 +74,7 @@ void frmSysMainInface::deleteRecord()
         return;
     std::string reloadSql;
     try {
-        if (!deleteSelectedRecord(component::processState().g_strCurrentKey, reloadSql))
+        if (!deleteSelectedRecord(component::processState().currentNodeKey, reloadSql))
             return;
     } catch (const base::Error &) {
         // What the database already did stays; the list is not reloaded.
@@ -86,9 +86,9 @@ void frmSysMainInface::deleteRecord()
 
 // Deletes the record of the selected row by the key the record-key list holds for it
 // (the bill type's FID, the voucher group's FGroupID). False when the record may not go.
-bool frmSysMainInface::deleteSelectedRecord(const std::string &key, std::string &reloadSql)
+bool MaintenanceWindow::deleteSelectedRecord(const std::string &key, std::string &reloadSql)
 {
-    const auto id = m_recordKeys.keyOfRow(ldgBase.currentRow());
+    const auto id = m_recordKeys.keyOfRow(list.currentRow());
     if (key != "sys9" && key != "au3")
         return true;
     if (id.isEmpty() || id.isNull())
@@ -115,30 +115,30 @@ bool frmSysMainInface::deleteSelectedRecord(const std::string &key, std::string 
 
 // Reloads the list after Add or Delete when the editor's refresh-on-exit option (or the
 // Refresh menu's mark) asks for it.
-void frmSysMainInface::reloadAfterChange(const std::string &sql, bool afterDelete)
+void MaintenanceWindow::reloadAfterChange(const std::string &sql, bool afterDelete)
 {
     const bool wanted =
-        editor::editorState().g_varRefreshOnExit != 0 || menus.item("View.Refresh").checked;
+        editor::editorState().refreshOnExit != 0 || menus.item("View.Refresh").checked;
     if (sql.empty() || !wanted)
         return;
     base::tryStep([&] {
         if (afterDelete)
-            ldgBase.setCurrentRow(2);
+            list.setCurrentRow(2);
         long count = 0;
         m_detail.TakeJournalData(sql, nullptr, count);
-        ldgBase.refresh();
+        list.refresh();
     });
-    const auto &key = component::processState().g_strCurrentKey;
+    const auto &key = component::processState().currentNodeKey;
     if (afterDelete && key == "au3")
         renumberVoucherGroups();
     // The record keys follow the rows the list now shows.
     base::tryStep([&] { buildRecordKeys(key); });
 }
 
-void frmSysMainInface::closeWindow()
+void MaintenanceWindow::closeWindow()
 {
-    if (optionPageVisible && CtlICSysPro)
-        base::tryStep([this] { CtlICSysPro->LeavePage(); });
+    if (optionPageVisible && optionControl)
+        base::tryStep([this] { optionControl->LeavePage(); });
     if (!lastCheckRejected)
         close();
 }

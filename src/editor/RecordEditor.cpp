@@ -1,4 +1,4 @@
-#include "editor/frmProtyMdy.h"
+#include "editor/RecordEditor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,21 +27,21 @@ constexpr int KeyAsciiApostrophe = 39;
 constexpr const char *ModifiedQuestion = TextKey("数据已修改，需要保存否？");
 constexpr const char *AddedQuestion = TextKey("数据已新增，需要保存否？");
 
-std::map<std::string, frmProtyMdy::PageFactory> &pageFactories()
+std::map<std::string, RecordEditor::PageFactory> &pageFactories()
 {
-    static std::map<std::string, frmProtyMdy::PageFactory> factories = [] {
-        std::map<std::string, frmProtyMdy::PageFactory> builtIn;
+    static std::map<std::string, RecordEditor::PageFactory> factories = [] {
+        std::map<std::string, RecordEditor::PageFactory> builtIn;
         for (const char *key : {"sys1", "au1", "au2", "au3"})
-            builtIn[key] = [](frmProtyMdy &editor) {
+            builtIn[key] = [](RecordEditor &editor) {
                 return std::make_unique<ProfileRecordPage>(editor);
             };
-        builtIn["sys4"] = [](frmProtyMdy &editor) {
+        builtIn["sys4"] = [](RecordEditor &editor) {
             return std::make_unique<PrintControlPage>(editor);
         };
-        builtIn["sys9"] = [](frmProtyMdy &editor) {
+        builtIn["sys9"] = [](RecordEditor &editor) {
             return std::make_unique<BillTypePage>(editor);
         };
-        builtIn["pL1"] = [](frmProtyMdy &editor) {
+        builtIn["pL1"] = [](RecordEditor &editor) {
             return std::make_unique<PlanParameterPage>(editor);
         };
         return builtIn;
@@ -51,46 +51,46 @@ std::map<std::string, frmProtyMdy::PageFactory> &pageFactories()
 
 bool isNavigationKey(std::string_view key)
 {
-    return key == frmProtyMdy::FirstKey || key == frmProtyMdy::PreviousKey ||
-           key == frmProtyMdy::NextKey || key == frmProtyMdy::LastKey;
+    return key == RecordEditor::FirstKey || key == RecordEditor::PreviousKey ||
+           key == RecordEditor::NextKey || key == RecordEditor::LastKey;
 }
 
 } // namespace
 
-void frmProtyMdy::registerPage(const std::string &nodeKey, PageFactory factory)
+void RecordEditor::registerPage(const std::string &nodeKey, PageFactory factory)
 {
     pageFactories()[nodeKey] = std::move(factory);
 }
 
-bool frmProtyMdy::hasPage(const std::string &nodeKey)
+bool RecordEditor::hasPage(const std::string &nodeKey)
 {
     return pageFactories().contains(nodeKey);
 }
 
-frmProtyMdy::frmProtyMdy()
+RecordEditor::RecordEditor()
 {
     m_grid.setMaxCols(3);
 }
 
-frmProtyMdy::~frmProtyMdy() = default;
+RecordEditor::~RecordEditor() = default;
 
 // Loading: captions, the first tab, the frame for the node, then the record.
 
-void frmProtyMdy::load()
+void RecordEditor::load()
 {
-    m_nodeKey = component::processState().g_strCurrentKey;
+    m_nodeKey = component::processState().currentNodeKey;
     const auto found = pageFactories().find(m_nodeKey);
     m_page = found == pageFactories().end() ? nullptr : found->second(*this);
     setUpToolbar();
     setUpTabs();
     setUpOptions();
     m_tabs.current = 0;
-    InitEditor();
+    initEditor();
     loadCurrentRecord();
     notifyChanged();
 }
 
-void frmProtyMdy::setUpToolbar()
+void RecordEditor::setUpToolbar()
 {
     m_toolbar.clear();
     const auto button = [this](const char *key, const char *caption, const char *toolTip) {
@@ -112,14 +112,14 @@ void frmProtyMdy::setUpToolbar()
     button(ExitKey, "退出", "退出");
 }
 
-void frmProtyMdy::setUpTabs()
+void RecordEditor::setUpTabs()
 {
     m_tabs = {};
     m_tabs.addTab(TranslateText("[X] 属性"));
     m_tabs.addTab(TranslateText("选项"));
 }
 
-void frmProtyMdy::setUpOptions()
+void RecordEditor::setUpOptions()
 {
     m_options.clear();
     m_options.push_back({.name = HelpBox, .caption = TranslateText("显示帮助信息")});
@@ -129,10 +129,10 @@ void frmProtyMdy::setUpOptions()
         {.name = ClearBox, .caption = TranslateText("新增数据刷新界面"), .value = 1});
 }
 
-void frmProtyMdy::InitEditor()
+void RecordEditor::initEditor()
 {
     initOptionBoxes();
-    Changed = false;
+    changed = false;
     m_toolbar.button(NewKey).visible = false;
     for (const char *key :
          {SaveKey, FirstKey, PreviousKey, LastKey, NextKey, NavSeparatorKey, ExitKey})
@@ -141,7 +141,7 @@ void frmProtyMdy::InitEditor()
     if (m_page)
         m_page->setUp();
     if (m_gridVisible) {
-        ComputeNavTargets();
+        computeNavigationTargets();
         m_grid.setColumnHidden(3, true);
     }
     notifyChanged();
@@ -149,51 +149,51 @@ void frmProtyMdy::InitEditor()
 
 // The options of the editor apply to lists whose keys are small numbers; for text keys
 // and class bills (1000000 and above) they are not offered.
-void frmProtyMdy::initOptionBoxes()
+void RecordEditor::initOptionBoxes()
 {
     const auto &state = editorState();
-    const base::Variant key = state.g_arrRowKeys.contains(state.g_varCurrentRow)
-                                  ? state.g_arrRowKeys.at(state.g_varCurrentRow)
+    const base::Variant key = state.rowKeys.contains(state.currentRow)
+                                  ? state.rowKeys.at(state.currentRow)
                                   : base::Variant();
     const bool offered = base::isNumeric(key) && key.toDouble() < 1000000;
     for (const char *name : {RefreshBox, ErrorBox, HelpBox})
         option(name).enabled = offered;
     if (!offered)
         return;
-    option(RefreshBox).value = state.g_varRefreshOnExit != 0 ? 1 : 0;
-    option(ErrorBox).value = state.g_varShowErrors != 0 ? 1 : 0;
-    option(HelpBox).value = state.g_bShowHelp ? 1 : 0;
+    option(RefreshBox).value = state.refreshOnExit != 0 ? 1 : 0;
+    option(ErrorBox).value = state.showErrors != 0 ? 1 : 0;
+    option(HelpBox).value = state.showHelp ? 1 : 0;
 }
 
-void frmProtyMdy::loadCurrentRecord()
+void RecordEditor::loadCurrentRecord()
 {
     if (m_page && m_page->loadsOnOpen())
-        m_page->load(editorState().g_varCurrentRow);
+        m_page->load(editorState().currentRow);
     rememberActiveText();
 }
 
 // Navigation.
 
-void frmProtyMdy::ComputeNavTargets()
+void RecordEditor::computeNavigationTargets()
 {
     auto &state = editorState();
-    state.g_varFirstRow = state.g_arrRowKeys.lowerBound();
-    state.g_lngLastRow = state.g_arrRowKeys.upperBound();
-    if (state.g_varPrevRow == state.g_varCurrentRow)
+    state.firstRow = state.rowKeys.lowerBound();
+    state.lastRow = state.rowKeys.upperBound();
+    if (state.previousRow == state.currentRow)
         return;
-    const auto current = state.g_varCurrentRow;
-    state.g_varPrevTarget = current == state.g_varFirstRow ? current : current - 1;
-    state.g_varNextTarget = current == state.g_lngLastRow ? current : current + 1;
+    const auto current = state.currentRow;
+    state.previousTarget = current == state.firstRow ? current : current - 1;
+    state.nextTarget = current == state.lastRow ? current : current + 1;
 }
 
-void frmProtyMdy::SetNavButtons(bool enabled)
+void RecordEditor::setNavigationButtons(bool enabled)
 {
     for (const char *key : {FirstKey, PreviousKey, NextKey, LastKey})
         m_toolbar.button(key).enabled = enabled;
     notifyChanged();
 }
 
-bool frmProtyMdy::press(std::string_view key)
+bool RecordEditor::press(std::string_view key)
 {
     if (closeRequested() || !m_toolbar.contains(std::string(key)))
         return false;
@@ -210,16 +210,16 @@ bool frmProtyMdy::press(std::string_view key)
     return true;
 }
 
-void frmProtyMdy::saveRecord()
+void RecordEditor::saveRecord()
 {
     if (!m_page)
         return;
     m_page->save();
     if (m_page->clearsChangedAfterSave())
-        Changed = false;
+        changed = false;
 }
 
-void frmProtyMdy::moveTo(std::string_view key)
+void RecordEditor::moveTo(std::string_view key)
 {
     m_toolbar.button(SaveKey).enabled = true;
     if (!askSaveBeforeMove())
@@ -227,79 +227,79 @@ void frmProtyMdy::moveTo(std::string_view key)
     showEdgeNotice(key);
     auto &state = editorState();
     const int target = targetOf(key);
-    state.g_varPrevRow = state.g_varCurrentRow;
+    state.previousRow = state.currentRow;
     if (m_page)
         m_page->load(target);
     rememberActiveText();
-    state.g_varCurrentRow = target;
-    ComputeNavTargets();
+    state.currentRow = target;
+    computeNavigationTargets();
     if (m_page)
         m_page->afterMove();
 }
 
-bool frmProtyMdy::askSaveBeforeMove()
+bool RecordEditor::askSaveBeforeMove()
 {
-    if (!Changed && !m_bRuleChanged)
+    if (!changed && !ruleChanged)
         return true;
     bool answer = true;
-    AskSave(TranslateText(ModifiedQuestion), answer);
+    askSave(TranslateText(ModifiedQuestion), answer);
     if (!answer)
         return false;
-    Changed = false;
-    m_bRuleChanged = false;
+    changed = false;
+    ruleChanged = false;
     return true;
 }
 
-void frmProtyMdy::showEdgeNotice(std::string_view key) const
+void RecordEditor::showEdgeNotice(std::string_view key) const
 {
     const auto &state = editorState();
     const bool backwards = key == FirstKey || key == PreviousKey;
-    if (backwards && state.g_varCurrentRow == state.g_varFirstRow)
+    if (backwards && state.currentRow == state.firstRow)
         showError(TranslateText("当前记录已经是第一条记录!"));
-    if (!backwards && state.g_varCurrentRow == state.g_lngLastRow)
+    if (!backwards && state.currentRow == state.lastRow)
         showError(TranslateText("当前记录已是最后一条记录!"));
 }
 
-int frmProtyMdy::targetOf(std::string_view key) const
+int RecordEditor::targetOf(std::string_view key) const
 {
     const auto &state = editorState();
     if (key == FirstKey)
-        return state.g_varFirstRow;
+        return state.firstRow;
     if (key == PreviousKey)
-        return state.g_varPrevTarget;
+        return state.previousTarget;
     if (key == NextKey)
-        return state.g_varNextTarget;
-    return state.g_lngLastRow;
+        return state.nextTarget;
+    return state.lastRow;
 }
 
 // The save prompt.
 
-void frmProtyMdy::AskSave(const std::string &question, bool &answer)
+void RecordEditor::askSave(const std::string &question, bool &answer)
 {
     if (forms::messages().suiteMsgBox(TranslateText("提示"), question, 1) != forms::SuiteAnswerYes)
         return;
     if (m_page) {
-        if (!m_bRuleChanged && !m_page->validateBeforeSave())
+        if (!ruleChanged && !m_page->validateBeforeSave())
             return;
         m_page->saveFromPrompt(answer);
     }
-    Changed = false;
+    changed = false;
 }
 
-void frmProtyMdy::ShowMessage(const std::string &text, int flag)
+void RecordEditor::ShowMessage(const std::string &text, int flag)
 {
     if (flag != 0)
         forms::messages().suiteMsgBox(component::messageTitle(), text, 0);
 }
 
-void frmProtyMdy::showError(const std::string &text)
+void RecordEditor::showError(const std::string &text)
 {
-    ShowMessage(text, editorState().g_varShowErrors);
+    ShowMessage(text, editorState().showErrors);
 }
 
 // Editing in the property grid.
 
-bool frmProtyMdy::typeCell(int col, int row, const std::string &text)
+bool RecordEditor::typeCell(int col, int row, const std::string &text)
 {
     // Column 1 holds the captions: only the values are the user's to type.
     if (closeRequested() || !m_gridVisible || col < 2 || row < 1 || col > m_grid.maxCols() ||
@@ -307,7 +307,7 @@ bool frmProtyMdy::typeCell(int col, int row, const std::string &text)
         return false;
     if (!moveToCell(col, row))
         return false;
-    m_varOldText = m_grid.text(col, row);
+    m_oldText = m_grid.text(col, row);
     const auto typed = filteredText(text);
     if (!acceptsCellText(m_grid.cell(col, row), typed) || !m_grid.typeText(col, row, typed))
         return false;
@@ -317,7 +317,7 @@ bool frmProtyMdy::typeCell(int col, int row, const std::string &text)
 }
 
 // What a user can type: the characters that pass the keyboard filters.
-std::string frmProtyMdy::filteredText(const std::string &text) const
+std::string RecordEditor::filteredText(const std::string &text) const
 {
     std::string kept;
     for (const char c : text) {
@@ -329,7 +329,7 @@ std::string frmProtyMdy::filteredText(const std::string &text) const
 }
 
 // Check box cells take 0 or 1; spin cells a whole number within their range.
-bool frmProtyMdy::acceptsCellText(const forms::GridCell &cell, const std::string &text) const
+bool RecordEditor::acceptsCellText(const forms::GridCell &cell, const std::string &text) const
 {
     if (cell.type == forms::CellType::CheckBox)
         return text == "0" || text == "1";
@@ -343,14 +343,14 @@ bool frmProtyMdy::acceptsCellText(const forms::GridCell &cell, const std::string
 
 // The text a cell had when the cursor came to it (or its record was loaded): what an
 // edit is measured against.
-void frmProtyMdy::rememberActiveText()
+void RecordEditor::rememberActiveText()
 {
-    m_varOldText = activeText();
+    m_oldText = activeText();
 }
 
 // The text of the active cell; "" while the property grid has no such cell (the bill
 // settings show the rule grid instead).
-std::string frmProtyMdy::activeText() const
+std::string RecordEditor::activeText() const
 {
     const int col = m_grid.activeCol();
     const int row = m_grid.activeRow();
@@ -359,13 +359,13 @@ std::string frmProtyMdy::activeText() const
     return m_grid.text(col, row);
 }
 
-void frmProtyMdy::noteEdit()
+void RecordEditor::noteEdit()
 {
-    if (activeText() != m_varOldText)
-        Changed = true;
+    if (activeText() != m_oldText)
+        changed = true;
 }
 
-bool frmProtyMdy::moveToCell(int col, int row)
+bool RecordEditor::moveToCell(int col, int row)
 {
     if (col == m_grid.activeCol() && row == m_grid.activeRow())
         return true;
@@ -377,20 +377,20 @@ bool frmProtyMdy::moveToCell(int col, int row)
     return true;
 }
 
-bool frmProtyMdy::leaveGrid()
+bool RecordEditor::leaveGrid()
 {
     if (m_page && !m_page->leaveCell(m_grid.activeCol(), m_grid.activeRow()))
         return false;
     const auto text = activeText();
-    if (text != m_varOldText) {
-        m_varOldText = text;
-        Changed = true;
+    if (text != m_oldText) {
+        m_oldText = text;
+        changed = true;
     }
     notifyChanged();
     return true;
 }
 
-void frmProtyMdy::keyDown(int keyCode, int)
+void RecordEditor::keyDown(int keyCode, int)
 {
     noteEdit();
     if (m_page)
@@ -398,19 +398,19 @@ void frmProtyMdy::keyDown(int keyCode, int)
     notifyChanged();
 }
 
-bool frmProtyMdy::acceptsKey(int keyAscii)
+bool RecordEditor::acceptsKey(int keyAscii)
 {
     return keyAscii != KeyAsciiQuote && keyAscii != KeyAsciiApostrophe;
 }
 
-bool frmProtyMdy::acceptsGridKey(int keyAscii) const
+bool RecordEditor::acceptsGridKey(int keyAscii) const
 {
     return !m_page || m_page->acceptsGridCharacter(keyAscii);
 }
 
 // The options tab.
 
-forms::CheckBox &frmProtyMdy::option(std::string_view name)
+forms::CheckBox &RecordEditor::option(std::string_view name)
 {
     const auto found = std::find_if(m_options.begin(), m_options.end(),
                                     [name](const auto &box) { return box.name == name; });
@@ -420,7 +420,7 @@ forms::CheckBox &frmProtyMdy::option(std::string_view name)
     return *found;
 }
 
-bool frmProtyMdy::clickOption(std::string_view name)
+bool RecordEditor::clickOption(std::string_view name)
 {
     auto &box = option(name);
     if (!box.enabled || !box.visible)
@@ -428,18 +428,18 @@ bool frmProtyMdy::clickOption(std::string_view name)
     box.value = box.value == 1 ? 0 : 1;
     auto &state = editorState();
     if (name == RefreshBox)
-        state.g_varRefreshOnExit = box.value;
+        state.refreshOnExit = box.value;
     else if (name == ErrorBox)
-        state.g_varShowErrors = box.value;
+        state.showErrors = box.value;
     else if (name == HelpBox)
-        state.g_bShowHelp = box.value != 0;
+        state.showHelp = box.value != 0;
     else if (name == ClearBox)
         box.value = 1;
     notifyChanged();
     return true;
 }
 
-void frmProtyMdy::changeTab(int index)
+void RecordEditor::changeTab(int index)
 {
     if (index < 0 || index >= static_cast<int>(m_tabs.captions.size()) || index == m_tabs.current)
         return;
@@ -451,23 +451,23 @@ void frmProtyMdy::changeTab(int index)
 
 // Closing.
 
-bool frmProtyMdy::queryClose()
+bool RecordEditor::queryClose()
 {
     auto &state = editorState();
     bool answer = true;
-    if (Changed || m_bRuleChanged)
-        AskSave(TranslateText(state.g_bAddNew ? AddedQuestion : ModifiedQuestion), answer);
+    if (changed || ruleChanged)
+        askSave(TranslateText(state.addingNew ? AddedQuestion : ModifiedQuestion), answer);
     if (!answer)
         return false;
-    state.g_varCurrentRow = 0;
-    state.g_bAddNew = false;
-    m_bRuleChanged = false;
+    state.currentRow = 0;
+    state.addingNew = false;
+    ruleChanged = false;
     if (m_page)
         m_page->closed();
     return true;
 }
 
-void frmProtyMdy::requestClose()
+void RecordEditor::requestClose()
 {
     if (!closeRequested() && queryClose())
         close();

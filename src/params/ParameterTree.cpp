@@ -1,4 +1,4 @@
-#include "params/tvwSysBuilder.h"
+#include "params/ParameterTree.h"
 
 #include "base/Error.h"
 #include "base/Text.h"
@@ -32,7 +32,7 @@ bool isCostSystem(const std::string &systemId)
 
 } // namespace
 
-void tvwSysBuilder::SetTreeView(int32_t ItemClassID)
+void ParameterTree::buildTree(int32_t ItemClassID)
 {
     if (!m_tree)
         return;
@@ -62,9 +62,9 @@ void tvwSysBuilder::SetTreeView(int32_t ItemClassID)
     }
 }
 
-void tvwSysBuilder::buildSystemClass()
+void ParameterTree::buildSystemClass()
 {
-    const auto systemId = component::processState().g_strSystemID;
+    const auto systemId = component::processState().systemId;
     addRoot("sys1", 1);
     if (isCostSystem(systemId)) {
         addRoot("au2", 2);
@@ -80,7 +80,7 @@ void tvwSysBuilder::buildSystemClass()
     showTree();
 }
 
-void tvwSysBuilder::buildSystemOptionRoots(const std::string &systemId)
+void ParameterTree::buildSystemOptionRoots(const std::string &systemId)
 {
     if (systemId == "0000") {
         addRoot("sys5", 5, TextKey("采购管理系统"));
@@ -99,7 +99,7 @@ void tvwSysBuilder::buildSystemOptionRoots(const std::string &systemId)
     }
 }
 
-void tvwSysBuilder::buildSupplyChainOptions()
+void ParameterTree::buildSupplyChainOptions()
 {
     for (const auto &[key, tag] :
          {std::pair{"sys3", 3}, {"sys5", 5}, {"sys19", 19}, {"sys8", 8}, {"Imp", 25}, {"Exp", 26}})
@@ -125,7 +125,7 @@ void tvwSysBuilder::buildSupplyChainOptions()
         addRoot("sys14", 14);
 }
 
-void tvwSysBuilder::buildAccountingClass()
+void ParameterTree::buildAccountingClass()
 {
     addRoot("au1", 1);
     addRoot("au2", 2);
@@ -136,7 +136,7 @@ void tvwSysBuilder::buildAccountingClass()
     showTree();
 }
 
-void tvwSysBuilder::buildAllModulesClass()
+void ParameterTree::buildAllModulesClass()
 {
     addRoot("All0", 1);
     addChild("All0", "sys1", 11);
@@ -157,7 +157,7 @@ void tvwSysBuilder::buildAllModulesClass()
     showTree();
 }
 
-void tvwSysBuilder::buildAlarmClass()
+void ParameterTree::buildAlarmClass()
 {
     const auto captionColumn = component::LanguageColumn("FCaption");
     db::RecordsetPtr rows;
@@ -179,7 +179,7 @@ void tvwSysBuilder::buildAlarmClass()
     showTree();
 }
 
-void tvwSysBuilder::addRoot(std::string_view key, int32_t tag, const char *caption)
+void ParameterTree::addRoot(std::string_view key, int32_t tag, const char *caption)
 {
     tryStep([&] {
         auto &node =
@@ -189,7 +189,7 @@ void tvwSysBuilder::addRoot(std::string_view key, int32_t tag, const char *capti
     });
 }
 
-void tvwSysBuilder::addChild(std::string_view parentKey, std::string_view key, int32_t tag,
+void ParameterTree::addChild(std::string_view parentKey, std::string_view key, int32_t tag,
                              const char *caption)
 {
     tryStep([&] {
@@ -200,7 +200,7 @@ void tvwSysBuilder::addChild(std::string_view parentKey, std::string_view key, i
     });
 }
 
-void tvwSysBuilder::addAlarmRow(const std::string &key, const std::string &caption, int32_t tag)
+void ParameterTree::addAlarmRow(const std::string &key, const std::string &caption, int32_t tag)
 {
     auto &node = m_tree->addChild("alarm1", key, caption);
     node.tag = tag;
@@ -208,28 +208,28 @@ void tvwSysBuilder::addAlarmRow(const std::string &key, const std::string &capti
     reveal();
 }
 
-void tvwSysBuilder::reveal()
+void ParameterTree::reveal()
 {
     tryStep([this] { m_tree->ensureVisible(m_lastAdded); });
 }
 
-void tvwSysBuilder::showTree()
+void ParameterTree::showTree()
 {
     m_tree->setVisible(true);
 }
 
-void tvwSysBuilder::GetDetailSql(int32_t kind, int32_t tag, std::string &sql) const
+void ParameterTree::GetDetailSql(int32_t kind, int32_t tag, std::string &sql) const
 {
     const auto &state = component::processState();
     DetailContext context;
-    context.systemId = state.g_strSystemID;
-    context.helpSystem = state.g_strHelpSystem;
-    context.periodDefineMethod = profileFlags().g_intPeriodDefineMethod;
+    context.systemId = state.systemId;
+    context.helpSystem = state.helpSystem;
+    context.periodDefineMethod = profileFlags().periodDefineMethod;
     context.edition = editionCode();
     sql = buildDetailSql(kind, tag, context);
 }
 
-int32_t tvwSysBuilder::GetOptionValue(const std::string &key) const
+int32_t ParameterTree::GetOptionValue(const std::string &key) const
 {
     return params::GetOptionValue(key);
 }

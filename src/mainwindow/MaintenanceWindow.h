@@ -27,15 +27,15 @@ namespace orvan::mainwindow {
 // The maintenance window: the parameter tree on the left, the content of the selected
 // node on the right (the ledger list, a page of the option-profile control or one of the
 // two calculation-parameter controls), with a title line, toolbar, menus and status bar.
-class frmSysMainInface : public forms::Form
+class MaintenanceWindow : public forms::Form
 {
 public:
     static constexpr int SplitterLimit = 1680;  // twips on each side of the splitter
     static constexpr int ListOutOfView = 28950; // left edge of the hidden option list
     static constexpr int HourglassPointer = 11;
 
-    frmSysMainInface();
-    ~frmSysMainInface() override;
+    MaintenanceWindow();
+    ~MaintenanceWindow() override;
 
     std::string formName() const override { return "frmSysMainInface"; }
     void load() override;
@@ -80,24 +80,24 @@ public:
     void setClock(std::function<double()> clock) { m_clock = std::move(clock); }
 
     // Controls.
-    forms::TreeControl tvwBase;
-    forms::Label SSPTitleClass;
-    forms::Label SSPTitleItem;
-    forms::LedgerGrid ldgBase;
-    bool ldgBaseVisible = true;
-    forms::Toolbar tbToolBar;
+    forms::TreeControl tree;
+    forms::Label classTitle;
+    forms::Label itemTitle;
+    forms::LedgerGrid list;
+    bool listVisible = true;
+    forms::Toolbar toolbar;
     forms::MenuBar menus;
-    forms::StatusBar sbStatusBar;
+    forms::StatusBar statusBar;
     forms::Splitter splitter;
-    forms::Timer Timer1;
+    forms::Timer reselectTimer;
     int windowWidth = 12000;
     int mousePointer = 0;
     // The supply-chain overall option list, in view for "sys3" only.
-    forms::CheckList ListVSysSet;
+    forms::CheckList overallOptionList;
     bool optionPageVisible = false;
     int32_t optionPageCode = -1;
-    bool ctrl1Visible = false;
-    bool ctrlCost1Visible = false;
+    bool calculationControlVisible = false;
+    bool costCalculationControlVisible = false;
     bool popupShown = false;
     // Where the last Print or Preview went: "option", "ctrl1", "ctrlCost1" or "grid".
     std::string lastPrintTarget;
@@ -105,13 +105,13 @@ public:
     bool lastCheckRejected = false;
     int32_t currentYear = 0;
     std::string alarmCategory; // of the alarm row shown
-    int32_t currentRow = 0;    // the editor's row (g_varCurrentRow)
+    int32_t currentRow = 0;    // the editor's row (currentRow)
     double totalEvaluateMark = 0;
     double passEvaluateMark = 0;
 
-    std::shared_ptr<component::OptionProfileControl> CtlICSysPro;
-    std::shared_ptr<component::CalculationParameterControl> ctrl1;
-    std::shared_ptr<component::CalculationParameterControl> ctrlCost1;
+    std::shared_ptr<component::OptionProfileControl> optionControl;
+    std::shared_ptr<component::CalculationParameterControl> calculationControl;
+    std::shared_ptr<component::CalculationParameterControl> costCalculationControl;
     commands::SysDetail &detail() { return m_detail; }
     OptionBinding &optionBinding() { return *m_options; }
 
@@ -158,8 +158,8 @@ private:
     std::string m_selectedKey;
     std::string m_lastClickedKey;
     bool m_busy = false;
-    int m_colWidth1 = 2000;
-    int m_colWidth2 = 2000;
+    int m_columnWidth1 = 2000;
+    int m_columnWidth2 = 2000;
     std::function<double()> m_clock;
 };
 

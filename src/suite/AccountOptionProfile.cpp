@@ -1,4 +1,4 @@
-#include "suite/ICSysPro.h"
+#include "suite/AccountOptionProfile.h"
 
 #include <array>
 #include <cmath>
@@ -45,7 +45,7 @@ const char *BomOptionKey = "BomEOption";
 
 component::ConnectionComponent &connection()
 {
-    auto &connection = component::processState().g_objConnection;
+    auto &connection = component::processState().connection;
     if (!connection)
         throw base::Error(91, "The account connection is not open.");
     return *connection;
@@ -97,17 +97,17 @@ void warn(const std::string &text)
 
 } // namespace
 
-void ICSysPro::setEvents(component::OptionProfileEvents events)
+void AccountOptionProfile::setEvents(component::OptionProfileEvents events)
 {
     m_events = std::move(events);
 }
 
-int32_t ICSysPro::groupOfPage(int32_t pageCode)
+int32_t AccountOptionProfile::groupOfPage(int32_t pageCode)
 {
     return pageCode == AlarmPage ? AlarmGroup : pageCode;
 }
 
-int ICSysPro::switchPosition(const std::string &key)
+int AccountOptionProfile::switchPosition(const std::string &key)
 {
     for (std::size_t i = 0; i < SwitchKeys.size(); ++i)
         if (key == SwitchKeys[i])
@@ -115,7 +115,7 @@ int ICSysPro::switchPosition(const std::string &key)
     return 0;
 }
 
-base::Variant ICSysPro::valueOf(const forms::OptionRow &row)
+base::Variant AccountOptionProfile::valueOf(const forms::OptionRow &row)
 {
     const auto number = base::parseNumber(row.value).value_or(0);
     switch (row.kind) {
@@ -132,7 +132,7 @@ base::Variant ICSysPro::valueOf(const forms::OptionRow &row)
     }
 }
 
-void ICSysPro::setPageCode(int32_t pageCode)
+void AccountOptionProfile::setPageCode(int32_t pageCode)
 {
     m_pageCode = pageCode;
     m_pendingKey.clear();
@@ -145,7 +145,7 @@ void ICSysPro::setPageCode(int32_t pageCode)
             m_sheet.title = TranslateText(title);
 }
 
-void ICSysPro::ShowPage()
+void AccountOptionProfile::ShowPage()
 {
     setPageCode(m_pageCode);
     m_sheet.visible = true;
@@ -154,7 +154,7 @@ void ICSysPro::ShowPage()
         m_sheet.currentRow = 0;
 }
 
-void ICSysPro::loadRows()
+void AccountOptionProfile::loadRows()
 {
     const auto caption = component::LanguageColumn("FCaption");
     std::string sql = "SELECT d.FKey, d.FCategory, d.FType, d.FList, d.FMin, d.FMax, "
@@ -181,7 +181,7 @@ void ICSysPro::loadRows()
     }
 }
 
-forms::OptionRow ICSysPro::rowOf(db::Recordset &definitions)
+forms::OptionRow AccountOptionProfile::rowOf(db::Recordset &definitions)
 {
     forms::OptionRow row;
     row.key = text(definitions, "FKey");
@@ -199,13 +199,13 @@ forms::OptionRow ICSysPro::rowOf(db::Recordset &definitions)
     return row;
 }
 
-void ICSysPro::setPendingEdit(std::string key, std::string text)
+void AccountOptionProfile::setPendingEdit(std::string key, std::string text)
 {
     m_pendingKey = std::move(key);
     m_pendingText = std::move(text);
 }
 
-void ICSysPro::LeavePage()
+void AccountOptionProfile::LeavePage()
 {
     if (m_pendingKey.empty())
         return;
@@ -213,7 +213,7 @@ void ICSysPro::LeavePage()
     ChangeOption(key, std::exchange(m_pendingText, {}));
 }
 
-bool ICSysPro::ChangeOption(const std::string &key, const std::string &typed)
+bool AccountOptionProfile::ChangeOption(const std::string &key, const std::string &typed)
 {
     auto *row = m_sheet.row(key);
     if (!row) {
@@ -234,7 +234,7 @@ bool ICSysPro::ChangeOption(const std::string &key, const std::string &typed)
     return offer(proposed, valueOf(proposed));
 }
 
-bool ICSysPro::offer(const forms::OptionRow &proposed, const base::Variant &value)
+bool AccountOptionProfile::offer(const forms::OptionRow &proposed, const base::Variant &value)
 {
     // An error of the window's checks keeps the old value; an error after the store
     // leaves the new one in place. Either way the user sees it.
@@ -264,7 +264,7 @@ bool ICSysPro::offer(const forms::OptionRow &proposed, const base::Variant &valu
     return true;
 }
 
-bool ICSysPro::reportErrors(const std::function<void()> &step)
+bool AccountOptionProfile::reportErrors(const std::function<void()> &step)
 {
     try {
         step();
@@ -275,14 +275,14 @@ bool ICSysPro::reportErrors(const std::function<void()> &step)
     }
 }
 
-void ICSysPro::reloadPage()
+void AccountOptionProfile::reloadPage()
 {
     const auto current = m_sheet.currentRow;
     ShowPage();
     m_sheet.currentRow = current;
 }
 
-void ICSysPro::storeValue(const forms::OptionRow &row)
+void AccountOptionProfile::storeValue(const forms::OptionRow &row)
 {
     const auto key = db::sqlQuote(row.key);
     const auto value = db::sqlQuote(row.value);
@@ -305,7 +305,7 @@ void ICSysPro::storeValue(const forms::OptionRow &row)
                          category + ", " + key + ", " + value + ", 0, 1)");
 }
 
-void ICSysPro::raiseButton(const forms::OptionRow &row)
+void AccountOptionProfile::raiseButton(const forms::OptionRow &row)
 {
     if (row.key == BomOptionKey) {
         if (m_events.BomOptionRequest)
@@ -319,7 +319,7 @@ void ICSysPro::raiseButton(const forms::OptionRow &row)
         m_events.ShortageWarningRequest(request);
 }
 
-void ICSysPro::PrintPage(int32_t &mode)
+void AccountOptionProfile::PrintPage(int32_t &mode)
 {
     forms::PrintDocument document;
     document.title = m_sheet.title;
@@ -331,7 +331,7 @@ void ICSysPro::PrintPage(int32_t &mode)
                            mode == 0 ? forms::PrintMode::Preview : forms::PrintMode::Print);
 }
 
-base::Variant ICSysPro::OptionValue(const std::string &key)
+base::Variant AccountOptionProfile::OptionValue(const std::string &key)
 {
     if (!m_proposedKey.empty() && base::equalsNoCase(key, m_proposedKey))
         return m_proposedValue;

@@ -1,4 +1,4 @@
-#include "gui/ShutBillDialog.h"
+#include "gui/BillClosingDialogView.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "closing/ShutBill.h"
+#include "closing/BillClosingDialog.h"
 #include "gui/QtShell.h"
 
 namespace orvan::gui {
@@ -23,7 +23,7 @@ QString qt(const std::string &text)
 
 } // namespace
 
-ShutBillDialog::ShutBillDialog(closing::ShutBill &form, QWidget *parent)
+BillClosingDialogView::BillClosingDialogView(closing::BillClosingDialog &form, QWidget *parent)
     : FormDialog(form, parent)
     , m_shutBill(form)
 {
@@ -54,7 +54,7 @@ ShutBillDialog::ShutBillDialog(closing::ShutBill &form, QWidget *parent)
     refresh();
 }
 
-void ShutBillDialog::buildButtons()
+void BillClosingDialogView::buildButtons()
 {
     for (const auto &entry : m_shutBill.buttons()) {
         auto *push = new QPushButton(this);
@@ -66,13 +66,13 @@ void ShutBillDialog::buildButtons()
     }
 }
 
-QPushButton *ShutBillDialog::pushButton(const std::string &key) const
+QPushButton *BillClosingDialogView::pushButton(const std::string &key) const
 {
     const auto found = m_pushButtons.find(key);
     return found == m_pushButtons.end() ? nullptr : found->second;
 }
 
-void ShutBillDialog::refresh()
+void BillClosingDialogView::refresh()
 {
     setWindowTitle(qt(m_shutBill.caption));
     m_explanation->setText(qt(m_shutBill.explanation()));
@@ -85,11 +85,11 @@ void ShutBillDialog::refresh()
     }
 }
 
-void registerShutBillView()
+void registerBillClosingView()
 {
     QtShell::registerView("frmShutBill", [](forms::Form &form, QWidget *parent) {
-        auto &shutBill = dynamic_cast<closing::ShutBill &>(form);
-        return std::unique_ptr<QDialog>(std::make_unique<ShutBillDialog>(shutBill, parent));
+        auto &shutBill = dynamic_cast<closing::BillClosingDialog &>(form);
+        return std::unique_ptr<QDialog>(std::make_unique<BillClosingDialogView>(shutBill, parent));
     });
 }
 

@@ -16,12 +16,12 @@ namespace orvan::gui {
 // state and images (1 a closed folder, 2 an open one; the selected image shows on the
 // selected node). The user's choice of a node is reported; the selection shown is the
 // window's.
-class ParameterTree : public QTreeWidget
+class ParameterTreeView : public QTreeWidget
 {
     Q_OBJECT
 
 public:
-    explicit ParameterTree(forms::TreeControl &tree, QWidget *parent = nullptr);
+    explicit ParameterTreeView(forms::TreeControl &tree, QWidget *parent = nullptr);
 
     // Shows the tree's nodes and selects the node with the key.
     void render(const std::string &selectedKey);

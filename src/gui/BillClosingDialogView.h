@@ -9,20 +9,20 @@ class QLabel;
 class QPushButton;
 
 namespace orvan::closing {
-class ShutBill;
+class BillClosingDialog;
 }
 
 namespace orvan::gui {
 
-// The bill-closing window: the explanation above the four buttons of closing::ShutBill
+// The bill-closing window: the explanation above the four buttons of closing::BillClosingDialog
 // (captions with their accelerators, tool tips, enabled states), each click passed to
 // the form. F1 and the close box go through FormDialog.
-class ShutBillDialog : public FormDialog
+class BillClosingDialogView : public FormDialog
 {
     Q_OBJECT
 
 public:
-    explicit ShutBillDialog(closing::ShutBill &form, QWidget *parent = nullptr);
+    explicit BillClosingDialogView(closing::BillClosingDialog &form, QWidget *parent = nullptr);
 
     // The push button of a form button key ("Close", "Reopen", ...), or nullptr.
     QPushButton *pushButton(const std::string &key) const;
@@ -33,12 +33,12 @@ protected:
 private:
     void buildButtons();
 
-    closing::ShutBill &m_shutBill;
+    closing::BillClosingDialog &m_shutBill;
     QLabel *m_explanation = nullptr;
     std::map<std::string, QPushButton *> m_pushButtons;
 };
 
-// Makes the shell show ShutBillDialog for "frmShutBill".
-void registerShutBillView();
+// Makes the shell show BillClosingDialogView for "frmShutBill".
+void registerBillClosingView();
 
 } // namespace orvan::gui

@@ -1,4 +1,4 @@
-#include "mainwindow/frmSysMainInface.h"
+#include "mainwindow/MaintenanceWindow.h"
 
 #include <chrono>
 
@@ -16,8 +16,8 @@
 #include "mainwindow/MainWindowHooks.h"
 #include "mainwindow/NodeTables.h"
 #include "mainwindow/OptionBinding.h"
+#include "params/ParameterTree.h"
 #include "params/ProfileStore.h"
-#include "params/tvwSysBuilder.h"
 
 namespace orvan::mainwindow {
 namespace {
@@ -36,7 +36,7 @@ std::shared_ptr<component::SettingStoreComponent> settingStore()
 
 std::string classKeyName()
 {
-    return "tvwKey" + std::to_string(component::processState().g_lngSysClass);
+    return "tvwKey" + std::to_string(component::processState().sysClass);
 }
 
 bool isCostSystem(const std::string &systemId)
@@ -59,32 +59,32 @@ double secondsSinceMidnight()
 
 } // namespace
 
-frmSysMainInface::frmSysMainInface()
+MaintenanceWindow::MaintenanceWindow()
     : m_options(std::make_unique<OptionBinding>(*this))
     , m_clock(secondsSinceMidnight)
 {
     tryStep([this] {
         auto store = settingStore();
-        m_colWidth1 = store->read(SettingsSection, "ColWidth1", 2000).toLong();
-        m_colWidth2 = store->read(SettingsSection, "ColWidth2", 2000).toLong();
+        m_columnWidth1 = store->read(SettingsSection, "ColWidth1", 2000).toLong();
+        m_columnWidth2 = store->read(SettingsSection, "ColWidth2", 2000).toLong();
     });
-    ListVSysSet.left = ListOutOfView;
-    ListVSysSet.visible = false;
+    overallOptionList.left = ListOutOfView;
+    overallOptionList.visible = false;
     buildToolbar();
     buildMenus();
-    sbStatusBar.panels.push_back({"Passtime", "", 3000});
+    statusBar.panels.push_back({"Passtime", "", 3000});
     splitter.minimum = SplitterLimit;
     splitter.maximum = windowWidth - SplitterLimit;
     splitter.position = 3000;
-    Timer1.intervalMs = 100;
-    ldgBase.setRowTextHandler([this](int row) { return rowText(row); });
-    ldgBase.onDoubleClick = [this](int) { modify(); };
-    ldgBase.onRightButtonUp = [this](int) { gridPopup(); };
+    reselectTimer.intervalMs = 100;
+    list.setRowTextHandler([this](int row) { return rowText(row); });
+    list.onDoubleClick = [this](int) { modify(); };
+    list.onRightButtonUp = [this](int) { gridPopup(); };
 }
 
-frmSysMainInface::~frmSysMainInface() = default;
+MaintenanceWindow::~MaintenanceWindow() = default;
 
-void frmSysMainInface::buildToolbar()
+void MaintenanceWindow::buildToolbar()
 {
     const std::pair<const char *, const char *> buttons[] = {
         {"New", TextKey("新增")},   {"Modify", TextKey("修改")},    {"Delete", TextKey("删除")},
@@ -92,11 +92,11 @@ void frmSysMainInface::buildToolbar()
         {"Print", TextKey("打印")}, {"PrintView", TextKey("预览")}, {"Exit", TextKey("退出")},
     };
     for (const auto &[key, caption] : buttons)
-        tbToolBar.add({.key = key, .caption = caption, .image = key});
+        toolbar.add({.key = key, .caption = caption, .image = key});
 }
 
 // Captions are the language-resource keys; views show them translated.
-void frmSysMainInface::buildMenus()
+void MaintenanceWindow::buildMenus()
 {
     struct Entry
     {
@@ -134,112 +134,112 @@ void frmSysMainInface::buildMenus()
         menus.item(path).checked = true;
 }
 
-void frmSysMainInface::load()
+void MaintenanceWindow::load()
 {
     auto &state = component::processState();
     auto &hooks = mainWindowHooks();
     tryStep([this] { m_options->load(); });
     tryStep(params::PreloadProfileFlags);
     createOutsideControls();
-    m_detail.LDG(&ldgBase);
+    m_detail.attachGrid(&list);
     tryStep([&] {
-        params::tvwSysBuilder builder;
-        builder.tvwGroup(&tvwBase);
-        builder.SetTreeView(state.g_lngSysClass);
+        params::ParameterTree builder;
+        builder.setTree(&tree);
+        builder.buildTree(state.sysClass);
     });
     applyCaptions();
-    tryStep([&] { buildRecordKeys(state.g_strCurrentKey); });
+    tryStep([&] { buildRecordKeys(state.currentNodeKey); });
     fillOverallOptions();
     applyColumnWidths();
     chooseStartingNode();
     editor::editorState().resetOptions();
     if (hooks.prepareBillCodeRules)
         tryStep([&] { hooks.prepareBillCodeRules(*this); });
-    if (state.g_lngSysClass == 0 && state.g_lngClassTypeID != 0 && m_recordKeys.currentRowIndex)
-        ldgBase.SelRow(m_recordKeys.currentRowIndex);
+    if (state.sysClass == 0 && state.classTypeId != 0 && m_recordKeys.currentRowIndex)
+        list.SelRow(m_recordKeys.currentRowIndex);
     tryStep([this] { totalEvaluateMark = params::ReadProfileNumber("TotalEvaluateMark"); });
     tryStep([this] { passEvaluateMark = params::ReadProfileNumber("PassEvaluateMark"); });
     notifyChanged();
 }
 
-void frmSysMainInface::createOutsideControls()
+void MaintenanceWindow::createOutsideControls()
 {
     const auto &registry = component::ComponentRegistry::instance();
     tryStep([&] {
-        CtlICSysPro =
+        optionControl =
             registry.createAs<component::OptionProfileControl>(component::ProgId::OptionProfile);
     });
-    m_options->bind(CtlICSysPro);
+    m_options->bind(optionControl);
     tryStep([&] {
-        ctrl1 = registry.createAs<component::CalculationParameterControl>(
+        calculationControl = registry.createAs<component::CalculationParameterControl>(
             component::ProgId::CalculationParameters);
     });
     tryStep([&] {
-        ctrlCost1 = registry.createAs<component::CalculationParameterControl>(
+        costCalculationControl = registry.createAs<component::CalculationParameterControl>(
             component::ProgId::CostCalculationParameters);
     });
 }
 
-void frmSysMainInface::applyCaptions()
+void MaintenanceWindow::applyCaptions()
 {
-    const auto sysClass = component::processState().g_lngSysClass;
+    const auto sysClass = component::processState().sysClass;
     if (const char *text = windowCaptionOf(sysClass))
         caption = TranslateText(text);
     if (const char *text = classCaptionOf(sysClass))
-        SSPTitleClass.caption = TranslateText(text);
-    tbToolBar.button("Cut").visible = false;
-    tbToolBar.button("Paste").visible = false;
-    tbToolBar.button("Delete").enabled = menus.item("Edit.Delete").enabled;
+        classTitle.caption = TranslateText(text);
+    toolbar.button("Cut").visible = false;
+    toolbar.button("Paste").visible = false;
+    toolbar.button("Delete").enabled = menus.item("Edit.Delete").enabled;
 }
 
-void frmSysMainInface::applyColumnWidths()
+void MaintenanceWindow::applyColumnWidths()
 {
-    if (ldgBase.columnCount() < 4)
+    if (list.columnCount() < 4)
         return;
-    ldgBase.setColumnWidth(1, m_colWidth1);
-    ldgBase.setColumnWidth(2, m_colWidth2);
+    list.setColumnWidth(1, m_columnWidth1);
+    list.setColumnWidth(2, m_columnWidth2);
 }
 
-void frmSysMainInface::chooseStartingNode()
+void MaintenanceWindow::chooseStartingNode()
 {
     const auto &state = component::processState();
     std::string key;
     tryStep([&] { key = settingStore()->read(SettingsSection, classKeyName(), "").text(); });
-    if (state.g_lngClassTypeID != 0)
+    if (state.classTypeId != 0)
         key = "sys2";
-    const auto nodes = tvwBase.displayOrder();
+    const auto nodes = tree.displayOrder();
     if (!key.empty()) {
-        const bool keep = !isCostSystem(state.g_strSystemID) || costSystemShows(key);
+        const bool keep = !isCostSystem(state.systemId) || costSystemShows(key);
         tryStep([&] { selectAndClick(keep ? key : "sys1"); });
     } else if (!nodes.empty()) {
-        const std::size_t first = state.g_lngSysClass == 4 && nodes.size() > 1 ? 1 : 0;
+        const std::size_t first = state.sysClass == 4 && nodes.size() > 1 ? 1 : 0;
         tryStep([&] { selectAndClick(nodes[first]->key); });
     }
-    if (state.g_bPrintControl && nodes.size() > 2)
+    if (state.printControl && nodes.size() > 2)
         tryStep([&] { selectAndClick(nodes[2]->key); });
 }
 
-void frmSysMainInface::unload()
+void MaintenanceWindow::unload()
 {
-    if (optionPageVisible && CtlICSysPro)
-        tryStep([this] { CtlICSysPro->LeavePage(); });
+    if (optionPageVisible && optionControl)
+        tryStep([this] { optionControl->LeavePage(); });
     storeSettings();
 }
 
-void frmSysMainInface::storeSettings()
+void MaintenanceWindow::storeSettings()
 {
     tryStep([this] {
         auto store = settingStore();
         // A column the grid never had has no width to remember.
-        if (ldgBase.columnWidth(1) > 0)
-            tryStep([&] { store->write(SettingsSection, "ColWidth1", ldgBase.columnWidth(1)); });
-        if (ldgBase.columnWidth(2) > 0)
-            tryStep([&] { store->write(SettingsSection, "ColWidth2", ldgBase.columnWidth(2)); });
+        if (list.columnWidth(1) > 0)
+            tryStep([&] { store->write(SettingsSection, "ColWidth1", list.columnWidth(1)); });
+        if (list.columnWidth(2) > 0)
+            tryStep([&] { store->write(SettingsSection, "ColWidth2", list.columnWidth(2)); });
         tryStep([&] { store->write(SettingsSection, classKeyName(), m_selectedKey); });
     });
 }
 
-void frmSysMainInface::keyDown(int keyCode, int)
+void MaintenanceWindow::keyDown(int keyCode, int)
 {
     if (keyCode != forms::KeyCodeF1)
         return;
@@ -247,18 +247,18 @@ void frmSysMainInface::keyDown(int keyCode, int)
     tryStep([id] { component::ShowHelp(forms::KeyCodeF1, id, "", 0, "", 0); });
 }
 
-int32_t frmSysMainInface::helpId() const
+int32_t MaintenanceWindow::helpId() const
 {
     const auto &state = component::processState();
     std::string subId;
     tryStep([&] { subId = component::ScanLoginProp("SUBID"); });
     std::string category = alarmCategory;
-    if (state.g_lngSysClass == 4 && CtlICSysPro)
-        tryStep([&] { category = CtlICSysPro->alarmCategory(); });
-    return helpIdFor(state.g_lngSysClass, subId, state.g_strSetCode, category);
+    if (state.sysClass == 4 && optionControl)
+        tryStep([&] { category = optionControl->alarmCategory(); });
+    return helpIdFor(state.sysClass, subId, state.helpSetCode, category);
 }
 
-int frmSysMainInface::dragSplitter(int twips)
+int MaintenanceWindow::dragSplitter(int twips)
 {
     splitter.maximum = windowWidth - SplitterLimit;
     const int position = splitter.moveTo(twips);
@@ -266,7 +266,7 @@ int frmSysMainInface::dragSplitter(int twips)
     return position;
 }
 
-void frmSysMainInface::toolbarClick(const std::string &key)
+void MaintenanceWindow::toolbarClick(const std::string &key)
 {
     if (key == "New")
         addRecord();
@@ -283,7 +283,7 @@ void frmSysMainInface::toolbarClick(const std::string &key)
     notifyChanged();
 }
 
-bool frmSysMainInface::menuClick(const std::string &path)
+bool MaintenanceWindow::menuClick(const std::string &path)
 {
     auto *item = menus.find(path);
     if (!item || !item->enabled || !item->children.empty())
@@ -311,24 +311,24 @@ bool frmSysMainInface::menuClick(const std::string &path)
     return true;
 }
 
-void frmSysMainInface::printOrPreview(int32_t mode)
+void MaintenanceWindow::printOrPreview(int32_t mode)
 {
-    const auto &key = component::processState().g_strCurrentKey;
+    const auto &key = component::processState().currentNodeKey;
     const bool previewOnly = key == "sys16" || key == "sys17" || key == "Exp" || key == "Imp";
     const bool optionSheet = (optionPageOf(key) && key.find("alarm") == std::string::npos &&
                               (mode == 0 || !previewOnly)) ||
                              key.find("alarm") != std::string::npos;
     if (optionSheet) {
-        if (optionPageVisible && CtlICSysPro)
-            CtlICSysPro->PrintPage(mode);
+        if (optionPageVisible && optionControl)
+            optionControl->PrintPage(mode);
         lastPrintTarget = "option";
     } else if (key == "sys7") {
-        if (ctrl1)
-            mode == 0 ? ctrl1->Preview() : ctrl1->Print();
+        if (calculationControl)
+            mode == 0 ? calculationControl->Preview() : calculationControl->Print();
         lastPrintTarget = "ctrl1";
     } else if (key == "sys10") {
-        if (ctrlCost1)
-            mode == 0 ? ctrlCost1->Preview() : ctrlCost1->Print();
+        if (costCalculationControl)
+            mode == 0 ? costCalculationControl->Preview() : costCalculationControl->Print();
         lastPrintTarget = "ctrlCost1";
     } else {
         lastPrintTarget = "grid";
@@ -338,22 +338,22 @@ void frmSysMainInface::printOrPreview(int32_t mode)
 }
 
 // The list as the grid shows it: the item title, the heading row and the data rows.
-forms::PrintDocument frmSysMainInface::listDocument()
+forms::PrintDocument MaintenanceWindow::listDocument()
 {
     forms::PrintDocument document;
-    document.title = SSPTitleItem.caption;
-    const int rows = ldgBase.rowCount();
+    document.title = itemTitle.caption;
+    const int rows = list.rowCount();
     if (rows < 1)
         return document;
-    document.headings = ldgBase.rowText(1);
+    document.headings = list.rowText(1);
     for (int row = 2; row <= rows; ++row)
-        document.rows.push_back(ldgBase.rowText(row));
+        document.rows.push_back(list.rowText(row));
     return document;
 }
 
 void runMaintenanceWindow()
 {
-    frmSysMainInface window;
+    MaintenanceWindow window;
     forms::shell().runModal(window);
 }
 

@@ -5,7 +5,7 @@
 #include "component/ProcessState.h"
 
 using namespace orvan;
-using closing::ShutBill;
+using closing::BillClosingDialog;
 
 namespace {
 
@@ -17,11 +17,11 @@ const std::string PeriodArguments = " 2026/12 2026-12-01 2027-01-01";
 
 } // namespace
 
-using ShutBillWindow = test::ClosingFixture;
+using BillClosingDialogTest = test::ClosingFixture;
 
-TEST_F(ShutBillWindow, OpensOnTheCurrentPeriodWithTheButtonsOfTheStoredState)
+TEST_F(BillClosingDialogTest, OpensOnTheCurrentPeriodWithTheButtonsOfTheStoredState)
 {
-    ShutBill window;
+    BillClosingDialog window;
     window.load();
     EXPECT_EQ(window.ReturnCode(), 0);
     ASSERT_TRUE(window.PeriodInfo());
@@ -39,18 +39,18 @@ TEST_F(ShutBillWindow, OpensOnTheCurrentPeriodWithTheButtonsOfTheStoredState)
     for (const auto &[stored, closed] : std::vector<std::pair<std::string, bool>>{
              {" 1 ", true}, {"1", true}, {"2", false}, {"", false}, {"10", false}}) {
         setProfileValue("BillStatus", stored);
-        ShutBill reopened;
+        BillClosingDialog reopened;
         reopened.load();
-        EXPECT_EQ(enabled(reopened, ShutBill::CloseKey), !closed) << stored;
-        EXPECT_EQ(enabled(reopened, ShutBill::ReopenKey), closed) << stored;
+        EXPECT_EQ(enabled(reopened, BillClosingDialog::CloseKey), !closed) << stored;
+        EXPECT_EQ(enabled(reopened, BillClosingDialog::ReopenKey), closed) << stored;
     }
 }
 
-TEST_F(ShutBillWindow, BothFlagsOffReportsBothChecksOnTheirOwnLinesAndKeepsThePeriodOpen)
+TEST_F(BillClosingDialogTest, BothFlagsOffReportsBothChecksOnTheirOwnLinesAndKeepsThePeriodOpen)
 {
-    ShutBill window;
+    BillClosingDialog window;
     window.load();
-    EXPECT_TRUE(window.press(ShutBill::CloseKey));
+    EXPECT_TRUE(window.press(BillClosingDialog::CloseKey));
     EXPECT_EQ(costCommon->calls, (std::vector<std::string>{"CheckCurVer" + PeriodArguments,
                                                            "CheckCurCre" + PeriodArguments}));
     ASSERT_EQ(messages->shown().size(), 1u);
@@ -59,13 +59,13 @@ TEST_F(ShutBillWindow, BothFlagsOffReportsBothChecksOnTheirOwnLinesAndKeepsThePe
     EXPECT_EQ(shown.title, "Tessel提示");
     EXPECT_EQ(shown.style, 64);
     EXPECT_EQ(profileValue("BillStatus"), "0");
-    EXPECT_TRUE(enabled(window, ShutBill::CloseKey));
-    EXPECT_FALSE(enabled(window, ShutBill::ReopenKey));
+    EXPECT_TRUE(enabled(window, BillClosingDialog::CloseKey));
+    EXPECT_FALSE(enabled(window, BillClosingDialog::ReopenKey));
     // ICBillPos is on: the period's bills were saved before the checks.
     EXPECT_EQ(sql("SELECT count(*) FROM ICBillPosData")->Fields(0).Value().toLong(), 9);
 }
 
-TEST_F(ShutBillWindow, EachFlagPairAsksForItsOwnCheck)
+TEST_F(BillClosingDialogTest, EachFlagPairAsksForItsOwnCheck)
 {
     struct Case
     {
@@ -82,126 +82,127 @@ TEST_F(ShutBillWindow, EachFlagPairAsksForItsOwnCheck)
         allowClosing(c.notGetCre, c.notVer);
         costCommon->calls.clear();
         messages->clear();
-        ShutBill window;
+        BillClosingDialog window;
         window.load();
-        window.press(ShutBill::CloseKey);
+        window.press(BillClosingDialog::CloseKey);
         EXPECT_EQ(costCommon->calls, c.calls) << c.notGetCre << c.notVer;
         EXPECT_EQ(shownTexts(), (std::vector<std::string>{c.message}));
         EXPECT_EQ(profileValue("BillStatus"), "0");
     }
 }
 
-TEST_F(ShutBillWindow, ChecksThatFindNothingLetThePeriodClose)
+TEST_F(BillClosingDialogTest, ChecksThatFindNothingLetThePeriodClose)
 {
     // Verify the period's bills and give them vouchers: both checks pass.
     sql("UPDATE ICStockBill SET FStatus=1, FVchInterID=2000+FInterID WHERE FDate>='2026-12-01'");
-    ShutBill window;
+    BillClosingDialog window;
     window.load();
-    window.press(ShutBill::CloseKey);
+    window.press(BillClosingDialog::CloseKey);
     EXPECT_EQ(costCommon->calls.size(), 2u);
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{"关账成功！"}));
     EXPECT_EQ(profileValue("BillStatus"), "1");
 }
 
-TEST_F(ShutBillWindow, BothFlagsOnCloseWithoutChecksAndReopenSwitchesBack)
+TEST_F(BillClosingDialogTest, BothFlagsOnCloseWithoutChecksAndReopenSwitchesBack)
 {
     allowClosing("1", "1");
-    ShutBill window;
+    BillClosingDialog window;
     window.load();
-    EXPECT_TRUE(window.press(ShutBill::CloseKey));
+    EXPECT_TRUE(window.press(BillClosingDialog::CloseKey));
     EXPECT_TRUE(costCommon->calls.empty());
     EXPECT_EQ(profileValue("BillStatus"), "1");
     EXPECT_EQ(window.describeButtons(),
               "Close disabled\nReopen enabled\nReconcile enabled\nExit enabled\n");
-    EXPECT_FALSE(window.press(ShutBill::CloseKey)) << "a disabled button cannot be pressed";
+    EXPECT_FALSE(window.press(BillClosingDialog::CloseKey))
+        << "a disabled button cannot be pressed";
 
-    EXPECT_TRUE(window.press(ShutBill::ReopenKey));
+    EXPECT_TRUE(window.press(BillClosingDialog::ReopenKey));
     EXPECT_EQ(profileValue("BillStatus"), "0");
-    EXPECT_TRUE(enabled(window, ShutBill::CloseKey));
-    EXPECT_FALSE(enabled(window, ShutBill::ReopenKey));
+    EXPECT_TRUE(enabled(window, BillClosingDialog::CloseKey));
+    EXPECT_FALSE(enabled(window, BillClosingDialog::ReopenKey));
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{"关账成功！", "反关账成功！"}));
     EXPECT_FALSE(window.closeRequested()) << "the window stays open after each command";
 }
 
-TEST_F(ShutBillWindow, AMissingOrUnknownFlagMakesCloseEndSilently)
+TEST_F(BillClosingDialogTest, AMissingOrUnknownFlagMakesCloseEndSilently)
 {
     sql("DELETE FROM t_SystemProfile WHERE FCategory='IC' AND FKey='NotVerBillToClose'");
-    ShutBill window;
+    BillClosingDialog window;
     window.load();
-    EXPECT_TRUE(window.press(ShutBill::CloseKey));
+    EXPECT_TRUE(window.press(BillClosingDialog::CloseKey));
     EXPECT_TRUE(costCommon->calls.empty());
     EXPECT_TRUE(messages->shown().empty());
     EXPECT_EQ(profileValue("BillStatus"), "0");
-    EXPECT_TRUE(enabled(window, ShutBill::CloseKey));
+    EXPECT_TRUE(enabled(window, BillClosingDialog::CloseKey));
 
     setProfileValue("NotGetCreToClose", " 1");
     sql("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('IC','NotVerBillToClose','1')");
-    window.press(ShutBill::CloseKey);
+    window.press(BillClosingDialog::CloseKey);
     EXPECT_TRUE(messages->shown().empty()) << "flags are compared as text, untrimmed";
 }
 
-TEST_F(ShutBillWindow, ReopenNeedsNoChecksAndSucceedsOnAnOpenPeriod)
+TEST_F(BillClosingDialogTest, ReopenNeedsNoChecksAndSucceedsOnAnOpenPeriod)
 {
-    ShutBill window;
+    BillClosingDialog window;
     window.load();
-    window.cmdReopen();
+    window.reopenBills();
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{"反关账成功！"}));
     EXPECT_EQ(profileValue("BillStatus"), "0");
     EXPECT_TRUE(costCommon->calls.empty());
 }
 
-TEST_F(ShutBillWindow, FailuresOfComponentsOrAccountAreSystemErrorsThatKeepTheButtons)
+TEST_F(BillClosingDialogTest, FailuresOfComponentsOrAccountAreSystemErrorsThatKeepTheButtons)
 {
     setProfileValue("BillStatus", "1");
     allowClosing("1", "1");
-    ShutBill window;
+    BillClosingDialog window;
     window.load();
     component::ComponentRegistry::instance().remove(component::ProgId::CostCommonModify);
-    window.press(ShutBill::ReopenKey);
+    window.press(BillClosingDialog::ReopenKey);
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{"系统错误，反关账失败！"}));
-    EXPECT_FALSE(enabled(window, ShutBill::CloseKey));
-    EXPECT_TRUE(enabled(window, ShutBill::ReopenKey));
+    EXPECT_FALSE(enabled(window, BillClosingDialog::CloseKey));
+    EXPECT_TRUE(enabled(window, BillClosingDialog::ReopenKey));
 
     suite::registerStandIns(component::ComponentRegistry::instance());
     setProfileValue("BillStatus", "0");
-    ShutBill open;
+    BillClosingDialog open;
     open.load();
     messages->clear();
     db::Database(accountPath).executeNative("DROP TABLE ICBillPosData"); // the save fails
-    open.press(ShutBill::CloseKey);
+    open.press(BillClosingDialog::CloseKey);
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{"系统错误，关账失败！"}));
     EXPECT_EQ(profileValue("BillStatus"), "0");
-    EXPECT_TRUE(enabled(open, ShutBill::CloseKey));
+    EXPECT_TRUE(enabled(open, BillClosingDialog::CloseKey));
 }
 
-TEST_F(ShutBillWindow, WithoutThePeriodCloseIsASystemErrorAndReopenStillWorks)
+TEST_F(BillClosingDialogTest, WithoutThePeriodCloseIsASystemErrorAndReopenStillWorks)
 {
     sql("DELETE FROM t_PeriodDate WHERE FYear=2026 AND FPeriod=12");
-    ShutBill window;
+    BillClosingDialog window;
     window.load();
     EXPECT_FALSE(window.PeriodInfo());
-    window.press(ShutBill::CloseKey);
-    window.press(ShutBill::ReopenKey);
+    window.press(BillClosingDialog::CloseKey);
+    window.press(BillClosingDialog::ReopenKey);
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{"系统错误，关账失败！"}))
         << "Reopen is disabled in the open state";
-    window.cmdReopen();
+    window.reopenBills();
     EXPECT_EQ(shownTexts().back(), "反关账成功！");
 }
 
-TEST_F(ShutBillWindow, ReconcileReturns118WithTheRightAndIsRefusedWithout)
+TEST_F(BillClosingDialogTest, ReconcileReturns118WithTheRightAndIsRefusedWithout)
 {
-    ShutBill window;
+    BillClosingDialog window;
     window.load();
-    EXPECT_TRUE(window.press(ShutBill::ReconcileKey));
-    EXPECT_EQ(window.ReturnCode(), ShutBill::ReconcileReturnCode);
+    EXPECT_TRUE(window.press(BillClosingDialog::ReconcileKey));
+    EXPECT_EQ(window.ReturnCode(), BillClosingDialog::ReconcileReturnCode);
     EXPECT_TRUE(window.closeRequested());
-    EXPECT_FALSE(window.press(ShutBill::ExitKey)) << "the window has ended";
+    EXPECT_FALSE(window.press(BillClosingDialog::ExitKey)) << "the window has ended";
 
     component::processState().rightsComponent.reset();
     loginAs(16395); // the guest holds no rights
-    ShutBill refused;
+    BillClosingDialog refused;
     refused.load();
-    refused.press(ShutBill::ReconcileKey);
+    refused.press(BillClosingDialog::ReconcileKey);
     EXPECT_EQ(refused.ReturnCode(), 0);
     EXPECT_FALSE(refused.closeRequested());
     ASSERT_EQ(messages->shown().size(), 1u);
@@ -209,9 +210,9 @@ TEST_F(ShutBillWindow, ReconcileReturns118WithTheRightAndIsRefusedWithout)
     EXPECT_EQ(messages->shown()[0].text, "对不起，您没有相应的权限！");
 }
 
-TEST_F(ShutBillWindow, F1ShowsTheHelpOfStandardCostingWhenItHasStarted)
+TEST_F(BillClosingDialogTest, F1ShowsTheHelpOfStandardCostingWhenItHasStarted)
 {
-    ShutBill window;
+    BillClosingDialog window;
     window.load();
     window.keyDown(forms::KeyCodeF1, 0);
     window.keyDown(113, 0);
@@ -220,24 +221,25 @@ TEST_F(ShutBillWindow, F1ShowsTheHelpOfStandardCostingWhenItHasStarted)
     window.keyDown(forms::KeyCodeF1, 0);
     sql("DELETE FROM t_SystemProfile WHERE FCategory='StdCost' AND FKey='StdCostStart'");
     window.keyDown(forms::KeyCodeF1, 0);
-    EXPECT_EQ(helpIds, (std::vector<int32_t>{ShutBill::StandardCostHelpId, ShutBill::HelpId,
-                                             ShutBill::HelpId}));
+    EXPECT_EQ(helpIds,
+              (std::vector<int32_t>{BillClosingDialog::StandardCostHelpId,
+                                    BillClosingDialog::HelpId, BillClosingDialog::HelpId}));
 }
 
-TEST_F(ShutBillWindow, CloseBillRunsTheWindowThroughTheShellAndReturnsItsCode)
+TEST_F(BillClosingDialogTest, CloseBillRunsTheWindowThroughTheShellAndReturnsItsCode)
 {
     closing::installCloseBillWindow();
     auto closer = component::ComponentRegistry::instance().createAs<component::Interface>(
         "OrvanSysMaintain.Interface");
 
     shell->queueDriver("frmShutBill", [](forms::Form &form) {
-        dynamic_cast<ShutBill &>(form).press(ShutBill::ReconcileKey);
+        dynamic_cast<BillClosingDialog &>(form).press(BillClosingDialog::ReconcileKey);
     });
     EXPECT_EQ(closer->CloseBill(), 118);
     shell->queueDriver("frmShutBill", [](forms::Form &form) {
-        auto &window = dynamic_cast<ShutBill &>(form);
-        window.press(ShutBill::CloseKey);
-        window.press(ShutBill::ExitKey);
+        auto &window = dynamic_cast<BillClosingDialog &>(form);
+        window.press(BillClosingDialog::CloseKey);
+        window.press(BillClosingDialog::ExitKey);
     });
     EXPECT_EQ(closer->CloseBill(), 0);
     EXPECT_EQ(shell->formsRun(), (std::vector<std::string>{"frmShutBill", "frmShutBill"}));
@@ -252,17 +254,17 @@ TEST_F(ShutBillWindow, CloseBillRunsTheWindowThroughTheShellAndReturnsItsCode)
     EXPECT_EQ(messages->shown()[0].text, "对不起，您没有相应的权限！");
 }
 
-TEST_F(ShutBillWindow, AnEnglishLoginTranslatesTheWindowAndTheChecks)
+TEST_F(BillClosingDialogTest, AnEnglishLoginTranslatesTheWindowAndTheChecks)
 {
     suite::SharedProps::publishForThisProcess("ConnectString={Provider=SQLite;Data Source=" +
                                               accountPath + "};UserID=16394;LANGUAGE=EN;");
-    ShutBill window;
+    BillClosingDialog window;
     window.load();
-    EXPECT_EQ(window.button(ShutBill::CloseKey)->caption, "&Close Bills");
-    EXPECT_EQ(window.button(ShutBill::ExitKey)->toolTip, "Leave bill closing");
+    EXPECT_EQ(window.button(BillClosingDialog::CloseKey)->caption, "&Close Bills");
+    EXPECT_EQ(window.button(BillClosingDialog::ExitKey)->toolTip, "Leave bill closing");
     EXPECT_EQ(window.fontFamily(), "DejaVu Sans");
     EXPECT_EQ(window.explanation().substr(0, 30), "Before the period-end closing,");
-    window.press(ShutBill::CloseKey);
+    window.press(BillClosingDialog::CloseKey);
     EXPECT_EQ(shownTexts(),
               (std::vector<std::string>{
                   "Stock bills of the period not yet verified: 3 (Product Receipt 1, Sales "
@@ -272,7 +274,7 @@ TEST_F(ShutBillWindow, AnEnglishLoginTranslatesTheWindowAndTheChecks)
     EXPECT_EQ(messages->shown()[0].title, "Tessel Message");
 }
 
-TEST_F(ShutBillWindow, BothFlagsOffRefusesWhenOnlyOneCheckFindsBills)
+TEST_F(BillClosingDialogTest, BothFlagsOffRefusesWhenOnlyOneCheckFindsBills)
 {
     struct Case
     {
@@ -291,16 +293,16 @@ TEST_F(ShutBillWindow, BothFlagsOffRefusesWhenOnlyOneCheckFindsBills)
     for (const auto &c : cases) {
         db::Database(accountPath).executeNative(c.setUp);
         messages->clear();
-        ShutBill window;
+        BillClosingDialog window;
         window.load();
-        window.press(ShutBill::CloseKey);
+        window.press(BillClosingDialog::CloseKey);
         EXPECT_EQ(shownTexts(), (std::vector<std::string>{c.message})) << c.setUp;
         EXPECT_EQ(profileValue("BillStatus"), "0") << c.setUp;
-        EXPECT_TRUE(enabled(window, ShutBill::CloseKey));
+        EXPECT_TRUE(enabled(window, BillClosingDialog::CloseKey));
     }
 }
 
-TEST_F(ShutBillWindow, PositionSaveLeavesOutBillsDatedOnThePeriodEnd)
+TEST_F(BillClosingDialogTest, PositionSaveLeavesOutBillsDatedOnThePeriodEnd)
 {
     sql("INSERT INTO ICStockBill (FInterID, FBrNo, FBillNo, FTranType, FBillTypeID, FDate, "
         "FStatus, FCheckerID, FSCBillInterID, FVchInterID, FBillerID, FAmount, FNote) VALUES "
@@ -308,9 +310,9 @@ TEST_F(ShutBillWindow, PositionSaveLeavesOutBillsDatedOnThePeriodEnd)
     sql("INSERT INTO ICStockBill (FInterID, FBrNo, FBillNo, FTranType, FBillTypeID, FDate, "
         "FStatus, FCheckerID, FSCBillInterID, FVchInterID, FBillerID, FAmount, FNote) VALUES "
         "(41, '0', 'WIN000141', 1, 1, '2026-11-30', 1, 16394, 0, 1041, 16394, 100.0, '')");
-    ShutBill window;
+    BillClosingDialog window;
     window.load();
-    window.press(ShutBill::CloseKey);
+    window.press(BillClosingDialog::CloseKey);
     EXPECT_EQ(sql("SELECT count(*) FROM ICBillPosData")->Fields(0).Value().toLong(), 9)
         << "the period's nine bills, without those of the day before or of the end date";
     EXPECT_EQ(shownTexts(),
