@@ -14,6 +14,7 @@
 #include "component/ProcessState.h"
 #include "component/SysFace.h"
 #include "forms/Form.h"
+#include "forms/Help.h"
 #include "forms/Messages.h"
 #include "suite/SharedProps.h"
 
@@ -61,9 +62,11 @@ int ScriptRunner::run()
     m_login = resolveLogin(m_context.login);
     forms::setMessages(m_messages);
     forms::setPrinter(std::make_shared<ScriptPrinter>(m_out));
+    forms::setHelpViewer(std::make_shared<forms::PrintedHelp>(m_out));
     forms::setShell(std::shared_ptr<forms::Shell>(this, [](forms::Shell *) {}));
     runLines(nullptr);
     forms::setShell(nullptr);
+    forms::setHelpViewer(nullptr);
     forms::setPrinter(nullptr);
     forms::setMessages(nullptr);
     return m_failed ? 1 : 0;

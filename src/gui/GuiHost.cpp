@@ -6,6 +6,7 @@
 
 #include <iostream>
 
+#include "forms/Help.h"
 #include "forms/Messages.h"
 #include "gui/BillClosingDialogView.h"
 #include "gui/EditorViews.h"
@@ -17,7 +18,6 @@
 #include "gui/QtShell.h"
 #include "gui/Screenshot.h"
 #include "mainwindow/MaintenanceWindow.h"
-#include "suite/HelpTool.h"
 
 namespace orvan::gui {
 namespace {
@@ -67,7 +67,7 @@ GuiHost::GuiHost(int &argc, char **argv, GuiOptions options)
         forms::setMessages(std::make_shared<forms::ConsoleMessages>());
     forms::setShell(std::make_shared<QtShell>());
     forms::setPrinter(std::make_shared<QtPrinter>());
-    suite::HelpTool::setPresenter(showHelpTopic);
+    forms::setHelpViewer(std::make_shared<QtHelpViewer>());
     registerViews();
     mainwindow::installMaintenanceWindow();
 }
@@ -102,7 +102,7 @@ int GuiHost::finish() const
 
 GuiHost::~GuiHost()
 {
-    suite::HelpTool::setPresenter(nullptr);
+    forms::setHelpViewer(nullptr);
     forms::setPrinter(nullptr);
     forms::setShell(nullptr);
     forms::setMessages(nullptr);

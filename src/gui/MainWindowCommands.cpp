@@ -9,7 +9,6 @@
 #include "component/Translation.h"
 #include "gui/ViewTexts.h"
 #include "mainwindow/MaintenanceWindow.h"
-#include "suite/HelpTool.h"
 
 namespace orvan::gui {
 namespace {
@@ -61,7 +60,7 @@ void showAboutBox(QWidget *parent)
     box.exec();
 }
 
-void showHelpTopic(const suite::HelpTopic &topic)
+void QtHelpViewer::show(const forms::HelpTopic &topic)
 {
     QString text = viewText("帮助主题 %1", "Help topic %1").arg(topic.helpId);
     if (!topic.helpName.empty())

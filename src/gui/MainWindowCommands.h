@@ -5,16 +5,13 @@
 
 #include <optional>
 
+#include "forms/Help.h"
 #include "forms/Printer.h"
 
 class QWidget;
 
 namespace orvan::mainwindow {
 class MaintenanceWindow;
-}
-
-namespace orvan::suite {
-struct HelpTopic;
 }
 
 // What the maintenance window's view does itself: the list as a document to print, the
@@ -31,7 +28,11 @@ QString userInUse();
 // The program's name and version and the account and user in use.
 void showAboutBox(QWidget *parent);
 
-// Shows a help topic over the active window.
-void showHelpTopic(const suite::HelpTopic &topic);
+// Shows help topics over the active window.
+class QtHelpViewer : public forms::HelpViewer
+{
+public:
+    void show(const forms::HelpTopic &topic) override;
+};
 
 } // namespace orvan::gui

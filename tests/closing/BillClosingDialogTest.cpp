@@ -221,7 +221,7 @@ TEST_F(BillClosingDialogTest, F1ShowsTheHelpOfStandardCostingWhenItHasStarted)
     window.keyDown(forms::KeyCodeF1, 0);
     sql("DELETE FROM t_SystemProfile WHERE FCategory='StdCost' AND FKey='StdCostStart'");
     window.keyDown(forms::KeyCodeF1, 0);
-    EXPECT_EQ(helpIds,
+    EXPECT_EQ(helpIds(),
               (std::vector<int32_t>{BillClosingDialog::StandardCostHelpId,
                                     BillClosingDialog::HelpId, BillClosingDialog::HelpId}));
 }

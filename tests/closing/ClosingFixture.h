@@ -10,11 +10,11 @@
 #include "component/PublicClasses.h"
 #include "component/Translation.h"
 #include "db/Database.h"
+#include "forms/Help.h"
 #include "forms/Messages.h"
 #include "forms/Shell.h"
 #include "suite/AccountFixture.h"
 #include "suite/CostCommon.h"
-#include "suite/HelpTool.h"
 #include "suite/StandIns.h"
 
 namespace orvan::test {
@@ -56,13 +56,12 @@ protected:
         registry.add(component::ProgId::CostCommon, [this] { return costCommon; });
         forms::setMessages(messages);
         forms::setShell(shell);
-        suite::HelpTool::setPresenter(
-            [this](const suite::HelpTopic &topic) { helpIds.push_back(topic.helpId); });
+        forms::setHelpViewer(help);
     }
 
     void TearDown() override
     {
-        suite::HelpTool::setPresenter(nullptr);
+        forms::setHelpViewer(nullptr);
         forms::setShell(nullptr);
         forms::setMessages(nullptr);
         component::resetLanguageResources();
@@ -116,7 +115,16 @@ protected:
     std::shared_ptr<RecordingCostCommon> costCommon = std::make_shared<RecordingCostCommon>();
     std::shared_ptr<forms::ScriptedMessages> messages = std::make_shared<forms::ScriptedMessages>();
     std::shared_ptr<forms::ScriptedShell> shell = std::make_shared<forms::ScriptedShell>();
-    std::vector<int32_t> helpIds;
+    // The ids of the help topics shown, in order.
+    std::vector<int32_t> helpIds() const
+    {
+        std::vector<int32_t> ids;
+        for (const auto &topic : help->topics())
+            ids.push_back(topic.helpId);
+        return ids;
+    }
+
+    std::shared_ptr<forms::RecordedHelp> help = std::make_shared<forms::RecordedHelp>();
 };
 
 } // namespace orvan::test
