@@ -1,9 +1,9 @@
-#include "suite/AccountLookupForm.h"
+#include "component/AccountLookupForm.h"
 
 #include "base/Text.h"
 #include "component/Translation.h"
 
-namespace orvan::suite {
+namespace orvan::component {
 
 namespace {
 
@@ -68,4 +68,4 @@ bool AccountLookupForm::press(std::string_view key)
     return true;
 }
 
-} // namespace orvan::suite
+} // namespace orvan::component

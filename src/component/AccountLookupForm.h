@@ -8,7 +8,7 @@
 
 #include "forms/Form.h"
 
-namespace orvan::suite {
+namespace orvan::component {
 
 // One account of the chart, as the lookup lists it.
 struct AccountEntry
@@ -59,4 +59,4 @@ private:
     std::optional<AccountEntry> m_chosen;
 };
 
-} // namespace orvan::suite
+} // namespace orvan::component

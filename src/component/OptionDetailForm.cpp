@@ -1,9 +1,9 @@
-#include "suite/OptionDetailForm.h"
+#include "component/OptionDetailForm.h"
 
 #include "base/Text.h"
 #include "component/Translation.h"
 
-namespace orvan::suite {
+namespace orvan::component {
 namespace {
 
 // The control of that name (without regard to case), const when the list is.
@@ -67,4 +67,4 @@ const NumberBox *OptionDetailForm::number(std::string_view name) const
     return findByName(numbers, name);
 }
 
-} // namespace orvan::suite
+} // namespace orvan::component

@@ -8,7 +8,16 @@
 #include "forms/Controls.h"
 #include "forms/Form.h"
 
-namespace orvan::suite {
+namespace orvan::component {
+
+// Window names of the option dialogs of other modules.
+namespace OptionDialogForm {
+inline constexpr const char *BackFlush = "frmBackFlushOption";
+inline constexpr const char *Kanban = "frmKanbanOption";
+inline constexpr const char *SuitControl = "frmSuitControlSetter";
+inline constexpr const char *BomOptions = "frmBomOption";
+inline constexpr const char *ShortageWarning = "frmShortageWarning";
+} // namespace OptionDialogForm
 
 // A whole number the user enters in an option dialog, kept within its limits.
 struct NumberBox
@@ -58,4 +67,4 @@ private:
     bool m_accepted = false;
 };
 
-} // namespace orvan::suite
+} // namespace orvan::component

@@ -10,8 +10,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "component/AccountLookupForm.h"
 #include "gui/ViewTexts.h"
-#include "suite/AccountLookupForm.h"
 
 namespace orvan::gui {
 namespace {
@@ -21,7 +21,7 @@ constexpr int NumberColumnWidth = 140;
 
 } // namespace
 
-AccountLookupDialog::AccountLookupDialog(suite::AccountLookupForm &form, QWidget *parent)
+AccountLookupDialog::AccountLookupDialog(component::AccountLookupForm &form, QWidget *parent)
     : FormDialog(form, parent)
     , m_lookup(form)
 {
@@ -60,7 +60,7 @@ AccountLookupDialog::AccountLookupDialog(suite::AccountLookupForm &form, QWidget
     });
     connect(m_list, &QTableWidget::cellDoubleClicked, this, [this](int row) {
         if (m_lookup.selectRow(row))
-            m_lookup.press(suite::AccountLookupForm::OkKey);
+            m_lookup.press(component::AccountLookupForm::OkKey);
     });
 
     auto *buttons = new QDialogButtonBox(this);
@@ -72,9 +72,9 @@ AccountLookupDialog::AccountLookupDialog(suite::AccountLookupForm &form, QWidget
     m_cancel->setAutoDefault(false);
     // The buttons go to the form, not to QDialog's accept and reject.
     connect(m_ok, &QPushButton::clicked, this,
-            [this] { m_lookup.press(suite::AccountLookupForm::OkKey); });
+            [this] { m_lookup.press(component::AccountLookupForm::OkKey); });
     connect(m_cancel, &QPushButton::clicked, this,
-            [this] { m_lookup.press(suite::AccountLookupForm::CancelKey); });
+            [this] { m_lookup.press(component::AccountLookupForm::CancelKey); });
 
     auto *searchRow = new QHBoxLayout;
     searchRow->addWidget(searchLabel);

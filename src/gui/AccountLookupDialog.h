@@ -9,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
-namespace orvan::suite {
+namespace orvan::component {
 class AccountLookupForm;
 }
 
@@ -23,7 +23,7 @@ class AccountLookupDialog : public FormDialog
     Q_OBJECT
 
 public:
-    explicit AccountLookupDialog(suite::AccountLookupForm &form, QWidget *parent = nullptr);
+    explicit AccountLookupDialog(component::AccountLookupForm &form, QWidget *parent = nullptr);
 
     QLineEdit *searchBox() const { return m_search; }
     QTableWidget *list() const { return m_list; }
@@ -37,7 +37,7 @@ protected:
 private:
     void fillList();
 
-    suite::AccountLookupForm &m_lookup;
+    component::AccountLookupForm &m_lookup;
     QLineEdit *m_search = nullptr;
     QTableWidget *m_list = nullptr;
     QPushButton *m_ok = nullptr;

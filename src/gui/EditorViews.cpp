@@ -2,12 +2,12 @@
 
 #include <memory>
 
+#include "component/AccountLookupForm.h"
 #include "editor/RecordEditor.h"
 #include "gui/AccountLookupDialog.h"
 #include "gui/EditorDialog.h"
 #include "gui/OptionDetailDialogView.h"
 #include "gui/QtShell.h"
-#include "suite/AccountLookupForm.h"
 
 namespace orvan::gui {
 
@@ -17,8 +17,8 @@ void registerEditorViews()
         return std::make_unique<EditorDialog>(dynamic_cast<editor::RecordEditor &>(form), parent);
     });
     QtShell::registerView("frmAccountLookup", [](forms::Form &form, QWidget *parent) {
-        return std::make_unique<AccountLookupDialog>(dynamic_cast<suite::AccountLookupForm &>(form),
-                                                     parent);
+        return std::make_unique<AccountLookupDialog>(
+            dynamic_cast<component::AccountLookupForm &>(form), parent);
     });
     registerOptionDetailViews();
 }

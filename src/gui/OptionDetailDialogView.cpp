@@ -10,10 +10,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "component/OptionDetailForm.h"
 #include "gui/QtShell.h"
 #include "gui/ViewTexts.h"
-#include "suite/OptionDetailForm.h"
-#include "suite/OptionDialogs.h"
 
 namespace orvan::gui {
 namespace {
@@ -30,7 +29,7 @@ Widget *findIn(const std::map<std::string, Widget *> &widgets, const std::string
 
 } // namespace
 
-OptionDetailDialogView::OptionDetailDialogView(suite::OptionDetailForm &form, QWidget *parent)
+OptionDetailDialogView::OptionDetailDialogView(component::OptionDetailForm &form, QWidget *parent)
     : FormDialog(form, parent)
     , m_options(form)
 {
@@ -84,7 +83,7 @@ OptionDetailDialogView::OptionDetailDialogView(suite::OptionDetailForm &form, QW
     for (const auto &button : form.buttons) {
         auto *push = new QPushButton(this);
         push->setObjectName(qt("cmd" + button.key));
-        push->setDefault(button.key == suite::OptionDetailForm::OkKey);
+        push->setDefault(button.key == component::OptionDetailForm::OkKey);
         push->setAutoDefault(false);
         const auto key = button.key;
         connect(push, &QPushButton::clicked, this, [this, key] { m_options.press(key); });
@@ -149,12 +148,12 @@ void OptionDetailDialogView::refresh()
 void registerOptionDetailViews()
 {
     for (const char *name :
-         {suite::OptionDialogForm::BackFlush, suite::OptionDialogForm::Kanban,
-          suite::OptionDialogForm::SuitControl, suite::OptionDialogForm::BomOptions,
-          suite::OptionDialogForm::ShortageWarning})
+         {component::OptionDialogForm::BackFlush, component::OptionDialogForm::Kanban,
+          component::OptionDialogForm::SuitControl, component::OptionDialogForm::BomOptions,
+          component::OptionDialogForm::ShortageWarning})
         QtShell::registerView(name, [](forms::Form &form, QWidget *parent) {
             return std::make_unique<OptionDetailDialogView>(
-                dynamic_cast<suite::OptionDetailForm &>(form), parent);
+                dynamic_cast<component::OptionDetailForm &>(form), parent);
         });
 }
 

@@ -9,7 +9,7 @@ class QCheckBox;
 class QPushButton;
 class QSpinBox;
 
-namespace orvan::suite {
+namespace orvan::component {
 class OptionDetailForm;
 }
 
@@ -23,7 +23,7 @@ class OptionDetailDialogView : public FormDialog
     Q_OBJECT
 
 public:
-    explicit OptionDetailDialogView(suite::OptionDetailForm &form, QWidget *parent = nullptr);
+    explicit OptionDetailDialogView(component::OptionDetailForm &form, QWidget *parent = nullptr);
 
     QCheckBox *checkBox(const std::string &name) const;
     QSpinBox *numberBox(const std::string &name) const;
@@ -33,7 +33,7 @@ protected:
     void refresh() override;
 
 private:
-    suite::OptionDetailForm &m_options;
+    component::OptionDetailForm &m_options;
     std::map<std::string, QCheckBox *> m_checkBoxes;
     std::map<std::string, QSpinBox *> m_numbers;
     std::map<std::string, QPushButton *> m_buttons;

@@ -291,10 +291,10 @@ QWidget *OptionSheetView::makeNumberEditor(const forms::OptionRow &row)
     const double high = row.maximum.value_or(UnboundedNumber);
     if (row.kind == OptionKind::WholeNumber) {
         auto *spin = new QSpinBox(this);
-        constexpr double intLow = std::numeric_limits<int>::min();
-        constexpr double intHigh = std::numeric_limits<int>::max();
-        spin->setRange(static_cast<int>(std::clamp(std::ceil(low), intLow, intHigh)),
-                       static_cast<int>(std::clamp(std::floor(high), intLow, intHigh)));
+        constexpr double LowestInt = std::numeric_limits<int>::min();
+        constexpr double HighestInt = std::numeric_limits<int>::max();
+        spin->setRange(static_cast<int>(std::clamp(std::ceil(low), LowestInt, HighestInt)),
+                       static_cast<int>(std::clamp(std::floor(high), LowestInt, HighestInt)));
         spin->setKeyboardTracking(false);
         connect(spin, &QSpinBox::editingFinished, this,
                 [this, key, spin] { change(key, std::to_string(spin->value())); });

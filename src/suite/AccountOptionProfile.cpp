@@ -41,7 +41,7 @@ constexpr std::array<const char *, 10> SwitchKeys{
     "OperMoveNoEnabled", "UseLetterSortField",
 };
 
-const char *BomOptionKey = "BomEOption";
+constexpr const char *BomOptionKey = "BomEOption";
 
 component::ConnectionComponent &connection()
 {

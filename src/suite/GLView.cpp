@@ -1,16 +1,16 @@
 #include "suite/GLView.h"
 
+#include "component/AccountLookupForm.h"
 #include "forms/Shell.h"
-#include "suite/AccountLookupForm.h"
 #include "suite/AppConnection.h"
 
 namespace orvan::suite {
 
 namespace {
 
-std::vector<AccountEntry> readAccounts(AppConnection &connection)
+std::vector<component::AccountEntry> readAccounts(AppConnection &connection)
 {
-    std::vector<AccountEntry> accounts;
+    std::vector<component::AccountEntry> accounts;
     auto rows =
         connection.Execute("SELECT FAccountID,FNumber,FName FROM t_Account ORDER BY FNumber");
     for (; rows && !rows->isEOF(); rows->MoveNext())
@@ -30,7 +30,7 @@ GLView::~GLView() = default;
 
 std::shared_ptr<component::LookupResult> GLView::AccountLookup(const base::Dictionary &)
 {
-    AccountLookupForm window(readAccounts(*m_connection));
+    component::AccountLookupForm window(readAccounts(*m_connection));
     forms::shell().runModal(window);
     auto result = std::make_shared<component::LookupResult>();
     if (const auto &chosen = window.chosen()) {

@@ -5,10 +5,10 @@
 
 #include "base/Convert.h"
 #include "base/Text.h"
+#include "component/OptionDetailForm.h"
 #include "component/Translation.h"
 #include "db/SqlText.h"
 #include "forms/Shell.h"
-#include "suite/OptionDetailForm.h"
 
 namespace orvan::suite {
 namespace {
@@ -43,7 +43,8 @@ double numberOf(const std::string &text)
     return base::isNumericText(text) ? base::textToDouble(text) : 0;
 }
 
-void addControl(OptionDetailForm &form, const OptionDetail &detail, const StoredValue &stored)
+void addControl(component::OptionDetailForm &form, const OptionDetail &detail,
+                const StoredValue &stored)
 {
     const auto caption = component::TranslateText(detail.caption);
     if (!detail.isNumber) {
@@ -76,7 +77,7 @@ std::string storeProfileValueSql(const std::string &category, const std::string 
            db::sqlQuote(description) + ")";
 }
 
-std::string storeSql(const OptionDetailForm &form, const OptionDialogLayout &layout)
+std::string storeSql(const component::OptionDetailForm &form, const OptionDialogLayout &layout)
 {
     std::string batch;
     for (const auto &detail : layout.details) {
@@ -97,7 +98,7 @@ std::string storeSql(const OptionDetailForm &form, const OptionDialogLayout &lay
 bool runOptionDialog(component::ConnectionComponent &account, const OptionDialogLayout &layout)
 {
     const auto stored = readValues(account, layout);
-    OptionDetailForm form(layout.formName);
+    component::OptionDetailForm form(layout.formName);
     form.caption = component::TranslateText(layout.caption);
     for (const auto &detail : layout.details) {
         const auto found = stored.find(base::upperCase(detail.key));

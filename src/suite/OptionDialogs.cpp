@@ -5,6 +5,7 @@
 #include "base/Dictionary.h"
 #include "base/Error.h"
 #include "base/Text.h"
+#include "component/OptionDetailForm.h"
 #include "component/Translation.h"
 #include "db/SqlText.h"
 #include "suite/LateBoundMembers.h"
@@ -176,15 +177,15 @@ base::InterfaceInfo showSettingsInterface(const char *name)
 base::ObjectPtr makeBackFlushParamOption()
 {
     static const auto info = showOptionInterface("_clsParamOption");
-    return makeKeyedDialog(info, BackFlushDetails, OptionDialogForm::BackFlush,
+    return makeKeyedDialog(info, BackFlushDetails, component::OptionDialogForm::BackFlush,
                            TextKey("生产管理选项设置"), "SH", "OrvanBackFlush.clsParamOption");
 }
 
 base::ObjectPtr makeKanbanParamOption()
 {
     static const auto info = showOptionInterface("_CParamOption");
-    return makeKeyedDialog(info, KanbanDetails, OptionDialogForm::Kanban, TextKey("看板选项设置"),
-                           "LP", "OrvanLPParamSet.CParamOption");
+    return makeKeyedDialog(info, KanbanDetails, component::OptionDialogForm::Kanban,
+                           TextKey("看板选项设置"), "LP", "OrvanLPParamSet.CParamOption");
 }
 
 base::ObjectPtr makeSuitControlSetter()
@@ -197,7 +198,7 @@ base::ObjectPtr makeSuitControlSetter()
             if (key.empty())
                 refuse("The kit check settings need the option key",
                        "OrvanSysSetExt.cSuitControlSetter");
-            return layoutOf(OptionDialogForm::SuitControl, TextKey("齐套检查设置"),
+            return layoutOf(component::OptionDialogForm::SuitControl, TextKey("齐套检查设置"),
                             settingText(*settings, "Category", "IC"), key, SuitDetails);
         });
 }
@@ -221,8 +222,8 @@ base::ObjectPtr makeBomOptionDialog()
                           "SELECT FCategory FROM icsystemprofile WHERE FID=" +
                               db::sqlNumber(args[1].toInteger()) + " AND FKey=" + db::sqlQuote(key),
                           "IC");
-            return layoutOf(OptionDialogForm::BomOptions, TextKey("BOM选项"), category, key,
-                            BomDetails);
+            return layoutOf(component::OptionDialogForm::BomOptions, TextKey("BOM选项"), category,
+                            key, BomDetails);
         });
 }
 
@@ -232,7 +233,7 @@ base::ObjectPtr makeShortageWarningDialog()
     return std::make_shared<OptionDialogComponent>(
         info, [](component::ConnectionComponent &, const Arguments &args) {
             const auto settings = settingsOf(args[0]);
-            return layoutOf(OptionDialogForm::ShortageWarning, TextKey("缺货预警设置"),
+            return layoutOf(component::OptionDialogForm::ShortageWarning, TextKey("缺货预警设置"),
                             settingText(*settings, "Category", "IC"),
                             settingText(*settings, "Key", "ShortageWarningSet"), ShortageDetails);
         });

@@ -7,15 +7,6 @@
 // the dialog belongs to (key + "_IssueFinished", ...), under that key's category.
 namespace orvan::suite {
 
-// Window names of the dialogs.
-namespace OptionDialogForm {
-inline constexpr const char *BackFlush = "frmBackFlushOption";
-inline constexpr const char *Kanban = "frmKanbanOption";
-inline constexpr const char *SuitControl = "frmSuitControlSetter";
-inline constexpr const char *BomOptions = "frmBomOption";
-inline constexpr const char *ShortageWarning = "frmShortageWarning";
-} // namespace OptionDialogForm
-
 // "OrvanBackFlush.clsParamOption": ShowOption(Key As String) As Boolean, the details of
 // a production option (closing conditions, reporting order, issue warehouse, piece-rate
 // import, operation mapping). The category is the key's in t_SystemProfile ("SH" when

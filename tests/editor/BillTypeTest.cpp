@@ -1,9 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "component/AccountLookupForm.h"
 #include "editor/BillTypePage.h"
 #include "editor/EditorFixture.h"
-#include "suite/AccountLookupForm.h"
 
 namespace orvan::test {
 namespace {
@@ -121,19 +121,19 @@ TEST_F(BillTypeTest, F7OpensTheAccountLookupAndTakesTheChoice)
     auto &editor = openBillType(1004);
     editor.moveToCell(2, 3);
     shell->queueDriver("frmAccountLookup", [](forms::Form &form) {
-        auto &lookup = dynamic_cast<suite::AccountLookupForm &>(form);
+        auto &lookup = dynamic_cast<component::AccountLookupForm &>(form);
         lookup.search("管理");
         ASSERT_TRUE(lookup.selectNumber("6602"));
-        lookup.press(suite::AccountLookupForm::CancelKey);
+        lookup.press(component::AccountLookupForm::CancelKey);
     });
     editor.gridKeyDown(RecordEditor::KeyCodeF7);
     EXPECT_EQ(editor.grid().text(2, 3), "");
     EXPECT_EQ(editor.grid().text(3, 3), "");
 
     shell->queueDriver("frmAccountLookup", [](forms::Form &form) {
-        auto &lookup = dynamic_cast<suite::AccountLookupForm &>(form);
+        auto &lookup = dynamic_cast<component::AccountLookupForm &>(form);
         lookup.search("研发");
-        lookup.press(suite::AccountLookupForm::OkKey);
+        lookup.press(component::AccountLookupForm::OkKey);
     });
     editor.gridKeyDown(RecordEditor::KeyCodeF8);
     EXPECT_EQ(editor.grid().text(2, 3), "660201");
@@ -147,7 +147,8 @@ TEST_F(BillTypeTest, CancelledLookupChangesNothing)
     auto &editor = openBillType(1001);
     editor.moveToCell(2, 3);
     shell->queueDriver("frmAccountLookup", [](forms::Form &form) {
-        dynamic_cast<suite::AccountLookupForm &>(form).press(suite::AccountLookupForm::CancelKey);
+        dynamic_cast<component::AccountLookupForm &>(form).press(
+            component::AccountLookupForm::CancelKey);
     });
     editor.gridKeyDown(RecordEditor::KeyCodeF7);
     EXPECT_EQ(editor.grid().text(2, 3), "660201");

@@ -23,6 +23,8 @@
 #include "billcode/ItemList.h"
 #include "billcode/NextNumberPreview.h"
 #include "billcode/RuleColumns.h"
+#include "component/AccountLookupForm.h"
+#include "component/OptionDetailForm.h"
 #include "editor/EditorFixture.h"
 #include "gui/AccountLookupDialog.h"
 #include "gui/CellGridView.h"
@@ -31,8 +33,6 @@
 #include "gui/OptionDetailDialogView.h"
 #include "gui/QtShell.h"
 #include "gui/RuleGridView.h"
-#include "suite/AccountLookupForm.h"
-#include "suite/OptionDetailForm.h"
 #include "suite/OptionDialogs.h"
 
 namespace orvan::test {
@@ -288,10 +288,10 @@ protected:
 
 TEST_F(LookupViewTest, SearchNarrowsTheListAndOkTakesTheCurrentAccount)
 {
-    suite::AccountLookupForm form({{1, "1001", "库存现金"},
-                                   {2, "1002", "银行存款"},
-                                   {3, "6602", "管理费用"},
-                                   {4, "660201", "管理费用-办公费"}});
+    component::AccountLookupForm form({{1, "1001", "库存现金"},
+                                       {2, "1002", "银行存款"},
+                                       {3, "6602", "管理费用"},
+                                       {4, "660201", "管理费用-办公费"}});
     form.load();
     gui::AccountLookupDialog view(form);
     view.show();
@@ -316,7 +316,7 @@ TEST_F(LookupViewTest, SearchNarrowsTheListAndOkTakesTheCurrentAccount)
 TEST_F(LookupViewTest, OptionDialogsRunThroughTheShell)
 {
     gui::registerEditorViews();
-    suite::OptionDetailForm form(suite::OptionDialogForm::ShortageWarning);
+    component::OptionDetailForm form(component::OptionDialogForm::ShortageWarning);
     form.caption = "缺货预警设置";
     form.checkBoxes.push_back({.name = "W_Enabled", .caption = "启用缺货预警"});
     form.numbers.push_back({.name = "W_DaysAhead",
@@ -338,7 +338,7 @@ TEST_F(LookupViewTest, OptionDialogsRunThroughTheShell)
         EXPECT_EQ(view->numberBox("W_DaysAhead")->maximum(), 365);
         view->numberBox("W_DaysAhead")->setValue(30);
         EXPECT_EQ(form.number("W_DaysAhead")->value, 30);
-        view->pushButton(suite::OptionDetailForm::OkKey)->click();
+        view->pushButton(component::OptionDetailForm::OkKey)->click();
     });
     gui::QtShell().runModal(form);
     EXPECT_TRUE(form.accepted());

@@ -8,12 +8,12 @@
 #include "RulesFixture.h"
 #include "base/Dictionary.h"
 #include "component/ComponentRegistry.h"
+#include "component/OptionDetailForm.h"
 #include "component/ProcessState.h"
 #include "forms/Messages.h"
 #include "forms/Shell.h"
 #include "rules/OptionChangeRules.h"
 #include "suite/AppConnection.h"
-#include "suite/OptionDetailForm.h"
 #include "suite/OptionDialogs.h"
 #include "suite/SharedProps.h"
 #include "suite/StandIns.h"
@@ -57,10 +57,10 @@ protected:
     void answerDialog(const char *formName, std::string name, int32_t number = -1)
     {
         shell->queueDriver(formName, [name, number](forms::Form &form) {
-            auto &dialog = dynamic_cast<suite::OptionDetailForm &>(form);
+            auto &dialog = dynamic_cast<component::OptionDetailForm &>(form);
             EXPECT_TRUE(number < 0 ? dialog.setChecked(name, true) : dialog.setNumber(name, number))
                 << name;
-            dialog.press(suite::OptionDetailForm::OkKey);
+            dialog.press(component::OptionDetailForm::OkKey);
         });
     }
 
@@ -112,15 +112,15 @@ TEST_F(OptionComponentsReached, ScrapFormulaAndItemMapChangesReachTheAccount)
 
 TEST_F(OptionComponentsReached, CommittedDialogOptionsStoreWhatTheUserChose)
 {
-    answerDialog(suite::OptionDialogForm::BackFlush, "StrictReportInOrder_LimitByPassQty");
+    answerDialog(component::OptionDialogForm::BackFlush, "StrictReportInOrder_LimitByPassQty");
     rules.OptionCommitted("StrictReportInOrder", base::Variant(int32_t(1)));
-    answerDialog(suite::OptionDialogForm::Kanban, "AutoTranOrvanBill_IssueBill");
+    answerDialog(component::OptionDialogForm::Kanban, "AutoTranOrvanBill_IssueBill");
     rules.OptionCommitted("AutoTranOrvanBill", base::Variant(int32_t(1)));
-    answerDialog(suite::OptionDialogForm::SuitControl, "OUTSOURCESUITCHECK_UseSubstitute");
+    answerDialog(component::OptionDialogForm::SuitControl, "OUTSOURCESUITCHECK_UseSubstitute");
     rules.OptionCommitted("OUTSOURCESUITCHECK", base::Variant(int32_t(1)));
-    answerDialog(suite::OptionDialogForm::BomOptions, "BomEOption_CheckLoop");
+    answerDialog(component::OptionDialogForm::BomOptions, "BomEOption_CheckLoop");
     rules.BomOptionRequested();
-    answerDialog(suite::OptionDialogForm::ShortageWarning, "ShortageWarningSet_DaysAhead", 7);
+    answerDialog(component::OptionDialogForm::ShortageWarning, "ShortageWarningSet_DaysAhead", 7);
     auto request = std::make_shared<base::Dictionary>();
     request->set("Category", base::Variant("IC"));
     request->set("Key", base::Variant("ShortageWarningSet"));

@@ -3,15 +3,15 @@
 #include <memory>
 
 #include "component/AccountLookup.h"
+#include "component/AccountLookupForm.h"
 #include "component/ComponentRegistry.h"
 #include "forms/Shell.h"
 #include "suite/AccountFixture.h"
-#include "suite/AccountLookupForm.h"
 
 namespace orvan::test {
 namespace {
 
-using suite::AccountLookupForm;
+using component::AccountLookupForm;
 
 class GLViewTest : public AccountFixture
 {

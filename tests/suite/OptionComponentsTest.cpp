@@ -8,12 +8,12 @@
 #include "base/Error.h"
 #include "component/ComponentRegistry.h"
 #include "component/LoginContext.h"
+#include "component/OptionDetailForm.h"
 #include "component/ProcessState.h"
 #include "component/ProgIds.h"
 #include "db/Database.h"
 #include "forms/Shell.h"
 #include "suite/AppConnection.h"
-#include "suite/OptionDetailForm.h"
 #include "suite/OptionDialogs.h"
 
 using namespace orvan;
@@ -63,10 +63,10 @@ protected:
                      "' AND FKey='" + key + "'");
     }
 
-    void drive(const char *formName, std::function<void(suite::OptionDetailForm &)> steps)
+    void drive(const char *formName, std::function<void(component::OptionDetailForm &)> steps)
     {
         shell->queueDriver(formName, [steps](forms::Form &form) {
-            steps(dynamic_cast<suite::OptionDetailForm &>(form));
+            steps(dynamic_cast<component::OptionDetailForm &>(form));
         });
     }
 
@@ -168,19 +168,19 @@ TEST_F(OptionComponents, OptionDialogStoresOnOkOnly)
 
     // Closed without a user, and cancelled: nothing is written.
     EXPECT_FALSE(call(backFlush, "ShowOption", {mo}).toBool());
-    drive(suite::OptionDialogForm::BackFlush, [](suite::OptionDetailForm &form) {
+    drive(component::OptionDialogForm::BackFlush, [](component::OptionDetailForm &form) {
         EXPECT_TRUE(form.setChecked("MO_CLOSEOPTION_IssueFinished", true));
-        EXPECT_TRUE(form.press(suite::OptionDetailForm::CancelKey));
+        EXPECT_TRUE(form.press(component::OptionDetailForm::CancelKey));
     });
     EXPECT_FALSE(call(backFlush, "ShowOption", {mo}).toBool());
     EXPECT_EQ(value("SELECT COUNT(*) FROM t_SystemProfile WHERE FKey LIKE 'MO_CLOSEOPTION_%'"),
               "0");
 
-    drive(suite::OptionDialogForm::BackFlush, [](suite::OptionDetailForm &form) {
+    drive(component::OptionDialogForm::BackFlush, [](component::OptionDetailForm &form) {
         EXPECT_EQ(form.checkBoxes.size(), 2u);
         EXPECT_TRUE(form.setChecked("MO_CLOSEOPTION_IssueFinished", true));
-        EXPECT_TRUE(form.press(suite::OptionDetailForm::OkKey));
-        EXPECT_FALSE(form.press(suite::OptionDetailForm::CancelKey)); // closed already
+        EXPECT_TRUE(form.press(component::OptionDetailForm::OkKey));
+        EXPECT_FALSE(form.press(component::OptionDetailForm::CancelKey)); // closed already
     });
     EXPECT_TRUE(call(backFlush, "ShowOption", {mo}).toBool());
     // Stored under the key's own category (SH), the untouched box as well.
@@ -188,10 +188,10 @@ TEST_F(OptionComponents, OptionDialogStoresOnOkOnly)
     EXPECT_EQ(profile("SH", "MO_CLOSEOPTION_StockInFinished"), "0");
 
     // Opened again, the dialog shows what was stored; clearing it updates the same row.
-    drive(suite::OptionDialogForm::BackFlush, [](suite::OptionDetailForm &form) {
+    drive(component::OptionDialogForm::BackFlush, [](component::OptionDetailForm &form) {
         EXPECT_EQ(form.checkBox("MO_CLOSEOPTION_IssueFinished")->value, 1);
         form.setChecked("MO_CLOSEOPTION_IssueFinished", false);
-        form.press(suite::OptionDetailForm::OkKey);
+        form.press(component::OptionDetailForm::OkKey);
     });
     call(backFlush, "ShowOption", {mo});
     EXPECT_EQ(value("SELECT COUNT(*) || FValue FROM t_SystemProfile "
@@ -210,13 +210,13 @@ TEST_F(OptionComponents, DialogNumbersKeepTheirLimitsAndReadOnlyRowsStay)
     auto settings = std::make_shared<base::Dictionary>();
     settings->set("Category", base::Variant("IC"));
     settings->set("Key", base::Variant("ShortageWarningSet"));
-    drive(suite::OptionDialogForm::ShortageWarning, [](suite::OptionDetailForm &form) {
+    drive(component::OptionDialogForm::ShortageWarning, [](component::OptionDetailForm &form) {
         EXPECT_FALSE(form.setChecked("ShortageWarningSet_IncludeOnOrder", false));
         EXPECT_FALSE(form.setNumber("ShortageWarningSet_DaysAhead", 400));
         EXPECT_FALSE(form.setNumber("ShortageWarningSet_DaysAhead", -1));
         EXPECT_TRUE(form.setNumber("ShortageWarningSet_DaysAhead", 14));
         EXPECT_TRUE(form.setChecked("ShortageWarningSet_Enabled", true));
-        form.press(suite::OptionDetailForm::OkKey);
+        form.press(component::OptionDetailForm::OkKey);
     });
     EXPECT_TRUE(call(component::ProgId::ShortageWarningDialog, "Show",
                      {base::Variant(base::ObjectPtr(settings))})
