@@ -4,9 +4,10 @@ JOBS ?= $(shell nproc)
 BUILD_DIR ?= build
 TEST_DIR ?= build-test
 BENCH_DIR ?= build-bench
+NOGUI_DIR ?= build-nogui
 PROGRAM := $(BUILD_DIR)/orvan-sysmaintain
 
-.PHONY: deps build run test bench format clean
+.PHONY: deps build run test checks check-nogui bench format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -20,9 +21,24 @@ run: build
 	$(PROGRAM) $(ARGS)
 
 test: deps
+	bash scripts/checks/format.sh
+	python3 scripts/checks/layers.py
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DORVAN_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	ctest --test-dir $(TEST_DIR) -j $(JOBS) --output-on-failure
+	bash scripts/checks/names.sh $(TEST_DIR)
+	$(MAKE) --no-print-directory check-nogui
+
+# The format, layering and naming checks alone (naming needs the test build configured).
+checks:
+	bash scripts/checks/format.sh
+	python3 scripts/checks/layers.py
+	bash scripts/checks/names.sh $(TEST_DIR)
+
+# The component and the program built without the Qt views, as a site without Qt builds them.
+check-nogui:
+	cmake -S . -B $(NOGUI_DIR) -DORVAN_BUILD_GUI=OFF -DORVAN_BUILD_TESTS=OFF
+	cmake --build $(NOGUI_DIR) -j $(JOBS)
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DORVAN_BUILD_TESTS=OFF -DORVAN_BUILD_BENCH=ON
@@ -33,4 +49,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR) $(NOGUI_DIR)

@@ -12,6 +12,7 @@ packages=(
   libopencc-dev opencc
   fonts-wqy-microhei
   poppler-utils
+  clang-format clang-tidy python3
 )
 
 missing=()

@@ -63,23 +63,22 @@ void SysFace::SystemID(std::string_view value)
     processState().systemId = std::string(value);
 }
 
-base::Variant SysFace::Show(int32_t ItemClassID, int32_t lngClassTypeID,
-                            std::string_view strHelpSystem)
+base::Variant SysFace::Show(int32_t itemClassId, int32_t classTypeId, std::string_view helpSystem)
 {
     auto &state = processState();
     tryStep([] { ParseLoginProps(LoginPropsString()); });
     tryStep([&state] { state.connectString = GetLoginProp("ConnectString"); });
-    state.helpSystem = std::string(strHelpSystem);
-    switch (ItemClassID) {
+    state.helpSystem = std::string(helpSystem);
+    switch (itemClassId) {
     case sys_sysparameter:
-        showSystemClass(lngClassTypeID);
+        showSystemClass(classTypeId);
         break;
     case sys_checkparameter:
     case sys_planparameter:
     case sys_All:
     case sys_alarmparameter:
     case sys_arapParameter:
-        state.sysClass = ItemClassID;
+        state.sysClass = itemClassId;
         runMaintenanceWindow();
         break;
     default:
@@ -88,7 +87,7 @@ base::Variant SysFace::Show(int32_t ItemClassID, int32_t lngClassTypeID,
     return {};
 }
 
-void SysFace::showSystemClass(int32_t lngClassTypeID)
+void SysFace::showSystemClass(int32_t classTypeId)
 {
     auto &state = processState();
     std::string subId;
@@ -97,18 +96,18 @@ void SysFace::showSystemClass(int32_t lngClassTypeID)
     if (base::upperCase(subId) != "CB" && !systemClassAllowed())
         return;
     state.sysClass = sys_sysparameter;
-    state.classTypeId = lngClassTypeID;
+    state.classTypeId = classTypeId;
     state.printControl = m_bPrintControl;
     runMaintenanceWindow();
 }
 
-int32_t SysFace::GetOptionValue(std::string_view Key)
+int32_t SysFace::GetOptionValue(std::string_view key)
 {
     const auto &read = processState().hooks.readOptionValue;
     if (!read)
         return -1;
     try {
-        return read(std::string(Key));
+        return read(std::string(key));
     } catch (const std::exception &) {
         return -1;
     }

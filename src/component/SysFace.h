@@ -27,12 +27,12 @@ public:
     void ActiveCnnStr(std::string_view value);
     // The calling subsystem's code ("0000" purchasing ... "0006"; anything else: all).
     void SystemID(std::string_view value);
-    // Opens the maintenance window modally for ItemClassID (an Enu_SysClass value);
+    // Opens the maintenance window modally for itemClassId (an Enu_SysClass value);
     // always returns Empty and never raises.
-    base::Variant Show(int32_t ItemClassID, int32_t lngClassTypeID = 0,
-                       std::string_view strHelpSystem = {});
+    base::Variant Show(int32_t itemClassId, int32_t classTypeId = 0,
+                       std::string_view helpSystem = {});
     // -1 when the option is undefined or unreadable, else 0 or 1.
-    int32_t GetOptionValue(std::string_view Key);
+    int32_t GetOptionValue(std::string_view key);
 
     const base::InterfaceInfo *typeInfo() const override;
 
@@ -41,7 +41,7 @@ protected:
                            std::vector<base::Variant> &args) override;
 
 private:
-    void showSystemClass(int32_t lngClassTypeID);
+    void showSystemClass(int32_t classTypeId);
 };
 
 } // namespace orvan::component

@@ -32,11 +32,11 @@ bool isCostSystem(const std::string &systemId)
 
 } // namespace
 
-void ParameterTree::buildTree(int32_t ItemClassID)
+void ParameterTree::buildTree(int32_t itemClassId)
 {
     if (!m_tree)
         return;
-    switch (ItemClassID) {
+    switch (itemClassId) {
     case component::sys_sysparameter:
         buildSystemClass();
         break;

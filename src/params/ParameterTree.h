@@ -23,7 +23,7 @@ public:
     // login's edition and the account's data, and shows the tree (not for class 5, nor
     // for an alarm tree without definitions). Every node has image 1 and selected image 2
     // and a translated caption. A node that cannot be added is skipped.
-    void buildTree(int32_t ItemClassID);
+    void buildTree(int32_t itemClassId);
 
     // The query that fills the ledger for a node of the kind and tag ("" for none).
     void GetDetailSql(int32_t kind, int32_t tag, std::string &sql) const;
