@@ -19,7 +19,7 @@
 #include "db/Database.h"
 #include "forms/Messages.h"
 #include "mainwindow/MaintenanceWindow.h"
-#include "params/NodeCatalog.h"
+#include "params/NodeTable.h"
 #include "params/ParameterTree.h"
 #include "params/ProfileFlags.h"
 #include "suite/AppConnection.h"

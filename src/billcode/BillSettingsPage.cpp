@@ -9,8 +9,11 @@
 #include "editor/EditorState.h"
 #include "editor/RecordEditor.h"
 #include "forms/Messages.h"
+#include "params/NodeTable.h"
 
 namespace orvan::billcode {
+
+namespace NodeKey = params::NodeKey;
 namespace {
 
 using component::TranslateText;
@@ -76,7 +79,7 @@ std::string BillSettingsPage::billId() const
     return values.rowKeys.at(values.currentRow).text();
 }
 
-// The frame for "sys2": the rule grid and the boxes in place of the property grid, the
+// The frame for the bill settings: the rule grid and the boxes in place of the property grid, the
 // grid initialised and filled, then the set-up locks.
 void BillSettingsPage::setUp()
 {
@@ -233,9 +236,9 @@ bool BillSettingsPage::saveOrTell()
 
 void registerBillSettingsPage()
 {
-    editor::RecordEditor::registerPage("sys2", [](editor::RecordEditor &editor) {
-        return std::make_unique<BillSettingsPage>(editor);
-    });
+    editor::RecordEditor::registerPage(
+        params::EditorPageKind::BillSettings,
+        [](editor::RecordEditor &editor) { return std::make_unique<BillSettingsPage>(editor); });
 }
 
 } // namespace orvan::billcode

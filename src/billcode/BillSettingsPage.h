@@ -13,7 +13,7 @@ class RecordEditor;
 
 namespace orvan::billcode {
 
-// The record editor's page for the bill-settings list ("sys2"): the numbering options of
+// The record editor's page for the bill-settings list: the numbering options of
 // one bill as six check boxes above its numbering-rule grid. The options come from the
 // bill-options cache and go back, with the rule, through the rule component.
 class BillSettingsPage : public editor::EditorPage
@@ -62,7 +62,7 @@ private:
     std::vector<forms::CheckBox> m_boxes;
 };
 
-// Makes the record editor use this page for "sys2".
+// Makes the record editor use this page for the bill settings.
 void registerBillSettingsPage();
 
 // Bill-id groups, compared as text.

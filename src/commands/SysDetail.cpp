@@ -8,10 +8,13 @@
 #include "component/ProcessState.h"
 #include "component/Translation.h"
 #include "forms/LedgerGrid.h"
+#include "params/NodeTable.h"
 #include "params/ProfileCaption.h"
 #include "params/ProfileStore.h"
 
 namespace orvan::commands {
+
+namespace NodeKey = params::NodeKey;
 namespace {
 
 using component::TextKey;
@@ -84,7 +87,7 @@ std::vector<DetailColumn> parameterColumns(int32_t kind, int32_t tag)
 bool showsFooterRow()
 {
     const auto &key = component::processState().currentNodeKey;
-    return key == "au21" || key == "pL1";
+    return key == NodeKey::PeriodState || key == NodeKey::PlanningParameters;
 }
 
 bool isLicensedEdition()
@@ -158,7 +161,7 @@ void SysDetail::moveToGridRow(int32_t row)
 {
     m_rows->MoveFirst();
     long offset = row - 2;
-    if (component::processState().currentNodeKey == "sys1")
+    if (component::processState().currentNodeKey == NodeKey::SystemSettings)
         offset += row == 2 ? 1 : (row == 3 ? -1 : 0);
     m_rows->Move(offset);
     if (m_rows->isEOF())
@@ -183,7 +186,8 @@ std::string SysDetail::cellText(const DetailColumn &entry)
     }
     if (entry.field == "FBillName")
         return TranslateText(value.text());
-    if (entry.field == "FPrintControlOrNo" && component::processState().currentNodeKey == "sys4")
+    if (entry.field == "FPrintControlOrNo" &&
+        component::processState().currentNodeKey == NodeKey::PrintControl)
         return TranslateText(!value.isNull() && value.toBool() ? "控制" : "不控制");
     return value.text();
 }

@@ -9,7 +9,7 @@ namespace orvan::editor {
 
 class RecordEditor;
 
-// A bill type ("sys9", a row of ICBillType): code, name, account and note, with the
+// A bill type (a row of ICBillType): code, name, account and note, with the
 // account's id kept in the hidden column 3. Codes and names are unique; predefined
 // types keep their code and name. Adding one turns the editor into modifying the new
 // row.

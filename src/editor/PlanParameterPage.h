@@ -10,7 +10,7 @@ namespace orvan::editor {
 
 class RecordEditor;
 
-// The planning parameters ("pL1", keys of the "PL" category of t_SystemProfile), one per
+// The planning parameters (keys of the "PL" category of t_SystemProfile), one per
 // record: days per time zone, the demand and planning time fences, the plan start date,
 // the number of time zones and the strategy for unconsumed forecasts before the demand
 // time fence. Values are whole numbers except the start date (a date cell) and the

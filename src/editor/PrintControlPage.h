@@ -8,7 +8,7 @@ namespace orvan::editor {
 
 class RecordEditor;
 
-// The print-count limit of one bill ("sys4", a row of ICPrintMaxCount): whether printing
+// The print-count limit of one bill (a row of ICPrintMaxCount): whether printing
 // is counted, the most prints, and whether only approved bills print.
 class PrintControlPage : public EditorPage
 {

@@ -9,11 +9,14 @@
 #include "editor/EditorState.h"
 #include "editor/RecordEditor.h"
 #include "forms/Messages.h"
+#include "params/NodeTable.h"
 #include "params/ProfileCaption.h"
 #include "params/ProfileFlags.h"
 #include "params/ProfileStore.h"
 
 namespace orvan::editor {
+
+namespace NodeKey = params::NodeKey;
 
 using component::TranslateText;
 
@@ -42,7 +45,7 @@ ProfileRecordPage::ProfileRecordPage(RecordEditor &editor)
 
 bool ProfileRecordPage::isVoucherGroup() const
 {
-    return m_editor.nodeKey() == "au3";
+    return m_editor.nodeKey() == NodeKey::VoucherGroups;
 }
 
 bool ProfileRecordPage::addingVoucherGroup() const
@@ -57,9 +60,9 @@ void ProfileRecordPage::setUp()
     grid.clearAll();
     grid.setMaxRows(1);
     const auto &key = m_editor.nodeKey();
-    if (key == "sys1")
+    if (key == NodeKey::SystemSettings)
         m_editor.caption = TranslateText("修改系统参数设置");
-    else if (key == "au1" || key == "au2")
+    else if (key == NodeKey::AccountSetParameters || key == NodeKey::AccountingPeriods)
         m_editor.caption = TranslateText("修改核算参数设置");
     else if (addingVoucherGroup())
         setUpNewVoucherGroup();
@@ -216,7 +219,7 @@ void ProfileRecordPage::InsertVoucherGroup()
 
 bool ProfileRecordPage::validateBeforeSave()
 {
-    if (m_editor.nodeKey() != "sys1")
+    if (m_editor.nodeKey() != NodeKey::SystemSettings)
         return true;
     const auto key = currentKey();
     if (key == "SInvoiceDecimal")

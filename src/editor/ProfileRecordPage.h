@@ -8,8 +8,8 @@ namespace orvan::editor {
 
 class RecordEditor;
 
-// Single profile values ("sys1" system parameters, "au1" account-set and "au2" period
-// parameters: keys of t_SystemProfile) and voucher groups ("au3": ids of t_VoucherGroup),
+// Single profile values (system, account-set and period parameters: keys of
+// t_SystemProfile) and voucher groups (ids of t_VoucherGroup),
 // shown as one grid row: caption in column 1, value in column 2.
 class ProfileRecordPage : public EditorPage
 {

@@ -14,8 +14,11 @@
 #include "editor/PrintControlPage.h"
 #include "editor/ProfileRecordPage.h"
 #include "forms/Messages.h"
+#include "params/NodeTable.h"
 
 namespace orvan::editor {
+
+namespace NodeKey = params::NodeKey;
 
 using component::TextKey;
 using component::TranslateText;
@@ -27,26 +30,34 @@ constexpr int KeyAsciiApostrophe = 39;
 constexpr const char *ModifiedQuestion = TextKey("数据已修改，需要保存否？");
 constexpr const char *AddedQuestion = TextKey("数据已新增，需要保存否？");
 
-std::map<std::string, RecordEditor::PageFactory> &pageFactories()
+using params::EditorPageKind;
+
+std::map<EditorPageKind, RecordEditor::PageFactory> &pageFactories()
 {
-    static std::map<std::string, RecordEditor::PageFactory> factories = [] {
-        std::map<std::string, RecordEditor::PageFactory> builtIn;
-        for (const char *key : {"sys1", "au1", "au2", "au3"})
-            builtIn[key] = [](RecordEditor &editor) {
-                return std::make_unique<ProfileRecordPage>(editor);
-            };
-        builtIn["sys4"] = [](RecordEditor &editor) {
+    static std::map<EditorPageKind, RecordEditor::PageFactory> factories = [] {
+        std::map<EditorPageKind, RecordEditor::PageFactory> builtIn;
+        builtIn[EditorPageKind::ProfileValue] = [](RecordEditor &editor) {
+            return std::make_unique<ProfileRecordPage>(editor);
+        };
+        builtIn[EditorPageKind::PrintControl] = [](RecordEditor &editor) {
             return std::make_unique<PrintControlPage>(editor);
         };
-        builtIn["sys9"] = [](RecordEditor &editor) {
+        builtIn[EditorPageKind::BillType] = [](RecordEditor &editor) {
             return std::make_unique<BillTypePage>(editor);
         };
-        builtIn["pL1"] = [](RecordEditor &editor) {
+        builtIn[EditorPageKind::PlanParameter] = [](RecordEditor &editor) {
             return std::make_unique<PlanParameterPage>(editor);
         };
         return builtIn;
     }();
     return factories;
+}
+
+// The kind of page that edits the records of a node.
+EditorPageKind pageKindOf(const std::string &nodeKey)
+{
+    const auto *node = params::findNode(nodeKey);
+    return node ? node->editorPage : EditorPageKind::None;
 }
 
 bool isNavigationKey(std::string_view key)
@@ -57,14 +68,14 @@ bool isNavigationKey(std::string_view key)
 
 } // namespace
 
-void RecordEditor::registerPage(const std::string &nodeKey, PageFactory factory)
+void RecordEditor::registerPage(params::EditorPageKind kind, PageFactory factory)
 {
-    pageFactories()[nodeKey] = std::move(factory);
+    pageFactories()[kind] = std::move(factory);
 }
 
 bool RecordEditor::hasPage(const std::string &nodeKey)
 {
-    return pageFactories().contains(nodeKey);
+    return pageFactories().contains(pageKindOf(nodeKey));
 }
 
 RecordEditor::RecordEditor()
@@ -79,7 +90,7 @@ RecordEditor::~RecordEditor() = default;
 void RecordEditor::load()
 {
     m_nodeKey = component::processState().currentNodeKey;
-    const auto found = pageFactories().find(m_nodeKey);
+    const auto found = pageFactories().find(pageKindOf(m_nodeKey));
     m_page = found == pageFactories().end() ? nullptr : found->second(*this);
     setUpToolbar();
     setUpTabs();

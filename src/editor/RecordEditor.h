@@ -12,6 +12,7 @@
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/Toolbar.h"
+#include "params/NodeTable.h"
 
 namespace orvan::editor {
 
@@ -49,10 +50,11 @@ public:
     static constexpr int KeyCodeF7 = 118;
     static constexpr int KeyCodeF8 = 119;
 
-    // Pages by node key; the pages of this library are registered from the start, other
-    // libraries add theirs (a factory for a key already present replaces it).
+    // Pages by the kind the node table gives a node; the pages of this library are
+    // registered from the start, other libraries add theirs (a factory for a kind already
+    // present replaces it).
     using PageFactory = std::function<std::unique_ptr<EditorPage>(RecordEditor &)>;
-    static void registerPage(const std::string &nodeKey, PageFactory factory);
+    static void registerPage(params::EditorPageKind kind, PageFactory factory);
     static bool hasPage(const std::string &nodeKey);
 
     RecordEditor();

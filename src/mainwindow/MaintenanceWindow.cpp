@@ -16,10 +16,13 @@
 #include "mainwindow/MainWindowHooks.h"
 #include "mainwindow/NodeTables.h"
 #include "mainwindow/OptionBinding.h"
+#include "params/NodeTable.h"
 #include "params/ParameterTree.h"
 #include "params/ProfileStore.h"
 
 namespace orvan::mainwindow {
+
+namespace NodeKey = params::NodeKey;
 namespace {
 
 using base::tryStep;
@@ -46,8 +49,9 @@ bool isCostSystem(const std::string &systemId)
 
 bool costSystemShows(const std::string &key)
 {
-    return key == "sys1" || key == "au2" || key == "au21" || key == "au22" || key == "sys10" ||
-           key == "au1";
+    return key == NodeKey::SystemSettings || key == NodeKey::AccountingPeriods ||
+           key == NodeKey::PeriodState || key == NodeKey::PeriodDates ||
+           key == NodeKey::CostOptions || key == NodeKey::AccountSetParameters;
 }
 
 double secondsSinceMidnight()
@@ -206,11 +210,11 @@ void MaintenanceWindow::chooseStartingNode()
     std::string key;
     tryStep([&] { key = settingStore()->read(SettingsSection, classKeyName(), "").text(); });
     if (state.classTypeId != 0)
-        key = "sys2";
+        key = NodeKey::BillSettings;
     const auto nodes = tree.displayOrder();
     if (!key.empty()) {
         const bool keep = !isCostSystem(state.systemId) || costSystemShows(key);
-        tryStep([&] { selectAndClick(keep ? key : "sys1"); });
+        tryStep([&] { selectAndClick(keep ? key : NodeKey::SystemSettings); });
     } else if (!nodes.empty()) {
         const std::size_t first = state.sysClass == 4 && nodes.size() > 1 ? 1 : 0;
         tryStep([&] { selectAndClick(nodes[first]->key); });
@@ -314,19 +318,20 @@ bool MaintenanceWindow::menuClick(const std::string &path)
 void MaintenanceWindow::printOrPreview(int32_t mode)
 {
     const auto &key = component::processState().currentNodeKey;
-    const bool previewOnly = key == "sys16" || key == "sys17" || key == "Exp" || key == "Imp";
-    const bool optionSheet = (optionPageOf(key) && key.find("alarm") == std::string::npos &&
-                              (mode == 0 || !previewOnly)) ||
-                             key.find("alarm") != std::string::npos;
+    const bool previewOnly = key == NodeKey::DistributionOptions || key == NodeKey::StoreOptions ||
+                             key == NodeKey::ExportOptions || key == NodeKey::ImportOptions;
+    const bool optionSheet =
+        (optionPageOf(key) && !params::isAlarmKey(key) && (mode == 0 || !previewOnly)) ||
+        params::isAlarmKey(key);
     if (optionSheet) {
         if (optionPageVisible && optionControl)
             optionControl->PrintPage(mode);
         lastPrintTarget = "option";
-    } else if (key == "sys7") {
+    } else if (key == NodeKey::InventoryAccountingOptions) {
         if (calculationControl)
             mode == 0 ? calculationControl->Preview() : calculationControl->Print();
         lastPrintTarget = "ctrl1";
-    } else if (key == "sys10") {
+    } else if (key == NodeKey::CostOptions) {
         if (costCalculationControl)
             mode == 0 ? costCalculationControl->Preview() : costCalculationControl->Print();
         lastPrintTarget = "ctrlCost1";

@@ -92,7 +92,7 @@ public:
     forms::Timer reselectTimer;
     int windowWidth = 12000;
     int mousePointer = 0;
-    // The supply-chain overall option list, in view for "sys3" only.
+    // The supply-chain overall option list, in view for the supply-chain options only.
     forms::CheckList overallOptionList;
     bool optionPageVisible = false;
     int32_t optionPageCode = -1;

@@ -12,19 +12,31 @@
 #include "mainwindow/MainWindowHooks.h"
 #include "mainwindow/NodeTables.h"
 #include "mainwindow/PeriodList.h"
-#include "params/NodeCatalog.h"
+#include "params/NodeTable.h"
 #include "params/ParameterTree.h"
 #include "params/ProfileStore.h"
 
 namespace orvan::mainwindow {
+
+namespace NodeKey = params::NodeKey;
 namespace {
 
 using base::tryStep;
 using component::TranslateText;
 
-bool isCountedList(const std::string &key)
+// The record lists show how many records they hold.
+bool isRecordList(const std::string &key)
 {
-    return key == "sys9" || key == "sys4" || key == "sys2" || key == "sys1";
+    const auto *node = params::findNode(key);
+    return node && node->content == params::NodeContent::RecordList;
+}
+
+// The nodes of the accounting and planning classes take the option pages out of view.
+bool hidesOptionPages(const std::string &key)
+{
+    const auto *node = params::findNode(key);
+    return node && (node->classLine == params::ClassLine::Accounting ||
+                    node->classLine == params::ClassLine::Planning);
 }
 
 bool isLicensedEdition()
@@ -62,7 +74,7 @@ void MaintenanceWindow::clickNode(const forms::TreeNode &node)
     try {
         switchContent(node.key);
         loadNodeRows(node);
-        if (component::processState().currentNodeKey == "au22")
+        if (component::processState().currentNodeKey == NodeKey::PeriodDates)
             showPeriodList();
         showLoadTime(start);
         showItemTitle(node);
@@ -87,7 +99,7 @@ void MaintenanceWindow::loadNodeRows(const forms::TreeNode &node)
     const auto kind = params::detailKindOf(node.key);
     if (const auto code = setCodeOf(node.key)) {
         state.helpSetCode = *code;
-        if (node.key == "sys2" && mainWindowHooks().refreshBillOptions)
+        if (node.key == NodeKey::BillSettings && mainWindowHooks().refreshBillOptions)
             mainWindowHooks().refreshBillOptions(*this);
     }
     m_detail.GetTitleInfo(kind, node.tag);
@@ -96,7 +108,7 @@ void MaintenanceWindow::loadNodeRows(const forms::TreeNode &node)
     if (!sql.empty())
         loadList(sql);
     // Voucher groups are deleted by the id their row holds: keep the keys with the rows.
-    if (node.key == "au3")
+    if (node.key == NodeKey::VoucherGroups)
         buildRecordKeys(node.key);
 }
 
@@ -120,8 +132,7 @@ void MaintenanceWindow::showLoadTime(double start)
 void MaintenanceWindow::showItemTitle(const forms::TreeNode &node)
 {
     const auto &key = node.key;
-    if (isCountedList(key) && key != "sys3" && key != "au2" &&
-        key.find("All") == std::string::npos) {
+    if (isRecordList(key)) {
         itemTitle.caption = "[" + node.caption + TranslateText("]----共计：") +
                             std::to_string(list.rowCount() - 1) + TranslateText("条记录");
         return;
@@ -141,12 +152,12 @@ void MaintenanceWindow::switchContent(const std::string &key)
         return;
     if (const char *title = classTitleOf(key)) {
         classTitle.caption = TranslateText(title);
-        if (key.starts_with("au") || key == "All1" || key == "All2" || key == "pL1") {
+        if (hidesOptionPages(key)) {
             optionPageVisible = false;
             calculationControlVisible = costCalculationControlVisible = false;
         }
     }
-    if (key.find("alarm") != std::string::npos && !showAlarmPage(key))
+    if (params::isAlarmKey(key) && !showAlarmPage(key))
         return;
     applyRecordCommands(key);
 }
@@ -161,14 +172,14 @@ bool MaintenanceWindow::leaveOptionPage()
         optionControl->LeavePage();
     if (!lastCheckRejected)
         return true;
-    if (tree.find("sys13"))
-        m_selectedKey = "sys13";
+    if (tree.find(NodeKey::QualityOptions))
+        m_selectedKey = NodeKey::QualityOptions;
     return false;
 }
 
 bool MaintenanceWindow::showNodeContent(const std::string &key)
 {
-    if (key == "sys17") {
+    if (key == NodeKey::StoreOptions) {
         if (isLicensedEdition())
             return true;
         for (const char *button : {"New", "Delete", "Modify"})
@@ -178,14 +189,21 @@ bool MaintenanceWindow::showNodeContent(const std::string &key)
         showOptionPage(17);
         return false;
     }
-    if (key == "sys7" || key == "sys10") {
-        showCalculationControl(key == "sys10");
-    } else if (key == "sys1" || key == "sys2" || key == "sys4" || key == "sys9") {
+    const auto *node = params::findNode(key);
+    switch (node ? node->content : params::NodeContent::Group) {
+    case params::NodeContent::CalculationPage:
+        showCalculationControl(key == NodeKey::CostOptions);
+        break;
+    case params::NodeContent::RecordList:
         showLedger(key);
-    } else if (const auto page = optionPageOf(key)) {
-        if (key == "sys3")
+        break;
+    case params::NodeContent::OptionPage:
+        if (key == NodeKey::SupplyChainOptions) // the overall option list takes its place
             listVisible = false;
-        showOptionPage(*page);
+        showOptionPage(node->optionPage);
+        break;
+    default:
+        break;
     }
     return true;
 }
@@ -267,7 +285,7 @@ void MaintenanceWindow::buildRecordKeys(const std::string &key)
         m_recordKeys = std::move(*keys);
         auto &values = editor::editorState();
         values.rowKeys.assign(m_recordKeys.lower, m_recordKeys.keys);
-        if (key == "pL1") {
+        if (key == NodeKey::PlanningParameters) {
             values.demandTimeLimit = m_recordKeys.demandTimeLimit;
             values.planTimeLimit = m_recordKeys.planTimeLimit;
             values.timeZoneCount = m_recordKeys.timeZoneCount;
@@ -281,9 +299,10 @@ std::vector<std::string> MaintenanceWindow::rowText(int row)
     std::string text;
     if (row == 1)
         m_detail.TRowData(1, text);
-    else if (row == list.rowCount() && (key == "pL1" || key == "au21"))
+    else if (row == list.rowCount() &&
+             (key == NodeKey::PlanningParameters || key == NodeKey::PeriodState))
         text = footerText(key);
-    else if (key == "au22")
+    else if (key == NodeKey::PeriodDates)
         text = row >= 2 && row - 2 < static_cast<int>(m_periodRows.size())
                    ? m_periodRows[static_cast<std::size_t>(row - 2)]
                    : std::string();
@@ -334,7 +353,7 @@ void MaintenanceWindow::refreshList()
     if (sql.empty())
         return;
     loadList(sql);
-    if (key == "au3") {
+    if (key == NodeKey::VoucherGroups) {
         renumberVoucherGroups();
         tryStep([&] { buildRecordKeys(key); });
     }

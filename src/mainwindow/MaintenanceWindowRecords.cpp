@@ -10,9 +10,12 @@
 #include "forms/Shell.h"
 #include "mainwindow/MaintenanceWindow.h"
 #include "mainwindow/RecordKeys.h"
+#include "params/NodeTable.h"
 #include "params/ProfileStore.h"
 
 namespace orvan::mainwindow {
+
+namespace NodeKey = params::NodeKey;
 namespace {
 
 using component::TranslateText;
@@ -20,7 +23,8 @@ using component::TranslateText;
 // Add and Delete reload only the lists whose records they change.
 std::string reloadSqlOf(const std::string &key)
 {
-    return key == "au3" || key == "sys9" ? refreshSql(key) : std::string();
+    return key == NodeKey::VoucherGroups || key == NodeKey::BillTypes ? refreshSql(key)
+                                                                      : std::string();
 }
 
 void inform(const char *text)
@@ -89,12 +93,12 @@ void MaintenanceWindow::deleteRecord()
 bool MaintenanceWindow::deleteSelectedRecord(const std::string &key, std::string &reloadSql)
 {
     const auto id = m_recordKeys.keyOfRow(list.currentRow());
-    if (key != "sys9" && key != "au3")
+    if (key != NodeKey::BillTypes && key != NodeKey::VoucherGroups)
         return true;
     if (id.isEmpty() || id.isNull())
         return false;
     const auto idText = db::sqlNumber(id.toLong());
-    if (key == "sys9") {
+    if (key == NodeKey::BillTypes) {
         if (readsTrue(params::executeOnAccount("SELECT FSystemIC FROM ICBillType WHERE FID = " +
                                                idText))) {
             inform("系统预设的单据类型不能删除。");
@@ -129,7 +133,7 @@ void MaintenanceWindow::reloadAfterChange(const std::string &sql, bool afterDele
         list.refresh();
     });
     const auto &key = component::processState().currentNodeKey;
-    if (afterDelete && key == "au3")
+    if (afterDelete && key == NodeKey::VoucherGroups)
         renumberVoucherGroups();
     // The record keys follow the rows the list now shows.
     base::tryStep([&] { buildRecordKeys(key); });

@@ -7,10 +7,13 @@
 #include "component/ProcessState.h"
 #include "component/Translation.h"
 #include "db/SqlText.h"
+#include "params/NodeTable.h"
 #include "params/ParameterTree.h"
 #include "params/ProfileStore.h"
 
 namespace orvan::mainwindow {
+
+namespace NodeKey = params::NodeKey;
 namespace {
 
 using component::LanguageColumn;
@@ -36,13 +39,8 @@ std::string companySql()
 
 const char *keyFieldOf(const std::string &key)
 {
-    if (key == "sys2")
-        return "FBillID";
-    if (key == "sys4" || key == "sys9")
-        return "FID";
-    if (key == "au3")
-        return "FGroupID";
-    return "FKey";
+    const auto *node = params::findNode(key);
+    return node ? node->recordKeyField : "FKey";
 }
 
 void notePlanningLimit(RecordKeyList &list, const std::string &key, const base::Variant &value)
@@ -65,10 +63,10 @@ void readKeys(RecordKeyList &list, const std::string &key)
     for (; rows && !rows->isEOF(); rows->MoveNext()) {
         const auto value = rows->Fields(field).Value();
         list.keys.push_back(value);
-        if (key == "pL1")
+        if (key == NodeKey::PlanningParameters)
             notePlanningLimit(list, value.text(), rows->Fields("FValue").Value());
-        if (key == "sys2" && state.sysClass == 0 && state.classTypeId != 0 && !value.isNull() &&
-            value.toLong() == state.classTypeId)
+        if (key == NodeKey::BillSettings && state.sysClass == 0 && state.classTypeId != 0 &&
+            !value.isNull() && value.toLong() == state.classTypeId)
             list.currentRowIndex = list.upperBound();
     }
 }
@@ -127,26 +125,26 @@ base::Variant RecordKeyList::keyOfRow(int32_t row) const
 
 std::string recordKeySql(const std::string &key)
 {
-    if (key == "sys1")
+    if (key == NodeKey::SystemSettings)
         return companySql();
-    if (key == "sys2")
+    if (key == NodeKey::BillSettings)
         return "Select FBillID," + LanguageColumn("FBillName") + " AS FBillName " +
                "from ICBillNo where FBillID IN (SELECT ABS(FID) FROM ICClassType WHERE FControl&" +
                db::sqlNumber(32) + ">0) Order by FPos";
-    if (key == "sys4") {
+    if (key == NodeKey::PrintControl) {
         std::string sql;
         params::ParameterTree().GetDetailSql(0, 4, sql);
         return sql;
     }
-    if (key == "sys9")
+    if (key == NodeKey::BillTypes)
         return "Select FID,FName,FAcctID,FNote from ICBillType Order by FID";
-    if (key == "au1")
+    if (key == NodeKey::AccountSetParameters)
         return std::string("select Fkey from t_systemprofile") + " where Fkey in ('riod')" +
                " AND FCateGory='IC'  Union" + " select Fkey from t_systemprofile" +
                " where Fkey in ('DisCivilExportSale') AND FCateGory='GL' ";
-    if (key == "au3")
+    if (key == NodeKey::VoucherGroups)
         return "select FGroupID from t_Vouchergroup order by FGroupID";
-    if (key == "pL1")
+    if (key == NodeKey::PlanningParameters)
         return PlanningKeys;
     return {};
 }
@@ -157,11 +155,11 @@ std::optional<RecordKeyList> readRecordKeys(const std::string &key)
         return std::nullopt;
     RecordKeyList list;
     readKeys(list, key);
-    if (key == "sys1" && list.keys.size() >= 2)
+    if (key == NodeKey::SystemSettings && list.keys.size() >= 2)
         std::swap(list.keys[0], list.keys[1]);
-    if (key == "pL1")
+    if (key == NodeKey::PlanningParameters)
         list.keys.emplace_back("ProOfBeforeDemandLimit");
-    if (key == "au3" && list.keys.empty()) {
+    if (key == NodeKey::VoucherGroups && list.keys.empty()) {
         list.lower = 0;
         list.keys.assign(2, base::Variant());
     }
@@ -170,21 +168,21 @@ std::optional<RecordKeyList> readRecordKeys(const std::string &key)
 
 std::string refreshSql(const std::string &key, bool afterModify)
 {
-    if (key == "sys1")
+    if (key == NodeKey::SystemSettings)
         return companyRefreshSql();
-    if (key == "sys2")
+    if (key == NodeKey::BillSettings)
         return billSettingsRefreshSql(afterModify);
-    if (key == "sys4")
+    if (key == NodeKey::PrintControl)
         return printControlRefreshSql();
-    if (key == "au3")
+    if (key == NodeKey::VoucherGroups)
         return "Select FName From t_Vouchergroup Order By FGroupID";
     // Bill types reload with the query Add and Delete use, so a modified type shows its
     // new values.
-    if (key == "sys9")
+    if (key == NodeKey::BillTypes)
         return "SELECT t1.FID,t1.FName,t1.FNumber,t1.FNote,t1.FAcctID,t2.FNumber as "
                "FAcctNumber FROM ICBillType t1  left join t_Account t2 ON "
                "t1.FAcctID=t2.FAccountID Order by t1.FID";
-    if (key == "pL1")
+    if (key == NodeKey::PlanningParameters)
         return "select FKey,FValue from t_systemprofile where fkey in('PlanStartDate',"
                "'DaysPerTimeZone','DemandTimeLimit','TimeZoneCount','PlanTimeLimit') Order By "
                "FKey";

@@ -2,7 +2,7 @@
 
 #include "component/Translation.h"
 #include "db/SqlText.h"
-#include "params/NodeCatalog.h"
+#include "params/NodeTable.h"
 #include "params/ProfileStore.h"
 
 namespace orvan::params {
@@ -106,7 +106,7 @@ std::string systemNodeSql(int32_t tag, const DetailContext &context)
             return {};
         return "SELECT FValue,FKey from t_systemprofile where FCategory='Retail'";
     case 25:
-        return optionCategorySql("Imp");
+        return optionCategorySql("Imp"); // the profile categories of import and export
     case 26:
         return optionCategorySql("Exp");
     default:

@@ -8,7 +8,7 @@
 #include "component/Translation.h"
 #include "forms/TreeControl.h"
 #include "params/DetailSql.h"
-#include "params/NodeCatalog.h"
+#include "params/NodeTable.h"
 #include "params/ProfileFlags.h"
 #include "params/ProfileStore.h"
 
@@ -17,6 +17,7 @@ namespace {
 
 using base::tryStep;
 using component::TextKey;
+using namespace NodeKey;
 
 std::string editionCode()
 {
@@ -44,7 +45,7 @@ void ParameterTree::buildTree(int32_t itemClassId)
         buildAccountingClass();
         break;
     case component::sys_planparameter:
-        addRoot("pL1", 1);
+        addRoot(PlanningParameters);
         showTree();
         break;
     case component::sys_All:
@@ -54,7 +55,7 @@ void ParameterTree::buildTree(int32_t itemClassId)
         buildAlarmClass();
         break;
     case component::sys_arapParameter:
-        addRoot("sys2", 12);
+        addRoot(BillSettings, 12);
         reveal();
         break;
     default:
@@ -65,35 +66,36 @@ void ParameterTree::buildTree(int32_t itemClassId)
 void ParameterTree::buildSystemClass()
 {
     const auto systemId = component::processState().systemId;
-    addRoot("sys1", 1);
+    addRoot(SystemSettings);
     if (isCostSystem(systemId)) {
-        addRoot("au2", 2);
-        addChild("au2", "au21", 201);
-        addChild("au2", "au22", 202);
+        addRoot(AccountingPeriods);
+        addChild(AccountingPeriods, PeriodState);
+        addChild(AccountingPeriods, PeriodDates);
         reveal();
     } else {
-        addRoot("sys2", 2);
-        addRoot("sys4", 4);
-        addRoot("sys9", 9);
+        addRoot(BillSettings);
+        addRoot(PrintControl);
+        addRoot(BillTypes);
     }
     buildSystemOptionRoots(systemId);
     showTree();
 }
 
+// A calling subsystem sees its own options only, under its own name.
 void ParameterTree::buildSystemOptionRoots(const std::string &systemId)
 {
     if (systemId == "0000") {
-        addRoot("sys5", 5, TextKey("采购管理系统"));
+        addRoot(PurchasingOptions, 5, TextKey("采购管理系统"));
     } else if (systemId == "0001") {
-        addRoot("sys6", 5, TextKey("仓存管理系统"));
+        addRoot(WarehouseOptions, 5, TextKey("仓存管理系统"));
     } else if (systemId == "0002") {
-        addRoot("sys7", 5, TextKey("存货核算系统"));
-        m_tree->remove("sys2");
-        m_tree->remove("sys9");
+        addRoot(InventoryAccountingOptions, 5, TextKey("存货核算系统"));
+        m_tree->remove(BillSettings);
+        m_tree->remove(BillTypes);
     } else if (systemId == "0003") {
-        addRoot("sys8", 5, TextKey("销售管理系统"));
+        addRoot(SalesOptions, 5, TextKey("销售管理系统"));
     } else if (systemId == "0004") {
-        addRoot("sys10", 5, TextKey("成本管理系统"));
+        addRoot(CostOptions, 5, TextKey("成本管理系统"));
     } else if (systemId != "0005" && systemId != "0006") {
         buildSupplyChainOptions();
     }
@@ -101,58 +103,52 @@ void ParameterTree::buildSystemOptionRoots(const std::string &systemId)
 
 void ParameterTree::buildSupplyChainOptions()
 {
-    for (const auto &[key, tag] :
-         {std::pair{"sys3", 3}, {"sys5", 5}, {"sys19", 19}, {"sys8", 8}, {"Imp", 25}, {"Exp", 26}})
-        addRoot(key, tag);
+    for (const char *key : {SupplyChainOptions, PurchasingOptions, SubcontractOptions, SalesOptions,
+                            ImportOptions, ExportOptions})
+        addRoot(key);
     const auto edition = editionCode();
     if (edition != "ZEE" && edition != "ZSE") {
-        addRoot("sys16", 16);
-        addRoot("sys17", 17);
+        addRoot(DistributionOptions);
+        addRoot(StoreOptions);
     }
-    for (const auto &[key, tag] : {std::pair{"sys6", 6},
-                                   {"sys7", 7},
-                                   {"sys10", 10},
-                                   {"sys11", 11},
-                                   {"sys18", 18},
-                                   {"sys20", 20},
-                                   {"sys27", 27},
-                                   {"sys21", 21},
-                                   {"sys22", 22},
-                                   {"sys12", 12},
-                                   {"sys13", 13}})
-        addRoot(key, tag);
+    for (const char *key :
+         {WarehouseOptions, InventoryAccountingOptions, CostOptions, ProductionTaskOptions,
+          ShopFloorOptions, EquipmentOptions, StandardCostOptions, ActivityCostOptions,
+          KanbanOptions, PlanningOptions, QualityOptions})
+        addRoot(key);
     if (CategoryHasRows("GMP") || CategoryHasRows("GSP"))
-        addRoot("sys14", 14);
+        addRoot(PharmacyOptions);
 }
 
 void ParameterTree::buildAccountingClass()
 {
-    addRoot("au1", 1);
-    addRoot("au2", 2);
-    addChild("au2", "au21", 201);
-    addChild("au2", "au22", 202);
+    addRoot(AccountSetParameters);
+    addRoot(AccountingPeriods);
+    addChild(AccountingPeriods, PeriodState);
+    addChild(AccountingPeriods, PeriodDates);
     reveal();
-    addRoot("au3", 3);
+    addRoot(VoucherGroups);
     showTree();
 }
 
+// The tree of all parameters numbers its nodes apart (allModulesTag).
 void ParameterTree::buildAllModulesClass()
 {
-    addRoot("All0", 1);
-    addChild("All0", "sys1", 11);
-    addChild("All0", "sys2", 12);
-    addChild("All0", "sys4", 14);
-    addChild("All0", "sys3", 13, TextKey("其他"));
+    addGroup(SystemGroup);
+    addGroupChild(SystemGroup, SystemSettings);
+    addGroupChild(SystemGroup, BillSettings);
+    addGroupChild(SystemGroup, PrintControl);
+    addGroupChild(SystemGroup, SupplyChainOptions, TextKey("其他"));
     reveal();
-    addRoot("All1", 2);
-    addChild("All1", "au1", 21);
-    addChild("All1", "au2", 22);
-    addChild("au2", "au21", 2201);
-    addChild("au2", "au22", 2202);
+    addGroup(AccountingGroup);
+    addGroupChild(AccountingGroup, AccountSetParameters);
+    addGroupChild(AccountingGroup, AccountingPeriods);
+    addGroupChild(AccountingPeriods, PeriodState);
+    addGroupChild(AccountingPeriods, PeriodDates);
     reveal();
-    addChild("All1", "au3", 23);
-    addRoot("All2", 3);
-    addChild("All2", "pL1", 31);
+    addGroupChild(AccountingGroup, VoucherGroups);
+    addGroup(PlanningGroup);
+    addGroupChild(PlanningGroup, PlanningParameters);
     reveal();
     showTree();
 }
@@ -166,35 +162,53 @@ void ParameterTree::buildAlarmClass()
     });
     if (!rows || rows->RecordCount() == 0)
         return;
-    addRoot("alarm1", 1);
+    addRoot(AlarmRoot);
     int32_t n = 1;
     for (; !rows->isEOF(); rows->MoveNext()) {
         ++n;
         tryStep([&] {
-            const auto key =
-                "alarm" + rows->Fields("FCategory").Value().text() + "|" + std::to_string(n);
+            const auto key = std::string(AlarmRowPrefix) +
+                             rows->Fields("FCategory").Value().text() + "|" + std::to_string(n);
             addAlarmRow(key, base::trim(rows->Fields(captionColumn).Value().text()), n);
         });
     }
     showTree();
 }
 
-void ParameterTree::addRoot(std::string_view key, int32_t tag, const char *caption)
+void ParameterTree::addRoot(std::string_view key, std::optional<int32_t> tag, const char *caption)
 {
-    tryStep([&] {
-        auto &node =
-            m_tree->addRoot(key, component::TranslateText(caption ? caption : nodeCaption(key)));
-        node.tag = tag;
-        m_lastAdded = node.key;
-    });
+    const auto *node = findNode(key);
+    addNode({}, key, tag.value_or(node ? node->tag : 0), caption);
 }
 
-void ParameterTree::addChild(std::string_view parentKey, std::string_view key, int32_t tag,
-                             const char *caption)
+void ParameterTree::addChild(std::string_view parentKey, std::string_view key)
+{
+    const auto *node = findNode(key);
+    addNode(parentKey, key, node ? node->tag : 0, nullptr);
+}
+
+void ParameterTree::addGroup(std::string_view key)
+{
+    const auto *node = findNode(key);
+    addNode({}, key, node ? node->allModulesTag : 0, nullptr);
+}
+
+void ParameterTree::addGroupChild(std::string_view parentKey, std::string_view key,
+                                  const char *caption)
+{
+    const auto *node = findNode(key);
+    addNode(parentKey, key, node ? node->allModulesTag : 0, caption);
+}
+
+// Adds a node with its translated caption (the table's unless one is given); a node that
+// cannot be added is skipped.
+void ParameterTree::addNode(std::string_view parentKey, std::string_view key, int32_t tag,
+                            const char *caption)
 {
     tryStep([&] {
-        auto &node = m_tree->addChild(
-            parentKey, key, component::TranslateText(caption ? caption : nodeCaption(key)));
+        const auto text = component::TranslateText(caption ? caption : nodeCaption(key));
+        auto &node =
+            parentKey.empty() ? m_tree->addRoot(key, text) : m_tree->addChild(parentKey, key, text);
         node.tag = tag;
         m_lastAdded = node.key;
     });
@@ -202,7 +216,7 @@ void ParameterTree::addChild(std::string_view parentKey, std::string_view key, i
 
 void ParameterTree::addAlarmRow(const std::string &key, const std::string &caption, int32_t tag)
 {
-    auto &node = m_tree->addChild("alarm1", key, caption);
+    auto &node = m_tree->addChild(AlarmRoot, key, caption);
     node.tag = tag;
     m_lastAdded = node.key;
     reveal();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,9 +40,16 @@ private:
     void buildAllModulesClass();
     void buildAlarmClass();
 
-    void addRoot(std::string_view key, int32_t tag, const char *caption = nullptr);
-    void addChild(std::string_view parentKey, std::string_view key, int32_t tag,
-                  const char *caption = nullptr);
+    // A node of a class tree, with the tag of the node table unless one is given.
+    void addRoot(std::string_view key, std::optional<int32_t> tag = std::nullopt,
+                 const char *caption = nullptr);
+    void addChild(std::string_view parentKey, std::string_view key);
+    // A node of the tree of all parameters, with the table's allModulesTag.
+    void addGroup(std::string_view key);
+    void addGroupChild(std::string_view parentKey, std::string_view key,
+                       const char *caption = nullptr);
+    void addNode(std::string_view parentKey, std::string_view key, int32_t tag,
+                 const char *caption);
     void addAlarmRow(const std::string &key, const std::string &caption, int32_t tag);
     void reveal();
     void showTree();

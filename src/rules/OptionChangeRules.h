@@ -48,7 +48,7 @@ public:
     // The option-specific notification at position 1..10 of the control's list.
     void OptionSwitched(int position, bool on);
 
-    // Selects a tree node of the window ("sys13" after a mark check fails).
+    // Selects a tree node of the window (the quality options after a mark check fails).
     std::function<void(const std::string &key)> selectNode;
 
     bool lastCheckRejected = false;

@@ -13,11 +13,14 @@
 #include "component/Translation.h"
 #include "db/SqlText.h"
 #include "forms/Messages.h"
+#include "params/NodeTable.h"
 #include "params/ProfileStore.h"
 #include "rules/OptionChangeRules.h"
 #include "rules/TemplateUpdates.h"
 
 namespace orvan::rules {
+
+namespace NodeKey = params::NodeKey;
 namespace {
 
 using component::TranslateText;
@@ -202,7 +205,7 @@ void OptionChangeRules::recheckMarks(const std::string &key, const base::Variant
         inform(TranslateText(pass ? "供应商评估及格分必须大于0,请更正！"
                                   : "供应商评估总分必须大于0,请更正！"));
         if (selectNode)
-            selectNode("sys13");
+            selectNode(NodeKey::QualityOptions);
         return;
     }
     const bool failed = pass ? m_control.currentValue("TotalEvaluateMark").toDouble() < v
@@ -210,7 +213,7 @@ void OptionChangeRules::recheckMarks(const std::string &key, const base::Variant
     if (failed) {
         inform(TranslateText("供应商评估总分不能小于及格分,请更正！"));
         if (selectNode)
-            selectNode("sys13");
+            selectNode(NodeKey::QualityOptions);
     }
     skipMarkRecheck = false;
 }

@@ -4,6 +4,7 @@
 #include "db/Database.h"
 #include "editor/EditorState.h"
 #include "editor/RecordEditor.h"
+#include "params/NodeTable.h"
 #include "suite/BillCodeRuleStore.h"
 
 using namespace orvan;
@@ -154,3 +155,12 @@ TEST_F(BillSettingsPageTest, ARuleThatWasNotStoredKeepsTheEditsAndSaysSo)
 }
 
 } // namespace
+
+TEST(EditorPages, EveryNodeWithAnEditorPageHasOne)
+{
+    billcode::registerBillSettingsPage();
+    for (const auto &node : params::allNodes())
+        EXPECT_EQ(editor::RecordEditor::hasPage(node.key),
+                  node.editorPage != params::EditorPageKind::None)
+            << node.key;
+}

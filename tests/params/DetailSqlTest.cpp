@@ -1,7 +1,7 @@
 #include "params/AccountFixture.h"
 
 #include "params/DetailSql.h"
-#include "params/NodeCatalog.h"
+#include "params/NodeTable.h"
 #include "params/ParameterTree.h"
 #include "params/ProfileFlags.h"
 
