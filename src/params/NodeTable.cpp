@@ -36,8 +36,9 @@ constexpr const char *Key = "FKey";
 NodeInfo optionNode(const char *key, int32_t tag, const char *caption, int32_t page,
                     const char *setCode, ClassLine classLine = KeepTitle)
 {
-    return {key,        tag,  0,      caption, OptionPage, SystemNodes, page, Key, None,
-            OptionCommands, NoPopup, true, setCode, classLine};
+    return {key,         tag,  0,       caption,  OptionPage,
+            SystemNodes, page, Key,     None,     OptionCommands,
+            NoPopup,     true, setCode, classLine};
 }
 
 const std::array<NodeInfo, 34> &table()
@@ -52,13 +53,13 @@ const std::array<NodeInfo, 34> &table()
          PrintControl, ListModify, ListPopup, false, "PRINT_SET", SystemTitle},
         {K::BillTypes, 9, 0, TextKey("单据类型"), RecordList, SystemNodes, -1, "FID", BillType,
          AllCommands, AllPopup, false, "BILLTRANTYPE_SET", KeepTitle},
-        {K::SupplyChainOptions, 3, 13, TextKey("供应链整体选项"), OptionPage, SystemNodes, 0,
-         Key, None, OptionCommands, NoPopup, true, "GYLZT_SET", SystemTitle},
+        {K::SupplyChainOptions, 3, 13, TextKey("供应链整体选项"), OptionPage, SystemNodes, 0, Key,
+         None, OptionCommands, NoPopup, true, "GYLZT_SET", SystemTitle},
         optionNode(K::PurchasingOptions, 5, TextKey("采购系统选项"), 1, "PURCHASE_SET",
                    SystemTitle),
         optionNode(K::WarehouseOptions, 6, TextKey("仓存系统选项"), 2, "STOCK_SET", SystemTitle),
-        {K::InventoryAccountingOptions, 7, 0, TextKey("核算系统选项"), CalculationPage,
-         SystemNodes, -1, Key, None, OptionCommands, NoPopup, true, "CACULATE_SET", SystemTitle},
+        {K::InventoryAccountingOptions, 7, 0, TextKey("核算系统选项"), CalculationPage, SystemNodes,
+         -1, Key, None, OptionCommands, NoPopup, true, "CACULATE_SET", SystemTitle},
         optionNode(K::SalesOptions, 8, TextKey("销售系统选项"), 3, "SALE_SET", SystemTitle),
         {K::CostOptions, 10, 0, TextKey("成本系统选项"), CalculationPage, SystemNodes, -1, Key,
          None, OptionCommands, NoPopup, true, "SJCB", SystemTitle},
@@ -83,18 +84,18 @@ const std::array<NodeInfo, 34> &table()
          OptionCommands, NoPopup, false, "EXP_SET", SystemTitle},
         {K::AccountSetParameters, 1, 21, TextKey("账套参数"), ParameterList, AccountingNodes, -1,
          Key, ProfileValue, NoCommands, NoPopup, true, nullptr, AccountingTitle},
-        {K::AccountingPeriods, 2, 22, TextKey("会计期间"), ParameterList, AccountingNodes, -1,
-         Key, ProfileValue, NoCommands, NoPopup, true, nullptr, AccountingTitle},
+        {K::AccountingPeriods, 2, 22, TextKey("会计期间"), ParameterList, AccountingNodes, -1, Key,
+         ProfileValue, NoCommands, NoPopup, true, nullptr, AccountingTitle},
         {K::PeriodState, 201, 2201, TextKey("当前状态"), ParameterList, AccountingNodes, -1, Key,
          None, NoCommands, NoPopup, true, nullptr, KeepTitle},
         {K::PeriodDates, 202, 2202, TextKey("日期表"), PeriodList, AccountingNodes, -1, Key, None,
          NoCommands, NoPopup, true, nullptr, KeepTitle},
-        {K::VoucherGroups, 3, 23, TextKey("凭证字"), ParameterList, AccountingNodes, -1,
-         "FGroupID", ProfileValue, AllCommands, AllPopup, false, nullptr, AccountingTitle},
+        {K::VoucherGroups, 3, 23, TextKey("凭证字"), ParameterList, AccountingNodes, -1, "FGroupID",
+         ProfileValue, AllCommands, AllPopup, false, nullptr, AccountingTitle},
         {K::PlanningParameters, 1, 31, TextKey("计划参数"), ParameterList, PlanningNodes, -1, Key,
          PlanParameter, ListModify, ListPopup, false, nullptr, PlanningTitle},
-        {K::SystemGroup, 1, 1, TextKey("系统模块"), Group, GroupNodes, -1, Key, None,
-         OtherCommands, NoPopup, true, nullptr, SystemTitle},
+        {K::SystemGroup, 1, 1, TextKey("系统模块"), Group, GroupNodes, -1, Key, None, OtherCommands,
+         NoPopup, true, nullptr, SystemTitle},
         {K::AccountingGroup, 2, 2, TextKey("核算模块"), Group, GroupNodes, -1, Key, None,
          OtherCommands, NoPopup, true, nullptr, AccountingTitle},
         {K::PlanningGroup, 3, 3, TextKey("计划模块"), Group, GroupNodes, -1, Key, None,
@@ -106,8 +107,9 @@ const std::array<NodeInfo, 34> &table()
 }
 
 // The rows of the alarm tree below its root, and keys the table does not know.
-const NodeInfo AlarmRow{"",         0,      0,     "",    OptionPage, GroupNodes, 12,
-                        Key,        None,   AlarmCommands, NoPopup, false, nullptr, KeepTitle};
+const NodeInfo AlarmRow{"",         0,     0,       "",       OptionPage,
+                        GroupNodes, 12,    Key,     None,     AlarmCommands,
+                        NoPopup,    false, nullptr, KeepTitle};
 
 } // namespace
 

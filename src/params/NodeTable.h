@@ -74,7 +74,14 @@ enum class NodeContent {
 enum class ClassLine { Keep, System, Accounting, Planning };
 
 // The page of the record editor that edits a node's records.
-enum class EditorPageKind { None, ProfileValue, PrintControl, BillType, PlanParameter, BillSettings };
+enum class EditorPageKind {
+    None,
+    ProfileValue,
+    PrintControl,
+    BillType,
+    PlanParameter,
+    BillSettings
+};
 
 // Which record commands a node offers: the toolbar buttons New, Delete and Modify (shown
 // or hidden), the Edit menu's Add, Delete and Modify (enabled or disabled) and the grid's
@@ -106,13 +113,13 @@ struct NodeInfo
     const char *caption;   // untranslated
     NodeContent content;
     DetailKind detailKind;
-    int32_t optionPage;          // page of the option-profile control; -1 for none
-    const char *recordKeyField;  // the list field that keys the editor's records
-    EditorPageKind editorPage;   // None: Modify opens no page of its own
-    RecordCommands commands;     // when the node is shown
-    PopupCommands popup;         // what the grid's pop-up offers
-    bool modifyDoesNothing;      // option and group nodes: Modify is ignored
-    const char *helpSetCode;     // nullptr: none
+    int32_t optionPage;         // page of the option-profile control; -1 for none
+    const char *recordKeyField; // the list field that keys the editor's records
+    EditorPageKind editorPage;  // None: Modify opens no page of its own
+    RecordCommands commands;    // when the node is shown
+    PopupCommands popup;        // what the grid's pop-up offers
+    bool modifyDoesNothing;     // option and group nodes: Modify is ignored
+    const char *helpSetCode;    // nullptr: none
     ClassLine classLine;
 };
 

@@ -72,8 +72,8 @@ TEST_F(NodeTableTest, EveryTreeOfEveryClassAndSubsystemUsesTheTableTags)
                 const bool billsOnly = sysClass == 5 && shown->tag == 12;
                 const int32_t expected = sysClass == 3 ? node->allModulesTag : node->tag;
                 if (!ownName && !billsOnly) {
-                    EXPECT_EQ(shown->tag, expected) << sysClass << " " << systemId << " "
-                                                    << shown->key;
+                    EXPECT_EQ(shown->tag, expected)
+                        << sysClass << " " << systemId << " " << shown->key;
                 }
             }
         }
