@@ -1,6 +1,7 @@
 #include "mainwindow/PeriodStarts.h"
 
 #include <cmath>
+#include <functional>
 
 #include "base/Error.h"
 #include "base/Format.h"
@@ -20,59 +21,65 @@ std::shared_ptr<T> provider(const char *progId)
     return ComponentRegistry::instance().createAs<T>(progId);
 }
 
-std::string dateText(double serial, const char *pattern)
+std::string dateText(double serial)
 {
-    return serial == 0 ? std::string() : base::formatDate(serial, pattern);
+    return serial == 0 ? std::string() : base::formatDate(serial, "yyyy-mm-dd");
 }
 
-PeriodDates costDates(int32_t period, const std::string &props)
+// A cost system's own period calendar, as the period list asks it.
+struct CostCalendar
+{
+    std::function<int32_t()> periodCount;
+    std::function<int32_t()> currentYear;
+    std::function<int32_t(int32_t year, int32_t period, double &start)> startOf;
+};
+
+// A period's start and the next period's start (period 1 of the next year after the
+// last period) from a cost system's calendar.
+PeriodDates calendarDates(const CostCalendar &calendar, int32_t period)
+{
+    const auto count = calendar.periodCount();
+    const auto year = calendar.currentYear();
+    PeriodDates dates;
+    dates.result = calendar.startOf(year, period, dates.start);
+    double next = 0;
+    if (period >= count)
+        calendar.startOf(year + 1, 1, next);
+    else
+        calendar.startOf(year, period + 1, next);
+    dates.nextOrEnd = dateText(next);
+    return dates;
+}
+
+CostCalendar costCalendar(const std::string &props)
 {
     auto info = provider<component::CostPeriodInfo>(component::ProgId::CostPeriods);
     info->PropsString = props;
-    const auto count = info->CBGetPeriodCount();
-    const auto year = info->CBGetCurrYear();
-    PeriodDates dates;
-    dates.result = info->GetPeriodDate(year, period, dates.start);
-    double next = 0;
-    if (period >= count)
-        info->GetPeriodDate(year + 1, 1, next);
-    else
-        info->GetPeriodDate(year, period + 1, next);
-    dates.nextOrEnd = dateText(next, "yyyy/mm/dd");
-    return dates;
+    return {[info] { return info->CBGetPeriodCount(); }, [info] { return info->CBGetCurrYear(); },
+            [info](int32_t year, int32_t period, double &start) {
+                return info->GetPeriodDate(year, period, start);
+            }};
 }
 
-PeriodDates operationCostDates(int32_t period, const std::string &props)
+CostCalendar operationCostCalendar(const std::string &props)
 {
     auto info =
         provider<component::OperationCostPeriodInfo>(component::ProgId::OperationCostPeriods);
-    const auto count = info->OPCostGetPeriodCount(props);
-    const auto year = info->OPCostGetCurrYear(props);
-    PeriodDates dates;
-    dates.result = info->GetPeriodDate(year, period, dates.start, props);
-    double next = 0;
-    if (period >= count)
-        info->GetPeriodDate(year + 1, 1, next);
-    else
-        info->GetPeriodDate(year, period + 1, next);
-    dates.nextOrEnd = dateText(next, "yyyy/mm/dd");
-    return dates;
+    return {[info, props] { return info->OPCostGetPeriodCount(props); },
+            [info, props] { return info->OPCostGetCurrYear(props); },
+            [info, props](int32_t year, int32_t period, double &start) {
+                return info->GetPeriodDate(year, period, start, props);
+            }};
 }
 
-PeriodDates standardCostDates(int32_t period, const std::string &props)
+CostCalendar standardCostCalendar(const std::string &props)
 {
     auto info = provider<component::StandardCostPeriodInfo>(component::ProgId::StandardCostPeriods);
-    const auto count = info->STDCostGetPeriodCount(props);
-    const auto year = info->STDCostGetCurrYear(props);
-    PeriodDates dates;
-    dates.result = info->GetPeriodDate(year, period, dates.start, props);
-    double next = 0;
-    if (period >= count)
-        info->GetPeriodDate(year + 1, 1, next, props);
-    else
-        info->GetPeriodDate(year, period + 1, next, props);
-    dates.nextOrEnd = dateText(next, "yyyy-mm-dd");
-    return dates;
+    return {[info, props] { return info->STDCostGetPeriodCount(props); },
+            [info, props] { return info->STDCostGetCurrYear(props); },
+            [info, props](int32_t year, int32_t period, double &start) {
+                return info->GetPeriodDate(year, period, start, props);
+            }};
 }
 
 PeriodDates listServerDates(int32_t period, const std::string &props)
@@ -82,7 +89,7 @@ PeriodDates listServerDates(int32_t period, const std::string &props)
     double end = 0;
     dates.result = server->GetStartEnd(props, period, dates.start, end);
     dates.start = std::floor(dates.start);
-    dates.nextOrEnd = dateText(std::floor(end), "yyyy-mm-dd");
+    dates.nextOrEnd = dateText(std::floor(end));
     return dates;
 }
 
@@ -95,11 +102,11 @@ PeriodDates periodDates(int32_t period)
         const auto props = component::LoginPropsString();
         const auto &systemId = component::processState().systemId;
         if (systemId == "0004")
-            dates = costDates(period, props);
+            dates = calendarDates(costCalendar(props), period);
         else if (systemId == "0005")
-            dates = operationCostDates(period, props);
+            dates = calendarDates(operationCostCalendar(props), period);
         else if (systemId == "0006")
-            dates = standardCostDates(period, props);
+            dates = calendarDates(standardCostCalendar(props), period);
         else
             dates = listServerDates(period, props);
     });

@@ -6,7 +6,7 @@
 namespace orvan::mainwindow {
 
 // What a period-date provider hands back for one period: its start and the next
-// period's start (the cost systems) or its end (the list server), as text.
+// period's start (the cost systems) or its end (the list server), as "yyyy-mm-dd".
 struct PeriodDates
 {
     double start = 0;
