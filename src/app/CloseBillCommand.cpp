@@ -16,6 +16,7 @@
 #include "closing/BillClosingDialog.h"
 #include "component/ComponentRegistry.h"
 #include "component/Interface.h"
+#include "component/ProgIds.h"
 #include "forms/Shell.h"
 
 #ifdef ORVAN_HAVE_GUI
@@ -34,7 +35,7 @@ struct CloseBillOptions
 int32_t callCloseBill()
 {
     auto closer = component::ComponentRegistry::instance().createAs<component::Interface>(
-        "OrvanSysMaintain.Interface");
+        component::ProgId::Interface);
     return closer->CloseBill();
 }
 

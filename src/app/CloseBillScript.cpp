@@ -6,6 +6,7 @@
 #include "closing/BillClosingDialog.h"
 #include "component/ComponentRegistry.h"
 #include "component/Interface.h"
+#include "component/ProgIds.h"
 #include "forms/Form.h"
 
 namespace orvan::app {
@@ -44,7 +45,7 @@ private:
 bool runCloseBill(const ScriptCommand &, std::ostream &out, std::string &)
 {
     auto closer = component::ComponentRegistry::instance().createAs<component::Interface>(
-        "OrvanSysMaintain.Interface");
+        component::ProgId::Interface);
     const auto code = closer->CloseBill();
     out << "RETURN " << code << std::endl;
     return true;

@@ -16,6 +16,7 @@
 #include "app/ProgramContext.h"
 #include "app/ScriptCommandLine.h"
 #include "component/ComponentRegistry.h"
+#include "component/ProgIds.h"
 #include "component/SysEnum.h"
 #include "component/SysFace.h"
 #include "suite/DemoAccount.h"
@@ -96,7 +97,7 @@ int runWindow(int argc, char **argv, const WindowOptions &options, ProgramContex
     context.start();
     gui::GuiHost host(argc, argv, guiOptions);
     auto face = component::ComponentRegistry::instance().createAs<component::SysFace>(
-        "OrvanSysMaintain.SysFace");
+        component::ProgId::SysFace);
     face->SystemID(options.systemId);
     face->m_bPrintControl = options.printControl;
     face->Show(options.sysClass, options.classType, options.helpSystem);

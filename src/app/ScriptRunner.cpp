@@ -12,6 +12,7 @@
 #include "component/ComponentRegistry.h"
 #include "component/LoginContext.h"
 #include "component/ProcessState.h"
+#include "component/ProgIds.h"
 #include "component/SysFace.h"
 #include "forms/Form.h"
 #include "forms/Help.h"
@@ -198,7 +199,7 @@ void ScriptRunner::show(const ScriptCommand &command)
     const auto classType = command.args.size() > 1 ? base::textToLong(command.args[1]) : 0;
     const auto helpSystem = command.args.size() > 2 ? command.textAfter(2) : std::string();
     auto face = component::ComponentRegistry::instance().createAs<component::SysFace>(
-        "OrvanSysMaintain.SysFace");
+        component::ProgId::SysFace);
     face->SystemID(m_systemId);
     face->m_bPrintControl = m_printControl;
     face->Show(itemClass, classType, helpSystem);

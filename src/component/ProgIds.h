@@ -18,6 +18,12 @@ inline constexpr const char *KanbanParamOption = "OrvanLPParamSet.CParamOption";
 inline constexpr const char *SuitControlSetter = "OrvanSysSetExt.cSuitControlSetter";
 inline constexpr const char *BomOptionDialog = "OrvanMrpOption.CBomEOption";
 inline constexpr const char *ShortageWarningDialog = "OrvanShortageWarning.clsShowForm";
+// The kanban module's alarm release; absent where the kanban module is not installed.
+inline constexpr const char *KanbanAlarmRelease = "OrvanMLPMobile.CMKBAlarmRelease";
+// The public classes of this library.
+inline constexpr const char *SysFace = "OrvanSysMaintain.SysFace";
+inline constexpr const char *Interface = "OrvanSysMaintain.Interface";
+inline constexpr const char *DelPlan = "OrvanSysMaintain.clsDelPlan";
 // The keyed collection scripts and components create by ProgID.
 inline constexpr const char *Dictionary = "Fnd.Dictionary";
 } // namespace orvan::component::ProgId

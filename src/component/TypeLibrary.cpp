@@ -1,4 +1,5 @@
 #include "component/TypeLibrary.h"
+#include "component/ProgIds.h"
 
 #include <cassert>
 
@@ -29,7 +30,7 @@ ClassInfo sysFaceClass()
     using namespace DispIds;
     return ClassInfo{
         "SysFace",
-        "OrvanSysMaintain.SysFace",
+        ProgId::SysFace,
         "64878F97-CA2B-438E-954B-CB53803EFA1F",
         InterfaceInfo{
             "_SysFace",
@@ -77,7 +78,7 @@ ClassInfo interfaceClass()
 {
     return ClassInfo{
         "Interface",
-        "OrvanSysMaintain.Interface",
+        ProgId::Interface,
         "43EC754B-9561-413D-A1ED-641D60BBD474",
         InterfaceInfo{"_Interface",
                       "8B1B0A11-A0E8-4974-A35C-CA8E497D0101",
@@ -96,7 +97,7 @@ ClassInfo clsDelPlanClass()
     using namespace DispIds;
     return ClassInfo{
         "clsDelPlan",
-        "OrvanSysMaintain.clsDelPlan",
+        ProgId::DelPlan,
         "0F7ADF6B-2778-49EB-8F50-36F1FB2724EA",
         InterfaceInfo{"_clsDelPlan",
                       "3D1A3A58-6AD8-4C1A-AC53-A238FAB26DBF",

@@ -132,11 +132,11 @@ void OptionChangeRules::OptionChanging(const std::string &key, const base::Varia
     } else if (key == "Item4Name")
         checkItem4Name(cancel);
     else if (key == "FSCRAP_FORMULA")
-        create("OrvanSHTransBills.clsPPBom")
+        create(component::ProgId::PPBom)
             ->invoke("FSCRAP_FORMULA_Change", base::InvokeKind::Method,
                      {base::Variant(value.toLong())});
     else if (key == "ApplyMapInPurchase")
-        create("OrvanMQMDataAccess.DataUpdate")
+        create(component::ProgId::QualityDataUpdate)
             ->invoke("Refresh", base::InvokeKind::Method,
                      {base::Variant(component::LoginPropsString())});
     else if (key == "AlarmSystemSwitch")
@@ -194,13 +194,13 @@ void OptionChangeRules::checkItem4Name(bool &cancel)
 void OptionChangeRules::checkEcnRight(const base::Variant &value, bool &cancel)
 {
     const auto props = base::Variant(component::LoginPropsString());
-    if (value.toDouble() == 0 && create("OrvanMBomBill.BomView")
+    if (value.toDouble() == 0 && create(component::ProgId::BomView)
                                      ->invoke("ExistsEcnBill", base::InvokeKind::Method, {props})
                                      .toBool()) {
         reject("系统已存在工程变更单，不能取消该参数！", cancel);
         return;
     }
-    if (create("OrvanMBomBill.BomUpdate")
+    if (create(component::ProgId::BomUpdate)
             ->invoke("SetVisibelBySysProfile", base::InvokeKind::Method, {props, value})
             .toBool())
         cancel = false;
@@ -210,7 +210,7 @@ void OptionChangeRules::checkAlarmSwitch(const base::Variant &value, bool &cance
 {
     if (!alarmSwitchStored)
         return;
-    bool found = base::tryStep([] { create("OrvanMLPMobile.CMKBAlarmRelease"); });
+    bool found = base::tryStep([] { create(component::ProgId::KanbanAlarmRelease); });
     if (!found)
         inform(TranslateText("没有找到相关看板管理安装文件，请确认安装了Orvan看板管理模块！"),
                forms::MsgStyle::Exclamation);
@@ -220,7 +220,7 @@ void OptionChangeRules::checkAlarmSwitch(const base::Variant &value, bool &cance
     if (!found)
         return;
     if (value.toDouble() == 0) {
-        const bool canClose = create("OrvanMLPMobile.CMKBAlarmRelease")
+        const bool canClose = create(component::ProgId::KanbanAlarmRelease)
                                   ->invoke("IsCanCloseAlarmSystem", base::InvokeKind::Method,
                                            {base::Variant(component::LoginPropsString())})
                                   .toBool();

@@ -9,6 +9,7 @@
 #include "component/LoginContext.h"
 #include "component/OutsideComponents.h"
 #include "component/ProcessState.h"
+#include "component/ProgIds.h"
 #include "component/SysEnum.h"
 #include "component/Translation.h"
 #include "db/SqlText.h"
@@ -110,7 +111,7 @@ std::string salesRateSql(bool passOn)
 
 std::string passMarkSql(double mark)
 {
-    const auto n = base::numberToText(mark);
+    const auto n = db::sqlNumber(mark);
     return "update QMEvaProj set FPassMark=" + n + " where FCheckerID=0 " + Break +
            "update t1 Set t1.FPassMark = " + n +
            " from QMsupplyEva t1 left outer join QMEvaProj t2 on t1.FProjID=t2.FProjID where "
@@ -119,7 +120,7 @@ std::string passMarkSql(double mark)
 
 std::string totalMarkSql(double mark)
 {
-    const auto n = base::numberToText(mark);
+    const auto n = db::sqlNumber(mark);
     return "update QMEvaProj set FTotalMark=" + n + " where FCheckerID=0 " + Break +
            "update t1 set t1.FProjS=t1.FPercent*" + n +
            "/100 from QMEvaProjEntry t1 left outer join QMEvaProj t2 on t1.FID=t2.FID where "
@@ -250,18 +251,18 @@ bool OptionChangeRules::commitDialog(const std::string &key, const base::Variant
     if (key == "StrictReportInOrder" || key == "ITEMSTOCK_FROMTYPE" ||
         key == "JOBPAY_IMPORTOPTION" || key == "SUBCONTRACTMO_CLOSEOPTION" ||
         key == "MO_CLOSEOPTION" || upper == "SFCOPERMAPPINGSCOPE") {
-        showDialog("OrvanBackFlush.clsParamOption", showOption);
+        showDialog(component::ProgId::BackFlushParamOption, showOption);
         return true;
     }
     if (key == "AutoTranOrvanBill") {
-        showDialog("OrvanLPParamSet.CParamOption", showOption);
+        showDialog(component::ProgId::KanbanParamOption, showOption);
         return true;
     }
     if (upper == "PRODUCTSUITCHECK" || upper == "OUTSOURCESUITCHECK") {
         auto settings = std::make_shared<base::Dictionary>();
         settings->set("Category", base::Variant("IC"));
         settings->set("Key", base::Variant(key));
-        showDialog("OrvanSysSetExt.cSuitControlSetter", [&settings](base::Object &dialog) {
+        showDialog(component::ProgId::SuitControlSetter, [&settings](base::Object &dialog) {
             std::vector<base::Variant> args{base::Variant(base::ObjectPtr(settings))};
             dialog.invoke("Show", base::InvokeKind::Method, args);
         });
@@ -303,7 +304,7 @@ void OptionChangeRules::mirrorUserOption(const std::string &key, const base::Var
 void OptionChangeRules::BomOptionRequested()
 {
     component::ComponentRegistry::instance()
-        .create("OrvanMrpOption.CBomEOption")
+        .create(component::ProgId::BomOptionDialog)
         ->invoke("Show", base::InvokeKind::Method, {base::Variant(""), base::Variant(int16_t(7))});
 }
 
@@ -312,7 +313,7 @@ void OptionChangeRules::ShortageWarningRequested(const base::ObjectPtr &dictiona
     base::tryStep([&dictionary] {
         std::vector<base::Variant> args{base::Variant(dictionary)};
         component::ComponentRegistry::instance()
-            .create("OrvanShortageWarning.clsShowForm")
+            .create(component::ProgId::ShortageWarningDialog)
             ->invoke("Show", base::InvokeKind::Method, args);
     });
 }
