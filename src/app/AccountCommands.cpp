@@ -58,17 +58,6 @@ void runSql(const std::optional<std::string> &text, ProgramContext &context)
         printRecordset(std::cout, *rows);
 }
 
-// Runs a command body, turning a raised error into a message and exit code 1.
-void guarded(ProgramContext &context, const std::function<void()> &body)
-{
-    try {
-        body();
-    } catch (const base::Error &error) {
-        std::cerr << error.description() << "\n";
-        context.exitCode = 1;
-    }
-}
-
 } // namespace
 
 void printRecordset(std::ostream &out, db::Recordset &rows)
@@ -96,13 +85,13 @@ void addAccountCommands(CLI::App &cli, ProgramContext &context)
     init->add_flag("--force", initOptions->force, "Replace an existing file");
     init->add_flag("--if-missing", initOptions->ifMissing, "Do nothing when the file exists");
     init->callback(
-        [initOptions, &context] { guarded(context, [&] { runInitDemo(*initOptions, context); }); });
+        [initOptions, &context] { context.guarded([&] { runInitDemo(*initOptions, context); }); });
 
     auto sqlText = std::make_shared<std::optional<std::string>>();
     auto *sql = cli.add_subcommand("sql", "Run one SQL batch on the account (standard input "
                                           "when TEXT is absent) and print its rows");
     sql->add_option("TEXT", *sqlText, "The batch");
-    sql->callback([sqlText, &context] { guarded(context, [&] { runSql(*sqlText, context); }); });
+    sql->callback([sqlText, &context] { context.guarded([&] { runSql(*sqlText, context); }); });
 }
 
 } // namespace orvan::app

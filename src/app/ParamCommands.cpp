@@ -33,17 +33,6 @@ struct ParamOptions
     std::string value;
 };
 
-// Runs a command body, turning a raised error into a message and exit code 1.
-void guarded(ProgramContext &context, const std::function<void()> &body)
-{
-    try {
-        body();
-    } catch (const base::Error &error) {
-        std::cerr << error.description() << "\n";
-        context.exitCode = 1;
-    }
-}
-
 // Starts the components and opens the account as the process-wide connection.
 void connect(ProgramContext &context)
 {
@@ -80,7 +69,7 @@ void runOptionGet(const ParamOptions &options, ProgramContext &context)
 {
     context.start();
     auto face = component::ComponentRegistry::instance().createAs<component::SysFace>(
-        "OrvanSysMaintain.SysFace");
+        component::ProgId::SysFace);
     std::cout << face->GetOptionValue(options.key) << "\n";
 }
 
@@ -105,7 +94,7 @@ CLI::App *command(CLI::App &parent, const std::string &name, const std::string &
                   ProgramContext &context, std::function<void()> body)
 {
     auto *sub = parent.add_subcommand(name, help);
-    sub->callback([&context, body = std::move(body)] { guarded(context, body); });
+    sub->callback([&context, body = std::move(body)] { context.guarded(body); });
     return sub;
 }
 

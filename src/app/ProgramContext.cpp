@@ -1,6 +1,9 @@
 #include "app/ProgramContext.h"
 
+#include <iostream>
+
 #include "app/Startup.h"
+#include "base/Error.h"
 
 namespace orvan::app {
 
@@ -10,6 +13,19 @@ void ProgramContext::start()
         return;
     m_started = true;
     startComponents(resolveLogin(login));
+}
+
+void ProgramContext::guarded(const std::function<void()> &body)
+{
+    try {
+        body();
+    } catch (const base::Error &error) {
+        std::cerr << error.description() << "\n";
+        exitCode = 1;
+    } catch (const std::exception &error) {
+        std::cerr << "orvan-sysmaintain: " << error.what() << "\n";
+        exitCode = 1;
+    }
 }
 
 } // namespace orvan::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "app/LoginSource.h"
@@ -16,6 +17,10 @@ struct ProgramContext
     // Resolves the login, publishes it for this process and registers the components.
     // Runs once; later calls do nothing.
     void start();
+
+    // Runs a command body; an error it raises is written to standard error and leaves
+    // exit code 1 (the command ends with a message, never an abort).
+    void guarded(const std::function<void()> &body);
 
 private:
     bool m_started = false;
