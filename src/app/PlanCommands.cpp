@@ -80,9 +80,7 @@ void connectToAccount()
     auto &state = component::processState();
     component::ParseLoginProps(component::LoginPropsString());
     state.connectString = component::GetLoginProp("ConnectString");
-    if (!state.connection)
-        throw base::Error(429, "The connection component cannot be created");
-    state.connection->Execute("SELECT COUNT(*) FROM PLMPSPlan");
+    component::requireConnection().Execute("SELECT COUNT(*) FROM PLMPSPlan");
 }
 
 PilotPanel::Outcome runInWindow(bool adjust, int32_t adjustType)

@@ -26,7 +26,7 @@ std::string readDataFile(std::string_view relativePath)
     const auto path = dataFilePath(relativePath);
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        throw Error(53, "File not found: " + path);
+        throw Error(ErrorNumber::FileNotFound, "File not found: " + path);
     std::ostringstream content;
     content << file.rdbuf();
     return content.str();

@@ -24,7 +24,7 @@ bool tryStep(const std::function<void()> &step)
     try {
         step();
         return true;
-    } catch (const std::exception &) {
+    } catch (const Error &) {
         return false;
     }
 }

@@ -12,11 +12,18 @@ inline constexpr long InvalidProcedureCall = 5;
 inline constexpr long Overflow = 6;
 inline constexpr long SubscriptOutOfRange = 9;
 inline constexpr long TypeMismatch = 13;
+inline constexpr long FileNotFound = 53;
+inline constexpr long FileAlreadyExists = 58;
+inline constexpr long PathFileAccessError = 75;
+inline constexpr long ObjectVariableNotSet = 91;
 inline constexpr long ObjectRequired = 424;
 inline constexpr long CannotCreateObject = 429;
+inline constexpr long NotAnAutomationClass = 430;
 inline constexpr long ObjectDoesNotSupport = 438;
+inline constexpr long ArgumentNotOptional = 449;
 inline constexpr long WrongArgumentCount = 450;
 inline constexpr long DuplicateKey = 457;
+inline constexpr long ElementNotFound = 35601;
 } // namespace ErrorNumber
 
 // A recoverable error with the host language's number, description and source.
@@ -39,8 +46,10 @@ private:
     std::string m_source;
 };
 
-// Runs one step of a procedure that continues on error: any error of the step is
-// swallowed and reported only through the result (true when the step completed).
+// Runs one step of a procedure that continues on error: an Error the step raises (the
+// failures a step may expect: a missing component, a database error, a conversion) is
+// swallowed and reported only through the result (true when the step completed). Any
+// other exception is a programming error and goes on to the caller.
 bool tryStep(const std::function<void()> &step);
 
 } // namespace orvan::base

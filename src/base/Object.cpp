@@ -71,7 +71,7 @@ void Object::prepareArguments(const MemberInfo &member, InvokeKind kind,
         const auto &param = member.params[i];
         if (i >= args.size()) {
             if (!param.optional)
-                throw Error(449, "Argument not optional");
+                throw Error(ErrorNumber::ArgumentNotOptional, "Argument not optional");
             args.push_back(param.defaultValue);
         } else if (!param.byRef) {
             args[i] = convertTo(args[i], param.type);

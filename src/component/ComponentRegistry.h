@@ -36,9 +36,10 @@ public:
     {
         auto typed = std::dynamic_pointer_cast<T>(create(progId));
         if (!typed)
-            throw base::Error(430, "Class does not support Automation or does not support expected "
-                                   "interface: " +
-                                       std::string(progId));
+            throw base::Error(base::ErrorNumber::NotAnAutomationClass,
+                              "Class does not support Automation or does not support expected "
+                              "interface: " +
+                                  std::string(progId));
         return typed;
     }
 

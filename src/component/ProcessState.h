@@ -62,4 +62,8 @@ inline ProcessState &processState()
     return ProcessState::instance();
 }
 
+// The process's connection to the account; raises base::Error ObjectVariableNotSet (91)
+// when none is open.
+ConnectionComponent &requireConnection();
+
 } // namespace orvan::component

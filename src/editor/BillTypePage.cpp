@@ -144,7 +144,7 @@ bool BillTypePage::isTaken(const std::string &column, const std::string &value) 
 // The new row takes the next free id; the editor goes on modifying it.
 void BillTypePage::insertBillType(const std::string &values)
 {
-    const auto id = component::processState().connection->GetICMaxNum("ICBillType");
+    const auto id = component::requireConnection().GetICMaxNum("ICBillType");
     params::executeOnAccount("Insert INTO ICBillType(FID,FName,FNumber,FAcctID,FNote)  Values(" +
                              db::sqlNumber(id) + "," + values + ")");
     reloadBillTypeKeys(id);

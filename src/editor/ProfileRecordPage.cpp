@@ -81,9 +81,8 @@ void ProfileRecordPage::setUpNewVoucherGroup()
                             RecordEditor::LastKey, RecordEditor::NextKey})
         m_editor.toolbar().button(key).visible = false;
     m_newGroupId = editorState().rowKeys.upperBound();
-    base::tryStep([this] {
-        m_newGroupId = component::processState().connection->GetICMaxNum("t_VoucherGroup");
-    });
+    base::tryStep(
+        [this] { m_newGroupId = component::requireConnection().GetICMaxNum("t_VoucherGroup"); });
     m_editor.grid().setText(1, 1, TranslateText("新增凭证字") + std::to_string(m_newGroupId));
     m_editor.grid().setActiveCell(2, 1);
 }

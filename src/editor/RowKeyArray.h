@@ -24,7 +24,7 @@ public:
     const base::Variant &at(int32_t index) const
     {
         if (!contains(index))
-            throw base::Error(9, "Subscript out of range");
+            throw base::Error(base::ErrorNumber::SubscriptOutOfRange, "Subscript out of range");
         return m_keys[static_cast<std::size_t>(index - m_lower)];
     }
 

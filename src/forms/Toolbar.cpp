@@ -18,7 +18,7 @@ auto findButton(Buttons &buttons, const std::string &key)
 
 [[noreturn]] void raiseNotFound(const std::string &key)
 {
-    throw base::Error(35601, "Element not found: " + key);
+    throw base::Error(base::ErrorNumber::ElementNotFound, "Element not found: " + key);
 }
 
 } // namespace

@@ -51,10 +51,7 @@ int16_t readFlag(const std::string &key, const std::string &category)
 
 db::RecordsetPtr executeOnAccount(const std::string &sql)
 {
-    const auto &connection = component::processState().connection;
-    if (!connection)
-        throw base::Error(base::ErrorNumber::ObjectRequired, "Object required");
-    return connection->Execute(sql);
+    return component::requireConnection().Execute(sql);
 }
 
 std::optional<std::string> firstFieldText(const std::string &sql, const std::string &fieldName)

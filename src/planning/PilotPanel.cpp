@@ -60,10 +60,7 @@ bool adjustForePlans(component::ConnectionComponent &connection, int32_t adjustT
 // The demands derived from the old plans no longer fit the adjusted ones.
 void clearPlanDemands()
 {
-    const auto connection = component::processState().connection;
-    if (!connection)
-        throw base::Error(91, "Object variable or With block variable not set");
-    connection->Execute("DELETE PLMPSReq");
+    component::requireConnection().Execute("DELETE PLMPSReq");
 }
 
 } // namespace

@@ -34,11 +34,9 @@ void deletePlanTables(component::clsDelPlan &plan)
     forms::shell().yield();
     plan.raiseSetBarMax(LastPlanTable);
     forms::shell().yield();
-    auto connection = component::processState().connection;
-    if (!connection)
-        throw base::Error(91, "Object variable or With block variable not set");
+    auto &connection = component::requireConnection();
     for (int16_t i = 0; i < LastPlanTable; ++i) {
-        connection->Execute(std::string("DELETE FROM ") + PlanTables[static_cast<size_t>(i)]);
+        connection.Execute(std::string("DELETE FROM ") + PlanTables[static_cast<size_t>(i)]);
         plan.raiseSetBarVal(static_cast<int16_t>(i + 1));
         forms::shell().yield();
     }

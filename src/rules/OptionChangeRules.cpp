@@ -52,7 +52,7 @@ void execute(const std::string &batch)
 
 double readMark(const char *key)
 {
-    auto rows = component::processState().connection->Execute(
+    auto rows = component::requireConnection().Execute(
         "select FValue from t_systemprofile where FKey=" + db::sqlQuote(key) + " ");
     if (!rows || rows->isEOF())
         return 0;

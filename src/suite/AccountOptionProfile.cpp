@@ -45,10 +45,7 @@ constexpr const char *BomOptionKey = "BomEOption";
 
 component::ConnectionComponent &connection()
 {
-    auto &connection = component::processState().connection;
-    if (!connection)
-        throw base::Error(91, "The account connection is not open.");
-    return *connection;
+    return component::requireConnection();
 }
 
 std::string text(db::Recordset &rows, const char *field)

@@ -23,7 +23,8 @@ void writeAccount(const std::string &path, bool overwrite, bool withDemoData)
     namespace fs = std::filesystem;
     if (fs::exists(path)) {
         if (!overwrite)
-            throw base::Error(58, "File already exists: " + path + " (use --force to replace it)");
+            throw base::Error(base::ErrorNumber::FileAlreadyExists,
+                              "File already exists: " + path + " (use --force to replace it)");
         removeAccountFiles(path);
     }
     if (const auto folder = fs::path(path).parent_path(); !folder.empty())

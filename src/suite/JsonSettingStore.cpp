@@ -56,12 +56,14 @@ void saveSettings(const std::filesystem::path &file, const Json &settings)
         std::ofstream out(temporary, std::ios::trunc);
         out << settings.dump(4) << "\n";
         if (!out)
-            throw base::Error(75, "Path/File access error: " + temporary);
+            throw base::Error(base::ErrorNumber::PathFileAccessError,
+                              "Path/File access error: " + temporary);
     }
     std::error_code error;
     std::filesystem::rename(temporary, file, error);
     if (error)
-        throw base::Error(75, "Path/File access error: " + file.string());
+        throw base::Error(base::ErrorNumber::PathFileAccessError,
+                          "Path/File access error: " + file.string());
 }
 
 } // namespace
