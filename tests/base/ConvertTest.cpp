@@ -1,7 +1,7 @@
 #include "base/Convert.h"
 
-#include "base/ErrorNumber.h"
 #include "base/Variant.h"
+#include "support/ErrorNumber.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 namespace orvan::base {
 namespace {
 
-using test::errorNumberOf;
+using orvan::test::errorNumberOf;
 
 struct TextNumber
 {

@@ -1,7 +1,7 @@
 #include "base/DateTime.h"
 
-#include "base/ErrorNumber.h"
 #include "base/Variant.h"
+#include "support/ErrorNumber.h"
 
 #include <cmath>
 #include <ctime>
@@ -11,7 +11,7 @@
 namespace orvan::base {
 namespace {
 
-using test::errorNumberOf;
+using orvan::test::errorNumberOf;
 
 struct Ymd
 {

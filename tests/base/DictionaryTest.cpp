@@ -2,22 +2,11 @@
 
 #include "base/Dictionary.h"
 #include "base/Error.h"
+#include "support/ErrorNumber.h"
 
 using namespace orvan::base;
 
-namespace {
-
-long errorNumberOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const Error &error) {
-        return error.number();
-    }
-    return 0;
-}
-
-} // namespace
+using orvan::test::errorNumberOf;
 
 TEST(Dictionary, TextModeIgnoresCaseAndKeepsOrder)
 {

@@ -1,15 +1,15 @@
 #include "base/Format.h"
 
 #include "base/DateTime.h"
-#include "base/ErrorNumber.h"
 #include "base/Variant.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
 namespace orvan::base {
 namespace {
 
-using test::errorNumberOf;
+using orvan::test::errorNumberOf;
 
 struct NumberCase
 {

@@ -1,7 +1,7 @@
 #include "base/Variant.h"
+#include "support/ErrorNumber.h"
 
 #include "base/DateTime.h"
-#include "base/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -10,7 +10,7 @@
 namespace orvan::base {
 namespace {
 
-using test::errorNumberOf;
+using orvan::test::errorNumberOf;
 
 template <typename Expected>
 struct ConversionCase

@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "component/LoginContext.h"
+#include "support/ErrorNumber.h"
 
 using namespace orvan;
 using namespace orvan::component;
@@ -60,12 +61,9 @@ TEST_F(LoginContext, ParsedLookupsAndUserId)
     EXPECT_EQ(GetLoginProp("subid"), "ic");
     EXPECT_EQ(CurrentUserID(), 16394);
     EXPECT_EQ(ScanLoginProp("LANGUAGE"), "chs");
-    try {
-        (void)GetLoginProp("Missing");
-        FAIL() << "an absent entry raises";
-    } catch (const base::Error &error) {
-        EXPECT_EQ(error.number(), base::ErrorNumber::InvalidProcedureCall);
-    }
+    EXPECT_EQ(test::errorNumberOf([] { (void)GetLoginProp("Missing"); }),
+              base::ErrorNumber::InvalidProcedureCall)
+        << "an absent entry raises";
 }
 
 TEST_F(LoginContext, CheckRightTellsTheUserOnRefusal)

@@ -6,25 +6,14 @@
 #include "component/SysFace.h"
 #include "component/TypeLibrary.h"
 #include "component/clsDelPlan.h"
+#include "support/ErrorNumber.h"
 
 using namespace orvan;
 using namespace orvan::component;
 using base::InvokeKind;
 using base::Variant;
 
-namespace {
-
-long errorNumberOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const base::Error &error) {
-        return error.number();
-    }
-    return 0;
-}
-
-} // namespace
+using test::errorNumberOf;
 
 class PublicClasses : public test::ComponentFixture
 {

@@ -2,12 +2,14 @@
 
 #include "TempDatabase.h"
 #include "db/DbError.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
 using namespace orvan::db;
 using namespace orvan::db::test;
 using orvan::base::Variant;
+using orvan::test::errorNumberOf;
 
 namespace {
 
@@ -23,16 +25,6 @@ protected:
                           "('def','2',0,0.5,8,3,'1899-12-31'),('ghi',NULL,NULL,NULL,NULL,NULL,"
                           "NULL);");
         rows = db->execute("select * from Opt order by FKey");
-    }
-
-    long errorNumber(const std::function<void()> &action)
-    {
-        try {
-            action();
-        } catch (const orvan::base::Error &error) {
-            return error.number();
-        }
-        return 0;
     }
 
     TempDatabaseFile file;
@@ -53,8 +45,8 @@ TEST_F(RecordsetTest, NavigatesLikeAStaticCursor)
     EXPECT_EQ(rows->Fields("FKEY").Value(), Variant("ghi"));
     rows->MoveNext();
     EXPECT_TRUE(rows->isEOF());
-    EXPECT_EQ(errorNumber([&] { rows->MoveNext(); }), NoCurrentRecordNumber);
-    EXPECT_EQ(errorNumber([&] { rows->Fields("FKey"); }), NoCurrentRecordNumber);
+    EXPECT_EQ(errorNumberOf([&] { rows->MoveNext(); }), NoCurrentRecordNumber);
+    EXPECT_EQ(errorNumberOf([&] { rows->Fields("FKey"); }), NoCurrentRecordNumber);
     rows->Move(-2);
     EXPECT_EQ(rows->Fields("FKey").Value(), Variant("def"));
     rows->Move(-5);
@@ -84,8 +76,8 @@ TEST_F(RecordsetTest, ReportsFieldTypesAndValuesByDeclaredType)
     EXPECT_EQ(rows->Fields("FDate").Value(), Variant::date(1));
     rows->MoveNext();
     EXPECT_TRUE(rows->Fields("FOn").Value().isNull());
-    EXPECT_EQ(errorNumber([&] { rows->Fields("Missing"); }), ItemNotFoundNumber);
-    EXPECT_EQ(errorNumber([&] { rows->Fields(7); }), ItemNotFoundNumber);
+    EXPECT_EQ(errorNumberOf([&] { rows->Fields("Missing"); }), ItemNotFoundNumber);
+    EXPECT_EQ(errorNumberOf([&] { rows->Fields(7); }), ItemNotFoundNumber);
 }
 
 TEST_F(RecordsetTest, TypesExpressionColumnsByTheirValues)
@@ -113,8 +105,8 @@ TEST_F(RecordsetTest, FiltersByFieldTerms)
     EXPECT_TRUE(rows->isBOF());
     rows->setFilter("");
     EXPECT_EQ(rows->RecordCount(), 3);
-    EXPECT_NE(errorNumber([&] { rows->setFilter("FKey="); }), 0);
-    EXPECT_EQ(errorNumber([&] { rows->setFilter("Nope='x'"); }), ItemNotFoundNumber);
+    EXPECT_NE(errorNumberOf([&] { rows->setFilter("FKey="); }), 0);
+    EXPECT_EQ(errorNumberOf([&] { rows->setFilter("Nope='x'"); }), ItemNotFoundNumber);
     EXPECT_EQ(rows->RecordCount(), 3);
 }
 
@@ -126,15 +118,15 @@ TEST_F(RecordsetTest, EmptyResultIsOpenAtBothEnds)
     EXPECT_EQ(empty->RecordCount(), 0);
     EXPECT_EQ(empty->fieldCount(), 7);
     empty->MoveFirst();
-    EXPECT_EQ(errorNumber([&] { empty->MoveNext(); }), NoCurrentRecordNumber);
+    EXPECT_EQ(errorNumberOf([&] { empty->MoveNext(); }), NoCurrentRecordNumber);
 }
 
 TEST_F(RecordsetTest, ClosedRecordsetRefusesUse)
 {
     rows->Close();
     EXPECT_FALSE(rows->isOpen());
-    EXPECT_EQ(errorNumber([&] { rows->isEOF(); }), ObjectClosedNumber);
-    EXPECT_EQ(errorNumber([&] { rows->RecordCount(); }), ObjectClosedNumber);
+    EXPECT_EQ(errorNumberOf([&] { rows->isEOF(); }), ObjectClosedNumber);
+    EXPECT_EQ(errorNumberOf([&] { rows->RecordCount(); }), ObjectClosedNumber);
 }
 
 TEST_F(RecordsetTest, EveryComparisonKeepsExactlyTheRowsItNames)

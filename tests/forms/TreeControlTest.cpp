@@ -2,8 +2,10 @@
 
 #include "base/Error.h"
 #include "forms/TreeControl.h"
+#include "support/ErrorNumber.h"
 
 using orvan::forms::TreeControl;
+using orvan::test::errorNumberOf;
 
 namespace {
 
@@ -14,16 +16,6 @@ std::string outline(const TreeControl &tree)
         text += std::string(2 * tree.depthOf(*node), ' ') + node->key +
                 (node->expanded ? "+" : "") + ";";
     return text;
-}
-
-long errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const orvan::base::Error &error) {
-        return error.number();
-    }
-    return 0;
 }
 
 } // namespace
@@ -47,9 +39,9 @@ TEST(TreeControl, DuplicateKeysAndMissingParentsAreRefused)
 {
     TreeControl tree;
     tree.addRoot("a", "A");
-    EXPECT_EQ(errorOf([&] { tree.addRoot("a", "again"); }), 35602);
-    EXPECT_EQ(errorOf([&] { tree.addChild("zz", "b", "B"); }), 35601);
-    EXPECT_EQ(errorOf([&] { tree.ensureVisible("zz"); }), 35601);
+    EXPECT_EQ(errorNumberOf([&] { tree.addRoot("a", "again"); }), 35602);
+    EXPECT_EQ(errorNumberOf([&] { tree.addChild("zz", "b", "B"); }), 35601);
+    EXPECT_EQ(errorNumberOf([&] { tree.ensureVisible("zz"); }), 35601);
     EXPECT_EQ(tree.count(), 1u);
     EXPECT_EQ(tree.find("a")->caption, "A");
 }

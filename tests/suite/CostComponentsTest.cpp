@@ -10,6 +10,7 @@
 #include "suite/CostCommonModify.h"
 #include "suite/SavePosData.h"
 #include "suite/SystemProfileService.h"
+#include "support/ErrorNumber.h"
 
 using namespace orvan;
 
@@ -128,12 +129,9 @@ TEST_F(CostComponents, PutinDataRefusesAnythingButOneWhereClause)
     suite::SavePosData save;
     for (const char *filter : {"Where FDate>='2026-12-01'\r\nDELETE ICStockBill",
                                "Where 1=1; DROP TABLE ICStockBill", "FDate>='2026-12-01'", ""}) {
-        try {
-            save.PutinData(props(), 0, filter, 0);
-            ADD_FAILURE() << filter;
-        } catch (const base::Error &error) {
-            EXPECT_EQ(error.number(), base::ErrorNumber::InvalidProcedureCall);
-        }
+        EXPECT_EQ(test::errorNumberOf([&] { save.PutinData(props(), 0, filter, 0); }),
+                  base::ErrorNumber::InvalidProcedureCall)
+            << filter;
     }
     EXPECT_EQ(count("SELECT count(*) FROM ICStockBill"), 12);
 }

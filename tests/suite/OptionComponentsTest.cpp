@@ -15,6 +15,7 @@
 #include "forms/Shell.h"
 #include "suite/AppConnection.h"
 #include "suite/OptionDialogs.h"
+#include "support/ErrorNumber.h"
 
 using namespace orvan;
 
@@ -70,16 +71,6 @@ protected:
         });
     }
 
-    static long errorNumber(const std::function<void()> &action)
-    {
-        try {
-            action();
-        } catch (const base::Error &error) {
-            return error.number();
-        }
-        return 0;
-    }
-
     base::Variant props() { return base::Variant(component::LoginPropsString()); }
 
     std::shared_ptr<forms::ScriptedShell> shell = std::make_shared<forms::ScriptedShell>();
@@ -107,7 +98,7 @@ TEST_F(OptionComponents, ChangeBillsAreFoundInTheAccountThePropertiesName)
 
     // A property string naming no account falls back to the window's connection.
     EXPECT_TRUE(call(bomView, "ExistsEcnBill", {base::Variant("UserID=16394;")}).toBool());
-    EXPECT_NE(errorNumber([&] {
+    EXPECT_NE(test::errorNumberOf([&] {
                   call(bomView, "ExistsEcnBill",
                        {base::Variant("ConnectString={Provider=SQLite;Data Source=" +
                                       scratchPath("missing.db") + "};")});
@@ -131,7 +122,7 @@ TEST_F(OptionComponents, BomScreensFollowChangeManagementAndNothingElseMoves)
     EXPECT_TRUE(
         call(bomUpdate, "SetVisibelBySysProfile", {props(), base::Variant(false)}).toBool());
     EXPECT_EQ(value(BomFieldVisibility), BomChangeFieldsHidden);
-    EXPECT_EQ(errorNumber([&] {
+    EXPECT_EQ(test::errorNumberOf([&] {
                   call(bomUpdate, "SetVisibelBySysProfile", {props(), base::Variant("on")});
               }),
               base::ErrorNumber::TypeMismatch);
@@ -147,8 +138,9 @@ TEST_F(OptionComponents, ScrapRatesFollowTheChosenFormula)
     call(ppBom, "FSCRAP_FORMULA_Change", {base::Variant("0")});
     EXPECT_EQ(column(rates), (std::vector<std::string>{"2", "2", "10", "0"}));
 
-    EXPECT_EQ(errorNumber([&] { call(ppBom, "FSCRAP_FORMULA_Change", {base::Variant(2)}); }),
-              base::ErrorNumber::InvalidProcedureCall);
+    EXPECT_EQ(
+        test::errorNumberOf([&] { call(ppBom, "FSCRAP_FORMULA_Change", {base::Variant(2)}); }),
+        base::ErrorNumber::InvalidProcedureCall);
     EXPECT_EQ(column(rates), (std::vector<std::string>{"2", "2", "10", "0"}));
 }
 
@@ -198,8 +190,9 @@ TEST_F(OptionComponents, OptionDialogStoresOnOkOnly)
                     "WHERE FKey='MO_CLOSEOPTION_IssueFinished'"),
               "10");
 
-    EXPECT_EQ(errorNumber([&] { call(backFlush, "ShowOption", {base::Variant("SecUnit")}); }),
-              base::ErrorNumber::InvalidProcedureCall);
+    EXPECT_EQ(
+        test::errorNumberOf([&] { call(backFlush, "ShowOption", {base::Variant("SecUnit")}); }),
+        base::ErrorNumber::InvalidProcedureCall);
 }
 
 TEST_F(OptionComponents, DialogNumbersKeepTheirLimitsAndReadOnlyRowsStay)
@@ -225,7 +218,7 @@ TEST_F(OptionComponents, DialogNumbersKeepTheirLimitsAndReadOnlyRowsStay)
     EXPECT_EQ(profile("IC", "ShortageWarningSet_Enabled"), "1");
     EXPECT_EQ(profile("IC", "ShortageWarningSet_IncludeOnOrder"), "1");
 
-    EXPECT_EQ(errorNumber([&] {
+    EXPECT_EQ(test::errorNumberOf([&] {
                   call(component::ProgId::ShortageWarningDialog, "Show", {base::Variant("IC")});
               }),
               base::ErrorNumber::ObjectRequired);
@@ -240,6 +233,6 @@ TEST_F(OptionComponents, RegistryCreatesTheDictionaryButNotTheKanbanAlarmRelease
     EXPECT_EQ(dictionary->invoke("Count", base::InvokeKind::PropertyGet).toLong(), 1);
     EXPECT_NE(registry.create(component::ProgId::Dictionary), dictionary); // a new one each time
 
-    EXPECT_EQ(errorNumber([&] { registry.create("OrvanMLPMobile.CMKBAlarmRelease"); }),
+    EXPECT_EQ(test::errorNumberOf([&] { registry.create("OrvanMLPMobile.CMKBAlarmRelease"); }),
               base::ErrorNumber::CannotCreateObject);
 }
