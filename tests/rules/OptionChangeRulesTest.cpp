@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 
 #include "RulesFixture.h"
 #include "base/Convert.h"
-#include "base/DataFiles.h"
 #include "component/ComponentRegistry.h"
 #include "component/LoginContext.h"
 #include "component/ProcessState.h"
@@ -17,6 +15,7 @@
 #include "suite/AppConnection.h"
 #include "suite/SharedProps.h"
 #include "suite/StandIns.h"
+#include "support/StatementCorpus.h"
 
 using namespace orvan;
 using namespace orvan::rules;
@@ -188,22 +187,7 @@ TEST_F(OptionRules, CommitsRewriteTemplatesAndMirrorAlarmOptions)
 
 TEST(OptionRuleBatches, MatchTheRecordedStatements)
 {
-    std::map<std::string, std::string> recorded;
-    {
-        std::istringstream lines(base::readDataFile("../tests/data/statements.tsql"));
-        std::string description, batch;
-        for (std::string line; std::getline(lines, line);) {
-            if (line == "GO" || line == "GO\r") {
-                recorded[description] = batch.substr(0, batch.size() - 1);
-                description.clear();
-                batch.clear();
-            } else if (batch.empty() && line.rfind("-- ", 0) == 0) {
-                description = line.substr(3);
-            } else if (!(batch.empty() && line.empty())) {
-                batch += line + "\n";
-            }
-        }
-    }
+    const auto recorded = test::statementCorpusByDescription();
     auto closed = closedDispatchSql(false);
     closed.resize(closed.size() - 2);
     const std::map<std::string, std::string> expected = {

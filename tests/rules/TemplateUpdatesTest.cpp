@@ -1,41 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 
-#include "base/DataFiles.h"
 #include "base/Error.h"
 #include "component/ProcessState.h"
 #include "forms/Messages.h"
 #include "rules/TemplateUpdates.h"
 #include "suite/AppConnection.h"
+#include "support/StatementCorpus.h"
 #include "support/TempAccount.h"
 
 using namespace orvan;
 using namespace orvan::rules;
 
 namespace {
-
-// The batches of the statements file by their description line.
-std::map<std::string, std::string> recordedBatches()
-{
-    std::map<std::string, std::string> batches;
-    std::istringstream lines(base::readDataFile("../tests/data/statements.tsql"));
-    std::string description;
-    std::string batch;
-    for (std::string line; std::getline(lines, line);) {
-        if (line == "GO" || line == "GO\r") {
-            batches[description] = batch.substr(0, batch.size() - 1); // its last "\n"
-            description.clear();
-            batch.clear();
-        } else if (batch.empty() && line.rfind("-- ", 0) == 0) {
-            description = line.substr(3);
-        } else if (!(batch.empty() && line.empty())) {
-            batch += line + "\n";
-        }
-    }
-    return batches;
-}
 
 std::string withoutFinalLineBreak(std::string batch)
 {
@@ -72,7 +50,7 @@ protected:
 // tests; the two transcriptions must agree byte for byte.
 TEST(TemplateUpdateBatches, MatchTheRecordedStatements)
 {
-    const auto recorded = recordedBatches();
+    const auto recorded = test::statementCorpusByDescription();
     const std::map<std::string, std::string> expected = {
         {"quantity totals count entry quantities", entryNeedCountSql(true)},
         {"operation move numbers may be entered", operMoveNoSql(true)},
