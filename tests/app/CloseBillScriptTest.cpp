@@ -4,7 +4,7 @@
 
 #include "app/ProgramContext.h"
 #include "app/ScriptRunner.h"
-#include "component/ProcessState.h"
+#include "support/ProgramSandbox.h"
 #include "support/TempAccount.h"
 
 using namespace orvan;
@@ -14,11 +14,10 @@ namespace {
 class CloseBillScript : public ::testing::Test
 {
 protected:
-    void TearDown() override { component::ProcessState::reset(); }
-
+    // The output of one script run in a fresh process.
     std::string run(const std::string &script, int userId = 16394)
     {
-        component::ProcessState::reset();
+        test::ProgramSandbox program;
         app::ProgramContext context;
         context.login.login = "UserID=" + std::to_string(userId) + ";SubID=;LANGUAGE=chs;";
         context.login.database = m_account.path();
@@ -30,6 +29,7 @@ protected:
     }
 
     test::TempAccount m_account;
+    test::ProgramSandbox m_sandbox;
     int m_exitCode = -1;
 };
 

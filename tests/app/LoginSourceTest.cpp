@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
 #include "app/LoginSource.h"
 #include "component/LoginContext.h"
+#include "support/ScopedEnvironment.h"
 
 using namespace orvan;
 using namespace orvan::app;
@@ -22,20 +22,17 @@ protected:
         m_dir =
             std::filesystem::temp_directory_path() / ("orvan-login-" + std::to_string(::getpid()));
         std::filesystem::create_directories(m_dir);
-        ::setenv("XDG_CONFIG_HOME", m_dir.c_str(), 1);
-        ::setenv("XDG_DATA_HOME", m_dir.c_str(), 1);
-        ::unsetenv("ORVAN_LOGIN");
+        m_environment.set("XDG_CONFIG_HOME", m_dir.string());
+        m_environment.set("XDG_DATA_HOME", m_dir.string());
+        m_environment.unset("ORVAN_LOGIN");
     }
-    void TearDown() override
-    {
-        ::unsetenv("ORVAN_LOGIN");
-        std::filesystem::remove_all(m_dir);
-    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
     void writeLoginFile(const std::string &text)
     {
         std::filesystem::create_directories(std::filesystem::path(loginFilePath()).parent_path());
         std::ofstream(loginFilePath()) << text << "\n";
     }
+    test::ScopedEnvironment m_environment;
     std::filesystem::path m_dir;
 };
 
@@ -56,7 +53,7 @@ TEST_F(LoginSource, SourcesInOrderOfPrecedence)
 
     writeLoginFile("UserID=2;ConnectString=file;");
     EXPECT_EQ(entry(resolveLogin({}), "UserID"), "2");
-    ::setenv("ORVAN_LOGIN", "UserID=3;", 1);
+    m_environment.set("ORVAN_LOGIN", "UserID=3;");
     EXPECT_EQ(entry(resolveLogin({}), "UserID"), "3");
     LoginOptions options;
     options.login = "UserID=4;";

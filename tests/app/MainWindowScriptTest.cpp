@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <sstream>
 
 #include "app/ProgramContext.h"
 #include "app/ScriptRunner.h"
-#include "component/ProcessState.h"
+#include "support/ProgramSandbox.h"
 #include "support/TempAccount.h"
 
 using namespace orvan;
@@ -20,18 +18,14 @@ protected:
     void SetUp() override
     {
         m_config = m_account.path() + ".config";
-        ::setenv("XDG_CONFIG_HOME", m_config.c_str(), 1);
+        m_sandbox.setEnv("XDG_CONFIG_HOME", m_config);
     }
-    void TearDown() override
-    {
-        component::ProcessState::reset();
-        std::filesystem::remove_all(m_config);
-        ::unsetenv("XDG_CONFIG_HOME");
-    }
+    void TearDown() override { std::filesystem::remove_all(m_config); }
 
+    // The output of one script run in a fresh process.
     std::string run(const std::string &script)
     {
-        component::ProcessState::reset();
+        test::ProgramSandbox program;
         app::ProgramContext context;
         context.login.login = "UserID=16394;SubID=;LANGUAGE=chs;";
         context.login.database = m_account.path();
@@ -43,6 +37,7 @@ protected:
     }
 
     test::TempAccount m_account;
+    test::ProgramSandbox m_sandbox;
     std::string m_config;
     int m_exitCode = -1;
 };

@@ -1,21 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/Program.h"
-#include "base/DataFiles.h"
-#include "component/ComponentRegistry.h"
-#include "component/ProcessState.h"
-#include "component/Translation.h"
-#include "db/Database.h"
-#include "params/ProfileFlags.h"
-#include "suite/SharedProps.h"
+#include "support/ProgramSandbox.h"
+#include "support/TempAccount.h"
 
 using namespace orvan;
 
@@ -28,34 +20,18 @@ class ParamCommands : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_path = std::filesystem::temp_directory_path() /
-                 ("orvan-paramcmd-" + std::to_string(::getpid()) + ".db");
-        removeAccount();
-        db::Database account(m_path.string(), db::Database::OpenMode::Create);
-        account.executeNative(base::readDataFile("schema.sql"));
-        account.executeNative(
+        m_account.runNative(
             "INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('IC','ICClosed','1');"
             "INSERT INTO icsystemprofile(FID,FCategory,FKey,FValue,FIndex) VALUES"
             "(1,'IC','UseShortNumber','1',1),(1,'IC','Off','0',1);");
-        ::unsetenv("ORVAN_LOGIN");
-    }
-    void TearDown() override
-    {
-        component::ProcessState::reset();
-        component::resetLanguageResources();
-        params::ProfileFlags::reset();
-        component::ComponentRegistry::instance().clear();
-        suite::SharedProps::clearAll();
-        removeAccount();
+        m_sandbox.unsetEnv("ORVAN_LOGIN");
     }
 
-    // Exit code and standard output of one run with the given login.
+    // Exit code and standard output of one run, in a fresh process, with the given login.
     int run(std::vector<std::string> arguments, const std::string &login = "UserID=16394;")
     {
-        component::ProcessState::reset();
-        component::resetLanguageResources();
-        params::ProfileFlags::reset();
-        arguments.insert(arguments.begin(), {"orvan-sysmaintain", "--db", m_path.string(),
+        test::ProgramSandbox program;
+        arguments.insert(arguments.begin(), {"orvan-sysmaintain", "--db", m_account.path(),
                                              "--login", login + "LANGUAGE=" + language + ";"});
         std::vector<char *> argv;
         for (auto &argument : arguments)
@@ -72,12 +48,8 @@ protected:
     std::string output;
 
 private:
-    void removeAccount()
-    {
-        for (const char *suffix : {"", "-wal", "-shm"})
-            std::filesystem::remove(m_path.string() + suffix);
-    }
-    std::filesystem::path m_path;
+    test::TempAccount m_account{test::TempAccount::Content::SchemaOnly};
+    test::ProgramSandbox m_sandbox;
 };
 
 } // namespace

@@ -6,10 +6,10 @@
 #include "app/ScriptMessages.h"
 #include "app/ScriptRunner.h"
 #include "component/LoginContext.h"
-#include "component/ProcessState.h"
 #include "forms/Form.h"
 #include "forms/Messages.h"
 #include "forms/Shell.h"
+#include "support/ProgramSandbox.h"
 
 using namespace orvan;
 using namespace orvan::app;
@@ -53,9 +53,10 @@ private:
     CounterForm &m_form;
 };
 
+// The output of one script run in a fresh process.
 std::string runScript(const std::string &script, int &exitCode)
 {
-    component::ProcessState::reset();
+    test::ProgramSandbox program;
     ProgramContext context;
     context.login.login = "ConnectString={Provider=SQLite;Data Source=/nonexistent.db};UserID=1;";
     std::istringstream in(script);
@@ -83,6 +84,7 @@ protected:
                               });
     }
     int opened = 0;
+    test::ProgramSandbox sandbox;
 };
 
 } // namespace
@@ -130,7 +132,6 @@ TEST_F(ScriptRunnerTest, UnknownCommandsAndMissingTargetsFailTheRun)
 
 TEST_F(ScriptRunnerTest, LoginKeepsTheDatabaseOfTheCommandLine)
 {
-    component::ProcessState::reset();
     ProgramContext context;
     context.login.database = "/data/acct.db";
     std::istringstream in("login UserID=7;SubID=cb;\nlang EN\n");

@@ -3,7 +3,9 @@
 #include "commands/SysDetail.h"
 #include "component/ProcessState.h"
 #include "forms/LedgerGrid.h"
+#include "params/ProfileFlags.h"
 #include "suite/AppConnection.h"
+#include "support/SuiteSandbox.h"
 #include "support/TempAccount.h"
 
 using namespace orvan;
@@ -16,12 +18,10 @@ class SysDetailTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        component::ProcessState::reset();
         component::processState().connection =
             std::make_shared<suite::AppConnection>(account.connectString());
         detail.attachGrid(&grid);
     }
-    void TearDown() override { component::ProcessState::reset(); }
 
     long load(const std::string &key, int32_t kind, int32_t tag, const std::string &sql)
     {
@@ -42,6 +42,7 @@ protected:
     }
 
     test::TempAccount account;
+    test::SuiteSandbox<params::ProfileFlags> sandbox;
     forms::LedgerGrid grid;
     SysDetail detail;
 };

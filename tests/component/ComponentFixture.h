@@ -13,6 +13,7 @@
 #include "component/ProgIds.h"
 #include "component/PublicClasses.h"
 #include "forms/Messages.h"
+#include "support/ProcessSandbox.h"
 
 namespace orvan::test {
 
@@ -71,9 +72,7 @@ class ComponentFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        component::ProcessState::reset();
         auto &registry = component::ComponentRegistry::instance();
-        registry.clear();
         component::registerPublicClasses(registry);
         registry.add(component::ProgId::SharedProps,
                      [this] { return std::make_shared<FakeProps>(&login); });
@@ -84,13 +83,7 @@ protected:
         forms::setMessages(messages);
     }
 
-    void TearDown() override
-    {
-        forms::setMessages(nullptr);
-        component::ComponentRegistry::instance().clear();
-        component::ProcessState::reset();
-    }
-
+    ProcessSandbox sandbox;
     std::string login = "ConnectString={Provider=SQLite;Data Source=/tmp/a.db};UserID=16394;"
                         "SubID=ic;LANGUAGE=chs;";
     std::shared_ptr<FakeRights> rights = std::make_shared<FakeRights>();

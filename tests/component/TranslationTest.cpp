@@ -64,17 +64,9 @@ protected:
     void SetUp() override
     {
         ComponentFixture::SetUp();
-        resetLanguageResources();
-        base::PendingError::clear();
         auto &registry = ComponentRegistry::instance();
         registry.add(ProgId::StringLoader, [this] { return loader; });
         registry.add(ProgId::FormResLoader, [this] { return formLoader; });
-    }
-    void TearDown() override
-    {
-        resetLanguageResources();
-        base::PendingError::clear();
-        ComponentFixture::TearDown();
     }
     void useLanguage(const std::string &language)
     {

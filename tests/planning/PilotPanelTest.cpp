@@ -1,9 +1,9 @@
 #include "PlanningFixture.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "planning/PilotPanel.h"
+#include "support/ScopedEnvironment.h"
 
 using namespace orvan;
 using planning::PilotPanel;
@@ -23,28 +23,6 @@ void fakeProcedure(int16_t succeed, std::function<void(db::ProcedureCall &)> obs
                                              call.setValue("@Succeed", base::Variant(succeed));
                                          });
 }
-
-// Points the program's data directory elsewhere for the life of the object.
-class DataDirectory
-{
-public:
-    explicit DataDirectory(const std::string &path)
-    {
-        if (const char *old = std::getenv("ORVAN_DATA_DIR"))
-            m_old = old;
-        ::setenv("ORVAN_DATA_DIR", path.c_str(), 1);
-    }
-    ~DataDirectory()
-    {
-        if (m_old.empty())
-            ::unsetenv("ORVAN_DATA_DIR");
-        else
-            ::setenv("ORVAN_DATA_DIR", m_old.c_str(), 1);
-    }
-
-private:
-    std::string m_old;
-};
 
 } // namespace
 
@@ -165,7 +143,8 @@ TEST_F(PilotPanelTest, TheAnimationPlaysDuringTheProcedureAndAMissingFileOnlyLea
         EXPECT_FALSE(panel.animationRunning()); // stopped at the end
     }
     {
-        DataDirectory empty(account.path() + ".no-data");
+        test::ScopedEnvironment environment;
+        environment.set("ORVAN_DATA_DIR", account.path() + ".no-data");
         PilotPanel panel;
         shown = &panel;
         panel.ifAdjust(true);
