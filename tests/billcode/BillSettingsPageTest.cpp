@@ -18,7 +18,6 @@ protected:
     void SetUp() override
     {
         BillCodeFixture::SetUp();
-        editor::EditorState::reset();
         billcode::registerBillSettingsPage();
         component::processState().currentNodeKey = "sys2";
     }

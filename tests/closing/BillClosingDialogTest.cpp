@@ -3,6 +3,7 @@
 #include "closing/CloseBillWindow.h"
 #include "component/Interface.h"
 #include "component/ProcessState.h"
+#include "suite/StandIns.h"
 
 using namespace orvan;
 using closing::BillClosingDialog;

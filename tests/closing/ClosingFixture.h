@@ -8,14 +8,10 @@
 #include "component/ComponentRegistry.h"
 #include "component/CostComponents.h"
 #include "component/PublicClasses.h"
-#include "component/Translation.h"
 #include "db/Database.h"
 #include "forms/Help.h"
-#include "forms/Messages.h"
-#include "forms/Shell.h"
-#include "suite/AccountFixture.h"
 #include "suite/CostCommon.h"
-#include "suite/StandIns.h"
+#include "support/AccountFixture.h"
 
 namespace orvan::test {
 
@@ -44,31 +40,16 @@ public:
 
 // The demo account (current period 2026/12) with the stand-ins and the public classes,
 // scripted messages and a scripted shell; the help topics shown are recorded.
-class ClosingFixture : public AccountFixture
+class ClosingFixture : public AccountFixture<>
 {
 protected:
     void SetUp() override
     {
         AccountFixture::SetUp();
-        component::resetLanguageResources();
         auto &registry = component::ComponentRegistry::instance();
         component::registerPublicClasses(registry);
         registry.add(component::ProgId::CostCommon, [this] { return costCommon; });
-        forms::setMessages(messages);
-        forms::setShell(shell);
         forms::setHelpViewer(help);
-    }
-
-    void TearDown() override
-    {
-        forms::setHelpViewer(nullptr);
-        forms::setShell(nullptr);
-        forms::setMessages(nullptr);
-        component::resetLanguageResources();
-        auto &registry = component::ComponentRegistry::instance();
-        registry.clear();
-        suite::registerStandIns(registry);
-        AccountFixture::TearDown();
     }
 
     // Runs a batch on the account (another program's connection).
@@ -103,18 +84,6 @@ protected:
         return window.button(key)->enabled;
     }
 
-    // The texts of the messages shown, in order.
-    std::vector<std::string> shownTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const auto &shown : messages->shown())
-            texts.push_back(shown.text);
-        return texts;
-    }
-
-    std::shared_ptr<RecordingCostCommon> costCommon = std::make_shared<RecordingCostCommon>();
-    std::shared_ptr<forms::ScriptedMessages> messages = std::make_shared<forms::ScriptedMessages>();
-    std::shared_ptr<forms::ScriptedShell> shell = std::make_shared<forms::ScriptedShell>();
     // The ids of the help topics shown, in order.
     std::vector<int32_t> helpIds() const
     {
@@ -124,6 +93,7 @@ protected:
         return ids;
     }
 
+    std::shared_ptr<RecordingCostCommon> costCommon = std::make_shared<RecordingCostCommon>();
     std::shared_ptr<forms::RecordedHelp> help = std::make_shared<forms::RecordedHelp>();
 };
 

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "db/ProcedureCatalog.h"
 #include "editor/EditorFixture.h"
 #include "editor/PlanParameterPage.h"
 #include "planning/PlanCleanup.h"
@@ -28,18 +27,11 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        db::ProcedureCatalog::instance().clear();
         planning::installPlanning();
         auto &state = editor::editorState();
         state.demandTimeLimit = 3;
         state.planTimeLimit = 5;
         state.timeZoneCount = 8;
-    }
-
-    void TearDown() override
-    {
-        EditorFixture::TearDown();
-        db::ProcedureCatalog::instance().clear();
     }
 
     RecordEditor &openPlan(const std::string &key)

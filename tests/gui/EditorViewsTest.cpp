@@ -217,19 +217,12 @@ protected:
     {
         qtApplication();
         BillCodeFixture::SetUp();
-        editor::EditorState::reset();
         billcode::registerBillSettingsPage();
         component::processState().currentNodeKey = "sys2";
         auto &values = editor::editorState();
         values.rowKeys.assign(2, std::vector<base::Variant>{21, 72});
         values.currentRow = 2;
         form.load();
-    }
-
-    void TearDown() override
-    {
-        editor::EditorState::reset();
-        BillCodeFixture::TearDown();
     }
 
     RecordEditor form;

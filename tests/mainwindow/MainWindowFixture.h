@@ -1,9 +1,5 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <stdlib.h>
-
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -11,58 +7,28 @@
 #include "component/ComponentRegistry.h"
 #include "component/ProcessState.h"
 #include "component/SettingStore.h"
-#include "component/Translation.h"
-#include "forms/Messages.h"
-#include "forms/Shell.h"
+#include "editor/EditorState.h"
 #include "mainwindow/MaintenanceWindow.h"
 #include "params/ProfileFlags.h"
-#include "suite/AppConnection.h"
-#include "suite/SharedProps.h"
-#include "suite/StandIns.h"
-#include "support/TempAccount.h"
+#include "support/AccountFixture.h"
 
 namespace orvan::test {
 
-// A fresh process on a scratch demo account, with the setting store in a scratch
-// configuration folder and scripted messages.
-class MainWindowFixture : public ::testing::Test
+// A fresh process on a scratch demo account, connected, with the setting store in a
+// scratch configuration folder and scripted messages and shell.
+class MainWindowFixture : public AccountFixture<params::ProfileFlags, editor::EditorState>
 {
 protected:
     void SetUp() override
     {
-        component::ProcessState::reset();
-        component::resetLanguageResources();
-        params::ProfileFlags::reset();
+        AccountFixture::SetUp();
         m_config = std::filesystem::path(account.path() + ".config");
         std::filesystem::create_directories(m_config);
-        ::setenv("XDG_CONFIG_HOME", m_config.c_str(), 1);
-        auto &registry = component::ComponentRegistry::instance();
-        registry.clear();
-        suite::registerStandIns(registry);
-        setLogin("UserID=16394;LANGUAGE=chs;");
-        component::processState().connection =
-            std::make_shared<suite::AppConnection>(account.connectString());
-        messages = std::make_shared<forms::ScriptedMessages>();
-        forms::setMessages(messages);
+        sandbox.setEnv("XDG_CONFIG_HOME", m_config.string());
+        connectProcess();
     }
 
-    void TearDown() override
-    {
-        forms::setMessages(nullptr);
-        component::ProcessState::reset();
-        component::resetLanguageResources();
-        component::ComponentRegistry::instance().clear();
-        suite::SharedProps::clearAll();
-        std::filesystem::remove_all(m_config);
-        ::unsetenv("XDG_CONFIG_HOME");
-    }
-
-    void setLogin(const std::string &props)
-    {
-        suite::SharedProps::publishForThisProcess("ConnectString={" + account.connectString() +
-                                                  "};" + props);
-        component::resetLanguageResources();
-    }
+    void TearDown() override { std::filesystem::remove_all(m_config); }
 
     std::shared_ptr<component::SettingStoreComponent> settings()
     {
@@ -86,9 +52,6 @@ protected:
     {
         return settings()->read("frmSysMainInface", key, "").text();
     }
-
-    TempAccount account;
-    std::shared_ptr<forms::ScriptedMessages> messages;
 
 private:
     std::filesystem::path m_config;

@@ -1,32 +1,9 @@
 #include "MainWindowFixture.h"
 
-#include "editor/EditorState.h"
-
 namespace orvan::test {
 namespace {
 
-class RecordCommandsTest : public MainWindowFixture
-{
-protected:
-    void SetUp() override
-    {
-        MainWindowFixture::SetUp();
-        editor::EditorState::reset();
-        forms::setShell(shell);
-    }
-    void TearDown() override
-    {
-        forms::setShell(nullptr);
-        MainWindowFixture::TearDown();
-    }
-
-    std::string lastMessage() const
-    {
-        return messages->shown().empty() ? std::string() : messages->shown().back().text;
-    }
-
-    std::shared_ptr<forms::ScriptedShell> shell = std::make_shared<forms::ScriptedShell>();
-};
+using RecordCommandsTest = MainWindowFixture;
 
 TEST_F(RecordCommandsTest, DeleteNeedsASelectedRowAndAYes)
 {

@@ -1,4 +1,4 @@
-#include "params/AccountFixture.h"
+#include "params/ParamsFixture.h"
 
 #include "params/DetailSql.h"
 #include "params/NodeTable.h"
@@ -10,7 +10,7 @@ using namespace orvan::params;
 
 namespace {
 
-class DetailSql : public test::AccountFixture
+class DetailSql : public test::ParamsFixture
 {
 protected:
     std::string sql(int32_t kind, int32_t tag, const std::string &systemId = {},
@@ -102,8 +102,8 @@ TEST_F(DetailSql, CurrentPeriodFollowsTheDefinitionMethodAndTheCostSystem)
 
 TEST_F(DetailSql, EmptyHelpSystemLeavesOnlyThePeriodCountRow)
 {
-    run("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('GL','PeriodCount','12'),"
-        "('StdCost','StartYear','2024'),('IC','StartYear','2023')");
+    runNative("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('GL','PeriodCount','12'),"
+              "('StdCost','StartYear','2024'),('IC','StartYear','2023')");
     EXPECT_EQ(rowsOf(sql(AccountingNodes, 2201, "0006")), "PeriodCount|12;");
     EXPECT_EQ(rowsOf(sql(AccountingNodes, 2201, "0006", "StdCost")),
               "PeriodCount|12;StartYear|2024;");
@@ -111,7 +111,8 @@ TEST_F(DetailSql, EmptyHelpSystemLeavesOnlyThePeriodCountRow)
 
 TEST_F(DetailSql, CompanyRowsPlaceBankAndTaxAmongThemAndTheIcRowsAfter)
 {
-    run("INSERT INTO t_SystemProfile(FCategory,FKey,FValue,FSort) VALUES"
+    runNative(
+        "INSERT INTO t_SystemProfile(FCategory,FKey,FValue,FSort) VALUES"
         "('General','CompanyName','Orvan',0.01),('General','CompanyPhone','555',0.1),"
         "('General','CompanyTax','T1',NULL),('General','CompanyYHAccount','Bank',NULL),"
         "('IC','SystemName','ERP',NULL),('IC','FBrNo','001',NULL),('IC','ICClosed','0',NULL)");

@@ -1,4 +1,4 @@
-#include "params/AccountFixture.h"
+#include "params/ParamsFixture.h"
 
 #include "params/ProfileCaption.h"
 #include "params/ProfileFlags.h"
@@ -9,7 +9,7 @@ using namespace orvan::params;
 
 namespace {
 
-class ProfileStore : public test::AccountFixture
+class ProfileStore : public test::ParamsFixture
 {};
 
 const std::string CompanyTaxSql = "SELECT FCategory, FKey, FReadonly, FLevel FROM t_SystemProfile "
@@ -19,7 +19,7 @@ const std::string CompanyTaxSql = "SELECT FCategory, FKey, FReadonly, FLevel FRO
 
 TEST_F(ProfileStore, ReadProfileValueGivesZeroForNoRowAndCreatesOnlyWhenAsked)
 {
-    run("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('IC','ICClosed','1')");
+    runNative("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('IC','ICClosed','1')");
     EXPECT_EQ(
         ReadProfileValue("SELECT FValue FROM t_SystemProfile WHERE FKey='ICClosed'", "FValue"),
         "1");
@@ -48,11 +48,11 @@ TEST_F(ProfileStore, PreloadCreatesTheTwoCompanyRowsOnceAndDefaultsEveryFlag)
 
 TEST_F(ProfileStore, PreloadReadsFlagsAndTheBaseCurrencyName)
 {
-    run("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES"
-        "('IC','ICClosed','1'),('GL','PeriodDefineMethod','1'),('IC','AuditChoice','abc'),"
-        "('PL','ProOfBeforeDemandLimit','1.0'),('GL','FBWB','2');"
-        "INSERT INTO t_Currency(FCurrencyID,FNumber,FName) VALUES(1,'USD','美元'),"
-        "(2,'RMB','人民币')");
+    runNative("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES"
+              "('IC','ICClosed','1'),('GL','PeriodDefineMethod','1'),('IC','AuditChoice','abc'),"
+              "('PL','ProOfBeforeDemandLimit','1.0'),('GL','FBWB','2');"
+              "INSERT INTO t_Currency(FCurrencyID,FNumber,FName) VALUES(1,'USD','美元'),"
+              "(2,'RMB','人民币')");
     PreloadProfileFlags();
     const auto &flags = profileFlags();
     EXPECT_EQ(flags.inventoryClosed, 1);
@@ -64,8 +64,8 @@ TEST_F(ProfileStore, PreloadReadsFlagsAndTheBaseCurrencyName)
 
 TEST_F(ProfileStore, CategoryHasRowsAndReadProfileNumberGiveNeutralResults)
 {
-    run("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('GSP','Enabled','1'),"
-        "('PL','DaysPerTimeZone','7'),('PL','PlanStartDate','x7')");
+    runNative("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('GSP','Enabled','1'),"
+              "('PL','DaysPerTimeZone','7'),('PL','PlanStartDate','x7')");
     EXPECT_TRUE(CategoryHasRows("GSP"));
     EXPECT_FALSE(CategoryHasRows("GMP"));
     EXPECT_FALSE(CategoryHasRows("G'SP"));
@@ -81,7 +81,7 @@ TEST_F(ProfileStore, UpsertInsertsThenUpdatesAndKeepsQuotesInsideTheValue)
               "UPDATE  t_SystemProfile SET FValue='Tianjin' WHERE  FCategory='Imp' AND "
               "Fkey='Port'\r\nELSE \r\n INSERT INTO t_SystemProfile(FCategory,FKey,FValue) "
               "Values('Imp','Port','Tianjin')");
-    run("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('Exp','Port','x')");
+    runNative("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('Exp','Port','x')");
     UpsertProfileValue("Imp", "Port", "Tianjin");
     UpsertProfileValue("Imp", "Port", "O'Hare'); DELETE FROM t_SystemProfile; --");
     EXPECT_EQ(rowsOf("select FCategory,FKey,FValue from t_SystemProfile order by FCategory"),
@@ -90,11 +90,11 @@ TEST_F(ProfileStore, UpsertInsertsThenUpdatesAndKeepsQuotesInsideTheValue)
 
 TEST_F(ProfileStore, OptionValueTakesTheLowestIndexAndFallsBackFromANullOverride)
 {
-    run("INSERT INTO icsystemprofile(FID,FCategory,FKey,FValue,FIndex) VALUES"
-        "(1,'IC','UseShortNumber','0.00',5),(2,'IC','UseShortNumber','1',9),"
-        "(1,'IC','AutoSave','1',1),(1,'IC','Broken','yes',1),(1,'IC','Blank',NULL,1);"
-        "INSERT INTO QMUserOption(FUserID,FKey,FValue) VALUES(16394,'AutoSave',NULL),"
-        "(16394,'Blank','1'),(7,'UseShortNumber','1')");
+    runNative("INSERT INTO icsystemprofile(FID,FCategory,FKey,FValue,FIndex) VALUES"
+              "(1,'IC','UseShortNumber','0.00',5),(2,'IC','UseShortNumber','1',9),"
+              "(1,'IC','AutoSave','1',1),(1,'IC','Broken','yes',1),(1,'IC','Blank',NULL,1);"
+              "INSERT INTO QMUserOption(FUserID,FKey,FValue) VALUES(16394,'AutoSave',NULL),"
+              "(16394,'Blank','1'),(7,'UseShortNumber','1')");
     EXPECT_EQ(GetOptionValue("UseShortNumber"), 0);
     EXPECT_EQ(GetOptionValue("AutoSave"), 1);
     EXPECT_EQ(GetOptionValue("Blank"), 1);

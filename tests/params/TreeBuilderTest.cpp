@@ -1,4 +1,4 @@
-#include "params/AccountFixture.h"
+#include "params/ParamsFixture.h"
 
 #include "component/SysEnum.h"
 #include "forms/TreeControl.h"
@@ -9,7 +9,7 @@ using namespace orvan::component;
 
 namespace {
 
-class TreeBuilder : public test::AccountFixture
+class TreeBuilder : public test::ParamsFixture
 {
 protected:
     // The tree of a class as "key caption tag" lines, two spaces per depth.
@@ -76,7 +76,7 @@ TEST_F(TreeBuilder, WholeSupplyChainOrderDependsOnEditionAndPharmaceuticalRows)
                       "sys18 sys20 sys27 sys21 sys22 sys12 sys13 ");
 
     tree.clear();
-    run("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('GSP','Check','1')");
+    runNative("INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('GSP','Check','1')");
     setLogin("UserID=1;LANGUAGE=chs;OrvanVersion=ZEEX;");
     build(sys_sysparameter, "0009");
     EXPECT_EQ(keys(), "sys1 sys2 sys4 sys9 sys3 sys5 sys19 sys8 Imp Exp sys16 sys17 sys6 sys7 "
@@ -114,10 +114,10 @@ TEST_F(TreeBuilder, AlarmRowsAreNumberedFromTwoAndCaptionedInTheLoginLanguage)
 {
     EXPECT_EQ(build(sys_alarmparameter), "");
     EXPECT_FALSE(tree.visible());
-    run("INSERT INTO icsystemprofile(FID,FCategory,FKey,FValue,FIndex,FCaption,FCaption_EN) "
-        "VALUES(11,'IC','A1','0',3,' 库存预警 ','Stock alert'),"
-        "(11,'SO','A2','0',1,'信用预警','Credit alert'),"
-        "(11,'IC','A3','1',2,'保质期预警',NULL),(12,'IC','A4','0',0,'其他','Other')");
+    runNative("INSERT INTO icsystemprofile(FID,FCategory,FKey,FValue,FIndex,FCaption,FCaption_EN) "
+              "VALUES(11,'IC','A1','0',3,' 库存预警 ','Stock alert'),"
+              "(11,'SO','A2','0',1,'信用预警','Credit alert'),"
+              "(11,'IC','A3','1',2,'保质期预警',NULL),(12,'IC','A4','0',0,'其他','Other')");
     EXPECT_EQ(build(sys_alarmparameter), "alarm1 系统模块 1\n  alarmSO|2 信用预警 2\n"
                                          "  alarmIC|3 保质期预警 3\n  alarmIC|4 库存预警 4\n");
     EXPECT_TRUE(tree.visible());

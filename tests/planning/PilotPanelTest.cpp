@@ -1,7 +1,10 @@
 #include "PlanningFixture.h"
 
 #include <filesystem>
+#include <functional>
 
+#include "component/ProcessState.h"
+#include "db/ProcedureCatalog.h"
 #include "planning/PilotPanel.h"
 #include "support/ScopedEnvironment.h"
 

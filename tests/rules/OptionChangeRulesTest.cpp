@@ -8,7 +8,6 @@
 #include "component/LoginContext.h"
 #include "component/ProcessState.h"
 #include "component/SysEnum.h"
-#include "db/ProcedureCatalog.h"
 #include "forms/Messages.h"
 #include "rules/OptionChangeRules.h"
 #include "rules/PlanModeProcedure.h"
@@ -221,7 +220,6 @@ TEST_F(OptionRules, PlanTrackingSwitchesThroughTheAccountProcedure)
     EXPECT_EQ(lastMessage(), "有计划跟踪号的业务单据及库存数据将无法查询到计划跟踪号！");
     EXPECT_EQ(account.value("SELECT FValue FROM t_SystemProfile WHERE FKey='EnableMtoPlanMode'"),
               "0");
-    db::ProcedureCatalog::instance().clear();
 }
 
 TEST_F(OptionRules, PassMarkEqualToTotalIsAcceptedAndANewTotalIsRecalculated)

@@ -36,13 +36,7 @@ protected:
     void SetUp() override
     {
         RulesFixture::SetUp();
-        forms::setShell(shell);
         rules.load();
-    }
-    void TearDown() override
-    {
-        forms::setShell(nullptr);
-        RulesFixture::TearDown();
     }
 
     bool changing(const std::string &key, base::Variant value)
@@ -73,7 +67,6 @@ protected:
 
     WindowValues window;
     rules::OptionChangeRules rules{window};
-    std::shared_ptr<forms::ScriptedShell> shell = std::make_shared<forms::ScriptedShell>();
 };
 
 const char *const BomChangeFields =

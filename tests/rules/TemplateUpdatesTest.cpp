@@ -2,13 +2,10 @@
 
 #include <map>
 
+#include "RulesFixture.h"
 #include "base/Error.h"
-#include "component/ProcessState.h"
-#include "forms/Messages.h"
 #include "rules/TemplateUpdates.h"
-#include "suite/AppConnection.h"
 #include "support/StatementCorpus.h"
-#include "support/TempAccount.h"
 
 using namespace orvan;
 using namespace orvan::rules;
@@ -22,26 +19,11 @@ std::string withoutFinalLineBreak(std::string batch)
     return batch;
 }
 
-class TemplateUpdates : public ::testing::Test
+class TemplateUpdates : public test::RulesFixture
 {
 protected:
-    void SetUp() override
-    {
-        component::ProcessState::reset();
-        component::processState().connection =
-            std::make_shared<suite::AppConnection>(account.connectString());
-        forms::setMessages(messages);
-    }
-    void TearDown() override
-    {
-        forms::setMessages(nullptr);
-        component::ProcessState::reset();
-    }
     std::string value(const std::string &sql) { return account.value(sql); }
     void dropTable(const std::string &table) { account.runNative("DROP TABLE " + table); }
-
-    test::TempAccount account;
-    std::shared_ptr<forms::ScriptedMessages> messages = std::make_shared<forms::ScriptedMessages>();
 };
 
 } // namespace

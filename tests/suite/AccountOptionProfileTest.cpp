@@ -1,4 +1,4 @@
-#include "AccountFixture.h"
+#include "support/AccountFixture.h"
 
 #include <vector>
 
@@ -14,24 +14,15 @@ using namespace orvan;
 
 namespace {
 
-class OptionProfile : public test::AccountFixture
+class OptionProfile : public test::AccountFixture<>
 {
 protected:
     void SetUp() override
     {
         AccountFixture::SetUp();
-        component::processState().connection =
-            std::make_shared<suite::AppConnection>("Provider=SQLite;Data Source=" + accountPath);
-        forms::setMessages(messages);
+        connectProcess();
         forms::setPrinter(printer);
         control.setEvents(recordingEvents());
-    }
-
-    void TearDown() override
-    {
-        forms::setMessages(nullptr);
-        forms::setPrinter(nullptr);
-        AccountFixture::TearDown();
     }
 
     component::OptionProfileEvents recordingEvents()
@@ -73,7 +64,6 @@ protected:
         control.ShowPage();
     }
 
-    std::shared_ptr<forms::ScriptedMessages> messages = std::make_shared<forms::ScriptedMessages>();
     std::shared_ptr<forms::ScriptedPrinter> printer = std::make_shared<forms::ScriptedPrinter>();
     suite::AccountOptionProfile control;
     std::vector<std::string> log;

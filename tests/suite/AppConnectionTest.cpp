@@ -1,4 +1,4 @@
-#include "AccountFixture.h"
+#include "support/AccountFixture.h"
 
 #include <set>
 #include <thread>
@@ -11,7 +11,7 @@
 using namespace orvan;
 using suite::AppConnection;
 
-using AppConnectionTest = test::AccountFixture;
+using AppConnectionTest = test::AccountFixture<>;
 
 namespace {
 

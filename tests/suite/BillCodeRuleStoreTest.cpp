@@ -1,4 +1,4 @@
-#include "AccountFixture.h"
+#include "support/AccountFixture.h"
 
 #include "component/BillCodeComponents.h"
 #include "db/Recordset.h"
@@ -11,7 +11,7 @@ using component::SavedRuleRow;
 
 namespace {
 
-class BillCodeRuleStoreTest : public test::AccountFixture
+class BillCodeRuleStoreTest : public test::AccountFixture<>
 {
 protected:
     std::string connectString() const { return "Provider=SQLite;Data Source=" + accountPath; }

@@ -1,4 +1,4 @@
-#include "AccountFixture.h"
+#include "support/AccountFixture.h"
 
 #include "component/OptionProfileControl.h"
 #include "component/Translation.h"
@@ -10,23 +10,13 @@ using namespace orvan;
 
 namespace {
 
-class CalParameterControl : public test::AccountFixture
+class CalParameterControl : public test::AccountFixture<>
 {
 protected:
     void SetUp() override
     {
         AccountFixture::SetUp();
-        messages = std::make_shared<forms::ScriptedMessages>();
-        forms::setMessages(messages);
-        printer = std::make_shared<forms::ScriptedPrinter>();
         forms::setPrinter(printer);
-    }
-
-    void TearDown() override
-    {
-        forms::setMessages(nullptr);
-        forms::setPrinter(nullptr);
-        AccountFixture::TearDown();
     }
 
     std::shared_ptr<component::CalculationParameterControl> control(bool cost = false)
@@ -59,8 +49,7 @@ protected:
         return text;
     }
 
-    std::shared_ptr<forms::ScriptedMessages> messages;
-    std::shared_ptr<forms::ScriptedPrinter> printer;
+    std::shared_ptr<forms::ScriptedPrinter> printer = std::make_shared<forms::ScriptedPrinter>();
 };
 
 } // namespace

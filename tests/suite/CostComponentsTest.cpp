@@ -1,4 +1,4 @@
-#include "AccountFixture.h"
+#include "support/AccountFixture.h"
 
 #include <thread>
 
@@ -18,7 +18,7 @@ namespace {
 
 const char *const PeriodFilter = "Where FDate>='2026-12-01' AND FDate <'2027-01-01'";
 
-class CostComponents : public test::AccountFixture
+class CostComponents : public test::AccountFixture<>
 {
 protected:
     std::string props() { return component::LoginPropsString(); }

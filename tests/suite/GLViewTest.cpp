@@ -6,27 +6,16 @@
 #include "component/AccountLookupForm.h"
 #include "component/ComponentRegistry.h"
 #include "forms/Shell.h"
-#include "suite/AccountFixture.h"
+#include "support/AccountFixture.h"
 
 namespace orvan::test {
 namespace {
 
 using component::AccountLookupForm;
 
-class GLViewTest : public AccountFixture
+class GLViewTest : public AccountFixture<>
 {
 protected:
-    void SetUp() override
-    {
-        AccountFixture::SetUp();
-        forms::setShell(shell);
-    }
-    void TearDown() override
-    {
-        forms::setShell(nullptr);
-        AccountFixture::TearDown();
-    }
-
     std::shared_ptr<component::LookupResult> lookUp()
     {
         auto view =
@@ -34,8 +23,6 @@ protected:
                 component::ProgId::LedgerView);
         return view->AccountLookup(base::Dictionary());
     }
-
-    std::shared_ptr<forms::ScriptedShell> shell = std::make_shared<forms::ScriptedShell>();
 };
 
 TEST_F(GLViewTest, SearchNarrowsByNumberPrefixOrNameAndOkReturnsTheAccount)

@@ -1,5 +1,5 @@
 // The other modules' components the option rules create by ProgID, on a demo account.
-#include "AccountFixture.h"
+#include "support/AccountFixture.h"
 
 #include <functional>
 #include <vector>
@@ -21,21 +21,13 @@ using namespace orvan;
 
 namespace {
 
-class OptionComponents : public test::AccountFixture
+class OptionComponents : public test::AccountFixture<>
 {
 protected:
     void SetUp() override
     {
         AccountFixture::SetUp();
-        component::processState().connection =
-            std::make_shared<suite::AppConnection>("Provider=SQLite;Data Source=" + accountPath);
-        forms::setShell(shell);
-    }
-
-    void TearDown() override
-    {
-        forms::setShell(nullptr);
-        AccountFixture::TearDown();
+        connectProcess();
     }
 
     base::Variant call(const char *progId, const char *member, std::vector<base::Variant> args)
@@ -72,8 +64,6 @@ protected:
     }
 
     base::Variant props() { return base::Variant(component::LoginPropsString()); }
-
-    std::shared_ptr<forms::ScriptedShell> shell = std::make_shared<forms::ScriptedShell>();
 };
 
 const char *const BomFieldVisibility =

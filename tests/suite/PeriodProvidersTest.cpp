@@ -1,4 +1,4 @@
-#include "AccountFixture.h"
+#include "support/AccountFixture.h"
 
 #include "base/DateTime.h"
 #include "component/LoginContext.h"
@@ -12,7 +12,7 @@ using suite::PeriodResult::Done;
 
 namespace {
 
-class PeriodProviders : public test::AccountFixture
+class PeriodProviders : public test::AccountFixture<>
 {
 protected:
     std::string props() { return component::LoginPropsString(); }

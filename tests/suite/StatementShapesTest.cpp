@@ -1,4 +1,4 @@
-#include "AccountFixture.h"
+#include "support/AccountFixture.h"
 
 #include "base/Error.h"
 #include "base/Text.h"
@@ -22,7 +22,7 @@ std::string calledProcedure(const std::string &text)
 
 } // namespace
 
-using StatementShapes = test::AccountFixture;
+using StatementShapes = test::AccountFixture<>;
 
 // Every statement shape the component sends runs on the demo account in file order.
 TEST_F(StatementShapes, EveryShapeRunsOnTheDemoAccount)
