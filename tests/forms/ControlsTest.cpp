@@ -99,3 +99,107 @@ TEST(CellGrid, UserEditsRespectLocksLengthsAndLeaveCellVeto)
     EXPECT_THROW(grid.cell(1, 3), orvan::base::Error);
     EXPECT_EQ(grid.text(2, 1), "日期01");
 }
+
+TEST(Toolbar, HiddenAndDisabledButtonsKeepTheirPlaceAndState)
+{
+    Toolbar toolbar;
+    toolbar.add({.key = "New", .caption = "新增"});
+    toolbar.add({.key = "Cut", .caption = "剪切", .visible = false});
+    toolbar.add({.key = "Print", .caption = "打印", .enabled = false});
+    EXPECT_FALSE(toolbar.button("cut").visible);
+    EXPECT_TRUE(toolbar.button("cut").enabled);
+    EXPECT_TRUE(toolbar.button("PRINT").visible);
+    EXPECT_FALSE(toolbar.button("PRINT").enabled);
+    toolbar.button("Cut").visible = true;
+    toolbar.button("Print").enabled = true;
+    EXPECT_TRUE(toolbar.button("Cut").visible);
+    EXPECT_TRUE(toolbar.button("Print").enabled);
+    ASSERT_EQ(toolbar.buttons().size(), 3u);
+    EXPECT_EQ(toolbar.buttons()[1].key, "Cut");
+}
+
+TEST(Toolbar, SeparatorsAndClearedButtonsAreNotFound)
+{
+    Toolbar toolbar;
+    toolbar.add({.separator = true});
+    EXPECT_FALSE(toolbar.contains(""));
+    EXPECT_EQ(errorNumberOf([&] { toolbar.button(""); }), 35601);
+    toolbar.add({.key = "Exit"});
+    const auto &readOnly = toolbar;
+    EXPECT_EQ(readOnly.button("exit").key, "Exit");
+    EXPECT_EQ(errorNumberOf([&] { readOnly.button("Exit2"); }), 35601);
+    toolbar.clear();
+    EXPECT_FALSE(toolbar.contains("Exit"));
+    EXPECT_TRUE(toolbar.buttons().empty());
+}
+
+TEST(MenuBar, ItemsNotFoundAreNullOrRaise)
+{
+    MenuBar menus;
+    auto &file = menus.add({.name = "File"});
+    auto &print = file.add({.name = "Print"});
+    print.add({.name = "Preview"});
+    file.add({.name = "Line", .separator = true});
+    EXPECT_EQ(menus.find("file.print.preview"), &menus.item("FILE.PRINT.PREVIEW"));
+    EXPECT_EQ(menus.find("File.Print.Preview.More"), nullptr);
+    EXPECT_EQ(menus.find("File.Line"), nullptr) << "separators are not addressed";
+    EXPECT_EQ(menus.find("File."), nullptr);
+    EXPECT_EQ(menus.find(""), nullptr);
+    EXPECT_EQ(menus.find("Print"), nullptr) << "paths start at the menu bar";
+    EXPECT_EQ(errorNumberOf([&] { menus.item("File.Missing"); }),
+              orvan::base::ErrorNumber::InvalidProcedureCall);
+    const auto &readOnly = menus;
+    EXPECT_EQ(readOnly.find("File.Print")->name, "Print");
+}
+
+TEST(MenuBar, ItemStateReadsBack)
+{
+    MenuBar menus;
+    menus.add({.name = "View"}).add({.name = "Toolbar", .checked = true});
+    auto &item = menus.item("View.Toolbar");
+    EXPECT_TRUE(item.checked);
+    EXPECT_TRUE(item.enabled);
+    EXPECT_TRUE(item.visible);
+    item.checked = false;
+    item.visible = false;
+    EXPECT_FALSE(menus.find("view.toolbar")->checked);
+    EXPECT_FALSE(menus.find("view.toolbar")->visible);
+}
+
+TEST(Splitter, TakesBothLimitsAndAWrongMaximumLeavesOnlyTheMinimum)
+{
+    Splitter splitter{3000, 1680, 8000};
+    EXPECT_EQ(splitter.moveTo(1680), 1680);
+    EXPECT_EQ(splitter.moveTo(1679), 1680);
+    EXPECT_EQ(splitter.moveTo(8000), 8000);
+    EXPECT_EQ(splitter.moveTo(8001), 8000);
+    EXPECT_EQ(splitter.position, 8000);
+    Splitter inverted{0, 500, 100};
+    EXPECT_EQ(inverted.moveTo(300), 500);
+    EXPECT_EQ(inverted.moveTo(9000), 500);
+}
+
+TEST(SmallControls, PanelsAndListItemsByExactKey)
+{
+    StatusBar status;
+    status.panels.push_back({.key = "User", .text = "administrator"});
+    ASSERT_NE(status.panel("User"), nullptr);
+    status.panel("User")->text = "16394";
+    EXPECT_EQ(status.panels[0].text, "16394");
+    EXPECT_EQ(status.panel("user"), nullptr);
+
+    CheckList list;
+    list.items.push_back({.key = "IC", .caption = "仓存"});
+    ASSERT_NE(list.item("IC"), nullptr);
+    list.item("IC")->checked = true;
+    EXPECT_TRUE(list.items[0].checked);
+    EXPECT_EQ(list.item("ic"), nullptr);
+    EXPECT_EQ(list.item(""), nullptr);
+
+    TabControl tabs;
+    tabs.addTab("属性");
+    tabs.addTab("选项");
+    ASSERT_EQ(tabs.tabEnabled.size(), tabs.captions.size());
+    EXPECT_TRUE(tabs.tabEnabled[1]);
+    EXPECT_EQ(tabs.captions[1], "选项");
+}

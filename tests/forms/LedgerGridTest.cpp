@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "forms/LedgerGrid.h"
+
+using namespace orvan::forms;
+
+TEST(LedgerGrid, CurrentRowRunsFromTheHeadingToTheLastRowElseNone)
+{
+    LedgerGrid grid;
+    std::vector<int> announced;
+    grid.onRowChanged = [&announced](int row) { announced.push_back(row); };
+    grid.setRowCount(5);
+    grid.setCurrentRow(1);
+    EXPECT_EQ(grid.currentRow(), 1);
+    grid.setCurrentRow(5);
+    EXPECT_EQ(grid.currentRow(), 5);
+    grid.setCurrentRow(6);
+    EXPECT_EQ(grid.currentRow(), 0);
+    grid.setCurrentRow(5);
+    grid.setCurrentRow(-1);
+    EXPECT_EQ(grid.currentRow(), 0);
+    EXPECT_EQ(announced, (std::vector<int>{1, 5, 0, 5, 0}));
+
+    LedgerGrid empty;
+    empty.setCurrentRow(1);
+    EXPECT_EQ(empty.currentRow(), 0);
+}
+
+TEST(LedgerGrid, FewerRowsKeepTheCurrentRowWhileItIsStillThere)
+{
+    LedgerGrid grid;
+    grid.setRowCount(5);
+    grid.setCurrentRow(4);
+    grid.setRowCount(4);
+    EXPECT_EQ(grid.currentRow(), 4);
+    grid.setRowCount(3);
+    EXPECT_EQ(grid.currentRow(), 0);
+
+    grid.setRowCount(-2);
+    EXPECT_EQ(grid.rowCount(), 0);
+    grid.setColumnCount(-1);
+    EXPECT_EQ(grid.columnCount(), 0);
+    grid.setColumnCount(7);
+    EXPECT_EQ(grid.columnCount(), 7);
+}
+
+TEST(LedgerGrid, RowTextsComeFromTheHandlerForRowsOfTheGridOnly)
+{
+    LedgerGrid grid;
+    grid.setRowCount(3);
+    EXPECT_TRUE(grid.rowText(1).empty()) << "no handler";
+    grid.setRowTextHandler([](int row) { return std::vector<std::string>{std::to_string(row)}; });
+    EXPECT_TRUE(grid.rowText(0).empty());
+    EXPECT_EQ(grid.rowText(1), std::vector<std::string>{"1"});
+    EXPECT_EQ(grid.rowText(3), std::vector<std::string>{"3"});
+    EXPECT_TRUE(grid.rowText(4).empty());
+}
+
+TEST(LedgerGrid, ColumnWidthsAlignmentsAndSwitchesReadBack)
+{
+    LedgerGrid grid;
+    EXPECT_EQ(grid.columnWidth(3), 0);
+    grid.setColumnWidth(3, 1200);
+    grid.setColumnWidth(4, 0);
+    grid.setColumnWidth(5, -10);
+    EXPECT_EQ(grid.columnWidth(3), 1200);
+    EXPECT_EQ(grid.columnWidth(4), 0);
+    EXPECT_EQ(grid.columnWidth(5), 0);
+
+    EXPECT_EQ(grid.columnAlign(2), 0);
+    grid.setColumnAlign(2, 1);
+    EXPECT_EQ(grid.columnAlign(2), 1);
+    EXPECT_EQ(grid.columnAlign(1), 0);
+
+    grid.setColumnSwitch(2, 1, true);
+    grid.setColumnSwitch(2, 4, true);
+    EXPECT_TRUE(grid.columnSwitch(2, 1));
+    EXPECT_TRUE(grid.columnSwitch(2, 5)) << "both flags are on";
+    EXPECT_FALSE(grid.columnSwitch(2, 2));
+    EXPECT_FALSE(grid.columnSwitch(3, 1));
+    grid.setColumnSwitch(2, 1, false);
+    EXPECT_FALSE(grid.columnSwitch(2, 1));
+    EXPECT_TRUE(grid.columnSwitch(2, 4)) << "the other flag stays";
+    EXPECT_FALSE(grid.columnSwitch(2, 5));
+
+    grid.setCurrentColumn(3);
+    EXPECT_EQ(grid.currentColumn(), 3);
+}
+
+TEST(LedgerGrid, ClearingDropsRowsAndColoursButKeepsWidths)
+{
+    LedgerGrid grid;
+    grid.setRowCount(4);
+    grid.setCurrentRow(2);
+    grid.setColumnWidth(1, 900);
+    grid.setBackColor(0xEEEEEE);
+    grid.setRowColor(3, 0x00FF00);
+    EXPECT_EQ(grid.rowColor(3), 0x00FF00u);
+    EXPECT_EQ(grid.rowColor(2), 0xEEEEEEu) << "rows without a colour take the background";
+    grid.clear();
+    EXPECT_EQ(grid.rowCount(), 0);
+    EXPECT_EQ(grid.currentRow(), 0);
+    EXPECT_EQ(grid.rowColor(3), 0xEEEEEEu);
+    EXPECT_EQ(grid.columnWidth(1), 900);
+
+    grid.setRowColor(1, 0x0000FF);
+    grid.clearRowColors();
+    EXPECT_EQ(grid.rowColor(1), 0xEEEEEEu);
+}
+
+TEST(LedgerGrid, RefreshCountsAndTellsTheView)
+{
+    LedgerGrid grid;
+    grid.refresh();
+    int repaints = 0;
+    grid.setRefreshHandler([&repaints] { ++repaints; });
+    grid.refresh();
+    EXPECT_EQ(grid.refreshCount(), 2);
+    EXPECT_EQ(repaints, 1);
+}
