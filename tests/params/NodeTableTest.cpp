@@ -1,4 +1,4 @@
-#include "params/AccountFixture.h"
+#include "params/ParamsFixture.h"
 
 #include <memory>
 #include <set>
@@ -14,7 +14,7 @@ using namespace orvan::params;
 
 namespace {
 
-class NodeTableTest : public test::AccountFixture
+class NodeTableTest : public test::ParamsFixture
 {
 protected:
     std::vector<const forms::TreeNode *> build(int32_t sysClass, const std::string &systemId)
