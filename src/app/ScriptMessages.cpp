@@ -3,16 +3,6 @@
 #include <ostream>
 
 namespace orvan::app {
-namespace {
-
-bool asksQuestion(int style)
-{
-    const int buttons = style & 0x0F;
-    return buttons != forms::MsgStyle::OkOnly;
-}
-
-} // namespace
-
 ScriptMessages::ScriptMessages(std::ostream &out)
     : m_out(out)
 {}
@@ -43,29 +33,20 @@ bool ScriptMessages::nextAnswerIsYes()
 {
     if (m_answers.empty())
         return true;
-    const int answer = m_answers.front();
+    const bool yes = m_answers.front();
     m_answers.pop_front();
-    return answer == 1;
+    return yes;
 }
 
-int ScriptMessages::msgBox(const std::string &text, int style, const std::string &title)
+forms::Answer ScriptMessages::show(const forms::Message &message)
 {
-    print(title, text);
-    if (!asksQuestion(style))
-        return forms::MsgAnswer::Ok;
+    print(message.title, message.text);
+    if (!message.asks())
+        return forms::Answer::Ok;
     const bool yes = nextAnswerIsYes();
-    const int buttons = style & 0x0F;
-    if (buttons == forms::MsgStyle::OkCancel)
-        return yes ? forms::MsgAnswer::Ok : forms::MsgAnswer::Cancel;
-    return yes ? forms::MsgAnswer::Yes : forms::MsgAnswer::No;
-}
-
-int ScriptMessages::suiteMsgBox(const std::string &title, const std::string &text, int style)
-{
-    print(title, text);
-    if (style != 1 && style != 2)
-        return forms::SuiteAnswerYes;
-    return nextAnswerIsYes() ? forms::SuiteAnswerYes : 0;
+    if (message.buttons == forms::Buttons::OkCancel)
+        return yes ? forms::Answer::Ok : forms::Answer::Cancel;
+    return yes ? forms::Answer::Yes : forms::Answer::No;
 }
 
 } // namespace orvan::app

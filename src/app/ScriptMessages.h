@@ -15,10 +15,10 @@ class ScriptMessages : public forms::Messages
 public:
     explicit ScriptMessages(std::ostream &out);
 
-    int msgBox(const std::string &text, int style, const std::string &title) override;
-    int suiteMsgBox(const std::string &title, const std::string &text, int style) override;
+    forms::Answer show(const forms::Message &message) override;
 
-    void queueAnswer(int answer) { m_answers.push_back(answer); }
+    // A script's answer: true for Yes (OK where the box offers OK and Cancel).
+    void queueAnswer(bool yes) { m_answers.push_back(yes); }
 
     // The text with CR LF, CR and LF written as \n.
     static std::string oneLine(const std::string &text);
@@ -28,7 +28,7 @@ private:
     void print(const std::string &title, const std::string &text);
 
     std::ostream &m_out;
-    std::deque<int> m_answers;
+    std::deque<bool> m_answers;
 };
 
 } // namespace orvan::app

@@ -132,7 +132,7 @@ bool ScriptRunner::executeSessionCommand(const ScriptCommand &command)
         if (command.args.size() != 1 || !base::isNumericText(command.args[0]))
             fail(command.line, "answer takes a number (1 = Yes)");
         else
-            m_messages->queueAnswer(base::textToLong(command.args[0]));
+            m_messages->queueAnswer(base::textToLong(command.args[0]) == 1); // 1 = Yes
     } else if (verb == "show") {
         show(command);
     } else if (verb == "close") {

@@ -420,7 +420,7 @@ void BillCodeRuleGrid::clearOtherBasisBoxes(int row)
 
 void BillCodeRuleGrid::showNotice(const std::string &text) const
 {
-    forms::messages().msgBox(text, forms::MsgStyle::Information, component::messageTitle());
+    forms::showMessage(component::messageTitle(), text);
 }
 
 } // namespace orvan::billcode

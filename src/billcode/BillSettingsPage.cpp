@@ -229,8 +229,8 @@ bool BillSettingsPage::saveOrTell()
 {
     if (SaveBillSettings())
         return true;
-    forms::messages().msgBox(TranslateText("编码规则没有保存。"), forms::MsgStyle::Exclamation,
-                             component::messageTitle());
+    forms::showMessage(component::messageTitle(), TranslateText("编码规则没有保存。"),
+                       forms::Buttons::Ok, forms::Icon::Warning);
     return false;
 }
 

@@ -36,7 +36,7 @@ std::shared_ptr<Component> create(const char *progId)
 
 void inform(const std::string &text)
 {
-    forms::messages().msgBox(text, forms::MsgStyle::Information, component::messageTitle());
+    forms::showMessage(component::messageTitle(), text);
 }
 
 // A profile value of the inventory accounting ("" when the row is missing).
@@ -152,8 +152,8 @@ void BillClosingDialog::reconcile()
     try {
         granted = component::CheckRight(ReconcileObject, ReconcileRight, ReconcileMask);
     } catch (const base::Error &error) {
-        forms::messages().msgBox(error.description(), forms::MsgStyle::Exclamation,
-                                 component::messageTitle());
+        forms::showMessage(component::messageTitle(), error.description(), forms::Buttons::Ok,
+                           forms::Icon::Warning);
         return;
     }
     if (!granted)

@@ -41,13 +41,13 @@ int32_t Interface::CloseBill()
     try {
         granted = mayCloseBills();
     } catch (const base::Error &error) {
-        forms::messages().msgBox(error.description(), forms::MsgStyle::Exclamation, messageTitle());
+        forms::showMessage(messageTitle(), error.description(), forms::Buttons::Ok,
+                           forms::Icon::Warning);
         return 0;
     }
     if (granted)
         return runCloseBillWindow();
-    forms::messages().msgBox(TranslateText(NoRightText), forms::MsgStyle::Information,
-                             messageTitle());
+    forms::showMessage(messageTitle(), TranslateText(NoRightText));
     return 0;
 }
 

@@ -127,7 +127,7 @@ bool CheckRight(int32_t objectId, int32_t rightId, int32_t mask)
             ComponentRegistry::instance().createAs<RightsComponent>(ProgId::Rights);
     if (state.rightsComponent->AccessCheck(objectId, rightId, mask))
         return true;
-    forms::messages().suiteMsgBox(messageTitle(), TranslateText(NoRightText), 0);
+    forms::showSuiteMessage(messageTitle(), TranslateText(NoRightText));
     return false;
 }
 
@@ -148,7 +148,8 @@ bool ShowHelp(int32_t keyCode, int32_t helpId, std::string_view helpName, int32_
             system = "StdCost";
         state.helpComponent->ShowHELP(helpId, 0, std::string(helpName), third, system, fifth);
     } catch (const base::Error &error) {
-        forms::messages().msgBox(error.description(), forms::MsgStyle::Exclamation, messageTitle());
+        forms::showMessage(messageTitle(), error.description(), forms::Buttons::Ok,
+                           forms::Icon::Warning);
     }
     return true;
 }

@@ -30,7 +30,8 @@ bool systemClassAllowed()
     try {
         return CheckRight(1099, 1, 0x400000);
     } catch (const base::Error &error) {
-        forms::messages().msgBox(error.description(), forms::MsgStyle::Exclamation, messageTitle());
+        forms::showMessage(messageTitle(), error.description(), forms::Buttons::Ok,
+                           forms::Icon::Warning);
         return false;
     }
 }

@@ -21,7 +21,7 @@ namespace {
 
 void notify(const std::string &text)
 {
-    forms::messages().msgBox(text, forms::MsgStyle::Information, component::messageTitle());
+    forms::showMessage(component::messageTitle(), text);
 }
 
 std::string trimmedText(const db::RecordsetPtr &rows, const char *field)

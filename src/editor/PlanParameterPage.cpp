@@ -124,7 +124,7 @@ std::string shownValue(Parameter parameter, const std::string &value)
 // Notices of the start date check are shown whatever the error option says.
 void planNotice(const char *text)
 {
-    forms::messages().suiteMsgBox(TranslateText("Tessel提示"), TranslateText(text), 0);
+    forms::showSuiteMessage(TranslateText("Tessel提示"), TranslateText(text));
 }
 
 bool plansExist()
@@ -394,8 +394,7 @@ void PlanParameterPage::save()
         }
         params::executeOnAccount("Update T_SystemProfile Set FValue=" + db::sqlQuote(value) +
                                  " where FKey=" + db::sqlQuote(key));
-        forms::messages().suiteMsgBox(TranslateText("Tessel提示"),
-                                      TranslateText("计划参数保存成功"), 0);
+        forms::showSuiteMessage(TranslateText("Tessel提示"), TranslateText("计划参数保存成功"));
         m_editor.changed = false;
         afterSave(parameter, value);
     } catch (const base::Error &error) {
@@ -437,7 +436,7 @@ bool PlanParameterPage::confirmChange(Parameter parameter, const std::string &st
         const auto text =
             TranslateText("计划参数:") + TranslateText(notice.what) + TranslateText(notice.why) +
             TranslateText(",所以你需要重新运行 生成主生产计划 以保证主生产计划的正确性");
-        forms::messages().suiteMsgBox(NoticeTitle, text, 0);
+        forms::showSuiteMessage(NoticeTitle, text);
     }
     return true;
 }
@@ -449,8 +448,8 @@ bool PlanParameterPage::confirmNewZoneSize(const std::string &stored)
     std::string text;
     for (const char *piece : ZoneSizeWarning)
         text += TranslateText(piece);
-    const bool confirmed =
-        forms::messages().suiteMsgBox(NoticeTitle, text, 2) == forms::SuiteAnswerYes;
+    const bool confirmed = forms::showSuiteMessage(NoticeTitle, text, forms::SuiteStyle::Warning) ==
+                           forms::Answer::Yes;
     if (confirmed && planning::runForecastPanel(false) == planning::PilotPanel::Outcome::Done)
         return true;
     m_editor.changed = false;

@@ -87,8 +87,8 @@ bool PrintControlPage::validateBeforeSave()
 {
     if (base::isNumericText(m_editor.grid().text(2, 2)))
         return true;
-    forms::messages().msgBox(TranslateText("数据非法，必须录入数值，请重新输入！"),
-                             forms::MsgStyle::Information, component::messageTitle());
+    forms::showMessage(component::messageTitle(),
+                       TranslateText("数据非法，必须录入数值，请重新输入！"));
     return false;
 }
 

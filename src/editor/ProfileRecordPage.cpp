@@ -34,7 +34,7 @@ std::string storedValueOf(const std::string &typed)
 
 void showInvalid(const std::string &text)
 {
-    forms::messages().msgBox(text, forms::MsgStyle::Information, component::messageTitle());
+    forms::showMessage(component::messageTitle(), text);
 }
 
 } // namespace

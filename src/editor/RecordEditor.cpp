@@ -287,7 +287,8 @@ int RecordEditor::targetOf(std::string_view key) const
 
 void RecordEditor::askSave(const std::string &question, bool &answer)
 {
-    if (forms::messages().suiteMsgBox(TranslateText("提示"), question, 1) != forms::SuiteAnswerYes)
+    if (forms::showSuiteMessage(TranslateText("提示"), question, forms::SuiteStyle::Question) !=
+        forms::Answer::Yes)
         return;
     if (m_page) {
         if (!ruleChanged && !m_page->validateBeforeSave())
@@ -300,7 +301,7 @@ void RecordEditor::askSave(const std::string &question, bool &answer)
 void RecordEditor::ShowMessage(const std::string &text, int flag)
 {
     if (flag != 0)
-        forms::messages().suiteMsgBox(component::messageTitle(), text, 0);
+        forms::showSuiteMessage(component::messageTitle(), text);
 }
 
 void RecordEditor::showError(const std::string &text)

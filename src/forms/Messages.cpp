@@ -15,47 +15,47 @@ std::shared_ptr<Messages> &currentService()
 
 Messages::~Messages() = default;
 
-int defaultAnswer(int style)
+Answer defaultAnswer(const Message &message)
 {
-    const int buttons = style & 0x0F;
-    if (buttons == MsgStyle::YesNo || buttons == MsgStyle::YesNoCancel)
-        return MsgAnswer::Yes;
-    return MsgAnswer::Ok;
+    if (message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoCancel)
+        return Answer::Yes;
+    return Answer::Ok;
 }
 
-int ScriptedMessages::msgBox(const std::string &text, int style, const std::string &title)
+Answer showMessage(const std::string &title, const std::string &text, Buttons buttons, Icon icon)
 {
-    const int answer = nextAnswer(defaultAnswer(style));
-    m_shown.push_back({ShownMessage::Kind::MsgBox, title, text, style, answer});
+    return messages().show({MessageWindow::Box, title, text, buttons, icon});
+}
+
+Answer showSuiteMessage(const std::string &title, const std::string &text, SuiteStyle style)
+{
+    Message message{MessageWindow::Suite, title, text, Buttons::YesNo, Icon::Question};
+    if (style == SuiteStyle::Notice) {
+        message.buttons = Buttons::Ok;
+        message.icon = Icon::Information;
+    } else if (style == SuiteStyle::Warning) {
+        message.icon = Icon::Warning;
+    }
+    return messages().show(message);
+}
+
+Answer ScriptedMessages::show(const Message &message)
+{
+    Answer answer = defaultAnswer(message);
+    if (message.asks() && !m_answers.empty()) {
+        answer = m_answers.front();
+        m_answers.pop_front();
+    }
+    const auto kind = message.window == MessageWindow::Suite ? ShownMessage::Kind::SuiteMsgBox
+                                                             : ShownMessage::Kind::MsgBox;
+    m_shown.push_back({kind, message.title, message.text, message.buttons, message.icon, answer});
     return answer;
 }
 
-int ScriptedMessages::suiteMsgBox(const std::string &title, const std::string &text, int style)
+Answer ConsoleMessages::show(const Message &message)
 {
-    const int answer = nextAnswer(SuiteAnswerYes);
-    m_shown.push_back({ShownMessage::Kind::SuiteMsgBox, title, text, style, answer});
-    return answer;
-}
-
-int ScriptedMessages::nextAnswer(int fallback)
-{
-    if (m_answers.empty())
-        return fallback;
-    const int answer = m_answers.front();
-    m_answers.pop_front();
-    return answer;
-}
-
-int ConsoleMessages::msgBox(const std::string &text, int style, const std::string &title)
-{
-    std::cerr << "[" << title << "] " << text << "\n";
-    return defaultAnswer(style);
-}
-
-int ConsoleMessages::suiteMsgBox(const std::string &title, const std::string &text, int)
-{
-    std::cerr << "[" << title << "] " << text << "\n";
-    return SuiteAnswerYes;
+    std::cerr << "[" << message.title << "] " << message.text << "\n";
+    return defaultAnswer(message);
 }
 
 Messages &messages()

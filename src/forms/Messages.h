@@ -7,28 +7,29 @@
 
 namespace orvan::forms {
 
-// Button and icon codes of a message box, combined by addition.
-namespace MsgStyle {
-inline constexpr int OkOnly = 0;
-inline constexpr int OkCancel = 1;
-inline constexpr int YesNoCancel = 3;
-inline constexpr int YesNo = 4;
-inline constexpr int Critical = 16;
-inline constexpr int Question = 32;
-inline constexpr int Exclamation = 48;
-inline constexpr int Information = 64;
-} // namespace MsgStyle
+// The buttons a message offers.
+enum class Buttons { Ok, OkCancel, YesNoCancel, YesNo };
+// The icon a message shows.
+enum class Icon { None, Critical, Question, Warning, Information };
+// The button the user took.
+enum class Answer { Ok, Cancel, Yes, No };
+// A message box, or the suite's own message window.
+enum class MessageWindow { Box, Suite };
 
-// Answers of a message box.
-namespace MsgAnswer {
-inline constexpr int Ok = 1;
-inline constexpr int Cancel = 2;
-inline constexpr int Yes = 6;
-inline constexpr int No = 7;
-} // namespace MsgAnswer
+struct Message
+{
+    MessageWindow window = MessageWindow::Box;
+    std::string title;
+    std::string text;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::Information;
 
-// The suite message window answers 1 for Yes.
-inline constexpr int SuiteAnswerYes = 1;
+    bool asks() const { return buttons != Buttons::Ok; }
+};
+
+// The answer a message gives when the user just confirms it (Enter): Yes for questions,
+// else OK.
+Answer defaultAnswer(const Message &message);
 
 // Synchronous message windows. The GUI shows real dialogs; tests and scripts answer
 // from a queue and keep a record of every message.
@@ -36,12 +37,18 @@ class Messages
 {
 public:
     virtual ~Messages();
-
-    // A message box: text, style (MsgStyle codes) and title; returns a MsgAnswer code.
-    virtual int msgBox(const std::string &text, int style, const std::string &title) = 0;
-    // The suite message window: style 0 shows OK, 1 and 2 ask Yes/No; returns 1 for Yes.
-    virtual int suiteMsgBox(const std::string &title, const std::string &text, int style) = 0;
+    virtual Answer show(const Message &message) = 0;
 };
+
+// A message box through the process's service: title, text, then its buttons and icon.
+Answer showMessage(const std::string &title, const std::string &text, Buttons buttons = Buttons::Ok,
+                   Icon icon = Icon::Information);
+
+// The suite message window: a notice with OK, or a question answered Yes or No, shown
+// with the question icon or as a warning.
+enum class SuiteStyle { Notice, Question, Warning };
+Answer showSuiteMessage(const std::string &title, const std::string &text,
+                        SuiteStyle style = SuiteStyle::Notice);
 
 struct ShownMessage
 {
@@ -49,26 +56,24 @@ struct ShownMessage
     Kind kind = Kind::MsgBox;
     std::string title;
     std::string text;
-    int style = 0;
-    int answer = 0;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    Answer answer = Answer::Ok;
 };
 
-// Answers from a queue (the default answer when it is empty: OK, or Yes for questions)
-// and records every message in order.
+// Answers from a queue (the default answer when it is empty) and records every message
+// in order.
 class ScriptedMessages : public Messages
 {
 public:
-    int msgBox(const std::string &text, int style, const std::string &title) override;
-    int suiteMsgBox(const std::string &title, const std::string &text, int style) override;
+    Answer show(const Message &message) override;
 
-    void queueAnswer(int answer) { m_answers.push_back(answer); }
+    void queueAnswer(Answer answer) { m_answers.push_back(answer); }
     const std::vector<ShownMessage> &shown() const { return m_shown; }
     void clear() { m_shown.clear(); }
 
 private:
-    int nextAnswer(int fallback);
-
-    std::deque<int> m_answers;
+    std::deque<Answer> m_answers;
     std::vector<ShownMessage> m_shown;
 };
 
@@ -77,15 +82,11 @@ private:
 class ConsoleMessages : public Messages
 {
 public:
-    int msgBox(const std::string &text, int style, const std::string &title) override;
-    int suiteMsgBox(const std::string &title, const std::string &text, int style) override;
+    Answer show(const Message &message) override;
 };
 
 // The process's message service; a ConsoleMessages until one is installed.
 Messages &messages();
 void setMessages(std::shared_ptr<Messages> service);
-
-// The answer a message box gives when the user just confirms it.
-int defaultAnswer(int style);
 
 } // namespace orvan::forms

@@ -266,7 +266,8 @@ void MainWindowView::withWaitCursor(Action action)
     }
     QApplication::restoreOverrideCursor();
     if (!failure.empty())
-        forms::messages().msgBox(failure, forms::MsgStyle::Exclamation, component::messageTitle());
+        forms::showMessage(component::messageTitle(), failure, forms::Buttons::Ok,
+                           forms::Icon::Warning);
     refresh();
 }
 

@@ -368,7 +368,8 @@ void OptionSheetView::change(const std::string &key, const std::string &text)
     render();
     // An error the owner lets out is shown; it must not reach the event loop.
     if (!failure.empty())
-        forms::messages().msgBox(failure, forms::MsgStyle::Exclamation, component::messageTitle());
+        forms::showMessage(component::messageTitle(), failure, forms::Buttons::Ok,
+                           forms::Icon::Warning);
 }
 
 } // namespace orvan::gui

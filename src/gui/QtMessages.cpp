@@ -11,69 +11,50 @@
 namespace orvan::gui {
 namespace {
 
-// Style codes beyond forms::MsgStyle: the other button sets and the default button.
-constexpr int AbortRetryIgnore = 2;
-constexpr int RetryCancel = 5;
-constexpr int DefaultButtonMask = 0x300;
-constexpr int DefaultButtonShift = 8;
-
-// Answers beyond forms::MsgAnswer.
-constexpr int AnswerAbort = 3;
-constexpr int AnswerRetry = 4;
-constexpr int AnswerIgnore = 5;
-
-QMessageBox::Icon iconOf(int style)
+QMessageBox::Icon iconOf(forms::Icon icon)
 {
-    switch (style & 0x70) {
-    case forms::MsgStyle::Critical:
+    switch (icon) {
+    case forms::Icon::Critical:
         return QMessageBox::Critical;
-    case forms::MsgStyle::Question:
+    case forms::Icon::Question:
         return QMessageBox::Question;
-    case forms::MsgStyle::Exclamation:
+    case forms::Icon::Warning:
         return QMessageBox::Warning;
-    case forms::MsgStyle::Information:
+    case forms::Icon::Information:
         return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case forms::Icon::None:
+        break;
     }
+    return QMessageBox::NoIcon;
 }
 
-// The buttons of a style, in the order the style's default-button code counts them.
-QList<QMessageBox::StandardButton> buttonsOf(int style)
+// The buttons of a message; the first is the default one.
+QList<QMessageBox::StandardButton> buttonsOf(forms::Buttons buttons)
 {
-    switch (style & 0x0F) {
-    case forms::MsgStyle::OkCancel:
+    switch (buttons) {
+    case forms::Buttons::OkCancel:
         return {QMessageBox::Ok, QMessageBox::Cancel};
-    case AbortRetryIgnore:
-        return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
-    case forms::MsgStyle::YesNoCancel:
+    case forms::Buttons::YesNoCancel:
         return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
-    case forms::MsgStyle::YesNo:
+    case forms::Buttons::YesNo:
         return {QMessageBox::Yes, QMessageBox::No};
-    case RetryCancel:
-        return {QMessageBox::Retry, QMessageBox::Cancel};
-    default:
-        return {QMessageBox::Ok};
+    case forms::Buttons::Ok:
+        break;
     }
+    return {QMessageBox::Ok};
 }
 
-int answerOf(int button)
+forms::Answer answerOf(int button)
 {
     switch (button) {
     case QMessageBox::Cancel:
-        return forms::MsgAnswer::Cancel;
+        return forms::Answer::Cancel;
     case QMessageBox::Yes:
-        return forms::MsgAnswer::Yes;
+        return forms::Answer::Yes;
     case QMessageBox::No:
-        return forms::MsgAnswer::No;
-    case QMessageBox::Abort:
-        return AnswerAbort;
-    case QMessageBox::Retry:
-        return AnswerRetry;
-    case QMessageBox::Ignore:
-        return AnswerIgnore;
+        return forms::Answer::No;
     default:
-        return forms::MsgAnswer::Ok;
+        return forms::Answer::Ok;
     }
 }
 
@@ -88,12 +69,6 @@ QString buttonText(QMessageBox::StandardButton button)
         return qt(component::TranslateText("是"));
     case QMessageBox::No:
         return qt(component::TranslateText("否"));
-    case QMessageBox::Abort:
-        return viewText("中止(&A)", "&Abort");
-    case QMessageBox::Retry:
-        return viewText("重试(&R)", "&Retry");
-    case QMessageBox::Ignore:
-        return viewText("忽略(&I)", "&Ignore");
     default:
         return {};
     }
@@ -123,22 +98,10 @@ int runBox(QMessageBox::Icon icon, const QString &title, const std::string &text
 
 } // namespace
 
-int QtMessages::msgBox(const std::string &text, int style, const std::string &title)
+forms::Answer QtMessages::show(const forms::Message &message)
 {
-    const int defaultIndex = (style & DefaultButtonMask) >> DefaultButtonShift;
-    return answerOf(runBox(iconOf(style), titleOf(title), text, buttonsOf(style), defaultIndex));
-}
-
-int QtMessages::suiteMsgBox(const std::string &title, const std::string &text, int style)
-{
-    const bool asks = style == 1 || style == 2;
-    if (!asks) {
-        runBox(QMessageBox::Information, titleOf(title), text, {QMessageBox::Ok}, 0);
-        return forms::SuiteAnswerYes;
-    }
-    const int button =
-        runBox(QMessageBox::Question, titleOf(title), text, {QMessageBox::Yes, QMessageBox::No}, 0);
-    return button == QMessageBox::Yes ? forms::SuiteAnswerYes : 0;
+    return answerOf(runBox(iconOf(message.icon), titleOf(message.title), message.text,
+                           buttonsOf(message.buttons), 0));
 }
 
 } // namespace orvan::gui

@@ -8,8 +8,7 @@ namespace orvan::gui {
 class QtMessages : public forms::Messages
 {
 public:
-    int msgBox(const std::string &text, int style, const std::string &title) override;
-    int suiteMsgBox(const std::string &title, const std::string &text, int style) override;
+    forms::Answer show(const forms::Message &message) override;
 };
 
 } // namespace orvan::gui

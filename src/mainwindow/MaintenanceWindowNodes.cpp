@@ -90,7 +90,7 @@ void MaintenanceWindow::reportClickError(const std::string &description)
 {
     mousePointer = 0;
     m_busy = false;
-    forms::messages().msgBox(description, 64, component::messageTitle());
+    forms::showMessage(component::messageTitle(), description);
 }
 
 void MaintenanceWindow::loadNodeRows(const forms::TreeNode &node)

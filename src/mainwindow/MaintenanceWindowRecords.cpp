@@ -29,8 +29,7 @@ std::string reloadSqlOf(const std::string &key)
 
 void inform(const char *text)
 {
-    forms::messages().msgBox(TranslateText(text), forms::MsgStyle::Information,
-                             component::messageTitle());
+    forms::showMessage(component::messageTitle(), TranslateText(text));
 }
 
 bool readsTrue(const db::RecordsetPtr &rows)
@@ -73,8 +72,8 @@ void MaintenanceWindow::deleteRecord()
         inform("没有选定记录。");
         return;
     }
-    if (forms::messages().suiteMsgBox(TranslateText("提示"), TranslateText("确定是否删除当前记录"),
-                                      1) != forms::SuiteAnswerYes)
+    if (forms::showSuiteMessage(TranslateText("提示"), TranslateText("确定是否删除当前记录"),
+                                forms::SuiteStyle::Question) != forms::Answer::Yes)
         return;
     std::string reloadSql;
     try {

@@ -192,8 +192,8 @@ bool OverallOptions::productionGuardRefuses()
         refuses = rows && !rows->isEOF();
     });
     if (refuses)
-        forms::messages().msgBox(TranslateText(UnlinkedBillsMessage), forms::MsgStyle::OkOnly,
-                                 component::messageTitle());
+        forms::showMessage(component::messageTitle(), TranslateText(UnlinkedBillsMessage),
+                           forms::Buttons::Ok, forms::Icon::None);
     return refuses;
 }
 

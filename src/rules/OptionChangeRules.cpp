@@ -39,9 +39,9 @@ const RangeRule RangeRules[] = {
     {"MaxLoopCount", 0, false, 0, "看板状态图每环路加载最大看板数必须大于零！", true},
 };
 
-void inform(const std::string &text, int icon = forms::MsgStyle::Information)
+void inform(const std::string &text, forms::Icon icon = forms::Icon::Information)
 {
-    forms::messages().msgBox(text, icon, component::messageTitle());
+    forms::showMessage(component::messageTitle(), text, forms::Buttons::Ok, icon);
 }
 
 // Every batch goes through the process's connection; none raises error 424.
@@ -213,7 +213,7 @@ void OptionChangeRules::checkAlarmSwitch(const base::Variant &value, bool &cance
     bool found = base::tryStep([] { create(component::ProgId::KanbanAlarmRelease); });
     if (!found)
         inform(TranslateText("没有找到相关看板管理安装文件，请确认安装了Orvan看板管理模块！"),
-               forms::MsgStyle::Exclamation);
+               forms::Icon::Warning);
     // A missing kanban module refuses the switch every time, not only the first time:
     // the stored row the switch stands for is still there.
     cancel = !found;

@@ -35,7 +35,7 @@ void execute(const std::string &batch)
 
 void inform(const std::string &text)
 {
-    forms::messages().msgBox(text, forms::MsgStyle::Information, component::messageTitle());
+    forms::showMessage(component::messageTitle(), text);
 }
 
 bool isOn(const base::Variant &value)
@@ -49,7 +49,8 @@ void showDialog(const char *progId, const std::function<void(base::Object &)> &c
     try {
         call(*component::ComponentRegistry::instance().create(progId));
     } catch (const std::exception &error) {
-        forms::messages().msgBox(error.what(), forms::MsgStyle::OkOnly, component::messageTitle());
+        forms::showMessage(component::messageTitle(), error.what(), forms::Buttons::Ok,
+                           forms::Icon::None);
     }
 }
 

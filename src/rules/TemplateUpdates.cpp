@@ -25,8 +25,9 @@ void withErrorMessage(const std::function<void()> &steps)
     try {
         steps();
     } catch (const std::exception &error) {
-        forms::messages().msgBox(component::TranslateText("更新数据出错.") + error.what(),
-                                 forms::MsgStyle::OkOnly, component::messageTitle());
+        forms::showMessage(component::messageTitle(),
+                           component::TranslateText("更新数据出错.") + error.what(),
+                           forms::Buttons::Ok, forms::Icon::None);
     }
 }
 

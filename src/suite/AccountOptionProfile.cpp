@@ -89,7 +89,7 @@ std::vector<std::string> listItems(const std::string &list)
 
 void warn(const std::string &text)
 {
-    forms::messages().msgBox(text, forms::MsgStyle::Exclamation, TranslateText("Tessel提示"));
+    forms::showMessage(TranslateText("Tessel提示"), text, forms::Buttons::Ok, forms::Icon::Warning);
 }
 
 } // namespace

@@ -206,7 +206,7 @@ void CalParameterControl::printSheet(forms::PrintMode mode)
 
 void CalParameterControl::tell(const std::string &text)
 {
-    forms::messages().msgBox(text, forms::MsgStyle::Exclamation, TranslateText("Tessel提示"));
+    forms::showMessage(TranslateText("Tessel提示"), text, forms::Buttons::Ok, forms::Icon::Warning);
 }
 
 } // namespace orvan::suite

@@ -37,8 +37,9 @@ public:
             return true;
         }
         if (command.verb == "ask") {
-            const int answer = forms::messages().msgBox("继续吗?\r\n第二行", 4, "Tessel提示");
-            out << "ANSWER " << answer << "\n";
+            const auto answer =
+                forms::showMessage("Tessel提示", "继续吗?\r\n第二行", forms::Buttons::YesNo);
+            out << "ANSWER " << (answer == forms::Answer::Yes ? 6 : 7) << "\n";
             return true;
         }
         if (command.verb == "dump" && command.args == std::vector<std::string>{"clicks"}) {

@@ -117,7 +117,7 @@ TEST_F(BillSettingsPageTest, RuleEditsAreSavedFromThePromptBeforeMoving)
     ASSERT_TRUE(rules.typeText(2, 1, "WX"));
     rules.leaveCell(2, 1);
     EXPECT_TRUE(editor.ruleChanged);
-    messages->queueAnswer(forms::SuiteAnswerYes);
+    messages->queueAnswer(forms::Answer::Yes);
     editor.press(editor::RecordEditor::NextKey);
     EXPECT_EQ(page().billId(), "2");
     EXPECT_EQ(stored("FDesc", 1), "WX+日期+0001");
@@ -148,7 +148,7 @@ TEST_F(BillSettingsPageTest, ARuleThatWasNotStoredKeepsTheEditsAndSaysSo)
     EXPECT_TRUE(editor.ruleChanged);
     EXPECT_EQ(rules.grid().text(2, 1), "WX");
 
-    messages->queueAnswer(forms::SuiteAnswerYes);
+    messages->queueAnswer(forms::Answer::Yes);
     editor.requestClose();
     EXPECT_FALSE(editor.closeRequested());
 }

@@ -58,7 +58,7 @@ TEST_F(BillClosingDialogTest, BothFlagsOffReportsBothChecksOnTheirOwnLinesAndKee
     const auto &shown = messages->shown()[0];
     EXPECT_EQ(shown.text, Unverified + "\r\n" + WithoutVoucher + "\r\n关账失败!");
     EXPECT_EQ(shown.title, "Tessel提示");
-    EXPECT_EQ(shown.style, 64);
+    EXPECT_EQ(shown.icon, forms::Icon::Information);
     EXPECT_EQ(profileValue("BillStatus"), "0");
     EXPECT_TRUE(enabled(window, BillClosingDialog::CloseKey));
     EXPECT_FALSE(enabled(window, BillClosingDialog::ReopenKey));

@@ -93,7 +93,7 @@ TEST_F(PublicClasses, CloseBillRunsTheWindowOnlyWithTheRight)
     EXPECT_EQ(shown.kind, forms::ShownMessage::Kind::MsgBox);
     EXPECT_EQ(shown.text, "对不起，您没有相应的权限！");
     EXPECT_EQ(shown.title, "Tessel提示");
-    EXPECT_EQ(shown.style, 64);
+    EXPECT_EQ(shown.icon, forms::Icon::Information);
 }
 
 TEST_F(PublicClasses, MissingComponentsAreReportedNotRaised)

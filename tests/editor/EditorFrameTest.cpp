@@ -91,7 +91,7 @@ TEST_F(EditorFrameTest, AnswerNoDiscardsTheEditAndMovesOn)
     auto &editor = openVoucherGroups(2);
     editor.typeCell(2, 1, "现");
     EXPECT_TRUE(editor.changed);
-    messages->queueAnswer(0);
+    messages->queueAnswer(forms::Answer::No);
     editor.press("Ne");
     EXPECT_THAT(shownTexts(), ElementsAre(ModifiedQuestion));
     EXPECT_EQ(editor.grid().text(2, 1), "收");
@@ -103,7 +103,7 @@ TEST_F(EditorFrameTest, AnswerYesSavesAndMovesOn)
 {
     auto &editor = openVoucherGroups(2);
     editor.typeCell(2, 1, "现");
-    messages->queueAnswer(forms::SuiteAnswerYes);
+    messages->queueAnswer(forms::Answer::Yes);
     editor.press("Ne");
     EXPECT_EQ(text("select FName from t_VoucherGroup where FGroupID=1"), "现");
     EXPECT_EQ(editor.grid().text(2, 1), "收");
@@ -158,7 +158,7 @@ TEST_F(EditorFrameTest, CloseAsksToSaveUnsavedEditsAndResetsTheHandOver)
 {
     auto &editor = openVoucherGroups(3);
     editor.typeCell(2, 1, "收款");
-    messages->queueAnswer(forms::SuiteAnswerYes);
+    messages->queueAnswer(forms::Answer::Yes);
     editor.requestClose();
     EXPECT_THAT(shownTexts(), ElementsAre(ModifiedQuestion));
     EXPECT_TRUE(editor.closeRequested());

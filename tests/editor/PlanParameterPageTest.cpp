@@ -149,7 +149,7 @@ TEST_F(PlanParameterPageTest, AFenceInOrderIsSavedWithItsNoticeAndUpdatesTheCopy
     ASSERT_EQ(shown.size(), 2u);
     const auto &notice = shown[0];
     EXPECT_EQ(notice.title, "Tessel");
-    EXPECT_EQ(notice.style, 0);
+    EXPECT_EQ(notice.buttons, forms::Buttons::Ok);
     EXPECT_EQ(notice.text, "计划参数:需求时界 将被改变因为生成主生产计划依赖于[需求时界],"
                            "所以你需要重新运行 生成主生产计划 以保证主生产计划的正确性");
     EXPECT_EQ(shown[1].title, "Tessel提示");
@@ -206,11 +206,11 @@ TEST_F(PlanParameterPageTest, ANewZoneSizeEmptiesThePlansOnlyWhenConfirmed)
 {
     auto &editor = openPlan("DaysPerTimeZone");
     editor.typeCell(2, 1, "10");
-    messages->queueAnswer(0);
+    messages->queueAnswer(forms::Answer::No);
     editor.press("Save");
     ASSERT_EQ(messages->shown().size(), 1u);
     EXPECT_EQ(messages->shown()[0].title, "Tessel");
-    EXPECT_EQ(messages->shown()[0].style, 2);
+    EXPECT_EQ(messages->shown()[0].icon, forms::Icon::Warning);
     EXPECT_EQ(messages->shown()[0].text,
               "计划参数:每时区天数 将被改变.因为主生产计划预测方案各个预测输入是和相应的时区关联,"
               "所以一旦改变了[每时区天数],你以前录入的预测方案将不可用.确认要继续吗?");

@@ -69,7 +69,7 @@ TEST_F(PrintControlTest, PromptRefusesAnEmptyMaximum)
 {
     auto &editor = openEditor("sys4", {1, 2}, 2);
     editor.typeCell(2, 2, "");
-    messages->queueAnswer(forms::SuiteAnswerYes);
+    messages->queueAnswer(forms::Answer::Yes);
     editor.press("Ne");
     ASSERT_EQ(messages->shown().size(), 2u);
     EXPECT_EQ(messages->shown()[1].text, "数据非法，必须录入数值，请重新输入！");

@@ -38,7 +38,7 @@ TEST_F(ProfileRecordTest, PrecisionCellsTakeWholeNumbersWithinTheirRanges)
     EXPECT_FALSE(discount.typeCell(2, 1, "9"));
     EXPECT_FALSE(discount.typeCell(2, 1, "-1"));
     EXPECT_FALSE(discount.typeCell(2, 1, "2.5"));
-    messages->queueAnswer(0);
+    messages->queueAnswer(forms::Answer::No);
     discount.press("Ne");
     EXPECT_TRUE(discount.typeCell(2, 1, "10"));
     EXPECT_FALSE(discount.typeCell(2, 1, "11"));
@@ -48,7 +48,7 @@ TEST_F(ProfileRecordTest, TaxRateOutOfRangeIsRefusedByThePromptButSavedByTheButt
 {
     auto &editor = openEditor("sys1", {"TaxRate", "FBrNo"}, 2);
     editor.typeCell(2, 1, "150");
-    messages->queueAnswer(forms::SuiteAnswerYes);
+    messages->queueAnswer(forms::Answer::Yes);
     editor.press("Ne");
     EXPECT_THAT(shownTexts(), ElementsAre("数据已修改，需要保存否？", TaxRangeMessage));
     EXPECT_EQ(text("select FValue from t_SystemProfile where FKey='TaxRate'"), "13");
@@ -65,7 +65,7 @@ TEST_F(ProfileRecordTest, TaxRateThatIsNoNumberIsRefusedByThePrompt)
 {
     auto &editor = openEditor("sys1", {"TaxRate"}, 2);
     editor.typeCell(2, 1, "abc");
-    messages->queueAnswer(forms::SuiteAnswerYes);
+    messages->queueAnswer(forms::Answer::Yes);
     editor.requestClose();
     EXPECT_THAT(shownTexts(),
                 ElementsAre("数据已修改，需要保存否？", "数据非法，必须录入数值，请重新输入！"));
@@ -92,7 +92,7 @@ TEST_F(ProfileRecordTest, ThePromptSavesValuesAtBothEndsOfTheirRangesAndRefusesJ
         auto &editor = openEditor("sys1", {c.key, "FBrNo"}, 2);
         editor.grid().setText(2, 1, c.typed);
         editor.changed = true;
-        messages->queueAnswer(forms::SuiteAnswerYes);
+        messages->queueAnswer(forms::Answer::Yes);
         editor.press("Ne");
         const auto stored =
             text("select FValue from t_SystemProfile where FKey=" + db::sqlQuote(c.key));
@@ -162,7 +162,7 @@ TEST_F(ProfileRecordTest, ClosingANewVoucherGroupAsksTheAddQuestion)
 {
     auto &editor = openEditor("au3", {1, 2, 3, 4}, 0, true);
     editor.typeCell(2, 1, "现");
-    messages->queueAnswer(forms::SuiteAnswerYes);
+    messages->queueAnswer(forms::Answer::Yes);
     editor.requestClose();
     EXPECT_THAT(shownTexts(), ElementsAre("数据已新增，需要保存否？"));
     EXPECT_EQ(text("select count(*) from t_VoucherGroup"), "5");

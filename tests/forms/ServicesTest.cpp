@@ -14,25 +14,31 @@ using namespace orvan::forms;
 
 TEST(DefaultAnswer, QuestionsAreConfirmedWithYesAndEverythingElseWithOk)
 {
-    EXPECT_EQ(defaultAnswer(MsgStyle::YesNo), MsgAnswer::Yes);
-    EXPECT_EQ(defaultAnswer(MsgStyle::YesNoCancel), MsgAnswer::Yes);
-    EXPECT_EQ(defaultAnswer(MsgStyle::YesNo + MsgStyle::Exclamation), MsgAnswer::Yes);
-    EXPECT_EQ(defaultAnswer(MsgStyle::OkOnly), MsgAnswer::Ok);
-    EXPECT_EQ(defaultAnswer(MsgStyle::OkCancel), MsgAnswer::Ok);
-    EXPECT_EQ(defaultAnswer(MsgStyle::Critical), MsgAnswer::Ok);
-    EXPECT_EQ(defaultAnswer(MsgStyle::Information + MsgStyle::OkCancel), MsgAnswer::Ok);
+    const auto answer = [](Buttons buttons, Icon icon = Icon::None) {
+        return defaultAnswer(Message{MessageWindow::Box, "t", "x", buttons, icon});
+    };
+    EXPECT_EQ(answer(Buttons::YesNo), Answer::Yes);
+    EXPECT_EQ(answer(Buttons::YesNoCancel), Answer::Yes);
+    EXPECT_EQ(answer(Buttons::YesNo, Icon::Warning), Answer::Yes);
+    EXPECT_EQ(answer(Buttons::Ok), Answer::Ok);
+    EXPECT_EQ(answer(Buttons::OkCancel), Answer::Ok);
+    EXPECT_EQ(answer(Buttons::Ok, Icon::Critical), Answer::Ok);
+    EXPECT_EQ(answer(Buttons::OkCancel, Icon::Information), Answer::Ok);
 }
 
 TEST(ScriptedMessages, ClearingTheRecordKeepsTheQueuedAnswers)
 {
     ScriptedMessages messages;
-    messages.queueAnswer(MsgAnswer::No);
-    messages.queueAnswer(MsgAnswer::Cancel);
-    EXPECT_EQ(messages.msgBox("first", MsgStyle::YesNoCancel, "t"), MsgAnswer::No);
+    messages.queueAnswer(Answer::No);
+    messages.queueAnswer(Answer::Cancel);
+    const auto ask = [&messages](const char *text) {
+        return messages.show({MessageWindow::Box, "t", text, Buttons::YesNoCancel});
+    };
+    EXPECT_EQ(ask("first"), Answer::No);
     messages.clear();
     EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(messages.msgBox("second", MsgStyle::YesNoCancel, "t"), MsgAnswer::Cancel);
-    EXPECT_EQ(messages.msgBox("third", MsgStyle::YesNoCancel, "t"), MsgAnswer::Yes);
+    EXPECT_EQ(ask("second"), Answer::Cancel);
+    EXPECT_EQ(ask("third"), Answer::Yes);
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.shown()[0].text, "second");
     EXPECT_EQ(messages.shown()[0].title, "t");

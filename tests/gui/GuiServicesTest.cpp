@@ -79,26 +79,26 @@ TEST_F(GuiServicesTest, MessageBoxShowsIconButtonsAndTitleAndGivesTheAnswer)
             buttons << button->text();
         box.button(QMessageBox::No)->click();
     });
-    const int answer =
-        boxes.msgBox("删除吗？", forms::MsgStyle::YesNo + forms::MsgStyle::Question, "提示");
-    EXPECT_EQ(answer, forms::MsgAnswer::No);
+    const auto answer = boxes.show({forms::MessageWindow::Box, "提示", "删除吗？",
+                                    forms::Buttons::YesNo, forms::Icon::Question});
+    EXPECT_EQ(answer, forms::Answer::No);
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_EQ(title, QStringLiteral("提示"));
     EXPECT_TRUE(buttons.contains(QStringLiteral("是")) && buttons.contains(QStringLiteral("否")))
         << buttons.join(QLatin1Char(',')).toStdString();
 
-    // Style 256 makes the second button the default; an empty title gets the system's.
-    bool secondIsDefault = false;
+    // The first button is the default; an empty title gets the system's.
+    bool firstIsDefault = false;
     answerMessageBox([&](QMessageBox &box) {
         title = box.windowTitle();
-        secondIsDefault =
-            static_cast<QAbstractButton *>(box.defaultButton()) == box.button(QMessageBox::Cancel);
+        firstIsDefault =
+            static_cast<QAbstractButton *>(box.defaultButton()) == box.button(QMessageBox::Ok);
         box.button(QMessageBox::Cancel)->click();
     });
-    EXPECT_EQ(boxes.msgBox("继续？", forms::MsgStyle::OkCancel + 256, ""),
-              forms::MsgAnswer::Cancel);
+    EXPECT_EQ(boxes.show({forms::MessageWindow::Box, "", "继续？", forms::Buttons::OkCancel}),
+              forms::Answer::Cancel);
     EXPECT_FALSE(title.isEmpty());
-    EXPECT_TRUE(secondIsDefault);
+    EXPECT_TRUE(firstIsDefault);
 }
 
 TEST_F(GuiServicesTest, PrintingAListWithoutAPrinterWritesAPdfWithItsRows)

@@ -15,7 +15,7 @@ TEST_F(RecordCommandsTest, DeleteNeedsASelectedRowAndAYes)
     EXPECT_EQ(lastMessage(), "没有选定记录。");
 
     window->list.setCurrentRow(3);
-    messages->queueAnswer(0); // No
+    messages->queueAnswer(forms::Answer::No); // No
     window->toolbarClick("Delete");
     EXPECT_EQ(account.value("SELECT count(*) FROM t_VoucherGroup"), "4");
 }

@@ -114,7 +114,7 @@ TEST_F(TemplateUpdates, ErrorsAreShownSwallowedOrRaisedAsEachOperationPromises)
     ASSERT_EQ(messages->shown().size(), 1u);
     EXPECT_EQ(messages->shown()[0].text.rfind("更新数据出错.no such table", 0), 0u)
         << messages->shown()[0].text;
-    EXPECT_EQ(messages->shown()[0].style, 0);
+    EXPECT_EQ(messages->shown()[0].buttons, forms::Buttons::Ok);
 
     // The failing batch leaves nothing half applied.
     const char *lock = "SELECT FLock FROM ICClassTableInfo WHERE FClassTypeID=1002510 AND "

@@ -115,7 +115,7 @@ TEST_F(CalParameterControl, RefusesAValueOutsideItsKindOrLimitsAndKeepsTheStored
     EXPECT_FALSE(inventory->ChangeValue("OutCostMethod", "后进先出法"));
     ASSERT_EQ(messages->shown().size(), 3u);
     EXPECT_EQ(messages->shown()[0].text, "单位成本小数位数不能大于10");
-    EXPECT_EQ(messages->shown()[0].style, forms::MsgStyle::Exclamation);
+    EXPECT_EQ(messages->shown()[0].icon, forms::Icon::Warning);
     EXPECT_EQ(messages->shown()[0].title, "Tessel提示");
     EXPECT_EQ(messages->shown()[1].text, "单位成本小数位数必须是整数");
     EXPECT_EQ(messages->shown()[2].text, "出库成本计价方法只能是列表中的项目");
