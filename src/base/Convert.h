@@ -26,6 +26,11 @@ class Variant;
 std::optional<double> parseNumber(std::string_view text);
 bool isNumericText(std::string_view text);
 
+// A decimal number written the way SQL and C write it ("1.5", "-2e3", "+7"), read the
+// same under every locale; nothing when the text is not one whole number of that form or
+// lies beyond the range of a Double ("1e999", "1e-400").
+std::optional<double> parseDecimal(std::string_view text);
+
 // IsNumeric: Empty, Boolean, Integer, Long and Double are numeric; a String when
 // parseNumber recognises it; Null, Date and objects are not.
 bool isNumeric(const Variant &value);

@@ -1,5 +1,7 @@
 #include "db/BatchCompiler.h"
 
+#include "base/Convert.h"
+
 #include "db/BatchSplitter.h"
 #include "db/DbError.h"
 #include "db/SqlKeywords.h"
@@ -23,7 +25,9 @@ base::Variant numberValue(const std::string &text, bool negative)
             value >= INT32_MIN && value <= INT32_MAX)
             return base::Variant(static_cast<int32_t>(value));
     }
-    return base::Variant(std::stod(signedText));
+    if (const auto number = base::parseDecimal(signedText))
+        return base::Variant(*number);
+    throw sqlError("The number " + signedText + " is out of range");
 }
 
 CallArgument readArgument(const Segment &tokens, size_t begin, size_t end)

@@ -1,5 +1,7 @@
 #include "db/RecordsetFilter.h"
 
+#include "base/Convert.h"
+
 #include "db/DbError.h"
 #include "db/Tokenizer.h"
 
@@ -47,10 +49,9 @@ bool numberOf(const Cell &cell, double &number)
         number = *real;
         return true;
     }
-    const std::string &text = std::get<std::string>(cell);
-    char *end = nullptr;
-    number = std::strtod(text.c_str(), &end);
-    return !text.empty() && *end == '\0';
+    const auto parsed = base::parseDecimal(std::get<std::string>(cell));
+    number = parsed.value_or(0);
+    return parsed.has_value();
 }
 
 bool likeMatches(const std::string &text, const std::string &pattern)
@@ -212,8 +213,10 @@ private:
             return std::monostate{};
         if (token.kind != TokenKind::Number)
             malformed(m_text);
-        const double value = std::strtod(token.text.c_str(), nullptr);
-        return negative ? -value : value;
+        const auto value = base::parseDecimal(token.text);
+        if (!value)
+            malformed(m_text);
+        return negative ? -*value : *value;
     }
 
     std::string_view m_text;

@@ -1,5 +1,7 @@
 #include "db/SqlFunctions.h"
 
+#include "base/Convert.h"
+
 #include <sqlite3.h>
 
 #include <cerrno>
@@ -86,11 +88,10 @@ void toRealStrict(sqlite3_context *context, int, sqlite3_value **argv)
         return;
     }
     const std::string text = trimmed(sqlite3_value_text(value));
-    char *end = nullptr;
-    const double number = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || !std::isfinite(number))
+    const auto number = base::parseDecimal(text);
+    if (!number)
         return conversionFailed(context, value, "float");
-    sqlite3_result_double(context, number);
+    sqlite3_result_double(context, *number);
 }
 
 void lengthWithoutTrailingBlanks(sqlite3_context *context, int, sqlite3_value **argv)

@@ -63,7 +63,10 @@ std::vector<Assignment> readAssignments(const std::vector<Token> &tokens, size_t
         if (i < end && !tokens[i].isOperator(","))
             continue;
         size_t pos = start;
-        std::string column = tokens.at(pos).name();
+        if (pos >= i || !tokens[pos].isWord())
+            throw sqlError("Incorrect syntax in SET near '" +
+                           (pos < end ? tokens[pos].text : std::string(",")) + "'");
+        std::string column = tokens[pos].name();
         if (pos + 2 < i && tokens[pos + 1].isOperator(".")) {
             bool known = false;
             for (const std::string &prefix : prefixes)

@@ -354,3 +354,15 @@ TEST(NumberToTextTest, TextOfANumberReadsBackAsTheSameText)
 
 } // namespace
 } // namespace orvan::base
+
+TEST(ParseDecimal, ReadsOneCNumberWholeAndNothingElse)
+{
+    using orvan::base::parseDecimal;
+    EXPECT_EQ(parseDecimal("1.5"), 1.5);
+    EXPECT_EQ(parseDecimal("+7"), 7.0);
+    EXPECT_EQ(parseDecimal("-2e3"), -2000.0);
+    EXPECT_EQ(parseDecimal("1.7976931348623157e308"), 1.7976931348623157e308);
+    for (const char *bad :
+         {"", "+", "++1", "1,5", "1.5x", " 1", "1e999", "1e-400", "inf", "nan", "0x10", "-"})
+        EXPECT_FALSE(parseDecimal(bad).has_value()) << bad;
+}

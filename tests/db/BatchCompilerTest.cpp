@@ -108,3 +108,24 @@ TEST(BatchCompiler, RefusesWhatItDoesNotSupportByName)
     EXPECT_THAT(refusal("SET NOCOUNT ON"), HasSubstr("Incorrect syntax near 'SET'"));
     EXPECT_THAT(refusal("exec p @out OUTPUT"), HasSubstr("output arguments"));
 }
+
+TEST(BatchCompiler, ATrailingOrDoubledCommaInSetIsASyntaxErrorNotACrash)
+{
+    EXPECT_THAT(refusal("update t_Currency set FName='x',"), HasSubstr("Incorrect syntax in SET"));
+    EXPECT_THAT(refusal("Update ICPrintMaxCount Set FPrintMaxCount=4,FPrintControlOrNo=1,;"
+                        "FPrintAfterCheck=1 where FID=2"),
+                HasSubstr("Incorrect syntax"));
+    EXPECT_THAT(refusal("update t set a=1,,b=2"), HasSubstr("near ','"));
+    EXPECT_THAT(refusal("update t set ,a=1"), HasSubstr("near ','"));
+    EXPECT_EQ(refusal("update t set a=1, b=2 where c=3"), "accepted");
+}
+
+TEST(BatchCompiler, NumbersBeyondTheRangeOfADoubleAreRefused)
+{
+    for (const char *batch :
+         {"exec x 1e999", "exec x 1e-400", "exec x @AdjustType=1e400", "exec x -1e999"})
+        EXPECT_THAT(refusal(batch), HasSubstr("out of range")) << batch;
+    const BatchPlan plan = compileBatch("exec x 1.5e300, -2.5");
+    EXPECT_EQ(plan.steps[0].arguments[0].value, orvan::base::Variant(1.5e300));
+    EXPECT_EQ(plan.steps[0].arguments[1].value, orvan::base::Variant(-2.5));
+}
