@@ -1,5 +1,6 @@
 #include "billcode/RuleRecord.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/Convert.h"
@@ -64,7 +65,9 @@ std::string paddedSerial(const std::string &start, int32_t length)
     const auto number = base::parseNumber(start);
     if (!number)
         return start;
-    return base::formatNumber(*number, std::string(static_cast<size_t>(std::max(length, 0)), '0'));
+    // No rule is longer than MaxRuleLength (saving refuses it): neither is its serial.
+    const auto digits = std::clamp(length, 0, MaxRuleLength);
+    return base::formatNumber(*number, std::string(static_cast<size_t>(digits), '0'));
 }
 
 RuleGridContent collectRuleRows(const forms::CellGrid &grid)

@@ -25,8 +25,8 @@ RuleGridContent collectRuleRows(const forms::CellGrid &grid);
 // The whole number of a cell's text; 0 for blank or non-numeric text.
 int32_t wholeNumberOf(const std::string &text);
 
-// The serial's start value padded with zeros to its length ("1", 4 -> "0001"); text
-// that is not a number stays as written.
+// The serial's start value padded with zeros to its length ("1", 4 -> "0001"), at most
+// MaxRuleLength digits; text that is not a number stays as written.
 std::string paddedSerial(const std::string &start, int32_t length);
 
 } // namespace orvan::billcode

@@ -236,3 +236,18 @@ TEST_F(BillCodeRuleGridTest, ASerialNumberNeedsItsLength)
     EXPECT_FALSE(grid.checkRows(true));
     EXPECT_EQ(lastMessage(), "第3行长度不能为空!");
 }
+
+TEST_F(BillCodeRuleGridTest, AHugeSerialLengthPreviewsAtMostAWholeRule)
+{
+    const double day = base::dateSerial(2026, 3, 7);
+    open(72); // "PO" + date + serial of 4
+    grid.grid().setText(Col::Length, 3, "999999999");
+    const auto preview = previewNextNumber(grid.grid(), day);
+    EXPECT_EQ(preview.size(), 2u + 6u + MaxRuleLength);
+    EXPECT_TRUE(preview.ends_with("0001"));
+    grid.grid().setText(Col::Length, 3, "255");
+    EXPECT_EQ(previewNextNumber(grid.grid(), day).size(), 2u + 6u + 255u);
+    grid.grid().setText(Col::Length, 3, "254");
+    EXPECT_EQ(previewNextNumber(grid.grid(), day).size(), 2u + 6u + 254u);
+    EXPECT_EQ(paddedSerial("1", -5), "1");
+}
