@@ -81,6 +81,25 @@ PlanStep compileCall(const Segment &tokens)
     return step;
 }
 
+// How deep a batch may nest parentheses and CASE expressions, and IF statements. Deeper
+// batches are refused before they are compiled: the compiler descends once per level.
+constexpr int MaxExpressionDepth = 256;
+constexpr int MaxConditionDepth = 64;
+
+void checkExpressionDepth(const std::vector<Token> &tokens)
+{
+    int depth = 0;
+    for (const Token &token : tokens) {
+        if (token.kind == TokenKind::OpenParen || token.is("CASE"))
+            ++depth;
+        else if (token.kind == TokenKind::CloseParen || token.is("END"))
+            --depth;
+        if (depth > MaxExpressionDepth)
+            throw sqlError("The batch nests parentheses and CASE expressions more than " +
+                           std::to_string(MaxExpressionDepth) + " levels deep");
+    }
+}
+
 class Compiler
 {
 public:
@@ -121,6 +140,9 @@ private:
 
     PlanStep condition(const Segment &segment)
     {
+        if (++m_conditionDepth > MaxConditionDepth)
+            throw sqlError("The batch nests IF statements more than " +
+                           std::to_string(MaxConditionDepth) + " levels deep");
         PlanStep step;
         step.kind = PlanStep::Kind::Condition;
         step.sql = rewriteCondition(Segment(segment.begin() + 1, segment.end()));
@@ -129,18 +151,22 @@ private:
             ++m_next;
             step.elseSteps.push_back(this->step());
         }
+        --m_conditionDepth;
         return step;
     }
 
     std::vector<Segment> m_segments;
     size_t m_next = 0;
+    int m_conditionDepth = 0;
 };
 
 } // namespace
 
 BatchPlan compileBatch(std::string_view batch)
 {
-    std::vector<Segment> segments = splitStatements(tokenize(batch));
+    const auto tokens = tokenize(batch);
+    checkExpressionDepth(tokens);
+    std::vector<Segment> segments = splitStatements(tokens);
     return Compiler(std::move(segments)).run();
 }
 

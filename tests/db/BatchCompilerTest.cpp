@@ -129,3 +129,36 @@ TEST(BatchCompiler, NumbersBeyondTheRangeOfADoubleAreRefused)
     EXPECT_EQ(plan.steps[0].arguments[0].value, orvan::base::Variant(1.5e300));
     EXPECT_EQ(plan.steps[0].arguments[1].value, orvan::base::Variant(-2.5));
 }
+
+TEST(BatchCompiler, NestingHasALimitWithAClearErrorAndTheLimitItselfCompiles)
+{
+    const auto nestedIfs = [](int depth) {
+        std::string batch;
+        for (int i = 0; i < depth; ++i)
+            batch += "if 1=1\r\n";
+        return batch + "select 1";
+    };
+    EXPECT_EQ(refusal(nestedIfs(64)), "accepted");
+    EXPECT_THAT(refusal(nestedIfs(65)), HasSubstr("nests IF statements more than 64"));
+    EXPECT_THAT(refusal(nestedIfs(30000)), HasSubstr("nests IF statements"));
+
+    const auto nestedParens = [](int depth) {
+        return "select " + std::string(static_cast<size_t>(depth), '(') + "1" +
+               std::string(static_cast<size_t>(depth), ')');
+    };
+    EXPECT_EQ(refusal(nestedParens(256)), "accepted");
+    EXPECT_THAT(refusal(nestedParens(257)), HasSubstr("more than 256 levels deep"));
+    EXPECT_THAT(refusal(nestedParens(100000)), HasSubstr("levels deep"));
+
+    const auto nestedCase = [](int depth) {
+        std::string sql = "select ";
+        for (int i = 0; i < depth; ++i)
+            sql += "case when 1=1 then ";
+        sql += "1";
+        for (int i = 0; i < depth; ++i)
+            sql += " else 0 end";
+        return sql;
+    };
+    EXPECT_EQ(refusal(nestedCase(200)), "accepted");
+    EXPECT_THAT(refusal(nestedCase(60000)), HasSubstr("levels deep"));
+}
