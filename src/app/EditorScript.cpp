@@ -8,6 +8,7 @@
 #include "billcode/NextNumberPreview.h"
 #include "billcode/RuleColumns.h"
 #include "editor/RecordEditor.h"
+#include "forms/CellGrid.h"
 #include "forms/Form.h"
 
 namespace orvan::app {
@@ -148,7 +149,7 @@ private:
             if (col == Column::Basis) {
                 const bool on = text == "on";
                 taken = (text == "on" || text == "off") &&
-                        ((cell.text == "1") == on || rules.clickBasisBox(row));
+                        (forms::isCheckedText(cell.text) == on || rules.clickBasisBox(row));
             } else if (cell.type == forms::CellType::ComboBox) {
                 taken = rules.chooseListItemByText(col, row, text);
             } else {

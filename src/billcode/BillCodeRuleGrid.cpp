@@ -396,7 +396,7 @@ bool BillCodeRuleGrid::clickBasisBox(int row)
         enterCell(RuleColumn::Basis, row);
     if (cell.type != CellType::CheckBox || cell.locked)
         return false;
-    const bool ticked = base::trim(cell.text) == "1";
+    const bool ticked = forms::isCheckedText(cell.text);
     cell.text = ticked ? "0" : "1";
     if (!ticked)
         clearOtherBasisBoxes(row);
@@ -413,7 +413,7 @@ void BillCodeRuleGrid::clearOtherBasisBoxes(int row)
         const int32_t kind = kindOf(other);
         if (cell.type == CellType::CheckBox &&
             (kind == ItemKind::Date || kind >= ItemKind::FirstCheckItem) &&
-            base::trim(cell.text) == "1")
+            forms::isCheckedText(cell.text))
             cell.text = "0";
     }
 }

@@ -46,7 +46,7 @@ component::SavedRuleRow savedRowOf(const forms::CellGrid &grid, int row, int32_t
     const int valueColumn =
         kind >= ItemKind::FirstCheckItem ? RuleColumn::FieldName : RuleColumn::Format;
     saved.FProjectVal = base::trim(grid.text(valueColumn, row));
-    saved.FIsBy = base::trim(grid.text(RuleColumn::Basis, row)) == "1" ? 1 : 0;
+    saved.FIsBy = forms::isCheckedText(grid.text(RuleColumn::Basis, row)) ? 1 : 0;
     return saved;
 }
 

@@ -7,6 +7,11 @@
 
 namespace orvan::forms {
 
+bool isCheckedText(std::string_view text)
+{
+    return base::trim(text) == "1";
+}
+
 void CellGrid::setMaxRows(int rows)
 {
     m_maxRows = std::max(0, rows);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -34,6 +35,10 @@ struct GridCell
     double maximum = 0;                 // maximum <= minimum: no limit
     int decimals = 0;                   // float cells
 };
+
+// Whether the text of a check box cell means ticked: "1", blanks around it ignored. The
+// grids write "1" and "0" (the rule grid also ""); every other text reads as cleared.
+bool isCheckedText(std::string_view text);
 
 // A grid of typed cells addressed (column, row), both 1-based, as the property grid of
 // the editor and the numbering-rule grid use it. Row 0 and column 0 hold the headings.

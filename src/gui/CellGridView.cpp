@@ -18,7 +18,6 @@
 #include <limits>
 
 #include "base/Convert.h"
-#include "base/Text.h"
 #include "forms/CellGrid.h"
 #include "gui/Twips.h"
 #include "gui/ViewTexts.h"
@@ -45,12 +44,6 @@ QColor hostColor(uint32_t bgr)
 {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-bool isTicked(const std::string &text)
-{
-    const auto trimmed = base::trim(text);
-    return trimmed == "1" || trimmed == "-1";
 }
 
 bool hasEditor(const GridCell &cell)
@@ -178,7 +171,7 @@ public:
         case Qt::CheckStateRole:
             if (cell.type != CellType::CheckBox)
                 return {};
-            return int(isTicked(cell.text) ? Qt::Checked : Qt::Unchecked);
+            return int(forms::isCheckedText(cell.text) ? Qt::Checked : Qt::Unchecked);
         case Qt::BackgroundRole:
             if (readOnlyColumn(col) && cell.backColor == GridCell{}.backColor)
                 return QApplication::palette().window();

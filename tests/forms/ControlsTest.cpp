@@ -203,3 +203,11 @@ TEST(SmallControls, PanelsAndListItemsByExactKey)
     EXPECT_TRUE(tabs.tabEnabled[1]);
     EXPECT_EQ(tabs.captions[1], "选项");
 }
+
+TEST(CellGrid, CheckBoxTextIsTickedOnlyForOne)
+{
+    for (const char *ticked : {"1", " 1", "1  "})
+        EXPECT_TRUE(isCheckedText(ticked)) << ticked;
+    for (const char *cleared : {"0", "", " ", "-1", "11", "01", "1.0", "true", "on"})
+        EXPECT_FALSE(isCheckedText(cleared)) << cleared;
+}

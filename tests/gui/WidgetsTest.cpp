@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "forms/CellGrid.h"
 #include "forms/LedgerGrid.h"
 #include "forms/OptionSheet.h"
+#include "gui/CellGridView.h"
 #include "gui/LedgerTableModel.h"
 #include "gui/LedgerTableView.h"
 #include "gui/OptionSheetView.h"
@@ -152,6 +154,41 @@ TEST_F(WidgetsTest, GridAsksOnlyForTheRowsItShowsAndFollowsReloads)
     view.render();
     EXPECT_EQ(model.rowCount(), 3);
     EXPECT_EQ(model.data(model.index(2, 0), Qt::DisplayRole).toString(), "r4");
+}
+
+TEST_F(WidgetsTest, CheckBoxCellsShowTheGridsTickAndHandClicksOn)
+{
+    const std::vector<std::string> texts = {"1", " 1 ", "-1", "0", ""};
+    forms::CellGrid grid;
+    grid.setMaxCols(1);
+    grid.setMaxRows(static_cast<int>(texts.size()));
+    for (int row = 1; row <= grid.maxRows(); ++row) {
+        grid.cell(1, row).type = forms::CellType::CheckBox;
+        grid.setText(1, row, texts[static_cast<std::size_t>(row - 1)]);
+    }
+    std::vector<std::string> clicks;
+    gui::CellGridActions actions;
+    actions.clickBox = [&](int, int row, bool ticked) {
+        clicks.push_back(std::to_string(row) + (ticked ? "+" : "-"));
+        grid.setText(1, row, ticked ? "1" : "0");
+        return true;
+    };
+    gui::CellGridView view(grid, {}, std::move(actions));
+    const auto state = [&view](int row) {
+        return view.model()->data(view.indexOf(1, row), Qt::CheckStateRole).toInt();
+    };
+    EXPECT_EQ(state(1), Qt::Checked);
+    EXPECT_EQ(state(2), Qt::Checked);
+    EXPECT_EQ(state(3), Qt::Unchecked);
+    EXPECT_EQ(state(4), Qt::Unchecked);
+    EXPECT_EQ(state(5), Qt::Unchecked);
+    EXPECT_TRUE(view.model()->flags(view.indexOf(1, 3)) & Qt::ItemIsUserCheckable);
+
+    EXPECT_TRUE(view.model()->setData(view.indexOf(1, 3), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_TRUE(view.model()->setData(view.indexOf(1, 1), Qt::Unchecked, Qt::CheckStateRole));
+    EXPECT_EQ(clicks, (std::vector<std::string>{"3+", "1-"}));
+    EXPECT_EQ(state(3), Qt::Checked);
+    EXPECT_EQ(state(1), Qt::Unchecked);
 }
 
 } // namespace
