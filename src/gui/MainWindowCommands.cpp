@@ -4,6 +4,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 
+#include "component/ConnectionString.h"
 #include "component/LoginContext.h"
 #include "component/ProcessState.h"
 #include "component/Translation.h"
@@ -20,16 +21,12 @@ std::string loginValue(const char *name)
 
 } // namespace
 
-// The account file of an embedded connection, else the whole connection string.
+// The account file the connection string names, else the whole connection string.
 QString accountInUse()
 {
     const auto &connect = component::processState().connectString;
-    const std::string marker = "Data Source=";
-    const auto at = connect.find(marker);
-    if (at == std::string::npos)
-        return qt(connect);
-    const auto start = at + marker.size();
-    return qt(connect.substr(start, connect.find(';', start) - start));
+    const auto dataSource = component::parseConnectionString(connect).dataSource;
+    return qt(dataSource.empty() ? connect : dataSource);
 }
 
 QString userInUse()

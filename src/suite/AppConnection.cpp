@@ -4,6 +4,7 @@
 
 #include "base/Error.h"
 #include "base/Text.h"
+#include "component/ConnectionString.h"
 #include "component/LoginContext.h"
 #include "db/Database.h"
 #include "db/ProcedureCatalog.h"
@@ -78,19 +79,17 @@ void AppConnection::Open(const std::string &connectString)
 
 std::string AppConnection::dataSourceOf(const std::string &connectString)
 {
-    const auto entries = component::parseLoginPropsText(connectString);
-    const auto provider = entries.value("Provider").text();
-    if (!provider.empty() && !base::equalsNoCase(provider, "SQLite"))
+    const auto connection = component::parseConnectionString(connectString);
+    if (!connection.embedded())
         throw base::Error(ConnectionError,
-                          "The account's provider \"" + provider +
+                          "The account's provider \"" + connection.provider +
                               "\" is not available; use Provider=SQLite;Data Source=PATH",
                           "OrvanConnection");
-    const auto path = entries.value("Data Source").text();
-    if (path.empty())
+    if (connection.dataSource.empty())
         throw base::Error(ConnectionError,
                           "The connection string names no account (Data Source=PATH)",
                           "OrvanConnection");
-    return path;
+    return connection.dataSource;
 }
 
 void AppConnection::open(const std::string &connectString)

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "component/ProcessState.h"
 #include "forms/Messages.h"
 #include "gui/LedgerTableView.h"
 #include "gui/MainWindowCommands.h"
@@ -99,6 +100,19 @@ TEST_F(GuiServicesTest, MessageBoxShowsIconButtonsAndTitleAndGivesTheAnswer)
               forms::Answer::Cancel);
     EXPECT_FALSE(title.isEmpty());
     EXPECT_TRUE(firstIsDefault);
+}
+
+TEST_F(GuiServicesTest, AccountInUseIsTheFileTheConnectionStringNames)
+{
+    auto &connect = component::processState().connectString;
+    connect = "Provider=SQLite;Data Source=/data/acct.db";
+    EXPECT_EQ(gui::accountInUse(), QStringLiteral("/data/acct.db"));
+    connect = "provider=sqlite; data source = {/data/a;b.db} ;";
+    EXPECT_EQ(gui::accountInUse(), QStringLiteral("/data/a;b.db"));
+    connect = "Provider=SQLite;Server=srv";
+    EXPECT_EQ(gui::accountInUse(), QStringLiteral("Provider=SQLite;Server=srv"));
+    connect.clear();
+    EXPECT_EQ(gui::accountInUse(), QString());
 }
 
 TEST_F(GuiServicesTest, PrintingAListWithoutAPrinterWritesAPdfWithItsRows)
