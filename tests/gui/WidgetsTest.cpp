@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QBrush>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSpinBox>
 
@@ -14,6 +15,8 @@
 #include "forms/LedgerGrid.h"
 #include "forms/OptionSheet.h"
 #include "gui/CellGridView.h"
+#include "gui/CellKeyFilter.h"
+#include "gui/CellKeyValidator.h"
 #include "gui/LedgerTableModel.h"
 #include "gui/LedgerTableView.h"
 #include "gui/OptionSheetView.h"
@@ -189,6 +192,44 @@ TEST_F(WidgetsTest, CheckBoxCellsShowTheGridsTickAndHandClicksOn)
     EXPECT_EQ(clicks, (std::vector<std::string>{"3+", "1-"}));
     EXPECT_EQ(state(3), Qt::Checked);
     EXPECT_EQ(state(1), Qt::Unchecked);
+}
+
+TEST_F(WidgetsTest, GridEditorsKeepOnlyTheCharactersTheFilterTakes)
+{
+    forms::CellGrid grid;
+    grid.setMaxCols(1);
+    grid.setMaxRows(1);
+    std::vector<int> asked;
+    gui::CellGridActions actions;
+    actions.acceptsKey = [&asked](int keyAscii) {
+        asked.push_back(keyAscii);
+        return keyAscii != '\'' && keyAscii != '"' && keyAscii != 8;
+    };
+    gui::CellGridView view(grid, {}, std::move(actions));
+
+    // Pasted text loses the refused characters; the cursor stays after the same ones.
+    gui::CellKeyValidator validator(view, nullptr);
+    QString pasted = QStringLiteral("a'b\"c");
+    int cursor = 3;
+    EXPECT_EQ(validator.validate(pasted, cursor), QValidator::Acceptable);
+    EXPECT_EQ(pasted, QStringLiteral("abc"));
+    EXPECT_EQ(cursor, 2);
+
+    // Typed keys: a refused one is swallowed, others pass on.
+    gui::CellKeyFilter filter(view, nullptr);
+    QLineEdit target;
+    QKeyEvent quote(QEvent::KeyPress, Qt::Key_Apostrophe, Qt::NoModifier, QStringLiteral("'"));
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QKeyEvent arrow(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    EXPECT_TRUE(filter.eventFilter(&target, &quote));
+    EXPECT_FALSE(filter.eventFilter(&target, &letter));
+    EXPECT_FALSE(filter.eventFilter(&target, &arrow));
+
+    // Of the control characters only backspace is offered to the filter.
+    asked.clear();
+    EXPECT_TRUE(view.acceptsText(QStringLiteral("\t\r")));
+    EXPECT_TRUE(asked.empty());
+    EXPECT_FALSE(view.acceptsText(QString(QChar(8))));
 }
 
 } // namespace
