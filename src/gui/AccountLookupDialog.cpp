@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "component/AccountLookupForm.h"
+#include "component/Translation.h"
 #include "gui/ViewTexts.h"
 
 namespace orvan::gui {
@@ -31,9 +32,9 @@ AccountLookupDialog::AccountLookupDialog(component::AccountLookupForm &form, QWi
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("txtSearch"));
     m_search->setClearButtonEnabled(true);
-    m_search->setPlaceholderText(viewText("输入科目代码或名称", "Account number or name"));
+    m_search->setPlaceholderText(qt(component::TranslateText("输入科目代码或名称")));
     m_search->installEventFilter(this);
-    auto *searchLabel = new QLabel(viewText("查找(&F)：", "&Find:"), this);
+    auto *searchLabel = new QLabel(qt(component::TranslateText("查找(&F)：")), this);
     searchLabel->setBuddy(m_search);
     connect(m_search, &QLineEdit::textEdited, this,
             [this](const QString &text) { m_lookup.search(text.toStdString()); });
@@ -41,7 +42,7 @@ AccountLookupDialog::AccountLookupDialog(component::AccountLookupForm &form, QWi
     m_list = new QTableWidget(0, 2, this);
     m_list->setObjectName(QStringLiteral("lstAccounts"));
     m_list->setHorizontalHeaderLabels(
-        {viewText("科目代码", "Number"), viewText("科目名称", "Name")});
+        {qt(component::TranslateText("科目代码")), qt(component::TranslateText("科目名称"))});
     m_list->verticalHeader()->hide();
     m_list->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
     m_list->horizontalHeader()->setStretchLastSection(true);
@@ -64,10 +65,11 @@ AccountLookupDialog::AccountLookupDialog(component::AccountLookupForm &form, QWi
     });
 
     auto *buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(viewText("确定", "OK"), QDialogButtonBox::AcceptRole);
+    m_ok = buttons->addButton(qt(component::TranslateText("确定")), QDialogButtonBox::AcceptRole);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setDefault(true);
-    m_cancel = buttons->addButton(viewText("取消", "Cancel"), QDialogButtonBox::RejectRole);
+    m_cancel =
+        buttons->addButton(qt(component::TranslateText("取消")), QDialogButtonBox::RejectRole);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cancel->setAutoDefault(false);
     // The buttons go to the form, not to QDialog's accept and reject.

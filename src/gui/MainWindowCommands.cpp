@@ -48,25 +48,25 @@ void showAboutBox(QWidget *parent)
 {
     const QString text =
         QStringLiteral("<p><b>OrvanSysMaintain</b></p><p>%1</p><p>%2<br>%3</p>")
-            .arg(viewText("版本 %1", "Version %1").arg(QStringLiteral(ORVAN_VERSION)),
-                 viewText("账套：%1", "Account: %1").arg(accountInUse().toHtmlEscaped()),
-                 viewText("用户：%1", "User: %1").arg(userInUse().toHtmlEscaped()));
-    QMessageBox box(QMessageBox::Information, viewText("关于", "About"), text, QMessageBox::Ok,
-                    parent);
+            .arg(qt(component::TranslateText("版本 %1")).arg(QStringLiteral(ORVAN_VERSION)),
+                 qt(component::TranslateText("账套：%1")).arg(accountInUse().toHtmlEscaped()),
+                 qt(component::TranslateText("用户：%1")).arg(userInUse().toHtmlEscaped()));
+    QMessageBox box(QMessageBox::Information, qt(component::TranslateText("关于")), text,
+                    QMessageBox::Ok, parent);
     box.setTextFormat(Qt::RichText);
     box.exec();
 }
 
 void QtHelpViewer::show(const forms::HelpTopic &topic)
 {
-    QString text = viewText("帮助主题 %1", "Help topic %1").arg(topic.helpId);
+    QString text = qt(component::TranslateText("帮助主题 %1")).arg(topic.helpId);
     if (!topic.helpName.empty())
         text += QStringLiteral("\n") + qt(topic.helpName);
     if (!topic.helpSystem.empty())
         text += QStringLiteral("\n") +
-                viewText("帮助系统：%1", "Help system: %1").arg(qt(topic.helpSystem));
-    QMessageBox box(QMessageBox::Information, viewText("帮助", "Help"), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+                qt(component::TranslateText("帮助系统：%1")).arg(qt(topic.helpSystem));
+    QMessageBox box(QMessageBox::Information, qt(component::TranslateText("帮助")), text,
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

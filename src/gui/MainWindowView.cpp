@@ -116,7 +116,7 @@ void MainWindowView::buildWidgets()
             refresh();
             return taken;
         },
-        {viewText("选项", "Option"), viewText("值", "Value")}, this);
+        {qt(component::TranslateText("选项")), qt(component::TranslateText("值"))}, this);
     m_optionPage->setObjectName(QStringLiteral("CtlICSysPro"));
     auto calculationView =
         [this](
@@ -130,7 +130,7 @@ void MainWindowView::buildWidgets()
                     const auto &owner = m_window.*control;
                     return owner && owner->ChangeValue(key, text);
                 },
-                {viewText("参数", "Parameter"), viewText("值", "Value")}, this);
+                {qt(component::TranslateText("参数")), qt(component::TranslateText("值"))}, this);
             return view;
         };
     m_ctrl1 = calculationView(&MaintenanceWindow::calculationControl);
@@ -149,8 +149,9 @@ void MainWindowView::buildWidgets()
     }
     auto *account = new QLabel(m_statusBar);
     account->setObjectName(QStringLiteral("sbAccount"));
-    account->setText(viewText("账套：%1", "Account: %1").arg(QFileInfo(accountInUse()).fileName()) +
-                     QStringLiteral("    ") + viewText("用户：%1", "User: %1").arg(userInUse()));
+    account->setText(
+        qt(component::TranslateText("账套：%1")).arg(QFileInfo(accountInUse()).fileName()) +
+        QStringLiteral("    ") + qt(component::TranslateText("用户：%1")).arg(userInUse()));
     account->setToolTip(accountInUse());
     account->setVisible(!accountInUse().isEmpty());
     m_statusBar->addPermanentWidget(account);

@@ -39,8 +39,8 @@ bool QtPrinter::printerInstalled()
 QString QtPrinter::askPdfFile(QWidget *parent)
 {
     auto path =
-        QFileDialog::getSaveFileName(parent, viewText("打印到 PDF 文件", "Print to a PDF File"),
-                                     QString(), viewText("PDF 文件 (*.pdf)", "PDF files (*.pdf)"));
+        QFileDialog::getSaveFileName(parent, qt(component::TranslateText("打印到 PDF 文件")),
+                                     QString(), qt(component::TranslateText("PDF 文件 (*.pdf)")));
     if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     return path;
@@ -64,7 +64,7 @@ bool QtPrinter::paint(const forms::PrintDocument &document)
 void QtPrinter::preview(const forms::PrintDocument &document, QWidget *parent)
 {
     QPrintPreviewDialog dialog(m_printer.get(), parent);
-    dialog.setWindowTitle(viewText("打印预览", "Print Preview"));
+    dialog.setWindowTitle(qt(component::TranslateText("打印预览")));
     dialog.resize(900, 700);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this, &document](QPrinter *) { paint(document); });
@@ -76,9 +76,8 @@ void QtPrinter::printWithDialog(const forms::PrintDocument &document, QWidget *p
     if (!printerInstalled()) {
         const auto path = m_chooser(parent);
         if (!path.isEmpty() && !printToPdf(document, path))
-            QMessageBox::warning(
-                parent, qt(component::messageTitle()),
-                viewText("无法写入文件 %1。", "The file %1 could not be written.").arg(path));
+            QMessageBox::warning(parent, qt(component::messageTitle()),
+                                 qt(component::TranslateText("无法写入文件 %1。")).arg(path));
         return;
     }
     QPrintDialog dialog(m_printer.get(), parent);
@@ -107,7 +106,7 @@ void QtPrinter::pageSetup(QWidget *parent)
 void QtPrinter::printSetup(QWidget *parent)
 {
     QPrintDialog dialog(m_printer.get(), parent);
-    dialog.setWindowTitle(viewText("打印设置", "Print Setup"));
+    dialog.setWindowTitle(qt(component::TranslateText("打印设置")));
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.exec();
 }

@@ -8,6 +8,7 @@
 #include "billcode/ItemList.h"
 #include "billcode/NextNumberPreview.h"
 #include "billcode/RuleColumns.h"
+#include "component/Translation.h"
 #include "editor/RecordEditor.h"
 #include "gui/CellGridView.h"
 #include "gui/ViewTexts.h"
@@ -79,7 +80,7 @@ void RuleGridView::render()
 void RuleGridView::showPreview()
 {
     const auto number = billcode::previewNextNumber(m_rules.grid(), base::today());
-    m_preview->setText(viewText("下一个单据编号：", "Next bill number: ").toHtmlEscaped() +
+    m_preview->setText(qt(component::TranslateText("下一个单据编号：")).toHtmlEscaped() +
                        QStringLiteral("<b>%1</b>").arg(qt(number).toHtmlEscaped()));
 }
 

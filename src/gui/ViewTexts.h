@@ -11,11 +11,9 @@ struct ToolButton;
 
 namespace orvan::gui {
 
+// A text as Qt holds it. The views' own texts are written in Chinese and passed through
+// component::TranslateText like every other text of the program.
 QString qt(const std::string &text);
-
-// A text of the views in the login's language: the Chinese text through the language
-// resources; for an English login whose catalog lacks it, the English text given.
-QString viewText(const char *chinese, const char *english);
 
 // The caption of a menu item at a dotted path ("File", "Edit.Delete"): the item's own
 // caption when the window gave it one, else the views' caption for its name.

@@ -4,17 +4,21 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTableWidget>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "component/AccountLookupForm.h"
 #include "component/ProcessState.h"
 #include "forms/Messages.h"
+#include "gui/AccountLookupDialog.h"
 #include "gui/LedgerTableView.h"
 #include "gui/MainWindowCommands.h"
 #include "gui/QtMessages.h"
@@ -100,6 +104,38 @@ TEST_F(GuiServicesTest, MessageBoxShowsIconButtonsAndTitleAndGivesTheAnswer)
               forms::Answer::Cancel);
     EXPECT_FALSE(title.isEmpty());
     EXPECT_TRUE(firstIsDefault);
+}
+
+TEST_F(GuiServicesTest, ViewTextsFollowTheLoginsLanguage)
+{
+    const auto buttonsOf = [](gui::QtMessages &boxes) {
+        QStringList buttons;
+        answerMessageBox([&buttons](QMessageBox &box) {
+            for (auto *button : box.buttons())
+                buttons << button->text();
+            box.button(QMessageBox::Ignore)->click();
+        });
+        boxes.msgBox("出错了", 2, "");
+        buttons.sort();
+        return buttons;
+    };
+    gui::QtMessages boxes;
+    setLogin("UserID=16394;LANGUAGE=EN;");
+    component::processState().language.clear();
+    EXPECT_EQ(buttonsOf(boxes), (QStringList{"&Abort", "&Ignore", "&Retry"}));
+
+    // Texts the catalog already held keep their entry.
+    component::AccountLookupForm form({{1, "1001", "库存现金"}});
+    form.load();
+    gui::AccountLookupDialog lookup(form);
+    EXPECT_EQ(lookup.searchBox()->placeholderText(), QStringLiteral("Account number or name"));
+    EXPECT_EQ(lookup.list()->horizontalHeaderItem(0)->text(), QStringLiteral("Account code"));
+    EXPECT_EQ(lookup.list()->horizontalHeaderItem(1)->text(), QStringLiteral("Name"));
+    EXPECT_EQ(lookup.okButton()->text(), QStringLiteral("OK"));
+
+    setLogin("UserID=16394;LANGUAGE=CHT;");
+    component::processState().language.clear();
+    EXPECT_EQ(buttonsOf(boxes), (QStringList{"中止(&A)", "忽略(&I)", "重試(&R)"}));
 }
 
 TEST_F(GuiServicesTest, AccountInUseIsTheFileTheConnectionStringNames)
