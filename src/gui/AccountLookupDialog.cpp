@@ -36,8 +36,9 @@ AccountLookupDialog::AccountLookupDialog(component::AccountLookupForm &form, QWi
     m_search->installEventFilter(this);
     auto *searchLabel = new QLabel(qt(component::TranslateText("查找(&F)：")), this);
     searchLabel->setBuddy(m_search);
-    connect(m_search, &QLineEdit::textEdited, this,
-            [this](const QString &text) { m_lookup.search(text.toStdString()); });
+    connect(m_search, &QLineEdit::textEdited, this, [this](const QString &text) {
+        guarded([this, &text] { m_lookup.search(text.toStdString()); });
+    });
 
     m_list = new QTableWidget(0, 2, this);
     m_list->setObjectName(QStringLiteral("lstAccounts"));
@@ -57,11 +58,13 @@ AccountLookupDialog::AccountLookupDialog(component::AccountLookupForm &form, QWi
     m_list->setTabKeyNavigation(false);
     connect(m_list, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (!m_rendering && row >= 0)
-            m_lookup.selectRow(row);
+            guarded([this, row] { m_lookup.selectRow(row); });
     });
     connect(m_list, &QTableWidget::cellDoubleClicked, this, [this](int row) {
-        if (m_lookup.selectRow(row))
-            m_lookup.press(component::AccountLookupForm::OkKey);
+        guarded([this, row] {
+            if (m_lookup.selectRow(row))
+                m_lookup.press(component::AccountLookupForm::OkKey);
+        });
     });
 
     auto *buttons = new QDialogButtonBox(this);
@@ -74,9 +77,10 @@ AccountLookupDialog::AccountLookupDialog(component::AccountLookupForm &form, QWi
     m_cancel->setAutoDefault(false);
     // The buttons go to the form, not to QDialog's accept and reject.
     connect(m_ok, &QPushButton::clicked, this,
-            [this] { m_lookup.press(component::AccountLookupForm::OkKey); });
-    connect(m_cancel, &QPushButton::clicked, this,
-            [this] { m_lookup.press(component::AccountLookupForm::CancelKey); });
+            [this] { guarded([this] { m_lookup.press(component::AccountLookupForm::OkKey); }); });
+    connect(m_cancel, &QPushButton::clicked, this, [this] {
+        guarded([this] { m_lookup.press(component::AccountLookupForm::CancelKey); });
+    });
 
     auto *searchRow = new QHBoxLayout;
     searchRow->addWidget(searchLabel);
@@ -131,7 +135,8 @@ bool AccountLookupDialog::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_search && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Down || key == Qt::Key_Up) {
-            m_lookup.selectRow(m_lookup.currentRow() + (key == Qt::Key_Down ? 1 : -1));
+            const int step = key == Qt::Key_Down ? 1 : -1;
+            guarded([this, step] { m_lookup.selectRow(m_lookup.currentRow() + step); });
             return true;
         }
     }

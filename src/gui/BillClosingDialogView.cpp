@@ -61,7 +61,8 @@ void BillClosingDialogView::buildButtons()
         push->setObjectName(qt("cmd" + entry.key));
         push->setAutoDefault(false);
         const std::string key = entry.key;
-        connect(push, &QPushButton::clicked, this, [this, key] { m_shutBill.press(key); });
+        connect(push, &QPushButton::clicked, this,
+                [this, key] { guarded([this, &key] { m_shutBill.press(key); }); });
         m_pushButtons[key] = push;
     }
 }

@@ -148,7 +148,7 @@ EditorDialog::EditorDialog(RecordEditor &form, QWidget *parent)
     m_options = new BoxPanel(
         1,
         [this](const std::string &name) {
-            m_editor.clickOption(name);
+            guarded([this, &name] { m_editor.clickOption(name); });
             refresh();
         },
         optionsTab);
@@ -159,7 +159,7 @@ EditorDialog::EditorDialog(RecordEditor &form, QWidget *parent)
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
         if (m_rendering)
             return;
-        m_editor.changeTab(index);
+        guarded([this, index] { m_editor.changeTab(index); });
         refresh();
     });
 
@@ -187,7 +187,7 @@ void EditorDialog::buildToolbar()
             const auto key = button.key;
             connect(action, &QAction::triggered, this, [this, key] {
                 finishEdits();
-                m_editor.press(key);
+                guarded([this, &key] { m_editor.press(key); });
                 if (!m_editor.closeRequested())
                     refresh();
             });
@@ -200,18 +200,19 @@ void EditorDialog::buildToolbar()
 void EditorDialog::buildPropertyGrid()
 {
     CellGridActions actions;
-    actions.enterCell = [this](int col, int row) { return m_editor.moveToCell(col, row); };
-    actions.leaveGrid = [this] { m_editor.leaveGrid(); };
-    actions.typeText = [this](int col, int row, const std::string &text) {
+    actions.enterCell =
+        guardedAction([this](int col, int row) { return m_editor.moveToCell(col, row); });
+    actions.leaveGrid = guardedAction([this] { m_editor.leaveGrid(); });
+    actions.typeText = guardedAction([this](int col, int row, const std::string &text) {
         return m_editor.typeCell(col, row, text);
-    };
-    actions.clickBox = [this](int col, int row, bool ticked) {
+    });
+    actions.clickBox = guardedAction([this](int col, int row, bool ticked) {
         return m_editor.typeCell(col, row, ticked ? "1" : "0");
-    };
-    actions.keyDown = [this](int keyCode) { m_editor.gridKeyDown(keyCode); };
-    actions.acceptsKey = [this](int keyAscii) {
+    });
+    actions.keyDown = guardedAction([this](int keyCode) { m_editor.gridKeyDown(keyCode); });
+    actions.acceptsKey = guardedAction([this](int keyAscii) {
         return RecordEditor::acceptsKey(keyAscii) && m_editor.acceptsGridKey(keyAscii);
-    };
+    });
     CellGridLayout layout;
     layout.firstCol = 1;
     layout.firstRow = 1;
@@ -324,7 +325,7 @@ void EditorDialog::showPagePanel(editor::EditorPage &page)
         2,
         [this](const std::string &name) {
             if (m_panelPage)
-                m_panelPage->clickPageBox(name);
+                guarded([this, &name] { m_panelPage->clickPageBox(name); });
             refresh();
         },
         m_pagePanel);

@@ -54,16 +54,25 @@ void FormDialog::keyPressEvent(QKeyEvent *event)
 {
     const int code = hostKeyCode(event->key());
     if (code >= 112) {
-        m_form.keyDown(code, 0);
+        guarded([this, code] { m_form.keyDown(code, 0); });
         event->accept();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
+// Whether the form lets the window close; a form that fails to answer keeps it open, as
+// it may hold changes it could not save.
+bool FormDialog::formAgreesToClose()
+{
+    bool agreed = false;
+    guarded([this, &agreed] { agreed = m_form.closeRequested() || m_form.queryClose(); });
+    return agreed;
+}
+
 void FormDialog::closeEvent(QCloseEvent *event)
 {
-    if (m_form.closeRequested() || m_form.queryClose())
+    if (formAgreesToClose())
         event->accept();
     else
         event->ignore();
@@ -75,7 +84,7 @@ void FormDialog::showEvent(QShowEvent *event)
     if (!m_activated) {
         m_activated = true;
         QTimer::singleShot(0, this, [this] {
-            m_form.activate();
+            guarded([this] { m_form.activate(); });
             refresh();
         });
     }
@@ -83,7 +92,7 @@ void FormDialog::showEvent(QShowEvent *event)
 
 void FormDialog::reject()
 {
-    if (m_form.closeRequested() || m_form.queryClose())
+    if (formAgreesToClose())
         QDialog::reject();
 }
 

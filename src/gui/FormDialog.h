@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "gui/ActionGuard.h"
+
 namespace orvan::forms {
 class Form;
 }
@@ -10,7 +12,9 @@ namespace orvan::gui {
 
 // Base of the modal views: re-reads the form on every change (refresh), closes when the
 // form asks to, forwards F1 and other keys, and asks the form before the close box
-// closes it.
+// closes it. The views hand every user action to the form through gui::guarded
+// (gui/ActionGuard.h), so an error the form lets out is shown instead of ending the
+// program.
 class FormDialog : public QDialog
 {
     Q_OBJECT
@@ -32,6 +36,7 @@ protected:
 
 private:
     void onFormChanged();
+    bool formAgreesToClose();
 
     forms::Form &m_form;
     bool m_activated = false;

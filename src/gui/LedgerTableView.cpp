@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "forms/LedgerGrid.h"
+#include "gui/ActionGuard.h"
 #include "gui/LedgerTableModel.h"
 #include "gui/Twips.h"
 
@@ -102,7 +103,7 @@ void LedgerTableView::onCurrentChanged(const QModelIndex &current)
     m_grid.setCurrentColumn(current.column() + 1);
     const int row = LedgerTableModel::gridRow(current.row());
     if (row != m_grid.currentRow())
-        m_grid.setCurrentRow(row);
+        guarded([this, row] { m_grid.setCurrentRow(row); });
 }
 
 void LedgerTableView::changeEvent(QEvent *event)

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -19,10 +20,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "base/Error.h"
 #include "base/Text.h"
 #include "component/Translation.h"
-#include "forms/Messages.h"
 #include "gui/LedgerTableView.h"
 #include "gui/MainWindowCommands.h"
 #include "gui/MenuBinder.h"
@@ -111,8 +110,10 @@ void MainWindowView::buildWidgets()
     m_optionPage = new OptionSheetView(
         [&window] { return window.optionControl ? &window.optionControl->sheet() : nullptr; },
         [this](const std::string &key, const std::string &text) {
-            const bool taken =
-                m_window.optionControl && m_window.optionControl->ChangeOption(key, text);
+            bool taken = false;
+            guarded([this, &key, &text, &taken] {
+                taken = m_window.optionControl && m_window.optionControl->ChangeOption(key, text);
+            });
             refresh();
             return taken;
         },
@@ -126,10 +127,10 @@ void MainWindowView::buildWidgets()
                     const auto &owner = m_window.*control;
                     return owner ? &owner->sheet() : nullptr;
                 },
-                [this, control](const std::string &key, const std::string &text) {
+                guardedAction([this, control](const std::string &key, const std::string &text) {
                     const auto &owner = m_window.*control;
                     return owner && owner->ChangeValue(key, text);
-                },
+                }),
                 {qt(component::TranslateText("参数")), qt(component::TranslateText("值"))}, this);
             return view;
         };
@@ -243,7 +244,8 @@ void MainWindowView::connectActions()
                 showPopup(at);
             });
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { m_window.keyDown(forms::KeyCodeF1, 0); });
+    connect(help, &QShortcut::activated, this,
+            [this] { guarded([this] { m_window.keyDown(forms::KeyCodeF1, 0); }); });
 }
 
 QWidget *MainWindowView::shownContent() const
@@ -251,24 +253,16 @@ QWidget *MainWindowView::shownContent() const
     return m_content->currentWidget();
 }
 
-// Runs a user action on the window with the wait cursor. An error the action lets out is
-// shown to the user: it must not reach the event loop, which cannot carry it.
+// Runs a user action on the window with the wait cursor, which is gone before a failure
+// is shown, then shows the window again.
 template <class Action>
 void MainWindowView::withWaitCursor(Action action)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    std::string failure;
-    try {
+    guarded([&action] {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         action();
-    } catch (const base::Error &error) {
-        failure = error.description();
-    } catch (const std::exception &error) {
-        failure = error.what();
-    }
-    QApplication::restoreOverrideCursor();
-    if (!failure.empty())
-        forms::showMessage(component::messageTitle(), failure, forms::Buttons::Ok,
-                           forms::Icon::Warning);
+    });
     refresh();
 }
 
@@ -357,7 +351,7 @@ void MainWindowView::onSplitterMoved(int position)
     if (m_rendering)
         return;
     m_window.windowWidth = twipsOfPixels(width());
-    m_window.dragSplitter(twipsOfPixels(position));
+    guarded([this, position] { m_window.dragSplitter(twipsOfPixels(position)); });
 }
 
 void MainWindowView::refresh()

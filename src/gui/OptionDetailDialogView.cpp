@@ -45,7 +45,7 @@ OptionDetailDialogView::OptionDetailDialogView(component::OptionDetailForm &form
         box->setObjectName(qt(state.name));
         const auto name = state.name;
         connect(box, &QCheckBox::clicked, this, [this, name](bool checked) {
-            m_options.setChecked(name, checked);
+            guarded([this, &name, checked] { m_options.setChecked(name, checked); });
             refresh();
         });
         boxes->addWidget(box);
@@ -66,7 +66,7 @@ OptionDetailDialogView::OptionDetailDialogView(component::OptionDetailForm &form
             connect(spin, &QSpinBox::valueChanged, this, [this, name](int value) {
                 if (m_rendering)
                     return;
-                m_options.setNumber(name, value);
+                guarded([this, &name, value] { m_options.setNumber(name, value); });
                 refresh();
             });
             auto *label = new QLabel(qt(state.caption), frame);
@@ -86,7 +86,8 @@ OptionDetailDialogView::OptionDetailDialogView(component::OptionDetailForm &form
         push->setDefault(button.key == component::OptionDetailForm::OkKey);
         push->setAutoDefault(false);
         const auto key = button.key;
-        connect(push, &QPushButton::clicked, this, [this, key] { m_options.press(key); });
+        connect(push, &QPushButton::clicked, this,
+                [this, key] { guarded([this, &key] { m_options.press(key); }); });
         buttonRow->addWidget(push);
         m_buttons[key] = push;
     }

@@ -16,9 +16,6 @@
 #include <limits>
 
 #include "base/Convert.h"
-#include "base/Error.h"
-#include "component/Translation.h"
-#include "forms/Messages.h"
 #include "forms/OptionSheet.h"
 #include "gui/ViewTexts.h"
 
@@ -356,20 +353,9 @@ void OptionSheetView::change(const std::string &key, const std::string &text)
     if (!row || unchanged(*row, text))
         return;
     m_changing = true;
-    std::string failure;
-    try {
-        m_change(key, text);
-    } catch (const base::Error &error) {
-        failure = error.description();
-    } catch (const std::exception &error) {
-        failure = error.what();
-    }
+    m_change(key, text);
     m_changing = false;
     render();
-    // An error the owner lets out is shown; it must not reach the event loop.
-    if (!failure.empty())
-        forms::showMessage(component::messageTitle(), failure, forms::Buttons::Ok,
-                           forms::Icon::Warning);
 }
 
 } // namespace orvan::gui

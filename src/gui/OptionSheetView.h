@@ -16,8 +16,8 @@ namespace orvan::gui {
 
 // A page of options as a two-column property list: the caption, then an editor for the
 // value by the row's kind (check box, spin box within the limits, line edit, combo box,
-// push button). A finished edit goes to the owner's change function; the row is then
-// shown again from the sheet, so a refused value goes back.
+// push button). A finished edit goes to the owner's change function, which runs it under
+// gui::guarded; the row is then shown again from the sheet, so a refused value goes back.
 class OptionSheetView : public QTableWidget
 {
     Q_OBJECT

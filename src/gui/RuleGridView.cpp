@@ -10,6 +10,7 @@
 #include "billcode/RuleColumns.h"
 #include "component/Translation.h"
 #include "editor/RecordEditor.h"
+#include "gui/ActionGuard.h"
 #include "gui/CellGridView.h"
 #include "gui/ViewTexts.h"
 
@@ -21,20 +22,22 @@ RuleGridView::RuleGridView(billcode::BillCodeRuleGrid &rules, QWidget *parent)
     : QWidget(parent)
     , m_rules(rules)
 {
-    // Every action is followed by the preview; the table shows itself again.
+    // Every action is followed by the preview, also after a failure; the table shows
+    // itself again.
     const auto previewed = [this](auto action) {
-        return [this, action](auto... args) {
+        return [this, action = guardedAction(action)](auto... args) {
             const auto result = action(args...);
             showPreview();
             return result;
         };
     };
     CellGridActions actions;
-    actions.enterCell = [this](int col, int row) { return m_rules.enterCell(col, row); };
-    actions.leaveGrid = [this] {
+    actions.enterCell =
+        guardedAction([this](int col, int row) { return m_rules.enterCell(col, row); });
+    actions.leaveGrid = guardedAction([this] {
         const auto &grid = m_rules.grid();
         m_rules.leaveCell(grid.activeCol(), grid.activeRow());
-    };
+    });
     actions.typeText = previewed([this](int col, int row, const std::string &text) {
         return m_rules.typeText(col, row, text);
     });

@@ -1,0 +1,52 @@
+#include "gui/ActionGuard.h"
+
+#include <exception>
+#include <iostream>
+#include <string>
+
+#include "base/Error.h"
+#include "component/Translation.h"
+#include "forms/Messages.h"
+
+namespace orvan::gui {
+namespace {
+
+std::string oneLine(std::string text)
+{
+    for (auto &c : text)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return text;
+}
+
+void reportFailure(const std::string &reason)
+{
+    std::cerr << "orvan-sysmaintain: an action failed: " << oneLine(reason) << "\n";
+    try {
+        forms::messages().msgBox(component::FormatText("操作失败：%1", reason),
+                                 forms::MsgStyle::Exclamation, component::messageTitle());
+    } catch (...) {
+        // The line on standard error is all that can be told.
+    }
+}
+
+} // namespace
+
+bool guarded(const std::function<void()> &action)
+{
+    std::string reason;
+    try {
+        action();
+        return true;
+    } catch (const base::Error &error) {
+        reason = error.description();
+    } catch (const std::exception &error) {
+        reason = error.what();
+    } catch (...) {
+        reason = component::TranslateText("未知错误");
+    }
+    reportFailure(reason);
+    return false;
+}
+
+} // namespace orvan::gui
