@@ -23,8 +23,8 @@ void reportFailure(const std::string &reason)
 {
     std::cerr << "orvan-sysmaintain: an action failed: " << oneLine(reason) << "\n";
     try {
-        forms::messages().msgBox(component::FormatText("操作失败：%1", reason),
-                                 forms::MsgStyle::Exclamation, component::messageTitle());
+        forms::showMessage(component::messageTitle(), component::FormatText("操作失败：%1", reason),
+                           forms::Buttons::Ok, forms::Icon::Warning);
     } catch (...) {
         // The line on standard error is all that can be told.
     }

@@ -102,7 +102,7 @@ TEST_F(ActionGuardTest, AFailedActionIsOneMessageAndOneLineOnStandardError)
     const auto &shown = messages->shown().front();
     EXPECT_EQ(shown.text, "操作失败：类型不匹配\n第二行");
     EXPECT_EQ(shown.title, component::messageTitle());
-    EXPECT_EQ(shown.style, forms::MsgStyle::Exclamation);
+    EXPECT_EQ(shown.icon, forms::Icon::Warning);
 
     EXPECT_FALSE(gui::guarded([] { throw std::out_of_range("index 7"); }));
     EXPECT_FALSE(gui::guarded([] { throw 42; }));
@@ -126,7 +126,7 @@ TEST_F(ActionGuardTest, AMessageServiceThatFailsLeavesTheLineOnStandardError)
     class BrokenMessages : public forms::ScriptedMessages
     {
     public:
-        int msgBox(const std::string &, int, const std::string &) override
+        forms::Answer show(const forms::Message &) override
         {
             throw std::runtime_error("no display");
         }

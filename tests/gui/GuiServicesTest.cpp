@@ -113,16 +113,16 @@ TEST_F(GuiServicesTest, ViewTextsFollowTheLoginsLanguage)
         answerMessageBox([&buttons](QMessageBox &box) {
             for (auto *button : box.buttons())
                 buttons << button->text();
-            box.button(QMessageBox::Ignore)->click();
+            box.button(QMessageBox::No)->click();
         });
-        boxes.msgBox("出错了", 2, "");
+        boxes.show({forms::MessageWindow::Box, "", "继续吗？", forms::Buttons::YesNo});
         buttons.sort();
         return buttons;
     };
     gui::QtMessages boxes;
     setLogin("UserID=16394;LANGUAGE=EN;");
     component::processState().language.clear();
-    EXPECT_EQ(buttonsOf(boxes), (QStringList{"&Abort", "&Ignore", "&Retry"}));
+    EXPECT_EQ(buttonsOf(boxes), (QStringList{"No", "Yes"}));
 
     // Texts the catalog already held keep their entry.
     component::AccountLookupForm form({{1, "1001", "库存现金"}});
@@ -135,7 +135,7 @@ TEST_F(GuiServicesTest, ViewTextsFollowTheLoginsLanguage)
 
     setLogin("UserID=16394;LANGUAGE=CHT;");
     component::processState().language.clear();
-    EXPECT_EQ(buttonsOf(boxes), (QStringList{"中止(&A)", "忽略(&I)", "重試(&R)"}));
+    EXPECT_EQ(buttonsOf(boxes), (QStringList{"否", "是"}));
 }
 
 TEST_F(GuiServicesTest, AccountInUseIsTheFileTheConnectionStringNames)
