@@ -43,7 +43,7 @@ std::optional<std::string> readLoginFile()
 
 std::string sqliteConnectString(const std::string &path)
 {
-    return "Provider=SQLite;Data Source=" + path;
+    return "Provider=SQLite;Data Source=" + component::quoteLoginValue(path);
 }
 
 std::string defaultDemoAccountPath()

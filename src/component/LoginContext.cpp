@@ -17,25 +17,48 @@ struct Entry
 {
     std::string value;
     std::string rest;
+    bool braced = false;
 };
+
+// Reads a braced value from text (which starts with "{"): "}}" stands for "}", and a
+// single "}" ends the value; without one the value runs to the end.
+Entry readBraced(std::string_view text)
+{
+    Entry entry;
+    entry.braced = true;
+    size_t i = 1;
+    for (; i < text.size(); ++i) {
+        if (text[i] != '}') {
+            entry.value += text[i];
+        } else if (i + 1 < text.size() && text[i + 1] == '}') {
+            entry.value += '}';
+            ++i;
+        } else {
+            break;
+        }
+    }
+    // What stands between the "}" and the next ";" is dropped.
+    const auto after = i < text.size() ? base::splitOnce(text.substr(i + 1), ";")
+                                       : base::splitOnce(std::string_view(), ";");
+    entry.rest = after.found ? after.rest : std::string();
+    return entry;
+}
 
 // Reads one value at the start of rest (already past "name=").
 Entry readValue(std::string_view rest)
 {
     const auto text = base::trim(rest);
-    if (!text.empty() && text.front() == '{') {
-        const auto braced = base::splitOnce(std::string_view(text).substr(1), "}");
-        // What stands between the "}" and the next ";" is dropped.
-        const auto after = base::splitOnce(braced.rest, ";");
-        return {braced.first, after.found ? after.rest : std::string()};
-    }
+    if (!text.empty() && text.front() == '{')
+        return readBraced(text);
     auto plain = base::splitOnce(text, ";");
     return {std::move(plain.first), std::move(plain.rest)};
 }
 
 bool needsBraces(std::string_view value)
 {
-    return value.find_first_of(";={}") != std::string_view::npos;
+    return value.find_first_of(";={}") != std::string_view::npos ||
+           (!value.empty() && (value.front() == ' ' || value.back() == ' ' ||
+                               value.front() == '\t' || value.back() == '\t'));
 }
 
 } // namespace
@@ -52,20 +75,27 @@ base::Dictionary parseLoginPropsText(std::string_view text)
         auto entry = readValue(split.rest);
         if (entries.exists(name))
             break; // a name given twice ends the parse
-        entries.add(name, base::Variant(base::trim(entry.value)));
+        entries.add(name, base::Variant(entry.braced ? entry.value : base::trim(entry.value)));
         rest = std::move(entry.rest);
     }
     return entries;
+}
+
+std::string quoteLoginValue(std::string_view value)
+{
+    if (!needsBraces(value))
+        return std::string(value);
+    std::string quoted = "{";
+    for (const char c : value)
+        quoted += c == '}' ? std::string("}}") : std::string(1, c);
+    return quoted + "}";
 }
 
 std::string composeLoginProps(const base::Dictionary &entries)
 {
     std::string text;
     for (const auto &[name, value] : entries.entries()) {
-        const auto valueText = value.text();
-        text += name + "=";
-        text += needsBraces(valueText) ? "{" + valueText + "}" : valueText;
-        text += ";";
+        text += name + "=" + quoteLoginValue(value.text()) + ";";
     }
     return text;
 }

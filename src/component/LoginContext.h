@@ -11,9 +11,14 @@
 namespace orvan::component {
 
 // Parses a property string: entries "name=value;", a value beginning with "{" runs to
-// the next "}" (and may hold ";" and "="). Names ignore case; a name given twice ends
-// the parse with the entries before it kept.
+// the next single "}" (and may hold ";" and "="; "}}" inside stands for "}"); plain
+// values are trimmed, braced ones kept as written. Names ignore case; a name given twice
+// ends the parse with the entries before it kept.
 base::Dictionary parseLoginPropsText(std::string_view text);
+
+// A value as a property string writes it: braced when it holds ";", "=", braces or
+// blanks at either end, with each "}" inside doubled, so that it reads back unchanged.
+std::string quoteLoginValue(std::string_view value);
 
 // Writes entries back as a property string, bracing values that need it.
 std::string composeLoginProps(const base::Dictionary &entries);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "app/LoginSource.h"
+#include "component/ConnectionString.h"
 #include "component/LoginContext.h"
 #include "support/ScopedEnvironment.h"
 
@@ -71,4 +72,14 @@ TEST_F(LoginSource, DbAndLangReplaceTheirEntriesOfAnyLogin)
     EXPECT_EQ(entry(login, "SubID"), "cb");
     EXPECT_EQ(entry(login, "LANGUAGE"), "EN");
     EXPECT_EQ(component::scanLoginPropIn(login, "LANGUAGE"), "EN");
+}
+
+TEST_F(LoginSource, AnAccountPathWithSemicolonsOrBracesNamesThatFile)
+{
+    for (const char *path : {"/data/a;b.db", "/data/c}d.db", "/data/{e}.db", "/data/ f.db"}) {
+        LoginOptions options;
+        options.database = path;
+        const auto connect = entry(resolveLogin(options), "ConnectString");
+        EXPECT_EQ(component::parseConnectionString(connect).dataSource, path) << connect;
+    }
 }

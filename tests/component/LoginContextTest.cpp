@@ -44,6 +44,22 @@ TEST(LoginProps, ComposeAndReplaceRoundTrip)
     EXPECT_EQ(withLoginProp("UserID=1;", "LANGUAGE", "EN"), "UserID=1;LANGUAGE=EN;");
 }
 
+TEST(LoginProps, EveryValueReadsBackAsItWasWrittenAndBracesNest)
+{
+    for (const char *value : {"a;b.db", "c}d.db", "{x}", "}}}", "{", "}", " lead", "trail ", "a=b",
+                              "", "plain", "Provider=SQLite;Data Source={c}}d.db}"}) {
+        const auto text = withLoginProp("UserID=1;", "V", value);
+        const auto props = parseLoginPropsText(text);
+        EXPECT_EQ(props.item("V").text(), value) << text;
+        EXPECT_EQ(props.item("UserID").text(), "1") << text;
+        // Nested: the string above as the value of another entry.
+        const auto outer = parseLoginPropsText(withLoginProp("", "Outer", text));
+        EXPECT_EQ(parseLoginPropsText(outer.item("Outer").text()).item("V").text(), value);
+    }
+    EXPECT_EQ(parseLoginPropsText("A={{}}};B=1").item("A").text(), "{}");
+    EXPECT_EQ(parseLoginPropsText("A={{}}};B=1").item("B").text(), "1");
+}
+
 TEST(ScanLoginProp, PlainTextSearch)
 {
     EXPECT_EQ(scanLoginPropIn("UserID=1;LANGUAGE=EN", "Language"), "EN");
