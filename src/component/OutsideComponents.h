@@ -30,6 +30,11 @@ public:
     // receive the values the procedure set.
     virtual void callProcedure(const std::string &name,
                                std::vector<db::ProcedureParameter> &parameters) = 0;
+    // A transaction over several Execute calls: everything between BeginTrans and
+    // CommitTrans is applied at once, or not at all after RollbackTrans.
+    virtual void BeginTrans() = 0;
+    virtual void CommitTrans() = 0;
+    virtual void RollbackTrans() = 0;
 };
 
 // The rights component: true when the logged-in user holds the right.

@@ -34,11 +34,20 @@ void deletePlanTables(component::clsDelPlan &plan)
     forms::shell().yield();
     plan.raiseSetBarMax(LastPlanTable);
     forms::shell().yield();
+    // The three tables go together or not at all: a plan's header never outlives its
+    // time zones and demands, nor the other way round.
     auto &connection = component::requireConnection();
-    for (int16_t i = 0; i < LastPlanTable; ++i) {
-        connection.Execute(std::string("DELETE FROM ") + PlanTables[static_cast<size_t>(i)]);
-        plan.raiseSetBarVal(static_cast<int16_t>(i + 1));
-        forms::shell().yield();
+    connection.BeginTrans();
+    try {
+        for (int16_t i = 0; i < LastPlanTable; ++i) {
+            connection.Execute(std::string("DELETE FROM ") + PlanTables[static_cast<size_t>(i)]);
+            plan.raiseSetBarVal(static_cast<int16_t>(i + 1));
+            forms::shell().yield();
+        }
+        connection.CommitTrans();
+    } catch (...) {
+        connection.RollbackTrans();
+        throw;
     }
     plan.raiseEndBar();
     forms::shell().yield();

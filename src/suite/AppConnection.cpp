@@ -141,4 +141,26 @@ void AppConnection::callProcedure(const std::string &name,
     database().callProcedure(name, parameters);
 }
 
+void AppConnection::BeginTrans()
+{
+    if (m_transaction)
+        throw base::Error(base::ErrorNumber::InvalidProcedureCall,
+                          "A transaction is already open on the account connection");
+    m_transaction = std::make_unique<db::Transaction>(database());
+}
+
+void AppConnection::CommitTrans()
+{
+    if (!m_transaction)
+        throw base::Error(base::ErrorNumber::InvalidProcedureCall,
+                          "No transaction is open on the account connection");
+    auto transaction = std::move(m_transaction);
+    transaction->commit();
+}
+
+void AppConnection::RollbackTrans()
+{
+    m_transaction.reset();
+}
+
 } // namespace orvan::suite

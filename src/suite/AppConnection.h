@@ -4,6 +4,7 @@
 #include <string>
 
 #include "component/OutsideComponents.h"
+#include "db/Transaction.h"
 
 namespace orvan::db {
 class Database;
@@ -28,6 +29,10 @@ public:
     int32_t GetICMaxNum(const std::string &tableName) override;
     void callProcedure(const std::string &name,
                        std::vector<db::ProcedureParameter> &parameters) override;
+    // Raise base::Error when a transaction is already open (Begin) or none is (Commit).
+    void BeginTrans() override;
+    void CommitTrans() override;
+    void RollbackTrans() override;
 
     // The open account; raises the reason it could not be opened.
     db::Database &database();
@@ -39,6 +44,7 @@ private:
     void open(const std::string &connectString);
 
     std::unique_ptr<db::Database> m_database;
+    std::unique_ptr<db::Transaction> m_transaction;
     std::string m_openError;
 };
 

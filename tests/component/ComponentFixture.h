@@ -51,6 +51,9 @@ public:
     std::shared_ptr<db::Recordset> Execute(const std::string &) override { return nullptr; }
     int32_t GetICMaxNum(const std::string &) override { return 1; }
     void callProcedure(const std::string &, std::vector<db::ProcedureParameter> &) override {}
+    void BeginTrans() override {}
+    void CommitTrans() override {}
+    void RollbackTrans() override {}
 };
 
 class FakeHelp : public component::HelpComponent

@@ -105,3 +105,26 @@ TEST_F(AppConnectionTest, AccountFilesAreNotOverwrittenUnlessAsked)
     AppConnection fresh("Data Source=" + accountPath);
     EXPECT_EQ(fresh.Execute("SELECT COUNT(*) FROM t_User")->Fields(0).Value().toLong(), 2);
 }
+
+TEST_F(AppConnectionTest, ATransactionAppliesItsStatementsTogetherOrNotAtAll)
+{
+    AppConnection connection;
+    const auto users = [&] {
+        return AppConnection().Execute("SELECT COUNT(*) FROM t_User")->Fields(0).Value().toLong();
+    };
+    const auto before = users();
+    connection.BeginTrans();
+    EXPECT_NE(errorOf([&] { connection.BeginTrans(); }).find("already open"), std::string::npos);
+    connection.Execute("DELETE FROM t_User WHERE FUserID=16395");
+    EXPECT_NE(errorOf([&] { connection.Execute("DELETE FROM NoSuchTable"); }), "");
+    connection.RollbackTrans();
+    EXPECT_EQ(users(), before);
+
+    connection.BeginTrans();
+    connection.Execute("DELETE FROM t_User WHERE FUserID=16395");
+    EXPECT_EQ(users(), before) << "another connection sees nothing before the commit";
+    connection.CommitTrans();
+    EXPECT_EQ(users(), before - 1);
+    EXPECT_NE(errorOf([&] { connection.CommitTrans(); }).find("No transaction"), std::string::npos);
+    connection.RollbackTrans(); // nothing open: nothing happens
+}
