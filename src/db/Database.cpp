@@ -8,6 +8,10 @@
 #include "db/Transaction.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <system_error>
 
 namespace orvan::db {
 
@@ -33,29 +37,67 @@ Database::~Database()
     sqlite3_close_v2(m_db);
 }
 
+// Opening an account never writes to it: the journal mode is set when the account is
+// created, and a file that cannot be written (or whose folder cannot hold the journal)
+// is opened read-only.
 void Database::open(OpenMode mode)
 {
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
-    if (mode == OpenMode::Create)
-        flags |= SQLITE_OPEN_CREATE;
+    int flags = SQLITE_OPEN_NOMUTEX;
+    if (mode == OpenMode::Create) {
+        flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    } else {
+        refuseEmptyFile();
+        m_readOnly = !writable(m_path);
+        flags |= m_readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    }
     if (sqlite3_open_v2(m_path.c_str(), &m_db, flags, nullptr) != SQLITE_OK)
         throw sqlError(m_path + ": " + (m_db ? sqlite3_errmsg(m_db) : "cannot open the file"));
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, BusyTimeoutMs);
     installSqlFunctions(m_db);
-    // Reading the journal mode reads the file header: a file that is not a database fails here.
+    // Reading the schema reads the file header: a file that is not a database fails here.
+    run(mode == OpenMode::Create ? "PRAGMA journal_mode=WAL; PRAGMA foreign_keys=ON"
+                                 : "PRAGMA foreign_keys=ON; SELECT count(*) FROM sqlite_master");
+}
+
+void Database::run(const char *sql)
+{
     char *message = nullptr;
-    if (sqlite3_exec(m_db, "PRAGMA journal_mode=WAL; PRAGMA foreign_keys=ON", nullptr, nullptr,
-                     &message) != SQLITE_OK) {
+    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
         const std::string text = message ? message : sqlite3_errmsg(m_db);
         sqlite3_free(message);
         throw sqlError(m_path + ": " + text);
     }
 }
 
+void Database::refuseEmptyFile() const
+{
+    std::error_code error;
+    if (std::filesystem::is_regular_file(m_path, error) &&
+        std::filesystem::file_size(m_path, error) == 0 && !error)
+        throw sqlError(m_path + ": the file is empty, not an account database");
+}
+
+bool Database::writable(const std::string &path)
+{
+    auto folder = std::filesystem::path(path).parent_path();
+    if (folder.empty())
+        folder = ".";
+    return ::access(path.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK) == 0;
+}
+
+void Database::refuseWriteWhenReadOnly() const
+{
+    if (m_readOnly)
+        throw sqlError(m_path + " can only be read (the file or its folder is not writable): the "
+                                "change was not saved");
+}
+
 RecordsetPtr Database::execute(std::string_view batch)
 {
     const std::shared_ptr<PreparedBatch> prepared = preparedBatch(batch);
+    if (prepared->writes())
+        refuseWriteWhenReadOnly();
     Transaction transaction(*this, prepared->writes() ? Transaction::Kind::Write
                                                       : Transaction::Kind::Read);
     RecordsetPtr result = prepared->run(*this);
@@ -82,6 +124,7 @@ std::shared_ptr<PreparedBatch> Database::preparedBatch(std::string_view batch)
 void Database::executeNative(std::string_view script)
 {
     m_cache.clear(); // the schema may change under the prepared statements
+    refuseWriteWhenReadOnly();
     Transaction transaction(*this);
     char *message = nullptr;
     const std::string text(script);
@@ -124,6 +167,7 @@ void Database::callProcedure(std::string_view name, std::vector<ProcedureParamet
 {
     const RegisteredProcedure &registered = procedure(name);
     std::vector<ProcedureParameter> bound = registered.bind(arguments);
+    refuseWriteWhenReadOnly();
     Transaction transaction(*this);
     invoke(registered, bound);
     transaction.commit();

@@ -19,7 +19,10 @@ class PreparedBatch;
 
 // A connection to an account database file that runs T-SQL batches.
 //
-// The file is opened in WAL mode with a busy timeout and foreign keys enforced; text
+// A new file is created in WAL mode; an existing one is opened as it is, read-only when
+// it or its folder cannot be written (a write then raises a clear error), and never
+// written by opening. Connections wait out locks with a busy timeout and enforce
+// foreign keys; text
 // comparison follows the account database's default collation (see SqlFunctions.h: text
 // columns are declared COLLATE NOCASE). Every batch is compiled (BatchCompiler.h), all of
 // its statements prepared before any runs, and run in one transaction: all or nothing.
@@ -42,6 +45,8 @@ public:
     Database &operator=(const Database &) = delete;
 
     const std::string &path() const { return m_path; }
+    // Whether the account was opened read-only (the file or its folder is not writable).
+    bool readOnly() const { return m_readOnly; }
     sqlite3 *handle() const { return m_db; }
 
     // Runs a T-SQL batch. Returns the rows of the last query that ran (an open recordset
@@ -73,12 +78,17 @@ private:
     };
 
     void open(OpenMode mode);
+    void run(const char *sql);
+    void refuseEmptyFile() const;
+    void refuseWriteWhenReadOnly() const;
+    static bool writable(const std::string &path);
     std::shared_ptr<PreparedBatch> preparedBatch(std::string_view batch);
     const RegisteredProcedure &procedure(std::string_view name) const;
     void invoke(const RegisteredProcedure &procedure, std::vector<ProcedureParameter> &bound);
 
     std::string m_path;
     sqlite3 *m_db = nullptr;
+    bool m_readOnly = false;
     std::unordered_map<std::string, std::shared_ptr<PreparedBatch>> m_cache;
     std::map<std::string, RegisteredProcedure, NameLess> m_procedures;
 };

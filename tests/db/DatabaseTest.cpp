@@ -7,6 +7,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 
 using namespace orvan::db;
@@ -263,4 +267,62 @@ TEST_F(DatabaseTest, ABatchFailingWhileItRunsRollsBackToItsSavepointInsideATrans
     EXPECT_EQ(text("select group_concat(FReportID) from Report"), "2");
     EXPECT_EQ(text("select group_concat(FKey) from Unique1"), "2")
         << "the failed batch left nothing, the statements around it stay";
+}
+
+TEST(DatabaseOpen, OpeningAndReadingNeverWriteTheFile)
+{
+    TempDatabaseFile file;
+    {
+        sqlite3 *raw = nullptr;
+        ASSERT_EQ(sqlite3_open(file.path().c_str(), &raw), SQLITE_OK);
+        sqlite3_exec(raw, "CREATE TABLE t(a INT); INSERT INTO t VALUES(1);", nullptr, nullptr,
+                     nullptr);
+        sqlite3_close(raw);
+    }
+    const auto bytes = [&] {
+        std::ifstream in(file.path(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const auto before = bytes();
+    {
+        Database db(file.path());
+        EXPECT_EQ(scalarText(db, "select count(*) from t"), "1");
+        EXPECT_EQ(scalarText(db, "PRAGMA journal_mode"), "delete") << "the mode stays as it was";
+        EXPECT_FALSE(db.readOnly());
+    }
+    EXPECT_EQ(bytes(), before);
+}
+
+TEST(DatabaseOpen, AnEmptyFileIsNotAnAccountAndStaysEmpty)
+{
+    TempDatabaseFile file;
+    std::ofstream(file.path(), std::ios::trunc).close();
+    try {
+        Database db(file.path());
+        ADD_FAILURE() << "an empty file opened";
+    } catch (const orvan::base::Error &error) {
+        EXPECT_THAT(error.description(), HasSubstr("empty"));
+    }
+    EXPECT_EQ(std::filesystem::file_size(file.path()), 0u);
+}
+
+TEST(DatabaseOpen, AReadOnlyAccountIsReadAndRefusesWritesWithAClearError)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    TempDatabaseFile file;
+    Database(file.path(), Database::OpenMode::Create).executeNative("CREATE TABLE t(a INT)");
+    std::filesystem::permissions(file.path(), std::filesystem::perms::owner_read);
+    {
+        Database db(file.path());
+        EXPECT_TRUE(db.readOnly());
+        EXPECT_EQ(scalarText(db, "select count(*) from t"), "0");
+        try {
+            db.execute("insert into t values(1)");
+            ADD_FAILURE() << "a read-only account took a write";
+        } catch (const orvan::base::Error &error) {
+            EXPECT_THAT(error.description(), HasSubstr("can only be read"));
+        }
+    }
+    std::filesystem::permissions(file.path(), std::filesystem::perms::owner_all);
 }
