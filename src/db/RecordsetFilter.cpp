@@ -74,13 +74,17 @@ int compareCells(const Cell &stored, const Cell &literal)
 {
     double left = 0;
     double right = 0;
-    if (!std::holds_alternative<std::string>(literal) && numberOf(stored, left) &&
-        numberOf(literal, right))
+    const bool numericLiteral =
+        !std::holds_alternative<std::string>(literal) && numberOf(literal, right);
+    if (numericLiteral && numberOf(stored, left))
         return left < right ? -1 : (left > right ? 1 : 0);
     const std::string a =
         foldText(std::holds_alternative<std::string>(stored) ? std::get<std::string>(stored)
                                                              : std::to_string(left));
-    const std::string b = foldText(std::get<std::string>(literal));
+    // A number compared with text that is not one: compared as the number's text.
+    const std::string b =
+        foldText(std::holds_alternative<std::string>(literal) ? std::get<std::string>(literal)
+                                                              : base::numberToText(right));
     return a < b ? -1 : (a > b ? 1 : 0);
 }
 
@@ -95,7 +99,12 @@ bool termMatches(const Node &term, const Cell &stored)
         std::string text = std::holds_alternative<std::string>(stored)
                                ? std::get<std::string>(stored)
                                : std::string();
-        return likeMatches(foldText(text), foldText(std::get<std::string>(term.value)));
+        double number = 0;
+        const std::string pattern =
+            std::holds_alternative<std::string>(term.value)
+                ? std::get<std::string>(term.value)
+                : (numberOf(term.value, number), base::numberToText(number));
+        return likeMatches(foldText(text), foldText(pattern));
     }
     const int order = compareCells(stored, term.value);
     if (term.op == "=")

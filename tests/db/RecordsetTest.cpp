@@ -157,3 +157,16 @@ TEST_F(RecordsetTest, EveryComparisonKeepsExactlyTheRowsItNames)
         EXPECT_EQ(kept, expected) << filter;
     }
 }
+
+TEST_F(RecordsetTest, ANumberComparedWithTextThatIsNoNumberComparesAsText)
+{
+    // Found by the filter fuzzer: this aborted with bad_variant_access.
+    rows->setFilter("FKey <4");
+    EXPECT_TRUE(rows->isEOF()) << "'abc' sorts after '4'";
+    rows->setFilter("FKey > 4");
+    EXPECT_EQ(rows->RecordCount(), 3);
+    rows->setFilter("FValue = 2");
+    EXPECT_EQ(rows->Fields("FKey").Value(), Variant("def"));
+    rows->setFilter("FValue LIKE 2"); // a number as the pattern: its text
+    EXPECT_EQ(rows->Fields("FKey").Value(), Variant("def"));
+}
