@@ -7,7 +7,7 @@ BENCH_DIR ?= build-bench
 NOGUI_DIR ?= build-nogui
 PROGRAM := $(BUILD_DIR)/orvan-sysmaintain
 
-.PHONY: deps build run test checks check-nogui bench format clean
+.PHONY: deps build run test checks check-nogui fuzz bench format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -28,6 +28,7 @@ test: deps
 	ctest --test-dir $(TEST_DIR) -j $(JOBS) --output-on-failure
 	bash scripts/checks/names.sh $(TEST_DIR)
 	$(MAKE) --no-print-directory check-nogui
+	bash fuzz/run.sh 15
 
 # The format, layering and naming checks alone (naming needs the test build configured).
 checks:
@@ -40,6 +41,11 @@ check-nogui:
 	cmake -S . -B $(NOGUI_DIR) -DORVAN_BUILD_GUI=OFF -DORVAN_BUILD_TESTS=OFF
 	cmake --build $(NOGUI_DIR) -j $(JOBS)
 
+# The libFuzzer targets (clang), each run for SECONDS on its seeded corpus.
+SECONDS ?= 600
+fuzz: deps
+	bash fuzz/run.sh $(SECONDS)
+
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DORVAN_BUILD_TESTS=OFF -DORVAN_BUILD_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target orvan_bench
@@ -49,4 +55,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR) $(NOGUI_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR) $(NOGUI_DIR) build-fuzz

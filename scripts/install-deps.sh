@@ -13,6 +13,7 @@ packages=(
   fonts-wqy-microhei
   poppler-utils
   clang-format clang-tidy python3
+  clang libclang-rt-14-dev
 )
 
 missing=()
