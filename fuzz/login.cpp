@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const auto read = orvan::component::parseLoginPropsText(written);
     if (read.item("V").text() != value || read.item("UserID").text() != "1")
         std::abort();
-    const auto outer = orvan::component::withLoginProp(other.empty() ? "" : "X=" + other, "Outer",
-                                                       written);
+    const auto outer =
+        orvan::component::withLoginProp(other.empty() ? "" : "X=" + other, "Outer", written);
     const auto nested = orvan::component::parseLoginPropsText(outer).item("Outer").text();
     if (orvan::component::parseLoginPropsText(nested).item("V").text() != value)
         std::abort();

@@ -8,7 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     try {
-        orvan::app::ScriptCommand::parse(1, std::string(reinterpret_cast<const char *>(data), size));
+        orvan::app::ScriptCommand::parse(1,
+                                         std::string(reinterpret_cast<const char *>(data), size));
     } catch (const orvan::base::Error &) {
     }
     return 0;

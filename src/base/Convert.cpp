@@ -454,7 +454,7 @@ std::optional<double> parseDecimal(std::string_view text)
 {
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
-    if (text.empty() || text.front() == '+')
+    if (text.empty())
         return std::nullopt;
     double value = 0;
     const auto [end, error] =

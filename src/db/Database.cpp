@@ -47,7 +47,7 @@ void Database::open(OpenMode mode)
         flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     } else {
         refuseEmptyFile();
-        m_readOnly = !writable(m_path);
+        m_readOnly = mode == OpenMode::ReadOnly || !writable(m_path);
         flags |= m_readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     }
     if (sqlite3_open_v2(m_path.c_str(), &m_db, flags, nullptr) != SQLITE_OK)

@@ -32,7 +32,9 @@ class PreparedBatch;
 class Database
 {
 public:
-    enum class OpenMode { Existing, Create };
+    // Existing opens read-only by itself when the file or its folder is not writable;
+    // ReadOnly always does.
+    enum class OpenMode { Existing, Create, ReadOnly };
 
     static constexpr int BusyTimeoutMs = 10000;
     static constexpr size_t BatchCacheLimit = 512;

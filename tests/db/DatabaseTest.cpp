@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 using namespace orvan::db;
 using namespace orvan::db::test;
@@ -304,6 +305,27 @@ TEST(DatabaseOpen, AnEmptyFileIsNotAnAccountAndStaysEmpty)
         EXPECT_THAT(error.description(), HasSubstr("empty"));
     }
     EXPECT_EQ(std::filesystem::file_size(file.path()), 0u);
+}
+
+TEST(DatabaseOpen, AnAccountOpenedForReadingRefusesEveryKindOfWrite)
+{
+    TempDatabaseFile file;
+    Database(file.path(), Database::OpenMode::Create).executeNative("CREATE TABLE t(a INT)");
+    Database db(file.path(), Database::OpenMode::ReadOnly);
+    EXPECT_TRUE(db.readOnly());
+    EXPECT_EQ(scalarText(db, "select count(*) from t"), "0");
+    for (const auto &write :
+         std::vector<std::function<void()>>{[&] { db.execute("insert into t values(1)"); },
+                                            [&] { db.executeNative("insert into t values(1)"); }}) {
+        try {
+            write();
+            ADD_FAILURE() << "a read-only account took a write";
+        } catch (const orvan::base::Error &error) {
+            EXPECT_THAT(error.description(), HasSubstr("can only be read"));
+        }
+    }
+    Database reader(file.path());
+    EXPECT_EQ(scalarText(reader, "select count(*) from t"), "0");
 }
 
 TEST(DatabaseOpen, AReadOnlyAccountIsReadAndRefusesWritesWithAClearError)
