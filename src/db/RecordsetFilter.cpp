@@ -69,6 +69,15 @@ bool likeMatches(const std::string &text, const std::string &pattern)
            likeMatches(text.substr(1), pattern.substr(1));
 }
 
+// The text of a term's literal: a number as the host language writes it.
+std::string literalText(const Cell &literal)
+{
+    if (const auto *text = std::get_if<std::string>(&literal))
+        return *text;
+    double number = 0;
+    return numberOf(literal, number) ? base::numberToText(number) : std::string();
+}
+
 // -1, 0 or 1 comparing a stored cell with the literal of a term.
 int compareCells(const Cell &stored, const Cell &literal)
 {
@@ -82,9 +91,7 @@ int compareCells(const Cell &stored, const Cell &literal)
         foldText(std::holds_alternative<std::string>(stored) ? std::get<std::string>(stored)
                                                              : std::to_string(left));
     // A number compared with text that is not one: compared as the number's text.
-    const std::string b =
-        foldText(std::holds_alternative<std::string>(literal) ? std::get<std::string>(literal)
-                                                              : base::numberToText(right));
+    const std::string b = foldText(literalText(literal));
     return a < b ? -1 : (a > b ? 1 : 0);
 }
 
