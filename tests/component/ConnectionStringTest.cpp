@@ -4,33 +4,27 @@
 
 using orvan::component::parseConnectionString;
 
-TEST(ConnectionString, ReadsTheProviderAndTheAccountFile)
+TEST(ConnectionString, ReadsTheAccountFileAndOnlySQLiteOrNoProviderIsEmbedded)
 {
-    const auto written = parseConnectionString("Provider=SQLite;Data Source=/data/acct.db");
-    EXPECT_EQ(written.provider, "SQLite");
-    EXPECT_EQ(written.dataSource, "/data/acct.db");
-    EXPECT_TRUE(written.embedded());
-
+    struct Case
+    {
+        const char *text;
+        const char *dataSource;
+        bool embedded;
+    };
     // Names in any case, blanks around values, a braced path holding ";" and "=".
-    const auto typed = parseConnectionString("provider = sqlite ; DATA SOURCE= {/a;b=c.db} ;");
-    EXPECT_EQ(typed.dataSource, "/a;b=c.db");
-    EXPECT_TRUE(typed.embedded());
-}
-
-TEST(ConnectionString, OnlySQLiteOrNoProviderIsEmbedded)
-{
-    const auto bare = parseConnectionString("Data Source=acct.db");
-    EXPECT_EQ(bare.provider, "");
-    EXPECT_EQ(bare.dataSource, "acct.db");
-    EXPECT_TRUE(bare.embedded());
-
-    const auto server = parseConnectionString("Provider=SQLOLEDB;Data Source=srv;Pwd=x");
-    EXPECT_EQ(server.dataSource, "srv");
-    EXPECT_FALSE(server.embedded());
-    EXPECT_FALSE(parseConnectionString("Provider=SQLite3;Data Source=a.db").embedded());
-
-    const auto empty = parseConnectionString("");
-    EXPECT_EQ(empty.dataSource, "");
-    EXPECT_TRUE(empty.embedded());
-    EXPECT_EQ(parseConnectionString("Provider=SQLite;DataSource=a.db").dataSource, "");
+    for (const auto &c : std::initializer_list<Case>{
+             {"Provider=SQLite;Data Source=/data/acct.db", "/data/acct.db", true},
+             {"provider = sqlite ; DATA SOURCE= {/a;b=c.db} ;", "/a;b=c.db", true},
+             {"Data Source=acct.db", "acct.db", true},
+             {"Provider=SQLOLEDB;Data Source=srv;Pwd=x", "srv", false},
+             {"Provider=SQLite3;Data Source=a.db", "a.db", false},
+             {"", "", true},
+             {"Provider=SQLite;DataSource=a.db", "", true},
+         }) {
+        const auto read = parseConnectionString(c.text);
+        EXPECT_EQ(read.dataSource, c.dataSource) << c.text;
+        EXPECT_EQ(read.embedded(), c.embedded) << c.text;
+    }
+    EXPECT_EQ(parseConnectionString("Provider=SQLite;Data Source=x").provider, "SQLite");
 }

@@ -105,43 +105,6 @@ TEST(CellGrid, LockedAndStaticCellsRefuseTypingButTakeTheProgramsText)
     EXPECT_EQ(changed, (std::vector<std::pair<int, int>>{{1, 1}}));
 }
 
-TEST(CellGrid, ClearingARowLeavesTheOthers)
-{
-    auto grid = gridOf(2, 3);
-    grid.setText(1, 1, "a");
-    grid.setText(2, 2, "b");
-    grid.setText(1, 3, "c");
-    grid.clearRow(2);
-    EXPECT_EQ(grid.text(1, 1), "a");
-    EXPECT_EQ(grid.text(2, 2), "");
-    EXPECT_EQ(grid.text(1, 3), "c");
-    grid.clearAll();
-    EXPECT_EQ(grid.text(1, 1), "");
-    EXPECT_EQ(grid.text(1, 3), "");
-    EXPECT_EQ(grid.maxRows(), 3) << "the size stays";
-}
-
-TEST(CellGrid, HiddenRowsAndColumnsAndWidthsReadBack)
-{
-    auto grid = gridOf(3, 3);
-    EXPECT_FALSE(grid.columnHidden(2));
-    EXPECT_FALSE(grid.rowHidden(2));
-    EXPECT_EQ(grid.columnWidth(2), 0);
-    grid.setColumnHidden(2, true);
-    grid.setRowHidden(3, true);
-    grid.setColumnWidth(2, 1440);
-    EXPECT_TRUE(grid.columnHidden(2));
-    EXPECT_FALSE(grid.columnHidden(3));
-    EXPECT_TRUE(grid.rowHidden(3));
-    EXPECT_FALSE(grid.rowHidden(2));
-    EXPECT_EQ(grid.columnWidth(2), 1440);
-    EXPECT_EQ(grid.columnWidth(1), 0);
-    grid.setColumnHidden(2, false);
-    grid.setRowHidden(3, false);
-    EXPECT_FALSE(grid.columnHidden(2));
-    EXPECT_FALSE(grid.rowHidden(3));
-}
-
 TEST(CellGrid, MovingTheActiveCellAsksTheCellLeftOnlyWhenItChanges)
 {
     auto grid = gridOf(3, 3);

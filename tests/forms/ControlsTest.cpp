@@ -100,24 +100,6 @@ TEST(CellGrid, UserEditsRespectLocksLengthsAndLeaveCellVeto)
     EXPECT_EQ(grid.text(2, 1), "日期01");
 }
 
-TEST(Toolbar, HiddenAndDisabledButtonsKeepTheirPlaceAndState)
-{
-    Toolbar toolbar;
-    toolbar.add({.key = "New", .caption = "新增"});
-    toolbar.add({.key = "Cut", .caption = "剪切", .visible = false});
-    toolbar.add({.key = "Print", .caption = "打印", .enabled = false});
-    EXPECT_FALSE(toolbar.button("cut").visible);
-    EXPECT_TRUE(toolbar.button("cut").enabled);
-    EXPECT_TRUE(toolbar.button("PRINT").visible);
-    EXPECT_FALSE(toolbar.button("PRINT").enabled);
-    toolbar.button("Cut").visible = true;
-    toolbar.button("Print").enabled = true;
-    EXPECT_TRUE(toolbar.button("Cut").visible);
-    EXPECT_TRUE(toolbar.button("Print").enabled);
-    ASSERT_EQ(toolbar.buttons().size(), 3u);
-    EXPECT_EQ(toolbar.buttons()[1].key, "Cut");
-}
-
 TEST(Toolbar, SeparatorsAndClearedButtonsAreNotFound)
 {
     Toolbar toolbar;
@@ -150,20 +132,6 @@ TEST(MenuBar, ItemsNotFoundAreNullOrRaise)
               orvan::base::ErrorNumber::InvalidProcedureCall);
     const auto &readOnly = menus;
     EXPECT_EQ(readOnly.find("File.Print")->name, "Print");
-}
-
-TEST(MenuBar, ItemStateReadsBack)
-{
-    MenuBar menus;
-    menus.add({.name = "View"}).add({.name = "Toolbar", .checked = true});
-    auto &item = menus.item("View.Toolbar");
-    EXPECT_TRUE(item.checked);
-    EXPECT_TRUE(item.enabled);
-    EXPECT_TRUE(item.visible);
-    item.checked = false;
-    item.visible = false;
-    EXPECT_FALSE(menus.find("view.toolbar")->checked);
-    EXPECT_FALSE(menus.find("view.toolbar")->visible);
 }
 
 TEST(Splitter, TakesBothLimitsAndAWrongMaximumLeavesOnlyTheMinimum)

@@ -59,37 +59,6 @@ TEST(LedgerGrid, RowTextsComeFromTheHandlerForRowsOfTheGridOnly)
     EXPECT_TRUE(grid.rowText(4).empty());
 }
 
-TEST(LedgerGrid, ColumnWidthsAlignmentsAndSwitchesReadBack)
-{
-    LedgerGrid grid;
-    EXPECT_EQ(grid.columnWidth(3), 0);
-    grid.setColumnWidth(3, 1200);
-    grid.setColumnWidth(4, 0);
-    grid.setColumnWidth(5, -10);
-    EXPECT_EQ(grid.columnWidth(3), 1200);
-    EXPECT_EQ(grid.columnWidth(4), 0);
-    EXPECT_EQ(grid.columnWidth(5), 0);
-
-    EXPECT_EQ(grid.columnAlign(2), 0);
-    grid.setColumnAlign(2, 1);
-    EXPECT_EQ(grid.columnAlign(2), 1);
-    EXPECT_EQ(grid.columnAlign(1), 0);
-
-    grid.setColumnSwitch(2, 1, true);
-    grid.setColumnSwitch(2, 4, true);
-    EXPECT_TRUE(grid.columnSwitch(2, 1));
-    EXPECT_TRUE(grid.columnSwitch(2, 5)) << "both flags are on";
-    EXPECT_FALSE(grid.columnSwitch(2, 2));
-    EXPECT_FALSE(grid.columnSwitch(3, 1));
-    grid.setColumnSwitch(2, 1, false);
-    EXPECT_FALSE(grid.columnSwitch(2, 1));
-    EXPECT_TRUE(grid.columnSwitch(2, 4)) << "the other flag stays";
-    EXPECT_FALSE(grid.columnSwitch(2, 5));
-
-    grid.setCurrentColumn(3);
-    EXPECT_EQ(grid.currentColumn(), 3);
-}
-
 TEST(LedgerGrid, ClearingDropsRowsAndColoursButKeepsWidths)
 {
     LedgerGrid grid;
@@ -109,15 +78,4 @@ TEST(LedgerGrid, ClearingDropsRowsAndColoursButKeepsWidths)
     grid.setRowColor(1, 0x0000FF);
     grid.clearRowColors();
     EXPECT_EQ(grid.rowColor(1), 0xEEEEEEu);
-}
-
-TEST(LedgerGrid, RefreshCountsAndTellsTheView)
-{
-    LedgerGrid grid;
-    grid.refresh();
-    int repaints = 0;
-    grid.setRefreshHandler([&repaints] { ++repaints; });
-    grid.refresh();
-    EXPECT_EQ(grid.refreshCount(), 2);
-    EXPECT_EQ(repaints, 1);
 }

@@ -136,16 +136,3 @@ TEST(OptionSheet, DisplayedValuesOfChecksListsAndButtons)
     EXPECT_EQ(displayValue({.kind = OptionKind::Button}), "...");
     EXPECT_EQ(displayValue({.kind = OptionKind::Decimal, .value = "0.5"}), "0.5");
 }
-
-TEST(OptionSheet, RowsByKeyIgnoringCase)
-{
-    OptionSheet sheet;
-    sheet.rows.push_back({.key = "UseShortNumber", .value = "1"});
-    sheet.rows.push_back({.key = "Days", .kind = OptionKind::WholeNumber});
-    ASSERT_NE(sheet.row("useshortnumber"), nullptr);
-    sheet.row("DAYS")->value = "7";
-    const auto &readOnly = sheet;
-    EXPECT_EQ(readOnly.row("Days")->value, "7");
-    EXPECT_EQ(readOnly.row("Missing"), nullptr);
-    EXPECT_EQ(sheet.row(""), nullptr);
-}

@@ -121,47 +121,6 @@ TEST_F(ActionGuardTest, AnActionInsideAnotherIsToldOnce)
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"操作失败：inner"});
 }
 
-TEST_F(ActionGuardTest, AMessageServiceThatFailsLeavesTheLineOnStandardError)
-{
-    class BrokenMessages : public forms::ScriptedMessages
-    {
-    public:
-        forms::Answer show(const forms::Message &) override
-        {
-            throw std::runtime_error("no display");
-        }
-    };
-    forms::setMessages(std::make_shared<BrokenMessages>());
-    ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(gui::guarded([] { throw std::runtime_error("lost"); }));
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-              "orvan-sysmaintain: an action failed: lost\n");
-}
-
-TEST_F(ActionGuardTest, GuardedActionsGiveTheirResultOrARefusal)
-{
-    const auto typeText = gui::guardedAction([](int col, const std::string &text) {
-        if (text.empty())
-            throw std::invalid_argument("empty");
-        return col > 0;
-    });
-    EXPECT_TRUE(typeText(1, "a"));
-    EXPECT_FALSE(typeText(0, "a"));
-    EXPECT_FALSE(typeText(1, ""));
-    EXPECT_EQ(messages->shown().size(), 1u);
-
-    int pressed = 0;
-    const auto press = gui::guardedAction([&pressed](int key) {
-        pressed = key;
-        if (key == 0)
-            throw std::runtime_error("no key");
-    });
-    press(118);
-    EXPECT_EQ(pressed, 118);
-    press(0);
-    EXPECT_EQ(messages->shown().size(), 2u);
-}
-
 TEST_F(ActionGuardTest, AFormDialogOutlivesItsFormsFailuresAndStaysOpenWhenCloseFails)
 {
     FailingForm form;
