@@ -3,10 +3,13 @@
 # from the statement corpus, the scripts of the tests and a few login strings and
 # filters. Inputs that ever crashed are kept in fuzz/regressions/<target>/ and run first:
 # any of them failing again fails the run.
-#   fuzz/run.sh [SECONDS]          (default 30)
+#   fuzz/run.sh [SECONDS] [TARGET...]   (default 30 s, every target)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-30}"
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(tsql login filter script rule)
 build="$root/build-fuzz"
 corpus="$build/corpus"
 
@@ -14,7 +17,7 @@ cmake -S "$root/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYP
 cmake --build "$build" -j "$(nproc)"
 
 seed() {
-  rm -rf "$corpus" && mkdir -p "$corpus"/{tsql,login,filter,script}
+  rm -rf "$corpus" && mkdir -p "$corpus"/{tsql,login,filter,script,rule}
   # One file per batch of the statement corpus.
   awk -v dir="$corpus/tsql" '
     /^GO\r?$/ { if (text != "") { n++; printf "%s", text > (dir "/batch" n); close(dir "/batch" n) } text = ""; next }
@@ -32,6 +35,11 @@ seed() {
                 "FKey LIKE 'd*'" "(FKey='a' OR FKey='b') AND FCount > 7" "FRate <> 0.5"; do
     n=$((n + 1)); printf '%s' "$filter" > "$corpus/filter/seed$n"
   done
+  # Rule cells, one per line: row letter, column digit (1 item, 2 format, 3 length,
+  # 6 kind, 9 basis), text.
+  printf 'A61\nA1自定义\nA2PO\nB62\nB1日期\nB2yyyymmdd\nC63\nC1流水号\nC21\nC34\nC91\n' > "$corpus/rule/seed1"
+  printf 'A63\nA1流水号\nA21e300\nA3255\nB6100\nB1Caption\n' > "$corpus/rule/seed2"
+  printf 'A62\nA1日期\nA2yyyy-mm-dd hh:nn:ss\nB69\nB1 FName \nC63\nC1x\nC2-0001\nC3999999999\n' > "$corpus/rule/seed3"
   n=0
   grep -h -o '"[a-z][a-z ]*[^"]*\\n"' "$root"/tests/app/*.cpp | head -200 |
     while IFS= read -r line; do
@@ -41,7 +49,7 @@ seed() {
 seed
 
 status=0
-for target in tsql login filter script; do
+for target in "${targets[@]}"; do
   regressions="$root/fuzz/regressions/$target"
   if [ -d "$regressions" ] && [ -n "$(ls -A "$regressions")" ]; then
     "$build/fuzz_$target" -runs=0 "$regressions" >/dev/null 2>&1 ||

@@ -14,6 +14,7 @@ packages=(
   poppler-utils
   clang-format clang-tidy python3
   clang libclang-rt-14-dev
+  locales
 )
 
 missing=()
@@ -21,7 +22,15 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 
+# A comma-decimal locale for the tests that read numbers under one.
+add_test_locale() {
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  [ "$(id -u)" -eq 0 ] || return 0
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "install-deps: de_DE.UTF-8 not generated" >&2
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
+  add_test_locale
   echo "install-deps: all packages present"
   exit 0
 fi
@@ -34,3 +43,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}"
+add_test_locale

@@ -69,7 +69,7 @@ bool likeMatches(const std::string &text, const std::string &pattern)
            likeMatches(text.substr(1), pattern.substr(1));
 }
 
-// The text of a term's literal: a number as the host language writes it.
+// The text of a cell or a term's literal: a number as the host language writes it.
 std::string literalText(const Cell &literal)
 {
     if (const auto *text = std::get_if<std::string>(&literal))
@@ -87,10 +87,8 @@ int compareCells(const Cell &stored, const Cell &literal)
         !std::holds_alternative<std::string>(literal) && numberOf(literal, right);
     if (numericLiteral && numberOf(stored, left))
         return left < right ? -1 : (left > right ? 1 : 0);
-    const std::string a =
-        foldText(std::holds_alternative<std::string>(stored) ? std::get<std::string>(stored)
-                                                             : std::to_string(left));
     // A number compared with text that is not one: compared as the number's text.
+    const std::string a = foldText(literalText(stored));
     const std::string b = foldText(literalText(literal));
     return a < b ? -1 : (a > b ? 1 : 0);
 }

@@ -2,6 +2,8 @@
 
 #include "TempDatabase.h"
 #include "db/DbError.h"
+#include "base/Convert.h"
+#include "support/CommaDecimalLocale.h"
 #include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
@@ -169,4 +171,27 @@ TEST_F(RecordsetTest, ANumberComparedWithTextThatIsNoNumberComparesAsText)
     EXPECT_EQ(rows->Fields("FKey").Value(), Variant("def"));
     rows->setFilter("FValue LIKE 2"); // a number as the pattern: its text
     EXPECT_EQ(rows->Fields("FKey").Value(), Variant("def"));
+    rows->setFilter("FRate = '0.5'"); // a stored number compared as its own text
+    EXPECT_EQ(rows->RecordCount(), 1);
+    EXPECT_EQ(rows->Fields("FKey").Value(), Variant("def"));
+    rows->setFilter("FRate > 'a'");
+    EXPECT_TRUE(rows->isEOF()) << "'30' and '0.5' sort before 'a'";
+}
+
+TEST_F(RecordsetTest, NumbersAreReadAndWrittenTheSameUnderACommaDecimalLocale)
+{
+    orvan::test::CommaDecimalLocale locale;
+    if (!locale.active())
+        GTEST_SKIP() << "no comma-decimal locale on this machine";
+    auto read = db->execute("select 1.5 + 1 as FSum, convert(float, ' 1.5 ') as FRead, "
+                            "(select FKey from Opt where FRate = 0.5) as FKey");
+    EXPECT_EQ(read->Fields("FSum").Value(), Variant(2.5));
+    EXPECT_EQ(read->Fields("FRead").Value(), Variant(1.5));
+    EXPECT_EQ(read->Fields("FKey").Value(), Variant("def"));
+    rows->setFilter("FRate = 0.5");
+    EXPECT_EQ(rows->Fields("FKey").Value(), Variant("def"));
+    rows->setFilter("FRate = '0.5'");
+    EXPECT_EQ(rows->RecordCount(), 1);
+    EXPECT_EQ(orvan::base::parseNumber("1.5"), 1.5);
+    EXPECT_EQ(Variant(0.5).text(), "0.5");
 }
