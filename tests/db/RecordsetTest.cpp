@@ -1,8 +1,8 @@
 #include "db/Database.h"
 
 #include "TempDatabase.h"
-#include "db/DbError.h"
 #include "base/Convert.h"
+#include "db/DbError.h"
 #include "support/CommaDecimalLocale.h"
 #include "support/ErrorNumber.h"
 
