@@ -1,5 +1,7 @@
 #include "base/Error.h"
 
+#include <utility>
+
 namespace orvan::base {
 
 Error::Error(long number, const std::string &description, std::string source)
@@ -19,14 +21,38 @@ Error Error::overflow()
     return Error(ErrorNumber::Overflow, "Overflow");
 }
 
+Error Error::accountUnavailable(long number, const std::string &description, std::string source)
+{
+    Error error(number, description, std::move(source));
+    error.m_accountUnavailable = true;
+    return error;
+}
+
+namespace {
+
+std::optional<std::string> &swallowedAccountError()
+{
+    thread_local std::optional<std::string> error;
+    return error;
+}
+
+} // namespace
+
 bool tryStep(const std::function<void()> &step)
 {
     try {
         step();
         return true;
-    } catch (const Error &) {
+    } catch (const Error &error) {
+        if (error.isAccountUnavailable())
+            swallowedAccountError() = error.description();
         return false;
     }
+}
+
+std::optional<std::string> takeSwallowedAccountError()
+{
+    return std::exchange(swallowedAccountError(), std::nullopt);
 }
 
 } // namespace orvan::base

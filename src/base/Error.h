@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -40,8 +41,15 @@ public:
     static Error typeMismatch();
     static Error overflow();
 
+    // The account could not take a change: another program holds it, or it can only be
+    // read. The change was not made.
+    static Error accountUnavailable(long number, const std::string &description,
+                                    std::string source = {});
+    bool isAccountUnavailable() const { return m_accountUnavailable; }
+
 private:
     long m_number;
+    bool m_accountUnavailable = false;
     std::string m_description;
     std::string m_source;
 };
@@ -51,5 +59,10 @@ private:
 // swallowed and reported only through the result (true when the step completed). Any
 // other exception is a programming error and goes on to the caller.
 bool tryStep(const std::function<void()> &step);
+
+// The last error a step swallowed that said the account was unavailable: a change the
+// user takes as made was not. Whoever tells the user takes it (and so clears it): the
+// script after each line, the window after each action, a command at its end.
+std::optional<std::string> takeSwallowedAccountError();
 
 } // namespace orvan::base

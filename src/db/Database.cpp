@@ -89,8 +89,7 @@ bool Database::writable(const std::string &path)
 void Database::refuseWriteWhenReadOnly() const
 {
     if (m_readOnly)
-        throw sqlError(m_path + " can only be read (the file or its folder is not writable): the "
-                                "change was not saved");
+        throw readOnlyError(m_path);
 }
 
 RecordsetPtr Database::execute(std::string_view batch)
@@ -131,7 +130,7 @@ void Database::executeNative(std::string_view script)
     if (sqlite3_exec(m_db, text.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
         const std::string error = message ? message : sqlite3_errmsg(m_db);
         sqlite3_free(message);
-        throw sqlError(error);
+        throw engineError(sqlite3_extended_errcode(m_db), error);
     }
     transaction.commit();
 }

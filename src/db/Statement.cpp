@@ -66,7 +66,7 @@ Statement &Statement::operator=(Statement &&other) noexcept
 
 void Statement::fail()
 {
-    throw sqlError(sqlite3_errmsg(m_db));
+    throw engineError(sqlite3_extended_errcode(m_db), sqlite3_errmsg(m_db));
 }
 
 bool Statement::readOnly() const

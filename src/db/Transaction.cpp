@@ -45,7 +45,7 @@ void Transaction::commit()
 void Transaction::run(const char *sql)
 {
     if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        throw sqlError(sqlite3_errmsg(m_db));
+        throw engineError(sqlite3_extended_errcode(m_db), sqlite3_errmsg(m_db));
 }
 
 } // namespace orvan::db

@@ -322,10 +322,45 @@ TEST(DatabaseOpen, AnAccountOpenedForReadingRefusesEveryKindOfWrite)
             ADD_FAILURE() << "a read-only account took a write";
         } catch (const orvan::base::Error &error) {
             EXPECT_THAT(error.description(), HasSubstr("can only be read"));
+            EXPECT_TRUE(error.isAccountUnavailable());
         }
     }
     Database reader(file.path());
     EXPECT_EQ(scalarText(reader, "select count(*) from t"), "0");
+}
+
+TEST(DatabaseOpen, AnAccountHeldByAnotherWriterRefusesWritesAndStillReads)
+{
+    TempDatabaseFile file;
+    Database(file.path(), Database::OpenMode::Create)
+        .executeNative("CREATE TABLE t(a INT); INSERT INTO t VALUES(1)");
+    Database holder(file.path());
+    Transaction held(holder, Transaction::Kind::Write);
+    holder.execute("insert into t values(2)");
+
+    Database db(file.path());
+    sqlite3_busy_timeout(db.handle(), 0); // the test does not wait for the holder
+    EXPECT_EQ(scalarText(db, "select count(*) from t"), "1") << "reads go on";
+    for (const auto &write :
+         std::vector<std::function<void()>>{[&] { db.execute("insert into t values(3)"); },
+                                            [&] { db.executeNative("insert into t values(3)"); }}) {
+        try {
+            write();
+            ADD_FAILURE() << "a held account took a write";
+        } catch (const orvan::base::Error &error) {
+            EXPECT_THAT(error.description(), HasSubstr("being changed by another program"));
+            EXPECT_TRUE(error.isAccountUnavailable());
+        }
+    }
+    try {
+        db.execute("insert into nowhere values(3)");
+        ADD_FAILURE() << "a missing table was written";
+    } catch (const orvan::base::Error &error) {
+        EXPECT_FALSE(error.isAccountUnavailable()) << "a plain error is not the account's";
+    }
+    held.commit();
+    db.execute("insert into t values(3)");
+    EXPECT_EQ(scalarText(db, "select count(*) from t"), "3");
 }
 
 TEST(DatabaseOpen, AReadOnlyAccountIsReadAndRefusesWritesWithAClearError)
