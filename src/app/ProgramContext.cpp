@@ -19,6 +19,10 @@ void ProgramContext::guarded(const std::function<void()> &body)
 {
     try {
         body();
+        if (const auto unsaved = base::takeSwallowedAccountError()) {
+            std::cerr << "orvan-sysmaintain: the account was not changed: " << *unsaved << "\n";
+            exitCode = 1;
+        }
     } catch (const base::Error &error) {
         std::cerr << error.description() << "\n";
         exitCode = 1;

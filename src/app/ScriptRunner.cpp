@@ -87,7 +87,10 @@ void ScriptRunner::runModal(forms::Form &form)
 
 void ScriptRunner::runLines(forms::Form *until)
 {
-    for (std::string line; !(until && until->closeRequested()) && std::getline(m_in, line);) {
+    for (std::string line;;) {
+        reportUnsavedChange();
+        if ((until && until->closeRequested()) || !std::getline(m_in, line))
+            break;
         ++m_lineNumber;
         line = stripLineEnd(line);
         if (isComment(line))
@@ -101,6 +104,14 @@ void ScriptRunner::runLines(forms::Form *until)
     // At the end of the script every window still open is closed, innermost first.
     if (until && !until->closeRequested())
         until->close();
+}
+
+// A change that a step of the last line made without telling anyone that the account
+// refused it (the window goes on after such a step) fails that line.
+void ScriptRunner::reportUnsavedChange()
+{
+    if (const auto error = base::takeSwallowedAccountError())
+        fail(m_lineNumber, "the account was not changed: " + *error);
 }
 
 void ScriptRunner::execute(const ScriptCommand &command)

@@ -38,6 +38,7 @@ private:
 
     // Runs lines until the form on top closes (or, at the top level, until the end).
     void runLines(forms::Form *until);
+    void reportUnsavedChange();
     void execute(const ScriptCommand &command);
     bool executeSessionCommand(const ScriptCommand &command);
     void executeOnFrontForm(const ScriptCommand &command);

@@ -32,11 +32,26 @@ void reportFailure(const std::string &reason)
 
 } // namespace
 
+void reportUnsavedChange()
+{
+    const auto error = base::takeSwallowedAccountError();
+    if (!error)
+        return;
+    std::cerr << "orvan-sysmaintain: a change was not saved: " << oneLine(*error) << "\n";
+    try {
+        forms::showMessage(component::messageTitle(),
+                           component::FormatText("账套未被修改：%1", *error), forms::Buttons::Ok,
+                           forms::Icon::Warning);
+    } catch (...) {
+    }
+}
+
 bool guarded(const std::function<void()> &action)
 {
     std::string reason;
     try {
         action();
+        reportUnsavedChange();
         return true;
     } catch (const base::Error &error) {
         reason = error.description();

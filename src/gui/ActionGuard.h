@@ -13,6 +13,11 @@ namespace orvan::gui {
 // ran to its end.
 bool guarded(const std::function<void()> &action);
 
+// Tells the user, in one message, of a change a step made that the account refused (it
+// was in use or could only be read) and that the step went on from, as the window's
+// procedures do. Runs after every guarded action and after a window loads.
+void reportUnsavedChange();
+
 // `action` as a callable that runs it under guarded with the arguments it is given. It
 // gives the action's result, or a value-initialised one (false: refused) when the action
 // failed.

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "forms/Form.h"
+#include "gui/ActionGuard.h"
 
 namespace orvan::gui {
 
@@ -22,6 +23,7 @@ void QtShell::registerView(const std::string &formName, ViewFactory factory)
 void QtShell::runModal(forms::Form &form)
 {
     form.load();
+    reportUnsavedChange();
     if (!form.closeRequested()) {
         const auto found = views().find(form.formName());
         if (found == views().end()) {

@@ -5,6 +5,7 @@
 #include "app/ProgramContext.h"
 #include "app/ScriptMessages.h"
 #include "app/ScriptRunner.h"
+#include "base/Error.h"
 #include "component/LoginContext.h"
 #include "forms/Form.h"
 #include "forms/Messages.h"
@@ -34,6 +35,10 @@ public:
     {
         if (command.verb == "click") {
             ++m_form.clicks;
+            return true;
+        }
+        if (command.verb == "save") { // a step that goes on after the account refused it
+            base::tryStep([] { throw base::Error::accountUnavailable(1, "database is locked"); });
             return true;
         }
         if (command.verb == "ask") {
@@ -75,16 +80,19 @@ protected:
         registerScriptTarget("frmCounter", [](forms::Form &form) {
             return std::make_unique<CounterTarget>(static_cast<CounterForm &>(form));
         });
-        registerScriptCommand("counter",
-                              [this](const ScriptCommand &, std::ostream &out, std::string &) {
-                                  CounterForm form;
-                                  forms::shell().runModal(form);
-                                  out << "RETURN " << form.clicks << "\n";
-                                  ++opened;
-                                  return true;
-                              });
+        registerScriptCommand(
+            "counter", [this](const ScriptCommand &, std::ostream &out, std::string &) {
+                CounterForm form;
+                if (refuseAtOpen)
+                    base::tryStep([] { throw base::Error::accountUnavailable(1, "read-only"); });
+                forms::shell().runModal(form);
+                out << "RETURN " << form.clicks << "\n";
+                ++opened;
+                return true;
+            });
     }
     int opened = 0;
+    bool refuseAtOpen = false;
     test::ProgramSandbox sandbox;
 };
 
@@ -128,6 +136,20 @@ TEST_F(ScriptRunnerTest, UnknownCommandsAndMissingTargetsFailTheRun)
                    "ERROR 4: no target nothing\n"
                    "ERROR 5: answer takes a number (1 = Yes)\n"
                    "RETURN 0\n");
+    EXPECT_EQ(exitCode, 1);
+}
+
+TEST_F(ScriptRunnerTest, AChangeTheAccountRefusedFailsItsLineEvenWhenTheWindowWentOn)
+{
+    int exitCode = -1;
+    auto out = runScript("counter\nsave\nclick\ndump clicks\nclose\n", exitCode);
+    EXPECT_EQ(out, "ERROR 2: the account was not changed: database is locked\n"
+                   "CLICKS 1\nRETURN 1\n");
+    EXPECT_EQ(exitCode, 1);
+
+    refuseAtOpen = true; // a write while the window opens
+    out = runScript("counter\nclick\nclose\n", exitCode);
+    EXPECT_EQ(out, "ERROR 1: the account was not changed: read-only\nRETURN 1\n");
     EXPECT_EQ(exitCode, 1);
 }
 

@@ -110,6 +110,19 @@ TEST_F(ActionGuardTest, AFailedActionIsOneMessageAndOneLineOnStandardError)
                                                       "操作失败：index 7", "操作失败：未知错误"}));
 }
 
+TEST_F(ActionGuardTest, AChangeTheAccountRefusedIsToldAfterAnActionThatWentOn)
+{
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(gui::guarded([] {
+        base::tryStep([] { throw base::Error::accountUnavailable(1, "database is locked"); });
+    }));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "orvan-sysmaintain: a change was not saved: database is locked\n");
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"账套未被修改：database is locked"});
+    EXPECT_TRUE(gui::guarded([] {}));
+    EXPECT_EQ(messages->shown().size(), 1u) << "told once";
+}
+
 TEST_F(ActionGuardTest, AnActionInsideAnotherIsToldOnce)
 {
     bool outerFinished = false;
