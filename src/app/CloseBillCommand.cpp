@@ -83,7 +83,7 @@ int32_t runInWindow()
 void runCloseBill(const CloseBillOptions &options, ProgramContext &context)
 {
     context.start();
-    const bool headless = !options.presses.empty() || options.dump || !displayAvailable();
+    const bool headless = !options.presses.empty() || options.dump || !interactiveDisplay();
     if (headless && options.presses.empty())
         std::cerr << "close-bill: the window runs without a display; name buttons with --press\n";
     std::cout << (headless ? runHeadless(options) : runInWindow()) << std::endl;

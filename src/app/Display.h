@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <initializer_list>
+#include <string_view>
 
 namespace orvan::app {
 
@@ -14,6 +15,16 @@ inline bool displayAvailable()
             return true;
     }
     return false;
+}
+
+// True when a window can be shown to somebody who can answer it: a display is available
+// and Qt's platform is not one that draws nowhere (offscreen, minimal). A dialog shown on
+// such a platform waits for a click that never comes.
+inline bool interactiveDisplay()
+{
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    const std::string_view name = platform ? platform : "";
+    return displayAvailable() && name != "offscreen" && name != "minimal";
 }
 
 } // namespace orvan::app

@@ -14,6 +14,7 @@
 #include "component/ProcessState.h"
 #include "component/SysEnum.h"
 #include "component/SysFace.h"
+#include "forms/Messages.h"
 #include "forms/Shell.h"
 #include "planning/PilotPanel.h"
 
@@ -27,11 +28,19 @@ namespace {
 using planning::PilotPanel;
 
 constexpr const char *ProgressLines =
-    "Without a display the panel's progress is printed, one line per change:\n"
+    "Without a display (or on Qt's offscreen platform) the panel's progress is printed, one "
+    "line per change:\n"
     "  LABEL <text>            the panel's text line\n"
     "  PROGRESS <value>/<max>  the progress bar of a deletion\n"
     "  ANIMATION on|off        the animation of an adjustment (off: no animation file)\n"
-    "and last DONE, or FAILED when the pass stopped or the adjustment failed (exit code 1).";
+    "and last DONE, or FAILED when the pass stopped or the adjustment failed (exit code 1, "
+    "the reason on standard error).";
+
+struct PanelResult
+{
+    PilotPanel::Outcome outcome = PilotPanel::Outcome::Unfinished;
+    std::string failure;
+};
 
 struct PlanOptions
 {
@@ -83,46 +92,55 @@ void connectToAccount()
     component::requireConnection().Execute("SELECT COUNT(*) FROM PLMPSPlan");
 }
 
-PilotPanel::Outcome runInWindow(bool adjust, int32_t adjustType)
+PanelResult runInWindow(bool adjust, int32_t adjustType)
 {
 #ifdef ORVAN_HAVE_GUI
     static int argc = 1;
     static char programName[] = "orvan-sysmaintain";
     static char *argv[] = {programName, nullptr};
     gui::GuiHost host(argc, argv);
-    return planning::runForecastPanel(adjust, adjustType);
+    PilotPanel panel;
+    panel.ifAdjust(adjust);
+    panel.AdjustType(adjustType);
+    forms::shell().runModal(panel);
+    return {panel.outcome(), panel.failure()};
 #else
     (void)adjust;
     (void)adjustType;
-    return PilotPanel::Outcome::Unfinished;
+    return {};
 #endif
 }
 
-PilotPanel::Outcome runHeadless(bool adjust, int32_t adjustType)
+PanelResult runHeadless(bool adjust, int32_t adjustType)
 {
     forms::setShell(std::make_shared<forms::ScriptedShell>());
+    // The panel's message about a failure is the reason reportOutcome prints.
+    forms::setMessages(std::make_shared<forms::ScriptedMessages>());
     PilotPanel panel;
     panel.ifAdjust(adjust);
     panel.AdjustType(adjustType);
     panel.addChangeListener(ProgressPrinter(panel));
     forms::shell().runModal(panel);
+    forms::setMessages(nullptr);
     forms::setShell(nullptr);
     std::cout << (panel.outcome() == PilotPanel::Outcome::Done ? "DONE" : "FAILED") << std::endl;
-    return panel.outcome();
+    return {panel.outcome(), panel.failure()};
 }
 
-void reportOutcome(PilotPanel::Outcome outcome, ProgramContext &context)
+void reportOutcome(const PanelResult &result, ProgramContext &context)
 {
-    switch (outcome) {
+    const std::string reason = result.failure.empty() ? "" : ": " + result.failure;
+    switch (result.outcome) {
     case PilotPanel::Outcome::Done:
         context.exitCode = 0;
         return;
     case PilotPanel::Outcome::Unfinished:
-        std::cerr << "plans: the pass stopped before its end; the forecast plans may be "
-                     "partly deleted\n";
+        // The three plan tables are deleted in one transaction: all of them or none.
+        std::cerr << "plans: the forecast plans were not deleted; the account is unchanged"
+                  << reason << "\n";
         break;
     case PilotPanel::Outcome::Failed:
-        std::cerr << "plans: the forecast plans were not adjusted\n";
+        std::cerr << "plans: the forecast plans were not adjusted" << reason << "\n";
         break;
     }
     context.exitCode = 1;
@@ -135,7 +153,7 @@ void runPanel(bool adjust, int32_t adjustType, ProgramContext &context)
         component::SysFace face; // holds the account's connection for the pass
         connectToAccount();
 #ifdef ORVAN_HAVE_GUI
-        const bool inWindow = displayAvailable();
+        const bool inWindow = interactiveDisplay();
 #else
         const bool inWindow = false;
 #endif

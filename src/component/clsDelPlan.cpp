@@ -39,9 +39,15 @@ base::Variant clsDelPlanEvents::dispatch(base::DispId id, base::InvokeKind kind,
 
 void clsDelPlan::CleanTablesOfPlan()
 {
+    m_failure.clear();
     const auto &clean = processState().hooks.cleanTablesOfPlan;
-    if (clean)
-        base::tryStep([this, &clean] { clean(*this); });
+    if (!clean)
+        return;
+    try {
+        clean(*this);
+    } catch (const base::Error &error) {
+        m_failure = error.description();
+    }
 }
 
 void clsDelPlan::advise(base::ObjectPtr sink)

@@ -32,7 +32,10 @@ protected:
 class clsDelPlan : public base::Object
 {
 public:
+    // Runs the pass; an error stops it (nothing is deleted) and is kept in failure().
     void CleanTablesOfPlan();
+    // Why the last pass stopped before its end ("" when it ran through).
+    const std::string &failure() const { return m_failure; }
     void ifAdjust(bool value) { m_ifAdjust = value; }
     bool adjusting() const { return m_ifAdjust; }
 
@@ -57,6 +60,7 @@ private:
     void raise(base::DispId id, std::vector<base::Variant> args);
 
     bool m_ifAdjust = false;
+    std::string m_failure;
     std::vector<base::ObjectPtr> m_sinks;
 };
 

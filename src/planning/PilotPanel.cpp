@@ -12,6 +12,7 @@
 #include "component/ProgIds.h"
 #include "component/Translation.h"
 #include "component/clsDelPlan.h"
+#include "forms/Messages.h"
 #include "forms/Shell.h"
 
 namespace orvan::planning {
@@ -45,8 +46,10 @@ std::shared_ptr<component::ConnectionComponent> openAdjustmentConnection()
 }
 
 // Runs "AdjustForePlans"; true when it reports success in @Succeed (a missing value
-// raises a type mismatch, which counts as an error of the adjustment).
-bool adjustForePlans(component::ConnectionComponent &connection, int32_t adjustType)
+// raises a type mismatch, which counts as an error of the adjustment). reason takes
+// the procedure's @Reason.
+bool adjustForePlans(component::ConnectionComponent &connection, int32_t adjustType,
+                     std::string &reason)
 {
     std::vector<db::ProcedureParameter> parameters{
         {"@ByType", db::ParameterDirection::Input, base::Variant(static_cast<int16_t>(adjustType))},
@@ -54,6 +57,7 @@ bool adjustForePlans(component::ConnectionComponent &connection, int32_t adjustT
         {"@Reason", db::ParameterDirection::Output, {}},
     };
     connection.callProcedure("AdjustForePlans", parameters);
+    reason = parameters[2].value.text();
     return parameters[1].value.toDouble() != 0;
 }
 
@@ -96,6 +100,18 @@ void PilotPanel::load()
 void PilotPanel::activate()
 {
     m_plan->CleanTablesOfPlan();
+    if (!m_plan->failure().empty() && m_outcome == Outcome::Unfinished)
+        stopOnFailedDeletion(m_plan->failure());
+}
+
+// The deletion stopped with nothing deleted: the user is told why and the panel closes
+// rather than wait for an end that will not come.
+void PilotPanel::stopOnFailedDeletion(const std::string &reason)
+{
+    m_failure = reason;
+    notifyChanged();
+    forms::showMessage(caption, reason, forms::Buttons::Ok, forms::Icon::Critical);
+    close();
 }
 
 void PilotPanel::unload()
@@ -154,13 +170,16 @@ void PilotPanel::runAdjustment()
         const auto connection = openAdjustmentConnection();
         startAnimation();
         forms::shell().yield();
-        const bool succeeded = adjustForePlans(*connection, m_adjustType);
+        std::string reason;
+        const bool succeeded = adjustForePlans(*connection, m_adjustType, reason);
         if (succeeded)
             clearPlanDemands();
         m_adjustmentFailed = !succeeded;
+        m_failure = succeeded ? std::string() : reason;
         m_label = component::TranslateText(succeeded ? "调整主生产计划预测方案结束"
                                                      : "预测方案调整过程中出错");
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
+        m_failure = error.what();
         m_label = component::TranslateText("调整主生产计划预测方案出错");
     }
     notifyChanged();

@@ -28,7 +28,7 @@ public:
 
     // How the pass went, for callers that report it (the panel itself only shows it).
     enum class Outcome {
-        Unfinished, // the pass stopped before its end (a deletion failed)
+        Unfinished, // the pass stopped before its end (a deletion failed; nothing deleted)
         Done,       // the pass ended; an adjustment succeeded
         Failed,     // the pass ended, but the adjustment failed or was refused
     };
@@ -57,6 +57,8 @@ public:
     int panelHeight() const { return m_panelHeight; }
     int frameHeight() const { return m_frameHeight; }
     Outcome outcome() const { return m_outcome; }
+    // Why the pass stopped or the adjustment failed ("" when it did not).
+    const std::string &failure() const { return m_failure; }
 
     // The events of the pass, as the panel handles them.
     void onSetLabel(const std::string &info);
@@ -67,6 +69,7 @@ public:
 
 private:
     void runAdjustment();
+    void stopOnFailedDeletion(const std::string &reason);
     void startAnimation();
     void stopAnimation();
 
@@ -85,6 +88,7 @@ private:
     int m_frameHeight = FrameHeight;
     Outcome m_outcome = Outcome::Unfinished;
     bool m_adjustmentFailed = false;
+    std::string m_failure;
 };
 
 // The file the panel plays while an adjustment runs.

@@ -47,15 +47,19 @@ TEST_F(PilotPanelTest, DeletionShowsProgressAndClosesAtTheEnd)
     EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPS"), 0);
 }
 
-TEST_F(PilotPanelTest, AFailedDeletionLeavesThePanelOpenAtItsLastStep)
+TEST_F(PilotPanelTest, AFailedDeletionSaysWhyAndClosesThePanelWithNothingDeleted)
 {
     account.runNative("DROP TABLE PLMPS");
     PilotPanel panel;
     shell->runModal(panel);
-    EXPECT_FALSE(panel.closeRequested());
+    EXPECT_TRUE(panel.closeRequested()) << "no end will come to close it";
     EXPECT_EQ(panel.outcome(), PilotPanel::Outcome::Unfinished);
     EXPECT_EQ(panel.labelText(), "删除主生产计划预测方案...");
     EXPECT_EQ(panel.progressBar().value, 1);
+    EXPECT_NE(panel.failure().find("PLMPS"), std::string::npos) << panel.failure();
+    ASSERT_EQ(messages->shown().size(), 1U);
+    EXPECT_EQ(messages->shown()[0].text, panel.failure());
+    EXPECT_EQ(messages->shown()[0].icon, forms::Icon::Critical);
     EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPSPlan"), 2) << "nothing is deleted";
 }
 
@@ -87,6 +91,7 @@ TEST_F(PilotPanelTest, AFailedProcedureLeavesTheDemandsAlone)
     shell->runModal(panel);
     EXPECT_EQ(panel.labelText(), "预测方案调整过程中出错");
     EXPECT_EQ(panel.outcome(), PilotPanel::Outcome::Failed);
+    EXPECT_FALSE(panel.failure().empty()) << "the procedure's reason";
     EXPECT_TRUE(panel.closeRequested());
     EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPSReq"), demands);
     EXPECT_EQ(text("SELECT FStartDate FROM PLMPS WHERE FInterID=1"), "2026-11-30");
@@ -103,6 +108,7 @@ TEST_F(PilotPanelTest, AdjustmentErrorsAreShownAndThePassEnds)
     panel.ifAdjust(true);
     shell->runModal(panel);
     EXPECT_EQ(panel.labelText(), "调整主生产计划预测方案出错");
+    EXPECT_NE(panel.failure().find("/nonexistent/a.db"), std::string::npos) << panel.failure();
     EXPECT_FALSE(panel.animationVisible()); // the connection failed before the animation
     EXPECT_TRUE(panel.closeRequested());
 }

@@ -64,4 +64,5 @@ TEST_F(PlanCleanup, AFailingDeletionEndsThePassAndDeletesNothing)
               (std::vector<std::string>{"3:删除主生产计划预测方案...", "4:False", "1:3", "2:1"}));
     EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPSPlan"), 2) << "the plans stay with their data";
     EXPECT_GT(count("SELECT COUNT(*) FROM PLMPSReq"), 0);
+    EXPECT_NE(plan.failure().find("PLMPS"), std::string::npos) << plan.failure();
 }
