@@ -24,9 +24,13 @@ namespace {
 
 using Node = RecordsetFilter::Node;
 
+// The host language's number for arguments of the wrong type or out of range.
+constexpr long InvalidArgumentsNumber = 3001;
+
 [[noreturn]] void malformed(std::string_view text)
 {
-    throw base::Error(3001, "The filter \"" + std::string(text) + "\" is not valid", ErrorSource);
+    throw base::Error(InvalidArgumentsNumber,
+                      "The filter \"" + std::string(text) + "\" is not valid", ErrorSource);
 }
 
 std::string foldText(const std::string &text)
@@ -128,6 +132,9 @@ bool termMatches(const Node &term, const Cell &stored)
 class FilterParser
 {
 public:
+    // Parentheses nest at most this deep: the parser and the evaluation recurse on them.
+    static constexpr int MaxFilterDepth = 256;
+
     FilterParser(std::string_view text, const std::vector<std::string> &names)
         : m_text(text)
         , m_names(names)
@@ -181,9 +188,15 @@ private:
     {
         if (peek() && peek()->kind == TokenKind::OpenParen) {
             ++m_pos;
+            if (++m_depth > MaxFilterDepth)
+                throw base::Error(InvalidArgumentsNumber,
+                                  "The filter nests parentheses more than " +
+                                      std::to_string(MaxFilterDepth) + " levels deep",
+                                  ErrorSource);
             auto inner = disjunction();
             if (take().kind != TokenKind::CloseParen)
                 malformed(m_text);
+            --m_depth;
             return inner;
         }
         auto term = std::make_unique<Node>();
@@ -237,6 +250,7 @@ private:
     const std::vector<std::string> &m_names;
     std::vector<Token> m_tokens;
     size_t m_pos = 0;
+    int m_depth = 0;
 };
 
 bool evaluate(const Node &node, const std::vector<Cell> &row)

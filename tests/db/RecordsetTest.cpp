@@ -178,6 +178,20 @@ TEST_F(RecordsetTest, ANumberComparedWithTextThatIsNoNumberComparesAsText)
     EXPECT_TRUE(rows->isEOF()) << "'30' and '0.5' sort before 'a'";
 }
 
+TEST_F(RecordsetTest, ParenthesesNestUpTo256LevelsAndDeeperIsRefused)
+{
+    // Found by the filter fuzzer: 2 000 levels overflowed the stack.
+    const auto nested = [](int levels) {
+        return std::string(static_cast<size_t>(levels), '(') + "FCount = 8" +
+               std::string(static_cast<size_t>(levels), ')');
+    };
+    rows->setFilter(nested(256));
+    EXPECT_EQ(rows->RecordCount(), 1);
+    EXPECT_EQ(errorNumberOf([&] { rows->setFilter(nested(257)); }), 3001);
+    EXPECT_EQ(errorNumberOf([&] { rows->setFilter(nested(100000)); }), 3001);
+    EXPECT_EQ(rows->RecordCount(), 1) << "the last good filter stays";
+}
+
 TEST_F(RecordsetTest, NumbersAreReadAndWrittenTheSameUnderACommaDecimalLocale)
 {
     orvan::test::CommaDecimalLocale locale;
