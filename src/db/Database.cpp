@@ -50,8 +50,10 @@ void Database::open(OpenMode mode)
         m_readOnly = mode == OpenMode::ReadOnly || !writable(m_path);
         flags |= m_readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     }
-    if (sqlite3_open_v2(m_path.c_str(), &m_db, flags, nullptr) != SQLITE_OK)
-        throw sqlError(m_path + ": " + (m_db ? sqlite3_errmsg(m_db) : "cannot open the file"));
+    if (const int opened = sqlite3_open_v2(m_path.c_str(), &m_db, flags, nullptr);
+        opened != SQLITE_OK)
+        throw engineError(opened,
+                          m_path + ": " + (m_db ? sqlite3_errmsg(m_db) : "cannot open the file"));
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, BusyTimeoutMs);
     installSqlFunctions(m_db);
@@ -66,7 +68,7 @@ void Database::run(const char *sql)
     if (sqlite3_exec(m_db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
         const std::string text = message ? message : sqlite3_errmsg(m_db);
         sqlite3_free(message);
-        throw sqlError(m_path + ": " + text);
+        throw engineError(sqlite3_extended_errcode(m_db), m_path + ": " + text);
     }
 }
 
@@ -92,16 +94,35 @@ void Database::refuseWriteWhenReadOnly() const
         throw readOnlyError(m_path);
 }
 
+template <class Body>
+decltype(auto) Database::notingFailures(Body &&body)
+{
+    try {
+        return body();
+    } catch (const base::Error &error) {
+        noteFailure(error);
+        throw;
+    }
+}
+
+void Database::noteFailure(const base::Error &error)
+{
+    if (m_outerTransactionOpen && error.isAccountUnavailable() && m_outerFailure.empty())
+        m_outerFailure = error.description();
+}
+
 RecordsetPtr Database::execute(std::string_view batch)
 {
-    const std::shared_ptr<PreparedBatch> prepared = preparedBatch(batch);
-    if (prepared->writes())
-        refuseWriteWhenReadOnly();
-    Transaction transaction(*this, prepared->writes() ? Transaction::Kind::Write
-                                                      : Transaction::Kind::Read);
-    RecordsetPtr result = prepared->run(*this);
-    transaction.commit();
-    return result;
+    return notingFailures([&] {
+        const std::shared_ptr<PreparedBatch> prepared = preparedBatch(batch);
+        if (prepared->writes())
+            refuseWriteWhenReadOnly();
+        Transaction transaction(*this, prepared->writes() ? Transaction::Kind::Write
+                                                          : Transaction::Kind::Read);
+        RecordsetPtr result = prepared->run(*this);
+        transaction.commit();
+        return result;
+    });
 }
 
 std::shared_ptr<PreparedBatch> Database::preparedBatch(std::string_view batch)
@@ -123,16 +144,18 @@ std::shared_ptr<PreparedBatch> Database::preparedBatch(std::string_view batch)
 void Database::executeNative(std::string_view script)
 {
     m_cache.clear(); // the schema may change under the prepared statements
-    refuseWriteWhenReadOnly();
-    Transaction transaction(*this);
-    char *message = nullptr;
-    const std::string text(script);
-    if (sqlite3_exec(m_db, text.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-        const std::string error = message ? message : sqlite3_errmsg(m_db);
-        sqlite3_free(message);
-        throw engineError(sqlite3_extended_errcode(m_db), error);
-    }
-    transaction.commit();
+    notingFailures([&] {
+        refuseWriteWhenReadOnly();
+        Transaction transaction(*this);
+        char *message = nullptr;
+        const std::string text(script);
+        if (sqlite3_exec(m_db, text.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+            const std::string error = message ? message : sqlite3_errmsg(m_db);
+            sqlite3_free(message);
+            throw engineError(sqlite3_extended_errcode(m_db), error);
+        }
+        transaction.commit();
+    });
 }
 
 void Database::registerProcedure(std::string name, std::vector<ProcedureParameter> parameters,
@@ -166,10 +189,12 @@ void Database::callProcedure(std::string_view name, std::vector<ProcedureParamet
 {
     const RegisteredProcedure &registered = procedure(name);
     std::vector<ProcedureParameter> bound = registered.bind(arguments);
-    refuseWriteWhenReadOnly();
-    Transaction transaction(*this);
-    invoke(registered, bound);
-    transaction.commit();
+    notingFailures([&] {
+        refuseWriteWhenReadOnly();
+        Transaction transaction(*this);
+        invoke(registered, bound);
+        transaction.commit();
+    });
     for (ProcedureParameter &argument : arguments) {
         if (argument.direction == ParameterDirection::Input)
             continue;

@@ -88,9 +88,20 @@ private:
     const RegisteredProcedure &procedure(std::string_view name) const;
     void invoke(const RegisteredProcedure &procedure, std::vector<ProcedureParameter> &bound);
 
+    friend class Transaction;
+    // Runs body; an error it raises is noted against the open outer transaction first.
+    template <class Body>
+    decltype(auto) notingFailures(Body &&body);
+    void noteFailure(const base::Error &error);
+
     std::string m_path;
     sqlite3 *m_db = nullptr;
     bool m_readOnly = false;
+    // An outer transaction (not a savepoint) is open, and the first error of the account
+    // itself (disk, lock, read-only) met inside it: such a transaction is never
+    // committed, whoever swallowed the error.
+    bool m_outerTransactionOpen = false;
+    std::string m_outerFailure;
     std::unordered_map<std::string, std::shared_ptr<PreparedBatch>> m_cache;
     std::map<std::string, RegisteredProcedure, NameLess> m_procedures;
 };

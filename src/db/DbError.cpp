@@ -15,6 +15,12 @@ base::Error engineError(int resultCode, const std::string &message)
             "finished (" +
                 message + ")",
             ErrorSource);
+    case SQLITE_IOERR:
+    case SQLITE_FULL:
+        return base::Error::accountUnavailable(
+            SqlErrorNumber,
+            "The account could not be written: the change was not saved (" + message + ")",
+            ErrorSource);
     case SQLITE_READONLY:
         return base::Error::accountUnavailable(
             SqlErrorNumber,

@@ -23,8 +23,8 @@ inline base::Error sqlError(const std::string &message)
 }
 
 // The error of a failed engine call with its result code and message. An account held
-// by another program or that can only be read gives an error that says so and is marked
-// as the account being unavailable.
+// by another program, one that can only be read and a disk that failed or is full give
+// an error that says so and is marked as the account being unavailable.
 base::Error engineError(int resultCode, const std::string &message);
 
 // The error of a change refused because the account can only be read.

@@ -14,13 +14,27 @@ constexpr const char *SavepointName = "orvan_nested";
 } // namespace
 
 Transaction::Transaction(Database &database, Kind kind)
-    : m_db(database.handle())
+    : m_database(database)
+    , m_db(database.handle())
     , m_nested(sqlite3_get_autocommit(m_db) == 0)
 {
-    if (m_nested)
+    if (!m_nested && m_database.m_outerTransactionOpen) {
+        // The engine ended the outer transaction after an error: what would run now
+        // would be saved on its own, outside the change it belongs to.
+        m_finished = true;
+        throw base::Error::accountUnavailable(
+            SqlErrorNumber,
+            "The change was ended by an earlier error and nothing of it was saved (" +
+                m_database.m_outerFailure + ")",
+            ErrorSource);
+    }
+    if (m_nested) {
         run((std::string("SAVEPOINT ") + SavepointName).c_str());
-    else
-        run(kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN");
+        return;
+    }
+    run(kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN");
+    m_database.m_outerTransactionOpen = true;
+    m_database.m_outerFailure.clear();
 }
 
 Transaction::~Transaction()
@@ -31,15 +45,44 @@ Transaction::~Transaction()
         const std::string sql =
             std::string("ROLLBACK TO ") + SavepointName + "; RELEASE " + SavepointName;
         sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
-    } else if (sqlite3_get_autocommit(m_db) == 0) {
-        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return;
     }
+    if (sqlite3_get_autocommit(m_db) == 0)
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    finishOuter();
 }
 
 void Transaction::commit()
 {
-    run(m_nested ? (std::string("RELEASE ") + SavepointName).c_str() : "COMMIT");
+    if (m_nested) {
+        run((std::string("RELEASE ") + SavepointName).c_str());
+        m_finished = true;
+        return;
+    }
+    if (!m_database.m_outerFailure.empty()) {
+        const std::string failure = m_database.m_outerFailure;
+        if (sqlite3_get_autocommit(m_db) == 0)
+            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        finishOuter();
+        throw base::Error::accountUnavailable(SqlErrorNumber,
+                                              "The change was not saved: " + failure, ErrorSource);
+    }
+    try {
+        run("COMMIT");
+    } catch (...) {
+        if (sqlite3_get_autocommit(m_db) == 0)
+            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        finishOuter();
+        throw;
+    }
+    finishOuter();
+}
+
+void Transaction::finishOuter()
+{
     m_finished = true;
+    m_database.m_outerTransactionOpen = false;
+    m_database.m_outerFailure.clear();
 }
 
 void Transaction::run(const char *sql)

@@ -12,6 +12,11 @@ class Database;
 // takes the write lock at once (BEGIN IMMEDIATE, waiting up to the busy timeout), so two
 // connections never both read a row and then both write it. Inside an open transaction
 // it becomes a savepoint, so batches and procedures nest.
+//
+// An outer transaction in which the account itself failed (a disk or lock error, a
+// read-only file) is never committed, even when the code that met the error went on:
+// commit() then rolls back and raises that error. Once the engine has ended such a
+// transaction by itself, no statement runs outside it until it is closed.
 class Transaction
 {
 public:
@@ -28,6 +33,9 @@ public:
 private:
     void run(const char *sql);
 
+    void finishOuter();
+
+    Database &m_database;
     sqlite3 *m_db;
     bool m_nested;
     bool m_finished = false;

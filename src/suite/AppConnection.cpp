@@ -50,7 +50,7 @@ AppConnection::AppConnection()
         const auto login = component::parseLoginPropsText(component::LoginPropsString());
         open(login.value("ConnectString").text());
     } catch (const base::Error &error) {
-        m_openError = error.description();
+        noteOpenFailure(error);
     }
 }
 
@@ -59,7 +59,7 @@ AppConnection::AppConnection(const std::string &connectString)
     try {
         open(connectString);
     } catch (const base::Error &error) {
-        m_openError = error.description();
+        noteOpenFailure(error);
     }
 }
 
@@ -72,9 +72,15 @@ void AppConnection::Open(const std::string &connectString)
     try {
         open(connectString);
     } catch (const base::Error &error) {
-        m_openError = error.description();
+        noteOpenFailure(error);
         throw;
     }
+}
+
+void AppConnection::noteOpenFailure(const base::Error &error)
+{
+    m_openError = error.description();
+    m_openFailedUnavailable = error.isAccountUnavailable();
 }
 
 std::string AppConnection::dataSourceOf(const std::string &connectString)
@@ -100,9 +106,12 @@ void AppConnection::open(const std::string &connectString)
 
 db::Database &AppConnection::database()
 {
-    if (!m_database)
-        throw base::Error(ConnectionError, "The account database cannot be opened: " + m_openError,
-                          "OrvanConnection");
+    if (!m_database) {
+        const std::string text = "The account database cannot be opened: " + m_openError;
+        if (m_openFailedUnavailable)
+            throw base::Error::accountUnavailable(ConnectionError, text, "OrvanConnection");
+        throw base::Error(ConnectionError, text, "OrvanConnection");
+    }
     return *m_database;
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "base/Error.h"
 #include "component/OutsideComponents.h"
 #include "db/Transaction.h"
 
@@ -42,10 +43,12 @@ public:
 
 private:
     void open(const std::string &connectString);
+    void noteOpenFailure(const base::Error &error);
 
     std::unique_ptr<db::Database> m_database;
     std::unique_ptr<db::Transaction> m_transaction;
     std::string m_openError;
+    bool m_openFailedUnavailable = false;
 };
 
 } // namespace orvan::suite
