@@ -233,31 +233,54 @@ bool AccountOptionProfile::ChangeOption(const std::string &key, const std::strin
 
 bool AccountOptionProfile::offer(const forms::OptionRow &proposed, const base::Variant &value)
 {
-    // An error of the window's checks keeps the old value; an error after the store
-    // leaves the new one in place. Either way the user sees it.
+    // The reactions to the value, the store and what the store rewrites are one change
+    // of the account: saved together or not at all. A failure shows the stored value
+    // again.
+    auto &account = connection();
+    account.BeginTrans();
+    bool saved = false;
+    try {
+        saved = offerWithinChange(proposed, value) &&
+                reportErrors([&account] { account.CommitTrans(); });
+    } catch (...) {
+        account.RollbackTrans();
+        throw;
+    }
+    if (!saved) {
+        account.RollbackTrans();
+        if (m_storeAttempted)
+            reloadPage();
+    }
+    return saved;
+}
+
+bool AccountOptionProfile::offerWithinChange(const forms::OptionRow &proposed,
+                                             const base::Variant &value)
+{
+    // An error of the window's checks keeps the old value; an error of the store or of
+    // what it rewrites undoes the whole change. Either way the user sees it.
     bool cancel = false;
+    m_storeAttempted = false;
     m_proposedKey = proposed.key;
     m_proposedValue = value;
     const bool checked = !m_events.OptionChanging || reportErrors([&] {
         m_events.OptionChanging(proposed.key, value, cancel);
     });
     m_proposedKey.clear();
-    if (!checked)
-        return false;
-    if (cancel)
+    if (!checked || cancel)
         return false;
     if (auto *row = m_sheet.row(proposed.key))
         row->value = proposed.value;
     if (m_events.OptionChanged)
         reportErrors([&] { m_events.OptionChanged(proposed.key, value); });
-    if (!reportErrors([&] { storeValue(proposed); })) {
-        reloadPage();
+    m_storeAttempted = true;
+    if (!reportErrors([&] { storeValue(proposed); }))
         return false;
-    }
-    if (m_events.OptionCommitted)
-        reportErrors([&] { m_events.OptionCommitted(proposed.key, value); });
+    if (m_events.OptionCommitted &&
+        !reportErrors([&] { m_events.OptionCommitted(proposed.key, value); }))
+        return false;
     if (const int position = switchPosition(proposed.key); position && m_events.OptionSwitched)
-        reportErrors([&] { m_events.OptionSwitched(position, value.toDouble() != 0); });
+        return reportErrors([&] { m_events.OptionSwitched(position, value.toDouble() != 0); });
     return true;
 }
 

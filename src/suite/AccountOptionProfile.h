@@ -73,6 +73,7 @@ private:
     void storeValue(const forms::OptionRow &row);
     void raiseButton(const forms::OptionRow &row);
     bool offer(const forms::OptionRow &row, const base::Variant &value);
+    bool offerWithinChange(const forms::OptionRow &row, const base::Variant &value);
     bool reportErrors(const std::function<void()> &step);
     // Reads the page again after a failed store, so the sheet shows what is stored.
     void reloadPage();
@@ -82,6 +83,7 @@ private:
     // while the window checks it.
     std::string m_proposedKey;
     base::Variant m_proposedValue;
+    bool m_storeAttempted = false; // the change got as far as the store
     forms::OptionSheet m_sheet;
     std::map<std::string, std::string> m_categories; // option key -> its category
     int32_t m_pageCode = -1;

@@ -41,6 +41,8 @@ protected:
         };
         events.OptionSwitched = [this](int position, bool on) {
             log.push_back("switched " + std::to_string(position) + (on ? " on" : " off"));
+            if (failSwitch)
+                throw base::Error(1, "rewrite failed");
         };
         events.BomOptionRequest = [this] { log.push_back("bom"); };
         events.ShortageWarningRequest = [this](const base::ObjectPtr &request) {
@@ -51,10 +53,11 @@ protected:
         return events;
     }
 
+    // The value as the process's connection sees it: inside the change while it is made.
     std::string stored(const std::string &key, const std::string &table = "t_SystemProfile")
     {
-        db::Database account(accountPath);
-        auto rows = account.execute("SELECT FValue FROM " + table + " WHERE FKey = '" + key + "'");
+        auto rows = component::requireConnection().Execute("SELECT FValue FROM " + table +
+                                                           " WHERE FKey = '" + key + "'");
         return rows->isEOF() ? "-" : rows->Fields(0).Value().text();
     }
 
@@ -68,6 +71,7 @@ protected:
     suite::AccountOptionProfile control;
     std::vector<std::string> log;
     bool rejectChanges = false;
+    bool failSwitch = false;
 };
 
 TEST_F(OptionProfile, PageShowsItsGroupInOrderWithStoredValues)
@@ -103,6 +107,21 @@ TEST_F(OptionProfile, AcceptedChangeRunsTheNotificationsAroundTheStore)
     // The second change finds the stored row and updates it.
     ASSERT_TRUE(control.ChangeOption("OperMoveNoEnabled", "off"));
     EXPECT_EQ(stored("OperMoveNoEnabled"), "0");
+}
+
+TEST_F(OptionProfile, AFailedRewriteUndoesTheStoreAndShowsTheStoredValue)
+{
+    show(18);
+    failSwitch = true;
+    EXPECT_FALSE(control.ChangeOption("OperMoveNoEnabled", "on"));
+    EXPECT_EQ(log.back(), "switched 9 on");
+    EXPECT_EQ(lastMessage(), "rewrite failed");
+    EXPECT_EQ(stored("OperMoveNoEnabled"), "0") << "nothing of the change is kept";
+    EXPECT_EQ(control.sheet().row("OperMoveNoEnabled")->value, "0");
+
+    failSwitch = false;
+    EXPECT_TRUE(control.ChangeOption("OperMoveNoEnabled", "on"));
+    EXPECT_EQ(stored("OperMoveNoEnabled"), "1");
 }
 
 TEST_F(OptionProfile, CancelledOrInvalidChangeKeepsTheOldValue)
