@@ -50,6 +50,12 @@ bool tryStep(const std::function<void()> &step)
     }
 }
 
+std::string withAccountReason(const std::string &text, const std::exception &error)
+{
+    const auto *own = dynamic_cast<const Error *>(&error);
+    return own && own->isAccountUnavailable() ? text + "\n" + own->description() : text;
+}
+
 std::optional<std::string> takeSwallowedAccountError()
 {
     return std::exchange(swallowedAccountError(), std::nullopt);

@@ -65,4 +65,9 @@ bool tryStep(const std::function<void()> &step);
 // script after each line, the window after each action, a command at its end.
 std::optional<std::string> takeSwallowedAccountError();
 
+// A message's text followed, on a line of its own, by the reason when the error is the
+// account's being unavailable (a disk, lock or read-only failure the user can act on);
+// the text alone for any other error.
+std::string withAccountReason(const std::string &text, const std::exception &error);
+
 } // namespace orvan::base

@@ -60,6 +60,8 @@ public:
     // Stores the rule and the options; on success the bill's cached options are replaced
     // (keeping the bill's name). False when the component refused or failed.
     bool save(const BillOptions &options);
+    // Why the last save failed when the account itself refused it ("" otherwise).
+    const std::string &saveFailure() const { return m_saveFailure; }
 
     // Edits made since the last load or clearRuleChanged.
     bool ruleChanged() const { return m_ruleChanged; }
@@ -93,6 +95,7 @@ private:
 
     forms::CellGrid m_grid;
     ItemList m_itemList;
+    std::string m_saveFailure;
     int32_t m_billId = 0;
     bool m_classBill = false;
     bool m_basisHidden = false;

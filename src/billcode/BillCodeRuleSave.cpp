@@ -92,12 +92,15 @@ bool BillCodeRuleGrid::save(const BillOptions &options)
 {
     auto record = buildRecord(options);
     bool saved = false;
+    m_saveFailure.clear();
     try {
         auto component =
             component::ComponentRegistry::instance().createAs<component::BillCodeRuleComponent>(
                 component::ProgId::BillCodeRule);
         saved = component->SaveBillCodeRule(component::processState().connectString, record);
-    } catch (const base::Error &) {
+    } catch (const base::Error &error) {
+        if (error.isAccountUnavailable())
+            m_saveFailure = error.description();
         saved = false;
     }
     if (!saved)

@@ -229,8 +229,10 @@ bool BillSettingsPage::saveOrTell()
 {
     if (SaveBillSettings())
         return true;
-    forms::showMessage(component::messageTitle(), TranslateText("编码规则没有保存。"),
-                       forms::Buttons::Ok, forms::Icon::Warning);
+    std::string text = TranslateText("编码规则没有保存。");
+    if (!m_rules.saveFailure().empty())
+        text += "\n" + m_rules.saveFailure();
+    forms::showMessage(component::messageTitle(), text, forms::Buttons::Ok, forms::Icon::Warning);
     return false;
 }
 

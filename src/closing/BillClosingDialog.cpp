@@ -129,8 +129,8 @@ void BillClosingDialog::closeBills()
 {
     try {
         closePeriod();
-    } catch (const std::exception &) {
-        inform(component::TranslateText("系统错误，关账失败！"));
+    } catch (const std::exception &error) {
+        inform(base::withAccountReason(component::TranslateText("系统错误，关账失败！"), error));
     }
 }
 
@@ -138,8 +138,8 @@ void BillClosingDialog::reopenBills()
 {
     try {
         writeBillStatus(component::LoginPropsString(), OpenStatus);
-    } catch (const std::exception &) {
-        inform(component::TranslateText("系统错误，反关账失败！"));
+    } catch (const std::exception &error) {
+        inform(base::withAccountReason(component::TranslateText("系统错误，反关账失败！"), error));
         return;
     }
     showClosedState(false);

@@ -64,7 +64,8 @@ public:
     // one bill adjacent and in their order.
     virtual db::RecordsetPtr GetCheckProj(const std::string &connectString) = 0;
     // Writes the levels, the picture, the bill type and the options in one transaction.
-    // False, with nothing written, when the record is invalid or the account fails.
+    // False, with nothing written, when the record is invalid or a statement fails; an
+    // account that is unavailable (disk, lock, read-only) raises its error.
     virtual bool SaveBillCodeRule(const std::string &connectString, BillCodeRuleRecord &record) = 0;
 };
 

@@ -210,8 +210,8 @@ bool BillTypePage::findAccount(int row, int col, const std::string &text)
         grid.setText(col, row, rows->Fields("FNumber").Value().text());
         grid.setText(col + 1, row, rows->Fields("FAccountID").Value().text());
         return true;
-    } catch (const base::Error &) {
-        notify(TranslateText("数据读取错误。"));
+    } catch (const base::Error &error) {
+        notify(base::withAccountReason(TranslateText("数据读取错误。"), error));
         return false;
     }
 }
@@ -241,8 +241,8 @@ void BillTypePage::lookUpAccount(int row)
         grid.setText(3, row, chosen->ReturnObject->value("FAccountID").text());
         if (grid.text(AccountCol, row) != before)
             m_editor.changed = true;
-    } catch (const base::Error &) {
-        notify(TranslateText("数据读取错误。"));
+    } catch (const base::Error &error) {
+        notify(base::withAccountReason(TranslateText("数据读取错误。"), error));
     }
 }
 

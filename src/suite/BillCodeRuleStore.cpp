@@ -122,7 +122,9 @@ bool BillCodeRuleStore::SaveBillCodeRule(const std::string &connectString,
             return false;
         connection.Execute(saveBatch(record));
         return true;
-    } catch (const base::Error &) {
+    } catch (const base::Error &error) {
+        if (error.isAccountUnavailable())
+            throw; // the caller tells the user why
         return false;
     }
 }
