@@ -58,19 +58,34 @@ bool numberOf(const Cell &cell, double &number)
     return parsed.has_value();
 }
 
-bool likeMatches(const std::string &text, const std::string &pattern)
+// '*' and '%' stand for any run of characters. Each star is tried from where the last
+// one matched onwards only, so the time grows with the lengths' product at most.
+bool likeMatches(std::string_view text, std::string_view pattern)
 {
-    if (pattern.empty())
-        return text.empty();
-    if (pattern.front() == '*' || pattern.front() == '%') {
-        for (size_t skip = 0; skip <= text.size(); ++skip) {
-            if (likeMatches(text.substr(skip), pattern.substr(1)))
-                return true;
+    const auto isStar = [&pattern](size_t at) {
+        return at < pattern.size() && (pattern[at] == '*' || pattern[at] == '%');
+    };
+    size_t t = 0;
+    size_t p = 0;
+    size_t lastStar = std::string_view::npos;
+    size_t resumeAt = 0;
+    while (t < text.size()) {
+        if (isStar(p)) {
+            lastStar = p++;
+            resumeAt = t;
+        } else if (p < pattern.size() && pattern[p] == text[t]) {
+            ++p;
+            ++t;
+        } else if (lastStar != std::string_view::npos) {
+            p = lastStar + 1;
+            t = ++resumeAt;
+        } else {
+            return false;
         }
-        return false;
     }
-    return !text.empty() && text.front() == pattern.front() &&
-           likeMatches(text.substr(1), pattern.substr(1));
+    while (isStar(p))
+        ++p;
+    return p == pattern.size();
 }
 
 // The text of a cell or a term's literal: a number as the host language writes it.

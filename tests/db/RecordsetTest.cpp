@@ -178,6 +178,25 @@ TEST_F(RecordsetTest, ANumberComparedWithTextThatIsNoNumberComparesAsText)
     EXPECT_TRUE(rows->isEOF()) << "'30' and '0.5' sort before 'a'";
 }
 
+TEST_F(RecordsetTest, LikeStarsMatchAnyRunAndManyStarsStayQuick)
+{
+    const auto kept = [&](const std::string &filter) {
+        rows->setFilter(filter);
+        std::string keys;
+        for (; !rows->isEOF(); rows->MoveNext())
+            keys += (keys.empty() ? "" : " ") + rows->Fields("FKey").Value().text();
+        return keys;
+    };
+    EXPECT_EQ(kept("FKey LIKE 'a*c'"), "abc");
+    EXPECT_EQ(kept("FKey LIKE '%E%'"), "def");
+    EXPECT_EQ(kept("FKey LIKE '*'"), "abc def ghi");
+    EXPECT_EQ(kept("FKey LIKE 'ab'"), "");
+    EXPECT_EQ(kept("FKey LIKE '*c*c'"), "");
+    // Found by the filter fuzzer: 150 stars took longer than ten seconds.
+    EXPECT_EQ(kept("FKey LIKE '" + std::string(150, '%') + "x%y'"), "");
+    EXPECT_EQ(kept("FKey LIKE '" + std::string(150, '%') + "h%i'"), "ghi");
+}
+
 TEST_F(RecordsetTest, ParenthesesNestUpTo256LevelsAndDeeperIsRefused)
 {
     // Found by the filter fuzzer: 2 000 levels overflowed the stack.
