@@ -8,7 +8,9 @@
 #include "db/Transaction.h"
 
 #include <sqlite3.h>
+
 #include <unistd.h>
+#include <utility>
 
 #include <filesystem>
 #include <system_error>
@@ -103,6 +105,14 @@ decltype(auto) Database::notingFailures(Body &&body)
         noteFailure(error);
         throw;
     }
+}
+
+void Database::useWriteAheadLogOnce()
+{
+    if (std::exchange(m_journalModeChecked, true) || m_readOnly)
+        return;
+    // Another connection holding the file keeps the mode as it is: that is no error.
+    sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
 }
 
 void Database::noteFailure(const base::Error &error)

@@ -21,12 +21,11 @@ class PreparedBatch;
 //
 // A new file is created in WAL mode; an existing one is opened as it is, read-only when
 // it or its folder cannot be written (a write then raises a clear error), and never
-// written by opening. Connections wait out locks with a busy timeout and enforce
-// foreign keys; text
-// comparison follows the account database's default collation (see SqlFunctions.h: text
-// columns are declared COLLATE NOCASE). Every batch is compiled (BatchCompiler.h), all of
-// its statements prepared before any runs, and run in one transaction: all or nothing.
-// Compiled batches are cached per text. Errors raise orvan::base::Error with the
+// written by opening: its first write switches it to WAL. Connections wait out locks with a busy
+// timeout and enforce foreign keys; text comparison follows the account database's default
+// collation (see SqlFunctions.h: text columns are declared COLLATE NOCASE). Every batch is compiled
+// (BatchCompiler.h), all of its statements prepared before any runs, and run in one transaction:
+// all or nothing. Compiled batches are cached per text. Errors raise orvan::base::Error with the
 // database's message; the connection stays usable. Not for use by two threads at once:
 // give each thread its own connection.
 class Database
@@ -93,10 +92,14 @@ private:
     template <class Body>
     decltype(auto) notingFailures(Body &&body);
     void noteFailure(const base::Error &error);
+    // An account written for the first time by this program is switched to write-ahead
+    // logging (opening and reading never change it); outside any transaction only.
+    void useWriteAheadLogOnce();
 
     std::string m_path;
     sqlite3 *m_db = nullptr;
     bool m_readOnly = false;
+    bool m_journalModeChecked = false;
     // An outer transaction (not a savepoint) is open, and the first error of the account
     // itself (disk, lock, read-only) met inside it: such a transaction is never
     // committed, whoever swallowed the error.

@@ -32,6 +32,8 @@ Transaction::Transaction(Database &database, Kind kind)
         run((std::string("SAVEPOINT ") + SavepointName).c_str());
         return;
     }
+    if (kind == Kind::Write)
+        m_database.useWriteAheadLogOnce();
     run(kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN");
     m_database.m_outerTransactionOpen = true;
     m_database.m_outerFailure.clear();

@@ -270,7 +270,7 @@ TEST_F(DatabaseTest, ABatchFailingWhileItRunsRollsBackToItsSavepointInsideATrans
         << "the failed batch left nothing, the statements around it stay";
 }
 
-TEST(DatabaseOpen, OpeningAndReadingNeverWriteTheFile)
+TEST(DatabaseOpen, OpeningAndReadingNeverWriteTheFileTheFirstWriteSetsTheLog)
 {
     TempDatabaseFile file;
     {
@@ -292,6 +292,10 @@ TEST(DatabaseOpen, OpeningAndReadingNeverWriteTheFile)
         EXPECT_FALSE(db.readOnly());
     }
     EXPECT_EQ(bytes(), before);
+    Database db(file.path());
+    db.execute("insert into t values(2)");
+    EXPECT_EQ(scalarText(db, "PRAGMA journal_mode"), "wal");
+    EXPECT_EQ(scalarText(db, "select count(*) from t"), "2");
 }
 
 TEST(DatabaseOpen, AnEmptyFileIsNotAnAccountAndStaysEmpty)
