@@ -27,16 +27,21 @@ struct RangeRule
     double highest;        // 0: no upper limit
     const char *message;
     bool maintainsRejection; // cleared on acceptance as well as set on rejection
+    // A refusal holds the selection on the quality options until a valid value comes.
+    // Only the quality page's own keys do: a refused value of another page is simply
+    // not taken (the old one stays), and holding the user on a page that does not show
+    // the key would leave every other page unusable.
+    bool holdsSelection;
 };
 
 const RangeRule RangeRules[] = {
-    {"QMCheckDecimal", 0, false, 10, "检验单套打检验项目精度设置必须在1-10之间！", false},
-    {"SetCbRevertDecimal", 0, false, 10, "成本还原系数精度设置必须在1-10之间！", true},
-    {"VideotexRefreshTime", 0, false, 0, "图形刷新时间(分钟)必须大于零！", true},
-    {"MaxKanBanCount", 0, false, 0, "看板状态图每环路加载最大看板数必须大于零！", true},
+    {"QMCheckDecimal", 0, false, 10, "检验单套打检验项目精度设置必须在1-10之间！", false, true},
+    {"SetCbRevertDecimal", 0, false, 10, "成本还原系数精度设置必须在1-10之间！", true, false},
+    {"VideotexRefreshTime", 0, false, 0, "图形刷新时间(分钟)必须大于零！", true, false},
+    {"MaxKanBanCount", 0, false, 0, "看板状态图每环路加载最大看板数必须大于零！", true, false},
     {"KBVediotexNotifyAutoHideTime", 0, true, 0, "图形看板异动通知停留时间(秒)必须大于等于零！",
-     true},
-    {"MaxLoopCount", 0, false, 0, "看板状态图每环路加载最大看板数必须大于零！", true},
+     true, false},
+    {"MaxLoopCount", 0, false, 0, "看板状态图每环路加载最大看板数必须大于零！", true, false},
 };
 
 void inform(const std::string &text, forms::Icon icon = forms::Icon::Information)
@@ -103,8 +108,10 @@ bool OptionChangeRules::checkRange(const std::string &key, const base::Variant &
         const bool tooHigh = rule.highest > 0 && v > rule.highest;
         if (tooLow || tooHigh) {
             reject(rule.message, cancel);
-            lastCheckRejected = true;
-            m_rejectedKey = key;
+            if (rule.holdsSelection) {
+                lastCheckRejected = true;
+                m_rejectedKey = key;
+            }
         } else if (rule.maintainsRejection || m_rejectedKey == key) {
             // A valid value for the key that was refused ends the refusal, or the window
             // would keep sending the user back to the quality page.

@@ -120,6 +120,27 @@ TEST_F(MainWindowScript, OptionChangesPassThroughTheWindowsChecks)
     EXPECT_NE(out.find("ERROR 8: no option \"Nothing\" is shown\n"), std::string::npos) << out;
 }
 
+TEST_F(MainWindowScript, ARefusedKanbanValueLeavesTheOtherPagesUsable)
+{
+    const auto out = run("show 0\n"
+                         "click sys22\n"
+                         "option VideotexRefreshTime 0\n"
+                         "click sys5\n"
+                         "dump title\n"
+                         "option POOrderPushExchangeRate 0\n"
+                         "dump options\n"
+                         "close\n");
+    EXPECT_NE(
+        out.find(
+            "MSG Tessel提示 | 图形刷新时间(分钟)必须大于零！\n[采购系统选项]:\n采购系统选项\n"),
+        std::string::npos)
+        << out;
+    EXPECT_NE(out.find("POOrderPushExchangeRate|采购订单下推时携带汇率||"), std::string::npos)
+        << out;
+    EXPECT_EQ(out.find("VideotexRefreshTime"), std::string::npos) << out;
+    EXPECT_EQ(m_exitCode, 0) << out;
+}
+
 TEST_F(MainWindowScript, ReplacementNounIsJudgedByTheProposedName)
 {
     const auto out = run("show 0\n"

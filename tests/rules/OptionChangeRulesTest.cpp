@@ -100,6 +100,7 @@ TEST_F(OptionRules, RangesRejectWithTheirMessages)
     EXPECT_TRUE(changing("KBVediotexNotifyAutoHideTime", base::Variant(-1.0)));
     EXPECT_TRUE(changing("MaxLoopCount", base::Variant(0.0)));
     EXPECT_EQ(lastMessage(), "看板状态图每环路加载最大看板数必须大于零！");
+    EXPECT_FALSE(rules.lastCheckRejected) << "a kanban refusal does not hold the window";
     EXPECT_FALSE(changing("SomeTextOption", base::Variant("abc")));
 }
 
