@@ -39,26 +39,44 @@ int32_t callCloseBill()
     return closer->CloseBill();
 }
 
-// Plays the user of a headless window: each press in order, then the button states.
-void drive(closing::BillClosingDialog &window, const CloseBillOptions &options)
+// True when a press of Close or Reopen left the period in the state it asks for.
+bool reachedItsState(const closing::BillClosingDialog &window, const std::string &key)
 {
+    const bool close = base::equalsNoCase(key, closing::BillClosingDialog::CloseKey);
+    if (!close && !base::equalsNoCase(key, closing::BillClosingDialog::ReopenKey))
+        return true;
+    const auto *closeButton = window.button(closing::BillClosingDialog::CloseKey);
+    return closeButton && closeButton->enabled != close;
+}
+
+// Plays the user of a headless window: each press in order, then the button states.
+// False when a press could not be made or did not close or reopen the period.
+bool drive(closing::BillClosingDialog &window, const CloseBillOptions &options)
+{
+    bool allDone = true;
     for (const auto &key : options.presses) {
         if (window.closeRequested())
             break;
-        if (base::equalsNoCase(key, "F1"))
+        if (base::equalsNoCase(key, "F1")) {
             window.keyDown(forms::KeyCodeF1, 0);
-        else if (!window.press(key))
+        } else if (!window.press(key)) {
             std::cerr << "close-bill: " << key << " cannot be pressed\n";
+            allDone = false;
+        } else if (!reachedItsState(window, key)) {
+            std::cerr << "close-bill: " << key << " did not change the period's state\n";
+            allDone = false;
+        }
     }
     if (options.dump)
         std::cout << window.describeButtons();
+    return allDone;
 }
 
-int32_t runHeadless(const CloseBillOptions &options)
+int32_t runHeadless(const CloseBillOptions &options, bool &allDone)
 {
     auto shell = std::make_shared<forms::ScriptedShell>();
-    shell->queueDriver("frmShutBill", [&options](forms::Form &form) {
-        drive(dynamic_cast<closing::BillClosingDialog &>(form), options);
+    shell->queueDriver("frmShutBill", [&options, &allDone](forms::Form &form) {
+        allDone = drive(dynamic_cast<closing::BillClosingDialog &>(form), options);
     });
     forms::setShell(shell);
     const auto code = callCloseBill();
@@ -86,8 +104,9 @@ void runCloseBill(const CloseBillOptions &options, ProgramContext &context)
     const bool headless = !options.presses.empty() || options.dump || !interactiveDisplay();
     if (headless && options.presses.empty())
         std::cerr << "close-bill: the window runs without a display; name buttons with --press\n";
-    std::cout << (headless ? runHeadless(options) : runInWindow()) << std::endl;
-    context.exitCode = 0;
+    bool allDone = true;
+    std::cout << (headless ? runHeadless(options, allDone) : runInWindow()) << std::endl;
+    context.exitCode = allDone ? 0 : 1;
 }
 
 } // namespace

@@ -7,8 +7,11 @@
 #include <memory>
 
 #include "app/ProgramContext.h"
+#include "base/Convert.h"
 #include "base/Error.h"
+#include "base/Text.h"
 #include "component/ComponentRegistry.h"
+#include "component/LoginContext.h"
 #include "component/OutsideComponents.h"
 #include "component/ProcessState.h"
 #include "component/ProgIds.h"
@@ -70,7 +73,15 @@ void runOptionGet(const ParamOptions &options, ProgramContext &context)
     context.start();
     auto face = component::ComponentRegistry::instance().createAs<component::SysFace>(
         component::ProgId::SysFace);
-    std::cout << face->GetOptionValue(options.key) << "\n";
+    const auto value = face->GetOptionValue(options.key);
+    std::cout << value << "\n";
+    // -1 is the answer callers expect for any failure; the person at the terminal also
+    // learns the likeliest reason.
+    component::ParseLoginProps(component::LoginPropsString());
+    const auto user = base::trim(component::GetLoginProp("UserID"));
+    if (value == -1 && !base::isNumericText(user))
+        std::cerr << "option get: the login's UserID \"" << user
+                  << "\" is not a number, so no user's option can be read\n";
 }
 
 void runProfileGet(const ParamOptions &options, ProgramContext &context)

@@ -68,7 +68,8 @@ bool parseSize(const std::string &text, gui::GuiOptions &options)
     } catch (const std::exception &) {
         return false;
     }
-    return cross != std::string::npos && options.width > 0 && options.height > 0;
+    return cross != std::string::npos && options.width >= gui::SmallestWindowWidth &&
+           options.height >= gui::SmallestWindowHeight;
 }
 #endif
 
@@ -78,14 +79,16 @@ int runWindow(int argc, char **argv, const WindowOptions &options, ProgramContex
 #ifdef ORVAN_HAVE_GUI
     gui::GuiOptions guiOptions{.screenshotFile = options.screenshot, .clicks = options.clicks};
     if (!parseSize(options.size, guiOptions)) {
-        std::cerr << "orvan-sysmaintain: --size takes WIDTHxHEIGHT in pixels, e.g. 1024x600\n";
+        std::cerr << "orvan-sysmaintain: --size takes WIDTHxHEIGHT in pixels, at least "
+                  << gui::SmallestWindowWidth << "x" << gui::SmallestWindowHeight
+                  << ", e.g. 1024x600\n";
         return 2;
     }
-    if (options.screenshot.empty() && !displayAvailable()) {
-        std::cerr << "orvan-sysmaintain: no display to open the window on (DISPLAY, "
-                     "WAYLAND_DISPLAY and QT_QPA_PLATFORM are unset); without one use "
-                     "--screenshot FILE to render it to a PNG, or the script command to "
-                     "drive it\n";
+    if (options.screenshot.empty() && !interactiveDisplay()) {
+        std::cerr << "orvan-sysmaintain: no display to open the window on (DISPLAY and "
+                     "WAYLAND_DISPLAY are unset, or QT_QPA_PLATFORM names a platform that "
+                     "draws nowhere); without one use --screenshot FILE to render it to a "
+                     "PNG, or the script command to drive it\n";
         return 2;
     }
     try {
@@ -165,7 +168,10 @@ int runProgram(int argc, char **argv)
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
-        return cli.exit(error);
+        // Help and the version end well; any other mistake in the words is a usage
+        // error, status 2, whatever number the parser gives it.
+        const int parserStatus = cli.exit(error);
+        return parserStatus == 0 ? 0 : 2;
     }
     if (cli.get_subcommands().empty() || guiCommand->parsed())
         return runWindow(argc, argv, window, context);

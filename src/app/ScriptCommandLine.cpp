@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -23,9 +24,12 @@ void addScriptCommand(CLI::App &cli, ProgramContext &context)
             context.exitCode = runner.run();
             return;
         }
+        std::error_code error;
         std::ifstream in(*file);
-        if (!in) {
-            std::cerr << "cannot read " << *file << "\n";
+        if (std::filesystem::is_directory(*file, error) || !in) {
+            std::cerr << "script: cannot read " << *file
+                      << (std::filesystem::is_directory(*file, error) ? ": it is a folder" : "")
+                      << "\n";
             context.exitCode = 1;
             return;
         }

@@ -8,6 +8,10 @@ class QApplication;
 
 namespace orvan::gui {
 
+// The maintenance window is never smaller than this, in pixels.
+inline constexpr int SmallestWindowWidth = 640;
+inline constexpr int SmallestWindowHeight = 420;
+
 struct GuiOptions
 {
     // Renders the maintenance window into this PNG file once its starting node is shown,

@@ -22,6 +22,7 @@
 
 #include "base/Text.h"
 #include "component/Translation.h"
+#include "gui/GuiHost.h"
 #include "gui/LedgerTableView.h"
 #include "gui/MainWindowCommands.h"
 #include "gui/MenuBinder.h"
@@ -40,7 +41,7 @@ namespace {
 
 using mainwindow::MaintenanceWindow;
 
-constexpr QSize SmallestSize(640, 420);
+constexpr QSize SmallestSize(SmallestWindowWidth, SmallestWindowHeight);
 
 bool menuChecked(const MaintenanceWindow &window, const char *path)
 {
