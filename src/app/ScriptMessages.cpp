@@ -29,13 +29,35 @@ void ScriptMessages::print(const std::string &title, const std::string &text)
     m_out << "MSG " << oneLine(title) << " | " << oneLine(text) << std::endl;
 }
 
-bool ScriptMessages::nextAnswerIsYes()
+namespace {
+
+const char *buttonName(forms::Answer answer)
+{
+    switch (answer) {
+    case forms::Answer::Ok:
+        return "OK";
+    case forms::Answer::Cancel:
+        return "Cancel";
+    case forms::Answer::Yes:
+        return "Yes";
+    case forms::Answer::No:
+        return "No";
+    }
+    return "?";
+}
+
+} // namespace
+
+// The queued answer, else the box's default button (the one Enter takes).
+forms::Answer ScriptMessages::nextAnswer(const forms::Message &message)
 {
     if (m_answers.empty())
-        return true;
+        return forms::defaultAnswer(message);
     const bool yes = m_answers.front();
     m_answers.pop_front();
-    return yes;
+    if (message.buttons == forms::Buttons::OkCancel)
+        return yes ? forms::Answer::Ok : forms::Answer::Cancel;
+    return yes ? forms::Answer::Yes : forms::Answer::No;
 }
 
 forms::Answer ScriptMessages::show(const forms::Message &message)
@@ -43,10 +65,9 @@ forms::Answer ScriptMessages::show(const forms::Message &message)
     print(message.title, message.text);
     if (!message.asks())
         return forms::Answer::Ok;
-    const bool yes = nextAnswerIsYes();
-    if (message.buttons == forms::Buttons::OkCancel)
-        return yes ? forms::Answer::Ok : forms::Answer::Cancel;
-    return yes ? forms::Answer::Yes : forms::Answer::No;
+    const auto answer = nextAnswer(message);
+    m_out << "ANSWER " << buttonName(answer) << std::endl;
+    return answer;
 }
 
 } // namespace orvan::app

@@ -24,7 +24,7 @@ public:
     static std::string oneLine(const std::string &text);
 
 private:
-    bool nextAnswerIsYes();
+    forms::Answer nextAnswer(const forms::Message &message);
     void print(const std::string &title, const std::string &text);
 
     std::ostream &m_out;

@@ -119,9 +119,10 @@ TEST_F(ScriptRunnerTest, QuestionsTakeQueuedAnswersAndMessagesArePrintedOnOneLin
 {
     int exitCode = -1;
     const auto out = runScript("answer 2\ncounter\nask\nask\nanswer 1\nask\nclose\n", exitCode);
-    EXPECT_EQ(out, "MSG Tessel提示 | 继续吗?\\n第二行\nANSWER 7\n"
-                   "MSG Tessel提示 | 继续吗?\\n第二行\nANSWER 6\n"
-                   "MSG Tessel提示 | 继续吗?\\n第二行\nANSWER 6\n"
+    // The runner names the button taken; the window prints what it got (7 No, 6 Yes).
+    EXPECT_EQ(out, "MSG Tessel提示 | 继续吗?\\n第二行\nANSWER No\nANSWER 7\n"
+                   "MSG Tessel提示 | 继续吗?\\n第二行\nANSWER Yes\nANSWER 6\n"
+                   "MSG Tessel提示 | 继续吗?\\n第二行\nANSWER Yes\nANSWER 6\n"
                    "RETURN 0\n");
     EXPECT_EQ(exitCode, 0);
 }
