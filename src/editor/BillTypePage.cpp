@@ -110,6 +110,11 @@ void BillTypePage::save()
     const auto name = base::trim(grid.text(2, 2));
     const auto note = base::trim(grid.text(2, 4));
     const auto account = accountSql(grid.text(3, 3));
+    // A bill type without a code or a name cannot be chosen on a bill.
+    if (number.empty() || name.empty()) {
+        notify(TranslateText(number.empty() ? "代码不能为空。" : "名称不能为空。"));
+        return;
+    }
     try {
         if (isTaken("FNumber", number)) {
             notify(TranslateText("代码已存在。"));
@@ -130,6 +135,13 @@ void BillTypePage::save()
     } catch (const base::Error &error) {
         RecordEditor::showError(error.description());
     }
+}
+
+void BillTypePage::saveFromPrompt(bool &answer)
+{
+    save();
+    if (m_editor.changed)
+        answer = false;
 }
 
 bool BillTypePage::isTaken(const std::string &column, const std::string &value) const

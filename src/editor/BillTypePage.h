@@ -27,7 +27,9 @@ public:
     void load(int row) override;
     void save() override;
     // Bill types are saved only by the Save button.
-    void saveFromPrompt(bool &) override {}
+    // Yes to the save prompt saves as the Save button does; a save that was refused
+    // keeps the editor open on the record.
+    void saveFromPrompt(bool &answer) override;
     bool leaveCell(int col, int row) override;
     void gridKeyDown(int keyCode) override;
     void reloadBillTypeKeys(int32_t newId);

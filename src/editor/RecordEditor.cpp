@@ -295,7 +295,9 @@ void RecordEditor::askSave(const std::string &question, bool &answer)
             return;
         m_page->saveFromPrompt(answer);
     }
-    changed = false;
+    // A save the page refused keeps the edits, and the question for the next close.
+    if (answer)
+        changed = false;
 }
 
 void RecordEditor::ShowMessage(const std::string &text, int flag)

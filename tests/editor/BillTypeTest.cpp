@@ -58,6 +58,35 @@ TEST_F(BillTypeTest, CodeAndNameMustBeUniqueButItsOwnPass)
     EXPECT_EQ(text("select FName from ICBillType where FID=1001"), "研发领用");
 }
 
+TEST_F(BillTypeTest, ACodeAndANameAreNeeded)
+{
+    auto &editor = openBillType(1001);
+    editor.typeCell(2, 1, "");
+    editor.press("Save");
+    editor.typeCell(2, 1, "U01");
+    editor.typeCell(2, 2, " ");
+    editor.press("Save");
+    EXPECT_THAT(shownTexts(), ElementsAre("代码不能为空。", "名称不能为空。"));
+    EXPECT_EQ(text("select FNumber||FName from ICBillType where FID=1001"), "U01研发领用");
+}
+
+TEST_F(BillTypeTest, YesToTheSavePromptSavesAndARefusedSaveKeepsTheEditorOpen)
+{
+    auto &editor = openBillType(1001);
+    editor.typeCell(2, 4, "关闭时保存");
+    messages->queueAnswer(forms::Answer::Yes);
+    EXPECT_TRUE(editor.queryClose());
+    EXPECT_EQ(text("select FNote from ICBillType where FID=1001"), "关闭时保存");
+
+    auto &again = openBillType(1001);
+    again.typeCell(2, 1, "U02"); // the code of another type
+    messages->queueAnswer(forms::Answer::Yes);
+    EXPECT_FALSE(again.queryClose()) << "the user can still correct the code";
+    EXPECT_EQ(lastMessage(), "代码已存在。");
+    EXPECT_TRUE(again.changed);
+    EXPECT_EQ(text("select FNumber from ICBillType where FID=1001"), "U01");
+}
+
 TEST_F(BillTypeTest, EmptyAccountIsStoredAsNull)
 {
     auto &editor = openBillType(1001);
