@@ -249,7 +249,7 @@ bool PlanParameterPage::acceptsGridCharacter(int keyAscii) const
         return true;
     if ((keyAscii >= '0' && keyAscii <= '9') || keyAscii == KeyAsciiBackspace)
         return true;
-    return type == forms::CellType::Date && keyAscii == '-';
+    return type == forms::CellType::Date && (keyAscii == '-' || keyAscii == '/');
 }
 
 // The checks of the save prompt.
@@ -353,8 +353,11 @@ bool PlanParameterPage::checkTimeZoneCounts(const std::string &text)
 bool PlanParameterPage::checkPlanStartDate(const std::string &text)
 {
     const auto newDate = base::parseDate(text);
-    if (!newDate)
+    if (!newDate) {
+        RecordEditor::showError(
+            TranslateText("计划起始日期不是有效的日期，请按年-月-日输入，如2026-12-01。"));
         return false;
+    }
     if (!plansExist())
         return true;
     const auto days = storedDaysPerTimeZone();
@@ -379,6 +382,10 @@ void PlanParameterPage::save()
 {
     const auto key = currentKey();
     if (key.empty())
+        return;
+    // The Save button checks what the save prompt checks: no fence beyond the horizon,
+    // no zero, no start date off the zones.
+    if (!validateBeforeSave())
         return;
     const auto parameter = parameterOf(key);
     try {

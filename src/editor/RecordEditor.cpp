@@ -323,11 +323,33 @@ bool RecordEditor::typeCell(int col, int row, const std::string &text)
         return false;
     m_oldText = m_grid.text(col, row);
     const auto typed = filteredText(text);
+    if (typed != text) {
+        refuseCharacters(row, text);
+        return false;
+    }
     if (!acceptsCellText(m_grid.cell(col, row), typed) || !m_grid.typeText(col, row, typed))
         return false;
     noteEdit();
     notifyChanged();
     return true;
+}
+
+// Text with characters the cell's keyboard would not take is not shortened behind the
+// user's back: it is refused, the old value stays, and the message names the field and
+// the characters.
+void RecordEditor::refuseCharacters(int row, const std::string &text) const
+{
+    std::string refused;
+    for (const char c : text) {
+        const int keyAscii = static_cast<unsigned char>(c);
+        if (!(acceptsKey(keyAscii) && acceptsGridKey(keyAscii)) &&
+            refused.find(c) == std::string::npos)
+            refused += c;
+    }
+    forms::showMessage(
+        component::messageTitle(),
+        component::FormatText("%1不接受这些字符：%2", base::trim(m_grid.text(1, row)), refused),
+        forms::Buttons::Ok, forms::Icon::Warning);
 }
 
 // What a user can type: the characters that pass the keyboard filters.

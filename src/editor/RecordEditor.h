@@ -123,6 +123,7 @@ private:
     void showEdgeNotice(std::string_view key) const;
     int targetOf(std::string_view key) const;
     bool acceptsCellText(const forms::GridCell &cell, const std::string &text) const;
+    void refuseCharacters(int row, const std::string &text) const;
     std::string filteredText(const std::string &text) const;
     void rememberActiveText();
     std::string activeText() const;

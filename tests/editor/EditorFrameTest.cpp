@@ -76,14 +76,18 @@ TEST_F(EditorFrameTest, ClearedErrorOptionSilencesEdgeNoticesAndOutlivesTheEdito
     EXPECT_EQ(next.option(RecordEditor::ErrorBox).value, 0);
 }
 
-TEST_F(EditorFrameTest, QuotesTypedAnywhereAreDiscarded)
+TEST_F(EditorFrameTest, TextWithQuotesIsRefusedNamingThemNotShortened)
 {
     EXPECT_FALSE(RecordEditor::acceptsKey('\''));
     EXPECT_FALSE(RecordEditor::acceptsKey('"'));
     EXPECT_TRUE(RecordEditor::acceptsKey('a'));
     auto &editor = openVoucherGroups(2);
-    ASSERT_TRUE(editor.typeCell(2, 1, "O'Ne\"il"));
-    EXPECT_EQ(editor.grid().text(2, 1), "ONeil");
+    const auto before = editor.grid().text(2, 1);
+    EXPECT_FALSE(editor.typeCell(2, 1, "O'Ne\"il'"));
+    EXPECT_EQ(editor.grid().text(2, 1), before);
+    EXPECT_THAT(lastMessage(), ::testing::EndsWith("不接受这些字符：'\""));
+    EXPECT_FALSE(editor.changed);
+    EXPECT_TRUE(editor.typeCell(2, 1, "ONeil"));
 }
 
 TEST_F(EditorFrameTest, AnswerNoDiscardsTheEditAndMovesOn)

@@ -84,8 +84,10 @@ TEST_F(PlanParameterPageTest, ShowsEachParameterInItsKindOfCell)
     EXPECT_EQ(days.tabs().captions[0], "时区大小的天数");
     EXPECT_EQ(days.grid().text(2, 1), "7");
     EXPECT_EQ(days.grid().cell(2, 1).type, forms::CellType::Edit);
-    EXPECT_TRUE(days.typeCell(2, 1, "1x4'"));
-    EXPECT_EQ(days.grid().text(2, 1), "14");
+    EXPECT_FALSE(days.typeCell(2, 1, "-7"));
+    EXPECT_EQ(lastMessage(), "时区大小的天数不接受这些字符：-");
+    EXPECT_EQ(days.grid().text(2, 1), "7") << "not 7 with its sign dropped";
+    EXPECT_TRUE(days.typeCell(2, 1, "14"));
     EXPECT_FALSE(days.typeCell(1, 1, "12")) << "the caption is not editable";
 
     run("UPDATE t_SystemProfile SET FValue='2026/11/30' WHERE FKey='PlanStartDate'");
@@ -93,8 +95,8 @@ TEST_F(PlanParameterPageTest, ShowsEachParameterInItsKindOfCell)
     EXPECT_EQ(start.grid().text(1, 1), "计划起始日期");
     EXPECT_EQ(start.grid().cell(2, 1).type, forms::CellType::Date);
     EXPECT_EQ(start.grid().text(2, 1), "2026-11-30");
-    EXPECT_TRUE(start.typeCell(2, 1, "2026-12-14x"));
-    EXPECT_EQ(start.grid().text(2, 1), "2026-12-14");
+    EXPECT_FALSE(start.typeCell(2, 1, "2026-12-14x"));
+    EXPECT_TRUE(start.typeCell(2, 1, "2026/12/14")) << "the common way of writing a date";
 
     auto &strategy = openPlan("ProOfBeforeDemandLimit");
     EXPECT_EQ(strategy.grid().text(1, 1), "早于需求时界的累计未兑现预测处理策略");
@@ -285,10 +287,27 @@ TEST_F(PlanParameterPageTest, TheSaveButtonNeverWritesAValueThatDoesNotConvert)
     auto &start = openPlan("PlanStartDate");
     start.typeCell(2, 1, "2026-13-01");
     start.press("Save");
-    EXPECT_THAT(shownTexts(), ElementsAre("Type mismatch"));
+    EXPECT_THAT(shownTexts(),
+                ElementsAre("计划起始日期不是有效的日期，请按年-月-日输入，如2026-12-01。"));
     EXPECT_EQ(stored("PlanStartDate"), "2026-11-30");
     EXPECT_THAT(shell->formsRun(), IsEmpty());
 }
 
 } // namespace
+TEST_F(PlanParameterPageTest, TheSaveButtonChecksWhatTheSavePromptChecks)
+{
+    const auto storedFence = stored("DemandTimeLimit");
+    auto &fence = openPlan("DemandTimeLimit");
+    fence.typeCell(2, 1, "30"); // the horizon has 8 zones
+    fence.press("Save");
+    EXPECT_EQ(lastMessage(), "需求时界的时区数必须小于展望区的时区数");
+    EXPECT_EQ(stored("DemandTimeLimit"), storedFence);
+
+    auto &days = openPlan("DaysPerTimeZone");
+    days.typeCell(2, 1, "0");
+    days.press("Save");
+    EXPECT_EQ(lastMessage(), "计划参数不能设置为0或空");
+    EXPECT_EQ(stored("DaysPerTimeZone"), "7");
+}
+
 } // namespace orvan::test

@@ -33,8 +33,9 @@ TEST_F(PrintControlTest, GridTakesDigitsOnly)
     EXPECT_FALSE(editor.acceptsGridKey('a'));
     EXPECT_TRUE(editor.acceptsGridKey('7'));
     EXPECT_TRUE(editor.acceptsGridKey(8));
-    editor.typeCell(2, 2, "x5");
-    EXPECT_EQ(editor.grid().text(2, 2), "5");
+    EXPECT_FALSE(editor.typeCell(2, 2, "x5")) << "not taken as 5";
+    EXPECT_EQ(editor.grid().text(2, 2), "3");
+    EXPECT_TRUE(editor.typeCell(2, 2, "5"));
 }
 
 TEST_F(PrintControlTest, NotApplicableAfterCheckIsLockedYellowAndSavedBack)
