@@ -55,7 +55,8 @@ std::optional<std::string> acceptCheck(const std::string &typed, Refusal &refuse
 std::optional<std::string> acceptNumber(const OptionRow &row, const std::string &typed,
                                         Refusal &refuse)
 {
-    const auto number = base::parseNumber(base::trim(typed));
+    // A plain number only: "1,5" is no 15 and no 1.5, whatever the user's notation.
+    const auto number = base::parseDecimal(base::trim(typed));
     if (!number) {
         refuse("%1必须是数字");
         return std::nullopt;

@@ -46,6 +46,8 @@ TEST(OptionSheet, DecimalsAreTakenAtBothLimitsAndRefusedJustOutside)
     EXPECT_EQ(accepted(row, "1.25"), "1.25");
     EXPECT_EQ(accepted(row, "0.49"), "refused: 天数不能小于0.5");
     EXPECT_EQ(accepted(row, "2.51"), "refused: 天数不能大于2.5");
+    EXPECT_EQ(accepted(row, "1,5"), "refused: 天数必须是数字") << "neither 15 nor 1.5";
+    EXPECT_EQ(accepted(row, "1.5x"), "refused: 天数必须是数字");
 }
 
 TEST(OptionSheet, AMissingLimitLeavesThatSideOpen)
