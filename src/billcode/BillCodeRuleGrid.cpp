@@ -3,6 +3,9 @@
 #include "base/Convert.h"
 #include "base/Gbk.h"
 #include "base/Text.h"
+
+#include <algorithm>
+
 #include "billcode/ClassBillInfo.h"
 #include "billcode/RuleColumns.h"
 #include "component/Translation.h"
@@ -10,6 +13,8 @@
 
 namespace orvan::billcode {
 namespace {
+
+constexpr const char *NegativeSerialStart = "第%1行流水号起始值必须是不小于0的整数!";
 
 using forms::CellType;
 
@@ -367,7 +372,18 @@ bool BillCodeRuleGrid::typeText(int col, int row, const std::string &text)
 {
     if (m_grid.cell(col, row).type == CellType::ComboBox)
         return false;
+    if (col == RuleColumn::Format && kindOf(row) == ItemKind::Serial && !isSerialStart(text)) {
+        showNotice(component::FormatText(NegativeSerialStart, row));
+        return false;
+    }
     return m_grid.typeText(col, row, text);
+}
+
+// A serial counts up from a whole number of 0 or more ("0001" included).
+bool BillCodeRuleGrid::isSerialStart(const std::string &text)
+{
+    const auto trimmed = base::trim(text);
+    return std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 void BillCodeRuleGrid::textChanged(int col, int row)

@@ -72,6 +72,7 @@ public:
     std::vector<std::string> dumpRules() const;
 
 private:
+    static bool isSerialStart(const std::string &text);
     int32_t kindOf(int row) const;
     int32_t itemIdAt(int listIndex) const;
     void markChanged();

@@ -56,6 +56,8 @@ bool BillCodeRuleGrid::checkRows(bool useRule) const
                 failure = "第%1行格式不能为空!";
             else if (!base::isNumericText(format))
                 failure = "第%1行“格式”列的值应该为数字!";
+            else if (!isSerialStart(format))
+                failure = "第%1行流水号起始值必须是不小于0的整数!";
             else if (m_grid.text(RuleColumn::Length, row).empty())
                 failure = "第%1行长度不能为空!";
         }

@@ -1,7 +1,9 @@
 #include "forms/CellGrid.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "base/Convert.h"
 #include "base/Error.h"
 #include "base/Text.h"
 
@@ -51,12 +53,26 @@ void CellGrid::setText(int col, int row, std::string text)
     cell(col, row).text = std::move(text);
 }
 
+// An integer cell takes a whole number within its range (none when maximum <= minimum),
+// or nothing.
+bool CellGrid::isWholeNumberWithin(const GridCell &cell, const std::string &text)
+{
+    if (base::trim(text).empty())
+        return true;
+    const auto number = base::parseDecimal(base::trim(text));
+    if (!number || *number != std::floor(*number))
+        return false;
+    return cell.maximum <= cell.minimum || (*number >= cell.minimum && *number <= cell.maximum);
+}
+
 bool CellGrid::typeText(int col, int row, std::string text)
 {
     auto &target = cell(col, row);
     if (target.locked || target.type == CellType::Static)
         return false;
     if (target.maxLength > 0 && base::charCount(text) > static_cast<std::size_t>(target.maxLength))
+        return false;
+    if (target.type == CellType::Integer && !isWholeNumberWithin(target, text))
         return false;
     target.text = std::move(text);
     if (onChange)

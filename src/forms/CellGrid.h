@@ -56,7 +56,8 @@ public:
     const std::string &text(int col, int row) const { return cell(col, row).text; }
     // Sets the text as the program does (no change notification).
     void setText(int col, int row, std::string text);
-    // Sets the text as the user does: refused for locked cells and past the maximum
+    // Sets the text as the user does: refused for locked cells, for an integer cell's text
+    // that is no whole number within its range, and past the maximum
     // length; raises onChange. Returns whether the text was taken.
     bool typeText(int col, int row, std::string text);
 
@@ -82,6 +83,7 @@ public:
 
 private:
     void requireInside(int col, int row) const;
+    static bool isWholeNumberWithin(const GridCell &cell, const std::string &text);
 
     int m_maxRows = 0;
     int m_maxCols = 0;

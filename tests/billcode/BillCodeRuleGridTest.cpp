@@ -115,9 +115,9 @@ TEST_F(BillCodeRuleGridTest, TotalLengthAndRowChecks)
 {
     open(72);
     grid.grid().setText(Col::Length, 1, "200");
-    grid.typeText(Col::Length, 3, "49"); // with the date's 6: 255
+    grid.grid().setText(Col::Length, 3, "49"); // with the date's 6: 255
     EXPECT_TRUE(grid.checkTotalLength(true));
-    grid.typeText(Col::Length, 3, "50");
+    grid.grid().setText(Col::Length, 3, "50");
     EXPECT_FALSE(grid.checkTotalLength(true));
     EXPECT_EQ(lastMessage(), "编码设置长度超过255位，请重新设置。");
     EXPECT_TRUE(grid.checkTotalLength(false));
@@ -126,14 +126,31 @@ TEST_F(BillCodeRuleGridTest, TotalLengthAndRowChecks)
     grid.typeText(Col::Format, 3, "0001");
     grid.typeText(Col::Length, 3, "4");
     EXPECT_TRUE(grid.checkRows(true));
-    grid.typeText(Col::Format, 3, "00a1");
+    grid.grid().setText(Col::Format, 3, "00a1"); // as a damaged account may hold it
     EXPECT_FALSE(grid.checkRows(true));
     EXPECT_EQ(lastMessage(), "第3行“格式”列的值应该为数字!");
+    grid.grid().setText(Col::Format, 3, "-1");
+    EXPECT_FALSE(grid.checkRows(true));
+    EXPECT_EQ(lastMessage(), "第3行流水号起始值必须是不小于0的整数!");
     grid.chooseListItem(Col::Item, 3, 0);
     EXPECT_FALSE(grid.checkRows(true));
     EXPECT_EQ(lastMessage(), "缺少[流水号]项，请输入!");
     EXPECT_TRUE(grid.checkRows(false));
     EXPECT_EQ(messages->shown().back().title, component::messageTitle());
+}
+
+TEST_F(BillCodeRuleGridTest, ASerialTakesAStartOfZeroOrMoreAndAtMostTenDigits)
+{
+    open(72);
+    EXPECT_TRUE(grid.typeText(Col::Length, 3, "10"));
+    EXPECT_FALSE(grid.typeText(Col::Length, 3, "11"));
+    EXPECT_FALSE(grid.typeText(Col::Length, 3, "99"));
+    EXPECT_EQ(grid.grid().text(Col::Length, 3), "10");
+    EXPECT_TRUE(grid.typeText(Col::Format, 3, "0"));
+    EXPECT_FALSE(grid.typeText(Col::Format, 3, "-1"));
+    EXPECT_EQ(lastMessage(), "第3行流水号起始值必须是不小于0的整数!");
+    EXPECT_FALSE(grid.typeText(Col::Format, 3, "1.5"));
+    EXPECT_EQ(grid.grid().text(Col::Format, 3), "0");
 }
 
 TEST_F(BillCodeRuleGridTest, SavesConsecutiveLevelsAndReloadsThem)
