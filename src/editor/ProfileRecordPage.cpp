@@ -174,6 +174,9 @@ void ProfileRecordPage::showRecord(const std::string &caption, const std::string
 
 void ProfileRecordPage::save()
 {
+    // The Save button checks what the save prompt checks.
+    if (!validateBeforeSave())
+        return;
     if (addingVoucherGroup())
         InsertVoucherGroup();
     else
@@ -218,6 +221,8 @@ void ProfileRecordPage::InsertVoucherGroup()
 
 bool ProfileRecordPage::validateBeforeSave()
 {
+    if (isVoucherGroup())
+        return checkVoucherGroupName();
     if (m_editor.nodeKey() != NodeKey::SystemSettings)
         return true;
     const auto key = currentKey();
@@ -227,6 +232,27 @@ bool ProfileRecordPage::validateBeforeSave()
     if (key == "TaxRate")
         return checkNumberInRange(
             0, 100, component::TextKey("数据非法，税率范围值是(0-100)，请重新输入！"));
+    return true;
+}
+
+// A voucher group needs a name no other group has: vouchers are told apart by it.
+bool ProfileRecordPage::checkVoucherGroupName() const
+{
+    const auto name = base::trim(m_editor.grid().text(2, 1));
+    if (name.empty()) {
+        showInvalid(TranslateText("凭证字不能为空。"));
+        return false;
+    }
+    std::string sql = "SELECT COUNT(*) FROM t_VoucherGroup WHERE FName=" + db::sqlQuote(name);
+    if (!addingVoucherGroup())
+        sql += " AND FGroupID<>" + db::sqlNumber(base::textToLong(currentKey()));
+    else if (m_added)
+        sql += " AND FGroupID<>" + db::sqlNumber(m_newGroupId);
+    const auto rows = params::executeOnAccount(sql);
+    if (rows && !rows->isEOF() && rows->Fields(0).Value().toLong() > 0) {
+        showInvalid(TranslateText("凭证字已存在。"));
+        return false;
+    }
     return true;
 }
 

@@ -39,6 +39,7 @@ private:
     void setUpValueCell(const std::string &key);
     void showRecord(const std::string &caption, const std::string &value);
     std::string currentKey() const;
+    bool checkVoucherGroupName() const;
     bool checkNumberInRange(double low, double high, const char *rangeMessage) const;
 
     RecordEditor &m_editor;

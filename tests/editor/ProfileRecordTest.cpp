@@ -44,7 +44,7 @@ TEST_F(ProfileRecordTest, PrecisionCellsTakeWholeNumbersWithinTheirRanges)
     EXPECT_FALSE(discount.typeCell(2, 1, "11"));
 }
 
-TEST_F(ProfileRecordTest, TaxRateOutOfRangeIsRefusedByThePromptButSavedByTheButton)
+TEST_F(ProfileRecordTest, TaxRateOutOfRangeIsRefusedByThePromptAndByTheButton)
 {
     auto &editor = openEditor("sys1", {"TaxRate", "FBrNo"}, 2);
     editor.typeCell(2, 1, "150");
@@ -57,8 +57,22 @@ TEST_F(ProfileRecordTest, TaxRateOutOfRangeIsRefusedByThePromptButSavedByTheButt
     editor.press("Fr");
     editor.typeCell(2, 1, "150");
     editor.press("Save");
-    EXPECT_EQ(text("select FValue from t_SystemProfile where FKey='TaxRate'"), "150");
+    EXPECT_EQ(lastMessage(), TaxRangeMessage);
+    EXPECT_EQ(text("select FValue from t_SystemProfile where FKey='TaxRate'"), "13");
+    editor.typeCell(2, 1, "100");
+    editor.press("Save");
+    EXPECT_EQ(text("select FValue from t_SystemProfile where FKey='TaxRate'"), "100");
     EXPECT_FALSE(editor.changed);
+}
+
+TEST_F(ProfileRecordTest, AnEmptyInvoicePrecisionIsRefusedByTheButton)
+{
+    auto &editor = openEditor("sys1", {"SInvoiceDecimal"}, 2);
+    const auto before = text("select FValue from t_SystemProfile where FKey='SInvoiceDecimal'");
+    editor.typeCell(2, 1, "");
+    editor.press("Save");
+    EXPECT_EQ(lastMessage(), "数据非法，必须录入数值，请重新输入！");
+    EXPECT_EQ(text("select FValue from t_SystemProfile where FKey='SInvoiceDecimal'"), before);
 }
 
 TEST_F(ProfileRecordTest, TaxRateThatIsNoNumberIsRefusedByThePrompt)
@@ -150,9 +164,12 @@ TEST_F(ProfileRecordTest, NewVoucherGroupAvoidsIdsLeftByGaps)
 TEST_F(ProfileRecordTest, RefusedVoucherGroupCanBeCorrectedAndSavedAgain)
 {
     auto &editor = openEditor("au3", {1, 2, 3, 4}, 0, true);
+    editor.press("Save");
     editor.typeCell(2, 1, "记");
     editor.press("Save");
-    EXPECT_EQ(messages->shown().size(), 1u);
+    EXPECT_THAT(shownTexts(), ElementsAre("凭证字不能为空。", "凭证字已存在。"))
+        << "the user's words, not the engine's";
+    EXPECT_EQ(text("select count(*) from t_VoucherGroup"), "4");
     editor.typeCell(2, 1, "现");
     editor.press("Save");
     EXPECT_EQ(text("select count(*) from t_VoucherGroup"), "5");
