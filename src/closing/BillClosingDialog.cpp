@@ -177,7 +177,10 @@ void BillClosingDialog::closePeriod()
     if (!isFlag(notGetCre) || !isFlag(notVer))
         return; // a missing or unknown flag: the command ends without a word
     if (const auto failure = failedChecks(props, notGetCre, notVer)) {
-        inform(*failure + LineBreak + component::TranslateText("关账失败!"));
+        // A refusal the user has to act on: the warning icon.
+        forms::showMessage(component::messageTitle(),
+                           *failure + LineBreak + component::TranslateText("关账失败!"),
+                           forms::Buttons::Ok, forms::Icon::Warning);
         return;
     }
     writeBillStatus(props, ClosedStatus);

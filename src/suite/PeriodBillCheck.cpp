@@ -24,8 +24,9 @@ Wording wordingOf(PeriodBillProblem problem, const std::string &language)
 {
     const bool verify = problem == PeriodBillProblem::NotVerified;
     if (base::equalsNoCase(language, "EN"))
-        return {verify ? "Stock bills of the period not yet verified: %1 (%2)."
-                       : "Verified stock bills of the period without a voucher: %1 (%2).",
+        // The options' words: "unapproved", "without vouchers".
+        return {verify ? "Unapproved stock bills of the period: %1 (%2)."
+                       : "Approved stock bills of the period without vouchers: %1 (%2).",
                 "%1 %2", ", ", "FBillName_EN"};
     if (base::equalsNoCase(language, "CHT"))
         return {verify ? "本期有%1張出入庫單據未審核：%2。"

@@ -58,7 +58,7 @@ TEST_F(BillClosingDialogTest, BothFlagsOffReportsBothChecksOnTheirOwnLinesAndKee
     const auto &shown = messages->shown()[0];
     EXPECT_EQ(shown.text, Unverified + "\r\n" + WithoutVoucher + "\r\n关账失败!");
     EXPECT_EQ(shown.title, "Tessel提示");
-    EXPECT_EQ(shown.icon, forms::Icon::Information);
+    EXPECT_EQ(shown.icon, forms::Icon::Warning);
     EXPECT_EQ(profileValue("BillStatus"), "0");
     EXPECT_TRUE(enabled(window, BillClosingDialog::CloseKey));
     EXPECT_FALSE(enabled(window, BillClosingDialog::ReopenKey));
@@ -268,11 +268,12 @@ TEST_F(BillClosingDialogTest, AnEnglishLoginTranslatesTheWindowAndTheChecks)
     window.press(BillClosingDialog::CloseKey);
     EXPECT_EQ(shownTexts(),
               (std::vector<std::string>{
-                  "Stock bills of the period not yet verified: 3 (Product Receipt 1, Sales "
-                  "Delivery 1, Production Issue 1).\r\nVerified stock bills of the period "
-                  "without a voucher: 2 (Purchase Receipt 1, Miscellaneous Issue 1).\r\nThe "
+                  "Unapproved stock bills of the period: 3 (Product Receipt 1, Sales "
+                  "Delivery 1, Production Issue 1).\r\nApproved stock bills of the period "
+                  "without vouchers: 2 (Purchase Receipt 1, Miscellaneous Issue 1).\r\nThe "
                   "bills could not be closed."}));
     EXPECT_EQ(messages->shown()[0].title, "Tessel Message");
+    EXPECT_EQ(messages->shown()[0].icon, forms::Icon::Warning) << "a refusal to act on";
 }
 
 TEST_F(BillClosingDialogTest, BothFlagsOffRefusesWhenOnlyOneCheckFindsBills)
