@@ -1,11 +1,14 @@
 #include "suite/AppConnection.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <iostream>
 
 #include "base/Error.h"
 #include "base/Text.h"
 #include "component/ConnectionString.h"
 #include "component/LoginContext.h"
+#include "component/Translation.h"
 #include "db/Database.h"
 #include "db/ProcedureCatalog.h"
 #include "db/SqlText.h"
@@ -77,10 +80,35 @@ void AppConnection::Open(const std::string &connectString)
     }
 }
 
+// Why the account cannot be opened, in the login's language; the engine's own words go
+// to standard error for whoever diagnoses it.
+std::string AppConnection::openFailureText() const
+{
+    if (m_path.empty())
+        return m_openError; // the connection string itself is at fault
+    std::error_code error;
+    const char *reason = "无法读取该文件";
+    if (!std::filesystem::exists(m_path, error))
+        reason = "文件不存在";
+    else if (m_openError.find("not a database") != std::string::npos ||
+             m_openError.find("is empty") != std::string::npos)
+        reason = "该文件不是账套数据库";
+    else if (m_openError.find("another program") != std::string::npos)
+        reason = "账套正被其他程序使用";
+    else if (m_openError.find("can only be read") != std::string::npos)
+        reason = "账套只能读取，不能写入";
+    else if (m_openFailedUnavailable)
+        reason = "账套文件无法写入（磁盘错误）";
+    return component::FormatText("无法打开账套数据库%1：%2。", m_path,
+                                 component::TranslateText(reason));
+}
+
 void AppConnection::noteOpenFailure(const base::Error &error)
 {
     m_openError = error.description();
     m_openFailedUnavailable = error.isAccountUnavailable();
+    if (!m_path.empty())
+        std::cerr << "orvan-sysmaintain: " << m_openError << "\n";
 }
 
 std::string AppConnection::dataSourceOf(const std::string &connectString)
@@ -100,14 +128,15 @@ std::string AppConnection::dataSourceOf(const std::string &connectString)
 
 void AppConnection::open(const std::string &connectString)
 {
-    m_database = std::make_unique<db::Database>(dataSourceOf(connectString));
+    m_path = dataSourceOf(connectString);
+    m_database = std::make_unique<db::Database>(m_path);
     db::ProcedureCatalog::instance().installInto(*m_database);
 }
 
 db::Database &AppConnection::database()
 {
     if (!m_database) {
-        const std::string text = "The account database cannot be opened: " + m_openError;
+        const std::string text = openFailureText();
         if (m_openFailedUnavailable)
             throw base::Error::accountUnavailable(ConnectionError, text, "OrvanConnection");
         throw base::Error(ConnectionError, text, "OrvanConnection");

@@ -44,9 +44,11 @@ public:
 private:
     void open(const std::string &connectString);
     void noteOpenFailure(const base::Error &error);
+    std::string openFailureText() const;
 
     std::unique_ptr<db::Database> m_database;
     std::unique_ptr<db::Transaction> m_transaction;
+    std::string m_path; // the account file named by the connection string
     std::string m_openError;
     bool m_openFailedUnavailable = false;
 };

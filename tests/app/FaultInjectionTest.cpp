@@ -187,13 +187,15 @@ protected:
         return "the end";
     }
 
-    // How often the output tells of the failed file operation.
+    // How often the output tells of the failed file operation, in English (the engine's
+    // words) or in the login's language.
     static int timesTold(const std::string &output)
     {
         int times = 0;
-        for (size_t at = output.find("could not be written"); at != std::string::npos;
-             at = output.find("could not be written", at + 1))
-            ++times;
+        for (const std::string words : {"could not be written", "无法写入"})
+            for (size_t at = output.find(words); at != std::string::npos;
+                 at = output.find(words, at + 1))
+                ++times;
         return times;
     }
 

@@ -1,5 +1,6 @@
 #include "support/AccountFixture.h"
 
+#include <fstream>
 #include <set>
 #include <thread>
 
@@ -44,8 +45,13 @@ TEST_F(AppConnectionTest, OpensTheLoginsAccountAndReportsErrorsWithoutLosingIt)
 TEST_F(AppConnectionTest, UnusableConnectStringsGiveAClearReasonOnEveryCall)
 {
     AppConnection missing("Provider=SQLite;Data Source=" + scratchPath("absent.db"));
-    EXPECT_NE(errorOf([&] { missing.Execute("SELECT 1"); }).find("cannot be opened"),
-              std::string::npos);
+    EXPECT_EQ(errorOf([&] { missing.Execute("SELECT 1"); }),
+              "无法打开账套数据库" + scratchPath("absent.db") + "：文件不存在。")
+        << "the login's language only";
+    std::ofstream(scratchPath("text.db")) << "not an account";
+    AppConnection text("Provider=SQLite;Data Source=" + scratchPath("text.db"));
+    EXPECT_EQ(errorOf([&] { text.Execute("SELECT 1"); }),
+              "无法打开账套数据库" + scratchPath("text.db") + "：该文件不是账套数据库。");
     AppConnection server("Provider=SQLOLEDB;Data Source=srv;Initial Catalog=acct");
     EXPECT_NE(errorOf([&] { server.GetICMaxNum("ICBillType"); }).find("SQLOLEDB"),
               std::string::npos);
