@@ -309,7 +309,8 @@ bool PlanParameterPage::checkTimeZoneCounts(const std::string &text)
         RecordEditor::showError(TranslateText("计划参数不能设置为0或空"));
         return false;
     }
-    if (!base::tryStep([&] { m_newValue = base::textToLong(text); })) {
+    // Stored as a 16-bit whole number: a larger one is refused here, not at the store.
+    if (!base::tryStep([&] { m_newValue = base::textToInteger(text); })) {
         RecordEditor::showError(TranslateText("参数溢出,重新输入"));
         return false;
     }

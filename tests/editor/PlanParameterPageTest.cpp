@@ -280,7 +280,7 @@ TEST_F(PlanParameterPageTest, TheSaveButtonNeverWritesAValueThatDoesNotConvert)
     auto &count = openPlan("TimeZoneCount");
     count.typeCell(2, 1, "70000");
     count.press("Save");
-    EXPECT_THAT(shownTexts(), ElementsAre("Overflow"));
+    EXPECT_THAT(shownTexts(), ElementsAre("参数溢出,重新输入")) << "the field's words";
     EXPECT_EQ(stored("TimeZoneCount"), "26");
     EXPECT_EQ(editor::editorState().timeZoneCount, 8);
 
