@@ -1,9 +1,11 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "base/Dictionary.h"
 #include "base/Object.h"
+#include "db/SqlText.h"
 
 // The base-data lookups of the ledger view component: a list the user searches and picks
 // a record from.
@@ -15,6 +17,13 @@ inline constexpr const char *LedgerView = "LedgerView.GLView";
 
 // Item class of the chart of accounts in the base-data lookups.
 inline constexpr int32_t AccountItemClass = 13;
+
+// The query of the account with a number (FName, FNumber, FAccountID): the one check of
+// an account number a user types, wherever it is typed.
+inline std::string accountByNumberSql(const std::string &number)
+{
+    return "SELECT FName,FNumber,FAccountID FROM t_Account WHERE FNumber=" + db::sqlQuote(number);
+}
 
 // What a lookup hands back: ReturnOK is true when the user chose a record; the chosen
 // record's properties are in ReturnObject ("FNumber", "FAccountID", "FName" for an

@@ -212,8 +212,7 @@ bool BillTypePage::checkAccountCell()
 bool BillTypePage::findAccount(int row, int col, const std::string &text)
 {
     try {
-        auto rows = params::executeOnAccount(
-            "SELECT FName,FNumber,FAccountID FROM t_Account WHERE FNumber=" + db::sqlQuote(text));
+        auto rows = params::accountByNumber(text);
         if (!rows || rows->isEOF()) {
             notify(TranslateText("输入的数据不正确。在科目表中找不到对应的项。"));
             return false;

@@ -7,6 +7,9 @@
 
 namespace orvan::editor {
 
+// The key code of backspace, which every cell filter lets through.
+inline constexpr int KeyAsciiBackspace = 8;
+
 class RecordEditor;
 
 // What the record editor does for one kind of record (the node key of the list it was

@@ -27,7 +27,6 @@ using Parameter = PlanParameterPage::Parameter;
 
 namespace {
 
-constexpr int KeyAsciiBackspace = 8;
 constexpr const char *NoticeTitle = "Tessel";
 constexpr const char *IgnoreChoice = TextKey("忽略不记");
 constexpr const char *MoveChoice = TextKey("移至需求时界后的第一个时区");

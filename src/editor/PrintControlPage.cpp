@@ -16,7 +16,6 @@ using component::TranslateText;
 
 namespace {
 
-constexpr int KeyAsciiBackspace = 8;
 constexpr int32_t FirstClassBill = 1000000;
 
 int32_t currentKey()

@@ -1,5 +1,7 @@
 #include "editor/RecordEditor.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -342,9 +344,13 @@ void RecordEditor::refuseCharacters(int row, const std::string &text) const
     std::string refused;
     for (const char c : text) {
         const int keyAscii = static_cast<unsigned char>(c);
-        if (!(acceptsKey(keyAscii) && acceptsGridKey(keyAscii)) &&
-            refused.find(c) == std::string::npos)
-            refused += c;
+        if (acceptsKey(keyAscii) && acceptsGridKey(keyAscii))
+            continue;
+        // A control character is named by its code: it has no picture of its own.
+        const std::string shown =
+            keyAscii < 0x20 ? fmt::format("U+{:04X}", keyAscii) : std::string(1, c);
+        if (refused.find(shown) == std::string::npos)
+            refused += shown;
     }
     forms::showMessage(
         component::messageTitle(),
@@ -436,6 +442,10 @@ void RecordEditor::keyDown(int keyCode, int)
 
 bool RecordEditor::acceptsKey(int keyAscii)
 {
+    // Control characters other than backspace (a NUL, a line break) are no text a record
+    // can hold.
+    if (keyAscii < 0x20 && keyAscii != KeyAsciiBackspace)
+        return false;
     return keyAscii != KeyAsciiQuote && keyAscii != KeyAsciiApostrophe;
 }
 

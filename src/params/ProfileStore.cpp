@@ -3,6 +3,7 @@
 #include "base/Error.h"
 #include "base/Text.h"
 #include "base/Variant.h"
+#include "component/AccountLookup.h"
 #include "component/LoginContext.h"
 #include "component/ProcessState.h"
 #include "db/SqlText.h"
@@ -52,6 +53,11 @@ int16_t readFlag(const std::string &key, const std::string &category)
 db::RecordsetPtr executeOnAccount(const std::string &sql)
 {
     return component::requireConnection().Execute(sql);
+}
+
+db::RecordsetPtr accountByNumber(const std::string &number)
+{
+    return executeOnAccount(component::accountByNumberSql(number));
 }
 
 std::optional<std::string> firstFieldText(const std::string &sql, const std::string &fieldName)

@@ -18,6 +18,10 @@ inline constexpr const char *CrLf = "\r\n";
 // database refuses the text.
 db::RecordsetPtr executeOnAccount(const std::string &sql);
 
+// The account of the chart of accounts with this number (FName, FNumber, FAccountID),
+// no row when there is none: the one check of an account number a user types.
+db::RecordsetPtr accountByNumber(const std::string &number);
+
 // The named field of the first row of a query, or nothing when there is no row. Raises
 // what the query raises.
 std::optional<std::string> firstFieldText(const std::string &sql, const std::string &fieldName);

@@ -8,6 +8,7 @@
 
 #include "base/Error.h"
 #include "base/Text.h"
+#include "component/AccountLookup.h"
 #include "component/LoginContext.h"
 #include "component/Translation.h"
 #include "db/SqlText.h"
@@ -155,10 +156,35 @@ bool CalParameterControl::ChangeValue(const std::string &key, const std::string 
     }
     if (*accepted == row->value)
         return true;
+    if (isAccountNumber(*row) && !accountExists(*accepted)) {
+        tell(TranslateText("输入的数据不正确。在科目表中找不到对应的项。"));
+        return false;
+    }
     if (!storeValue(*row, *accepted))
         return false;
     row->value = *accepted;
     return true;
+}
+
+// Parameters that name an account of the chart of accounts by its number.
+bool CalParameterControl::isAccountNumber(const forms::OptionRow &row)
+{
+    return row.key == "RoundingAccount";
+}
+
+// Checked as every account number is; empty names no account. A failing read is told
+// by the store that follows.
+bool CalParameterControl::accountExists(const std::string &number)
+{
+    if (base::trim(number).empty())
+        return true;
+    try {
+        CostAccount account(component::LoginPropsString());
+        const auto rows = account.execute(component::accountByNumberSql(base::trim(number)));
+        return rows && !rows->isEOF();
+    } catch (const std::exception &) {
+        return true;
+    }
 }
 
 // Writes the value and reads it back in one batch: a row that is no longer in the account

@@ -38,6 +38,8 @@ public:
 
 private:
     void readRows(CostAccount &account);
+    static bool isAccountNumber(const forms::OptionRow &row);
+    static bool accountExists(const std::string &number);
     bool storeValue(const forms::OptionRow &row, const std::string &value);
     void printSheet(forms::PrintMode mode);
     void tell(const std::string &text);

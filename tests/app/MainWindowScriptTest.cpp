@@ -141,6 +141,17 @@ TEST_F(MainWindowScript, ARefusedKanbanValueLeavesTheOtherPagesUsable)
     EXPECT_EQ(m_exitCode, 0) << out;
 }
 
+TEST_F(MainWindowScript, TheRoundingAccountIsCheckedLikeEveryAccountNumber)
+{
+    // sys7: the inventory calculation parameters.
+    const auto out = run("show 0\nclick sys7\noption RoundingAccount 9999\n"
+                         "option RoundingAccount 660101\ndump options\nclose\n");
+    EXPECT_NE(out.find("MSG Tessel提示 | 输入的数据不正确。在科目表中找不到对应的项。\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("RoundingAccount|尾差转入科目代码|660101|"), std::string::npos) << out;
+}
+
 TEST_F(MainWindowScript, ReplacementNounIsJudgedByTheProposedName)
 {
     const auto out = run("show 0\n"

@@ -88,6 +88,10 @@ TEST_F(EditorFrameTest, TextWithQuotesIsRefusedNamingThemNotShortened)
     EXPECT_THAT(lastMessage(), ::testing::EndsWith("不接受这些字符：'\""));
     EXPECT_FALSE(editor.changed);
     EXPECT_TRUE(editor.typeCell(2, 1, "ONeil"));
+    // Found typing a NUL: it cut the statement short ("unrecognized token").
+    EXPECT_FALSE(editor.typeCell(2, 1, std::string("a\0b", 3)));
+    EXPECT_THAT(lastMessage(), ::testing::EndsWith("不接受这些字符：U+0000"));
+    EXPECT_EQ(editor.grid().text(2, 1), "ONeil");
 }
 
 TEST_F(EditorFrameTest, AnswerNoDiscardsTheEditAndMovesOn)

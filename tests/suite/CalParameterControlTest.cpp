@@ -133,13 +133,17 @@ TEST_F(CalParameterControl, StoresAnAcceptedValueInItsOwnRowOnly)
     EXPECT_TRUE(inventory->ChangeValue("PriceDecimal", "6"));
     EXPECT_TRUE(inventory->ChangeValue("OutCostMethod", "先进先出法"));
     EXPECT_TRUE(inventory->ChangeValue("RecalcNegative", "off"));
-    EXPECT_TRUE(inventory->ChangeValue("RoundingAccount", "O'Neil; DROP"));
+    EXPECT_FALSE(inventory->ChangeValue("RoundingAccount", "O'Neil; DROP"))
+        << "no account has that number (and the quote reaches the query safely)";
+    EXPECT_EQ(lastMessage(), "输入的数据不正确。在科目表中找不到对应的项。");
+    messages->clear();
+    EXPECT_TRUE(inventory->ChangeValue("RoundingAccount", "660101"));
     EXPECT_TRUE(messages->shown().empty());
     EXPECT_EQ(storedValue("PriceDecimal"), "6");
     EXPECT_EQ(storedValue("PriceDecimal", 1), "4") << "the other kind's row";
     EXPECT_EQ(storedValue("OutCostMethod"), "2");
     EXPECT_EQ(storedValue("RecalcNegative"), "0");
-    EXPECT_EQ(storedValue("RoundingAccount"), "O'Neil; DROP");
+    EXPECT_EQ(storedValue("RoundingAccount"), "660101");
     EXPECT_EQ(inventory->sheet().row("OutCostMethod")->value, "2");
 
     db::Database(accountPath).execute("DELETE FROM t_CalParameter WHERE FKey='AmountDecimal'");
