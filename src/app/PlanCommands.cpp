@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <unistd.h>
+
 #include <iostream>
 #include <memory>
 #include <string>
@@ -9,11 +11,13 @@
 #include "app/Display.h"
 #include "app/ProgramContext.h"
 #include "base/Error.h"
+#include "base/Text.h"
 #include "component/LoginContext.h"
 #include "component/OutsideComponents.h"
 #include "component/ProcessState.h"
 #include "component/SysEnum.h"
 #include "component/SysFace.h"
+#include "component/Translation.h"
 #include "forms/Messages.h"
 #include "forms/Shell.h"
 #include "planning/PilotPanel.h"
@@ -40,11 +44,45 @@ struct PanelResult
 {
     PilotPanel::Outcome outcome = PilotPanel::Outcome::Unfinished;
     std::string failure;
+    bool declined = false; // the user answered No to the question before a deletion
 };
+
+// The question before a deletion: how many plans, from which start dates. Empty when
+// there is nothing to delete.
+std::string deletionQuestion()
+{
+    const auto rows = component::requireConnection().Execute(
+        "SELECT COUNT(*) AS FCount, MIN(FStartDate) AS FFirst, MAX(FStartDate) AS FLast "
+        "FROM PLMPSPlan");
+    const int32_t count =
+        rows && !rows->isEOF() ? static_cast<int32_t>(rows->Fields("FCount").Value().toLong()) : 0;
+    if (count == 0)
+        return {};
+    const auto day = [&rows](const char *field) {
+        return rows->Fields(field).Value().text().substr(0, 10);
+    };
+    return component::FormatText(
+        "将删除%1个主生产计划预测方案（开始日期从%2到%3）及其预测和需求，确定删除吗？", count,
+        day("FFirst"), day("FLast"));
+}
+
+// On a terminal the person running the command answers; without one (a script) the
+// command goes on as it always has.
+bool confirmedOnTerminal(const std::string &question)
+{
+    if (question.empty() || !::isatty(STDIN_FILENO))
+        return true;
+    std::cerr << question << " [y/N] " << std::flush;
+    std::string answer;
+    std::getline(std::cin, answer);
+    answer = base::trim(answer);
+    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y' || answer.starts_with("是"));
+}
 
 struct PlanOptions
 {
     std::string by = "start";
+    bool yes = false; // answers the question before a deletion
 };
 
 // Prints each change of the panel's state once.
@@ -92,13 +130,18 @@ void connectToAccount()
     component::requireConnection().Execute("SELECT COUNT(*) FROM PLMPSPlan");
 }
 
-PanelResult runInWindow(bool adjust, int32_t adjustType)
+PanelResult runInWindow(bool adjust, int32_t adjustType, bool askFirst)
 {
 #ifdef ORVAN_HAVE_GUI
     static int argc = 1;
     static char programName[] = "orvan-sysmaintain";
     static char *argv[] = {programName, nullptr};
     gui::GuiHost host(argc, argv);
+    if (const auto question = askFirst ? deletionQuestion() : std::string();
+        !question.empty() &&
+        forms::showMessage(component::messageTitle(), question, forms::Buttons::YesNo,
+                           forms::Icon::Question) != forms::Answer::Yes)
+        return {PilotPanel::Outcome::Unfinished, {}, true};
     PilotPanel panel;
     panel.ifAdjust(adjust);
     panel.AdjustType(adjustType);
@@ -107,6 +150,7 @@ PanelResult runInWindow(bool adjust, int32_t adjustType)
 #else
     (void)adjust;
     (void)adjustType;
+    (void)askFirst;
     return {};
 #endif
 }
@@ -129,6 +173,11 @@ PanelResult runHeadless(bool adjust, int32_t adjustType)
 
 void reportOutcome(const PanelResult &result, ProgramContext &context)
 {
+    if (result.declined) {
+        std::cerr << "plans: answered No; nothing was deleted\n";
+        context.exitCode = 1;
+        return;
+    }
     const std::string reason = result.failure.empty() ? "" : ": " + result.failure;
     switch (result.outcome) {
     case PilotPanel::Outcome::Done:
@@ -146,7 +195,7 @@ void reportOutcome(const PanelResult &result, ProgramContext &context)
     context.exitCode = 1;
 }
 
-void runPanel(bool adjust, int32_t adjustType, ProgramContext &context)
+void runPanel(bool adjust, int32_t adjustType, bool answeredYes, ProgramContext &context)
 {
     try {
         context.start();
@@ -157,7 +206,13 @@ void runPanel(bool adjust, int32_t adjustType, ProgramContext &context)
 #else
         const bool inWindow = false;
 #endif
-        reportOutcome(inWindow ? runInWindow(adjust, adjustType) : runHeadless(adjust, adjustType),
+        const bool askFirst = !adjust && !answeredYes;
+        if (!inWindow && askFirst && !confirmedOnTerminal(deletionQuestion())) {
+            reportOutcome({PilotPanel::Outcome::Unfinished, {}, true}, context);
+            return;
+        }
+        reportOutcome(inWindow ? runInWindow(adjust, adjustType, askFirst)
+                               : runHeadless(adjust, adjustType),
                       context);
     } catch (const std::exception &error) {
         std::cerr << "plans: " << error.what() << "\n";
@@ -173,11 +228,16 @@ void addPlanCommands(CLI::App &cli, ProgramContext &context)
                                               "forecast panel");
     plans->require_subcommand(1);
     plans->footer(ProgressLines);
+    auto options = std::make_shared<PlanOptions>();
     auto *clean = plans->add_subcommand("clean", "Delete the forecast plans and their demands");
     clean->footer(ProgressLines);
-    clean->callback([&context] { runPanel(false, component::ByPlanStartDate, context); });
+    clean->add_flag("--yes", options->yes,
+                    "Delete without asking (the window and a terminal ask first; a run without "
+                    "a terminal does not ask)");
+    clean->callback([&context, options] {
+        runPanel(false, component::ByPlanStartDate, options->yes, context);
+    });
 
-    auto options = std::make_shared<PlanOptions>();
     auto *adjust = plans->add_subcommand(
         "adjust", "Re-time the forecast plans to the planning parameters and clear their demands");
     adjust->footer(ProgressLines);
@@ -189,7 +249,7 @@ void addPlanCommands(CLI::App &cli, ProgramContext &context)
         ->capture_default_str();
     adjust->callback([&context, options] {
         runPanel(true, options->by == "count" ? component::ByTZCount : component::ByPlanStartDate,
-                 context);
+                 true, context);
     });
 }
 

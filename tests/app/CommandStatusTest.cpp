@@ -108,3 +108,13 @@ TEST_F(CommandStatus, OptionGetSaysWhyAUserWhoIsNoNumberGetsMinusOne)
     run({"option", "get", "AutoCreateVoucher"});
     EXPECT_EQ(errors.find("is not a number"), std::string::npos) << errors;
 }
+
+TEST_F(CommandStatus, PlansCleanAsksOnlyWhereSomebodyCanAnswer)
+{
+    // Standard input of a test is no terminal: a script's run goes on without a question.
+    EXPECT_EQ(run({"plans", "clean"}), 0) << errors;
+    EXPECT_EQ(errors.find("确定删除吗"), std::string::npos) << errors;
+    EXPECT_EQ(m_account.value("SELECT COUNT(*) FROM PLMPSPlan"), "0");
+    EXPECT_EQ(run({"plans", "clean", "--yes"}), 0) << "nothing left to delete is no failure";
+    EXPECT_EQ(run({"plans", "adjust", "--yes"}), 2) << "only a deletion asks";
+}
