@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
+#include "support/ProgramRun.h"
 #include "support/ProgramSandbox.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempAccount.h"
@@ -32,20 +30,11 @@ protected:
     // Exit status of one run in a fresh process; output and errors keep what it printed.
     int run(std::vector<std::string> arguments, const std::string &login = "UserID=16394;")
     {
-        test::ProgramSandbox program;
-        arguments.insert(arguments.begin(),
-                         {"orvan-sysmaintain", "--db", m_account.path(), "--login", login});
-        std::vector<char *> argv;
-        for (auto &argument : arguments)
-            argv.push_back(argument.data());
-        std::ostringstream captured;
-        auto *saved = std::cout.rdbuf(captured.rdbuf());
-        ::testing::internal::CaptureStderr();
-        const int code = app::runProgram(static_cast<int>(argv.size()), argv.data());
-        errors = ::testing::internal::GetCapturedStderr();
-        std::cout.rdbuf(saved);
-        output = captured.str();
-        return code;
+        arguments.insert(arguments.begin(), {"--db", m_account.path(), "--login", login});
+        const auto ran = test::runProgramLine(std::move(arguments));
+        output = ran.output;
+        errors = ran.errors;
+        return ran.exitCode;
     }
 
     std::string output;

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
+#include "support/ProgramRun.h"
 #include "support/ProgramSandbox.h"
 #include "support/TempAccount.h"
 
@@ -30,18 +28,11 @@ protected:
     // Exit code and standard output of one run, in a fresh process, with the given login.
     int run(std::vector<std::string> arguments, const std::string &login = "UserID=16394;")
     {
-        test::ProgramSandbox program;
-        arguments.insert(arguments.begin(), {"orvan-sysmaintain", "--db", m_account.path(),
-                                             "--login", login + "LANGUAGE=" + language + ";"});
-        std::vector<char *> argv;
-        for (auto &argument : arguments)
-            argv.push_back(argument.data());
-        std::ostringstream captured;
-        auto *saved = std::cout.rdbuf(captured.rdbuf());
-        const int code = app::runProgram(static_cast<int>(argv.size()), argv.data());
-        std::cout.rdbuf(saved);
-        output = captured.str();
-        return code;
+        arguments.insert(arguments.begin(), {"--db", m_account.path(), "--login",
+                                             login + "LANGUAGE=" + language + ";"});
+        const auto ran = test::runProgramLine(std::move(arguments));
+        output = ran.output;
+        return ran.exitCode;
     }
 
     std::string language = "chs";

@@ -311,6 +311,26 @@ TEST(DatabaseOpen, AnEmptyFileIsNotAnAccountAndStaysEmpty)
     EXPECT_EQ(std::filesystem::file_size(file.path()), 0u);
 }
 
+namespace {
+
+// A write through the engine and a native one both fail with the account's own error.
+void expectEveryWriteRefused(Database &db, const std::string &reason)
+{
+    for (const auto &write :
+         std::vector<std::function<void()>>{[&] { db.execute("insert into t values(9)"); },
+                                            [&] { db.executeNative("insert into t values(9)"); }}) {
+        try {
+            write();
+            ADD_FAILURE() << "the write was taken";
+        } catch (const orvan::base::Error &error) {
+            EXPECT_THAT(error.description(), HasSubstr(reason));
+            EXPECT_TRUE(error.isAccountUnavailable());
+        }
+    }
+}
+
+} // namespace
+
 TEST(DatabaseOpen, AnAccountOpenedForReadingRefusesEveryKindOfWrite)
 {
     TempDatabaseFile file;
@@ -318,17 +338,7 @@ TEST(DatabaseOpen, AnAccountOpenedForReadingRefusesEveryKindOfWrite)
     Database db(file.path(), Database::OpenMode::ReadOnly);
     EXPECT_TRUE(db.readOnly());
     EXPECT_EQ(scalarText(db, "select count(*) from t"), "0");
-    for (const auto &write :
-         std::vector<std::function<void()>>{[&] { db.execute("insert into t values(1)"); },
-                                            [&] { db.executeNative("insert into t values(1)"); }}) {
-        try {
-            write();
-            ADD_FAILURE() << "a read-only account took a write";
-        } catch (const orvan::base::Error &error) {
-            EXPECT_THAT(error.description(), HasSubstr("can only be read"));
-            EXPECT_TRUE(error.isAccountUnavailable());
-        }
-    }
+    expectEveryWriteRefused(db, "can only be read");
     Database reader(file.path());
     EXPECT_EQ(scalarText(reader, "select count(*) from t"), "0");
 }
@@ -345,17 +355,7 @@ TEST(DatabaseOpen, AnAccountHeldByAnotherWriterRefusesWritesAndStillReads)
     Database db(file.path());
     sqlite3_busy_timeout(db.handle(), 0); // the test does not wait for the holder
     EXPECT_EQ(scalarText(db, "select count(*) from t"), "1") << "reads go on";
-    for (const auto &write :
-         std::vector<std::function<void()>>{[&] { db.execute("insert into t values(3)"); },
-                                            [&] { db.executeNative("insert into t values(3)"); }}) {
-        try {
-            write();
-            ADD_FAILURE() << "a held account took a write";
-        } catch (const orvan::base::Error &error) {
-            EXPECT_THAT(error.description(), HasSubstr("being changed by another program"));
-            EXPECT_TRUE(error.isAccountUnavailable());
-        }
-    }
+    expectEveryWriteRefused(db, "being changed by another program");
     try {
         db.execute("insert into nowhere values(3)");
         ADD_FAILURE() << "a missing table was written";
