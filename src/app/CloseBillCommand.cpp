@@ -126,7 +126,7 @@ void addCloseBillCommand(CLI::App &cli, ProgramContext &context)
         try {
             runCloseBill(*options, context);
         } catch (const base::Error &error) {
-            std::cerr << error.description() << "\n";
+            reportCommandError(error);
             context.exitCode = 1;
         }
     });

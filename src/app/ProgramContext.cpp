@@ -4,8 +4,14 @@
 
 #include "app/Startup.h"
 #include "base/Error.h"
+#include "component/AccountReason.h"
 
 namespace orvan::app {
+
+void reportCommandError(const base::Error &error)
+{
+    std::cerr << component::userErrorText(error) << "\n";
+}
 
 void ProgramContext::start()
 {
@@ -20,11 +26,11 @@ void ProgramContext::guarded(const std::function<void()> &body)
     try {
         body();
         if (const auto unsaved = base::takeSwallowedAccountError()) {
-            std::cerr << "orvan-sysmaintain: the account was not changed: " << *unsaved << "\n";
+            reportCommandError(*unsaved);
             exitCode = 1;
         }
     } catch (const base::Error &error) {
-        std::cerr << error.description() << "\n";
+        reportCommandError(error);
         exitCode = 1;
     } catch (const std::exception &error) {
         std::cerr << "orvan-sysmaintain: " << error.what() << "\n";

@@ -4,8 +4,13 @@
 #include <string>
 
 #include "app/LoginSource.h"
+#include "base/Error.h"
 
 namespace orvan::app {
+
+// Tells on standard error why a command failed, in the user's language (for an account
+// that refused a change, after the engine's words).
+void reportCommandError(const base::Error &error);
 
 // What every command of the program shares: the login options, the start-up of the
 // components, and the exit code the command leaves.

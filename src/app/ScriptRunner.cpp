@@ -111,7 +111,7 @@ void ScriptRunner::runLines(forms::Form *until)
 void ScriptRunner::reportUnsavedChange()
 {
     if (const auto error = base::takeSwallowedAccountError())
-        fail(m_lineNumber, "the account was not changed: " + *error);
+        fail(m_lineNumber, "the account was not changed: " + error->description());
 }
 
 void ScriptRunner::execute(const ScriptCommand &command)

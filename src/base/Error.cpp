@@ -21,18 +21,19 @@ Error Error::overflow()
     return Error(ErrorNumber::Overflow, "Overflow");
 }
 
-Error Error::accountUnavailable(long number, const std::string &description, std::string source)
+Error Error::accountUnavailable(AccountFailure why, long number, const std::string &description,
+                                std::string source)
 {
     Error error(number, description, std::move(source));
-    error.m_accountUnavailable = true;
+    error.m_accountFailure = why;
     return error;
 }
 
 namespace {
 
-std::optional<std::string> &swallowedAccountError()
+std::optional<Error> &swallowedAccountError()
 {
-    thread_local std::optional<std::string> error;
+    thread_local std::optional<Error> error;
     return error;
 }
 
@@ -45,18 +46,12 @@ bool tryStep(const std::function<void()> &step)
         return true;
     } catch (const Error &error) {
         if (error.isAccountUnavailable())
-            swallowedAccountError() = error.description();
+            swallowedAccountError() = error;
         return false;
     }
 }
 
-std::string withAccountReason(const std::string &text, const std::exception &error)
-{
-    const auto *own = dynamic_cast<const Error *>(&error);
-    return own && own->isAccountUnavailable() ? text + "\n" + own->description() : text;
-}
-
-std::optional<std::string> takeSwallowedAccountError()
+std::optional<Error> takeSwallowedAccountError()
 {
     return std::exchange(swallowedAccountError(), std::nullopt);
 }

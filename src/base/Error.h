@@ -27,6 +27,15 @@ inline constexpr long DuplicateKey = 457;
 inline constexpr long ElementNotFound = 35601;
 } // namespace ErrorNumber
 
+// Why the account could not take a change, for the message the user reads; the error's
+// description keeps the engine's own words for diagnostics.
+enum class AccountFailure {
+    None,
+    Busy,       // another program is changing the account
+    NotWritten, // the disk refused the write or is full
+    ReadOnly,   // the file or its folder can only be read
+};
+
 // A recoverable error with the host language's number, description and source.
 // Components raise it; procedures that run under continue-on-error catch it per step.
 class Error : public std::runtime_error
@@ -43,13 +52,14 @@ public:
 
     // The account could not take a change: another program holds it, or it can only be
     // read. The change was not made.
-    static Error accountUnavailable(long number, const std::string &description,
+    static Error accountUnavailable(AccountFailure why, long number, const std::string &description,
                                     std::string source = {});
-    bool isAccountUnavailable() const { return m_accountUnavailable; }
+    bool isAccountUnavailable() const { return m_accountFailure != AccountFailure::None; }
+    AccountFailure accountFailure() const { return m_accountFailure; }
 
 private:
     long m_number;
-    bool m_accountUnavailable = false;
+    AccountFailure m_accountFailure = AccountFailure::None;
     std::string m_description;
     std::string m_source;
 };
@@ -63,11 +73,6 @@ bool tryStep(const std::function<void()> &step);
 // The last error a step swallowed that said the account was unavailable: a change the
 // user takes as made was not. Whoever tells the user takes it (and so clears it): the
 // script after each line, the window after each action, a command at its end.
-std::optional<std::string> takeSwallowedAccountError();
-
-// A message's text followed, on a line of its own, by the reason when the error is the
-// account's being unavailable (a disk, lock or read-only failure the user can act on);
-// the text alone for any other error.
-std::string withAccountReason(const std::string &text, const std::exception &error);
+std::optional<Error> takeSwallowedAccountError();
 
 } // namespace orvan::base

@@ -1,5 +1,6 @@
 // The checks before a save, the save itself and the text dump of the rule grid.
 #include "billcode/BillCodeRuleGrid.h"
+#include "component/AccountReason.h"
 
 #include "base/Convert.h"
 #include "base/Error.h"
@@ -102,7 +103,7 @@ bool BillCodeRuleGrid::save(const BillOptions &options)
         saved = component->SaveBillCodeRule(component::processState().connectString, record);
     } catch (const base::Error &error) {
         if (error.isAccountUnavailable())
-            m_saveFailure = error.description();
+            m_saveFailure = component::userErrorText(error);
         saved = false;
     }
     if (!saved)

@@ -1,4 +1,5 @@
 #include "closing/BillClosingDialog.h"
+#include "component/AccountReason.h"
 
 #include <algorithm>
 #include <utility>
@@ -130,7 +131,8 @@ void BillClosingDialog::closeBills()
     try {
         closePeriod();
     } catch (const std::exception &error) {
-        inform(base::withAccountReason(component::TranslateText("系统错误，关账失败！"), error));
+        inform(
+            component::withAccountReason(component::TranslateText("系统错误，关账失败！"), error));
     }
 }
 
@@ -139,7 +141,8 @@ void BillClosingDialog::reopenBills()
     try {
         writeBillStatus(component::LoginPropsString(), OpenStatus);
     } catch (const std::exception &error) {
-        inform(base::withAccountReason(component::TranslateText("系统错误，反关账失败！"), error));
+        inform(component::withAccountReason(component::TranslateText("系统错误，反关账失败！"),
+                                            error));
         return;
     }
     showClosedState(false);
@@ -152,8 +155,8 @@ void BillClosingDialog::reconcile()
     try {
         granted = component::CheckRight(ReconcileObject, ReconcileRight, ReconcileMask);
     } catch (const base::Error &error) {
-        forms::showMessage(component::messageTitle(), error.description(), forms::Buttons::Ok,
-                           forms::Icon::Warning);
+        forms::showMessage(component::messageTitle(), component::userErrorText(error),
+                           forms::Buttons::Ok, forms::Icon::Warning);
         return;
     }
     if (!granted)

@@ -1,4 +1,5 @@
 #include "component/Interface.h"
+#include "component/AccountReason.h"
 
 #include "base/Error.h"
 #include "component/ComponentRegistry.h"
@@ -41,7 +42,7 @@ int32_t Interface::CloseBill()
     try {
         granted = mayCloseBills();
     } catch (const base::Error &error) {
-        forms::showMessage(messageTitle(), error.description(), forms::Buttons::Ok,
+        forms::showMessage(messageTitle(), userErrorText(error), forms::Buttons::Ok,
                            forms::Icon::Warning);
         return 0;
     }

@@ -1,4 +1,5 @@
 #include "component/LoginContext.h"
+#include "component/AccountReason.h"
 
 #include <unistd.h>
 
@@ -178,7 +179,7 @@ bool ShowHelp(int32_t keyCode, int32_t helpId, std::string_view helpName, int32_
             system = "StdCost";
         state.helpComponent->ShowHELP(helpId, 0, std::string(helpName), third, system, fifth);
     } catch (const base::Error &error) {
-        forms::showMessage(messageTitle(), error.description(), forms::Buttons::Ok,
+        forms::showMessage(messageTitle(), userErrorText(error), forms::Buttons::Ok,
                            forms::Icon::Warning);
     }
     return true;

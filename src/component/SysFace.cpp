@@ -1,4 +1,5 @@
 #include "component/SysFace.h"
+#include "component/AccountReason.h"
 
 #include "base/Error.h"
 #include "base/Text.h"
@@ -30,7 +31,7 @@ bool systemClassAllowed()
     try {
         return CheckRight(1099, 1, 0x400000);
     } catch (const base::Error &error) {
-        forms::showMessage(messageTitle(), error.description(), forms::Buttons::Ok,
+        forms::showMessage(messageTitle(), userErrorText(error), forms::Buttons::Ok,
                            forms::Icon::Warning);
         return false;
     }

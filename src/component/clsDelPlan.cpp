@@ -1,4 +1,5 @@
 #include "component/clsDelPlan.h"
+#include "component/AccountReason.h"
 
 #include <algorithm>
 
@@ -46,7 +47,7 @@ void clsDelPlan::CleanTablesOfPlan()
     try {
         clean(*this);
     } catch (const base::Error &error) {
-        m_failure = error.description();
+        m_failure = userErrorText(error);
     }
 }
 

@@ -117,8 +117,8 @@ void Database::useWriteAheadLogOnce()
 
 void Database::noteFailure(const base::Error &error)
 {
-    if (m_outerTransactionOpen && error.isAccountUnavailable() && m_outerFailure.empty())
-        m_outerFailure = error.description();
+    if (m_outerTransactionOpen && error.isAccountUnavailable() && !m_outerFailure)
+        m_outerFailure = error;
 }
 
 RecordsetPtr Database::execute(std::string_view batch)

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -104,7 +105,7 @@ private:
     // itself (disk, lock, read-only) met inside it: such a transaction is never
     // committed, whoever swallowed the error.
     bool m_outerTransactionOpen = false;
-    std::string m_outerFailure;
+    std::optional<base::Error> m_outerFailure;
     std::unordered_map<std::string, std::shared_ptr<PreparedBatch>> m_cache;
     std::map<std::string, RegisteredProcedure, NameLess> m_procedures;
 };

@@ -10,7 +10,7 @@ base::Error engineError(int resultCode, const std::string &message)
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return base::Error::accountUnavailable(
-            SqlErrorNumber,
+            base::AccountFailure::Busy, SqlErrorNumber,
             "The account is being changed by another program; try again when it has "
             "finished (" +
                 message + ")",
@@ -18,12 +18,12 @@ base::Error engineError(int resultCode, const std::string &message)
     case SQLITE_IOERR:
     case SQLITE_FULL:
         return base::Error::accountUnavailable(
-            SqlErrorNumber,
+            base::AccountFailure::NotWritten, SqlErrorNumber,
             "The account could not be written: the change was not saved (" + message + ")",
             ErrorSource);
     case SQLITE_READONLY:
         return base::Error::accountUnavailable(
-            SqlErrorNumber,
+            base::AccountFailure::ReadOnly, SqlErrorNumber,
             "The account can only be read: the change was not saved (" + message + ")",
             ErrorSource);
     default:
@@ -33,7 +33,7 @@ base::Error engineError(int resultCode, const std::string &message)
 
 base::Error readOnlyError(const std::string &path)
 {
-    return base::Error::accountUnavailable(SqlErrorNumber,
+    return base::Error::accountUnavailable(base::AccountFailure::ReadOnly, SqlErrorNumber,
                                            path + " can only be read (the file or its folder is "
                                                   "not writable): the change was not saved",
                                            ErrorSource);

@@ -22,10 +22,11 @@ Transaction::Transaction(Database &database, Kind kind)
         // The engine ended the outer transaction after an error: what would run now
         // would be saved on its own, outside the change it belongs to.
         m_finished = true;
+        const auto &failure = m_database.m_outerFailure;
         throw base::Error::accountUnavailable(
-            SqlErrorNumber,
+            failure ? failure->accountFailure() : base::AccountFailure::NotWritten, SqlErrorNumber,
             "The change was ended by an earlier error and nothing of it was saved (" +
-                m_database.m_outerFailure + ")",
+                (failure ? failure->description() : std::string()) + ")",
             ErrorSource);
     }
     if (m_nested) {
@@ -36,7 +37,7 @@ Transaction::Transaction(Database &database, Kind kind)
         m_database.useWriteAheadLogOnce();
     run(kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN");
     m_database.m_outerTransactionOpen = true;
-    m_database.m_outerFailure.clear();
+    m_database.m_outerFailure.reset();
 }
 
 Transaction::~Transaction()
@@ -61,13 +62,14 @@ void Transaction::commit()
         m_finished = true;
         return;
     }
-    if (!m_database.m_outerFailure.empty()) {
-        const std::string failure = m_database.m_outerFailure;
+    if (m_database.m_outerFailure) {
+        const base::Error failure = *m_database.m_outerFailure;
         if (sqlite3_get_autocommit(m_db) == 0)
             sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         finishOuter();
-        throw base::Error::accountUnavailable(SqlErrorNumber,
-                                              "The change was not saved: " + failure, ErrorSource);
+        throw base::Error::accountUnavailable(failure.accountFailure(), SqlErrorNumber,
+                                              "The change was not saved: " + failure.description(),
+                                              ErrorSource);
     }
     try {
         run("COMMIT");
@@ -84,7 +86,7 @@ void Transaction::finishOuter()
 {
     m_finished = true;
     m_database.m_outerTransactionOpen = false;
-    m_database.m_outerFailure.clear();
+    m_database.m_outerFailure.reset();
 }
 
 void Transaction::run(const char *sql)

@@ -1,4 +1,5 @@
 #include "editor/BillTypePage.h"
+#include "component/AccountReason.h"
 
 #include "base/Convert.h"
 #include "base/Error.h"
@@ -133,7 +134,7 @@ void BillTypePage::save()
                            ", FAcctID=" + account + ", FNote=" + db::sqlQuote(note));
         m_editor.changed = false;
     } catch (const base::Error &error) {
-        RecordEditor::showError(error.description());
+        RecordEditor::showError(component::userErrorText(error));
     }
 }
 
@@ -222,7 +223,7 @@ bool BillTypePage::findAccount(int row, int col, const std::string &text)
         grid.setText(col + 1, row, rows->Fields("FAccountID").Value().text());
         return true;
     } catch (const base::Error &error) {
-        notify(base::withAccountReason(TranslateText("数据读取错误。"), error));
+        notify(component::withAccountReason(TranslateText("数据读取错误。"), error));
         return false;
     }
 }
@@ -253,7 +254,7 @@ void BillTypePage::lookUpAccount(int row)
         if (grid.text(AccountCol, row) != before)
             m_editor.changed = true;
     } catch (const base::Error &error) {
-        notify(base::withAccountReason(TranslateText("数据读取错误。"), error));
+        notify(component::withAccountReason(TranslateText("数据读取错误。"), error));
     }
 }
 

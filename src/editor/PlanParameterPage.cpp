@@ -1,4 +1,5 @@
 #include "editor/PlanParameterPage.h"
+#include "component/AccountReason.h"
 
 #include <array>
 #include <cstdint>
@@ -265,7 +266,7 @@ bool PlanParameterPage::validateBeforeSave()
                  (base::isNumericText(text) || base::trim(text).empty()))
             valid = checkTimeZoneCounts(text);
     } catch (const base::Error &error) {
-        RecordEditor::showError(error.description());
+        RecordEditor::showError(component::userErrorText(error));
         valid = false;
     }
     if (!valid)
@@ -405,7 +406,7 @@ void PlanParameterPage::save()
         m_editor.changed = false;
         afterSave(parameter, value);
     } catch (const base::Error &error) {
-        RecordEditor::showError(error.description());
+        RecordEditor::showError(component::userErrorText(error));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "editor/PrintControlPage.h"
+#include "component/AccountReason.h"
 
 #include "base/Convert.h"
 #include "base/Error.h"
@@ -96,7 +97,7 @@ void PrintControlPage::save()
     try {
         params::executeOnAccount(saveSql(currentKey()));
     } catch (const base::Error &error) {
-        RecordEditor::showError(error.description());
+        RecordEditor::showError(component::userErrorText(error));
     }
     m_editor.changed = false;
 }

@@ -1,4 +1,5 @@
 #include "editor/ProfileRecordPage.h"
+#include "component/AccountReason.h"
 
 #include "base/Convert.h"
 #include "base/Error.h"
@@ -197,7 +198,7 @@ void ProfileRecordPage::SaveProfileRecord()
             params::executeOnAccount("Update T_SystemProfile Set FValue=" + db::sqlQuote(text) +
                                      " where FKey=" + db::sqlQuote(key));
     } catch (const base::Error &error) {
-        RecordEditor::showError(error.description());
+        RecordEditor::showError(component::userErrorText(error));
     }
 }
 
@@ -213,7 +214,7 @@ void ProfileRecordPage::InsertVoucherGroup()
                                  db::sqlNumber(m_newGroupId) + "," + db::sqlQuote(name) + ")");
         m_added = true;
     } catch (const base::Error &error) {
-        RecordEditor::showError(error.description());
+        RecordEditor::showError(component::userErrorText(error));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/Error.h"
+#include "component/AccountReason.h"
 #include "component/Translation.h"
 #include "forms/Messages.h"
 
@@ -37,11 +38,13 @@ void reportUnsavedChange()
     const auto error = base::takeSwallowedAccountError();
     if (!error)
         return;
-    std::cerr << "orvan-sysmaintain: a change was not saved: " << oneLine(*error) << "\n";
+    std::cerr << "orvan-sysmaintain: a change was not saved: " << oneLine(error->description())
+              << "\n";
     try {
         forms::showMessage(component::messageTitle(),
-                           component::FormatText("账套未被修改：%1", *error), forms::Buttons::Ok,
-                           forms::Icon::Warning);
+                           component::FormatText("账套未被修改：%1", component::accountFailureText(
+                                                                         error->accountFailure())),
+                           forms::Buttons::Ok, forms::Icon::Warning);
     } catch (...) {
     }
 }
@@ -53,10 +56,8 @@ bool guarded(const std::function<void()> &action)
         action();
         reportUnsavedChange();
         return true;
-    } catch (const base::Error &error) {
-        reason = error.description();
     } catch (const std::exception &error) {
-        reason = error.what();
+        reason = component::userErrorText(error);
     } catch (...) {
         reason = component::TranslateText("未知错误");
     }

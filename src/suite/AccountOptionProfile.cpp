@@ -1,4 +1,5 @@
 #include "suite/AccountOptionProfile.h"
+#include "component/AccountReason.h"
 
 #include <array>
 #include <cmath>
@@ -290,7 +291,7 @@ bool AccountOptionProfile::reportErrors(const std::function<void()> &step)
         step();
         return true;
     } catch (const base::Error &error) {
-        warn(error.description());
+        warn(component::userErrorText(error));
         return false;
     }
 }

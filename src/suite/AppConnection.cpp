@@ -93,11 +93,11 @@ std::string AppConnection::openFailureText() const
     else if (m_openError.find("not a database") != std::string::npos ||
              m_openError.find("is empty") != std::string::npos)
         reason = "该文件不是账套数据库";
-    else if (m_openError.find("another program") != std::string::npos)
+    else if (m_openFailure == base::AccountFailure::Busy)
         reason = "账套正被其他程序使用";
-    else if (m_openError.find("can only be read") != std::string::npos)
+    else if (m_openFailure == base::AccountFailure::ReadOnly)
         reason = "账套只能读取，不能写入";
-    else if (m_openFailedUnavailable)
+    else if (m_openFailure == base::AccountFailure::NotWritten)
         reason = "账套文件无法写入（磁盘错误）";
     return component::FormatText("无法打开账套数据库%1：%2。", m_path,
                                  component::TranslateText(reason));
@@ -106,7 +106,7 @@ std::string AppConnection::openFailureText() const
 void AppConnection::noteOpenFailure(const base::Error &error)
 {
     m_openError = error.description();
-    m_openFailedUnavailable = error.isAccountUnavailable();
+    m_openFailure = error.accountFailure();
     if (!m_path.empty())
         std::cerr << "orvan-sysmaintain: " << m_openError << "\n";
 }
@@ -137,8 +137,9 @@ db::Database &AppConnection::database()
 {
     if (!m_database) {
         const std::string text = openFailureText();
-        if (m_openFailedUnavailable)
-            throw base::Error::accountUnavailable(ConnectionError, text, "OrvanConnection");
+        if (m_openFailure != base::AccountFailure::None)
+            throw base::Error::accountUnavailable(m_openFailure, ConnectionError, text,
+                                                  "OrvanConnection");
         throw base::Error(ConnectionError, text, "OrvanConnection");
     }
     return *m_database;

@@ -50,7 +50,7 @@ private:
     std::unique_ptr<db::Transaction> m_transaction;
     std::string m_path; // the account file named by the connection string
     std::string m_openError;
-    bool m_openFailedUnavailable = false;
+    base::AccountFailure m_openFailure = base::AccountFailure::None;
 };
 
 } // namespace orvan::suite

@@ -124,7 +124,7 @@ protected:
         std::filesystem::copy_file(m_pristine.path(), m_work);
         test::ProgramSandbox program;
         app::ProgramContext context;
-        context.login.login = "UserID=16394;SubID=;LANGUAGE=chs;";
+        context.login.login = "UserID=16394;SubID=;LANGUAGE=" + m_language + ";";
         context.login.database = m_work;
         std::istringstream in(change.opening + armLine + "\n" + change.change + "fault off\n" +
                               change.closing);
@@ -206,6 +206,7 @@ protected:
     FaultyFiles m_faults;
     FaultyFiles::Operation m_operation = FaultyFiles::Operation::Write;
     int m_failAt = 0;
+    std::string m_language = "chs";
 };
 
 } // namespace
@@ -220,6 +221,22 @@ TEST_F(FaultInjection, ABillTypeSave)
     checkEveryFault({"bill type save",
                      "show 0\nclick sys9\nrow 9\ntool Modify\ncell 2 4 新的备注\n", "tool Save\n",
                      "answer 2\nclose\nclose\n"});
+}
+
+TEST_F(FaultInjection, TheReasonIsToldInTheLoginsLanguage)
+{
+    const Change save{"bill type save", "show 0\nclick sys9\nrow 9\ntool Modify\ncell 2 4 x\n",
+                      "tool Save\n", "answer 2\nclose\nclose\n"};
+    m_operation = FaultyFiles::Operation::Write;
+    m_failAt = 1;
+    for (const auto &[language, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"EN", "| The account could not be written (a disk error, or the disk is full): "
+                    "the change was not saved."},
+             {"CHT", "| 賬套無法寫入（磁盤錯誤或磁盤已滿），本次修改未保存。"}}) {
+        m_language = language;
+        const std::string output = runOnCopy(save, "fault arm");
+        EXPECT_NE(output.find(reason), std::string::npos) << language << "\n" << output;
+    }
 }
 
 TEST_F(FaultInjection, ANumberingRuleSave)

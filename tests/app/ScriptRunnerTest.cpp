@@ -38,7 +38,10 @@ public:
             return true;
         }
         if (command.verb == "save") { // a step that goes on after the account refused it
-            base::tryStep([] { throw base::Error::accountUnavailable(1, "database is locked"); });
+            base::tryStep([] {
+                throw base::Error::accountUnavailable(base::AccountFailure::Busy, 1,
+                                                      "database is locked");
+            });
             return true;
         }
         if (command.verb == "ask") {
@@ -80,16 +83,19 @@ protected:
         registerScriptTarget("frmCounter", [](forms::Form &form) {
             return std::make_unique<CounterTarget>(static_cast<CounterForm &>(form));
         });
-        registerScriptCommand(
-            "counter", [this](const ScriptCommand &, std::ostream &out, std::string &) {
-                CounterForm form;
-                if (refuseAtOpen)
-                    base::tryStep([] { throw base::Error::accountUnavailable(1, "read-only"); });
-                forms::shell().runModal(form);
-                out << "RETURN " << form.clicks << "\n";
-                ++opened;
-                return true;
-            });
+        registerScriptCommand("counter",
+                              [this](const ScriptCommand &, std::ostream &out, std::string &) {
+                                  CounterForm form;
+                                  if (refuseAtOpen)
+                                      base::tryStep([] {
+                                          throw base::Error::accountUnavailable(
+                                              base::AccountFailure::ReadOnly, 1, "read-only");
+                                      });
+                                  forms::shell().runModal(form);
+                                  out << "RETURN " << form.clicks << "\n";
+                                  ++opened;
+                                  return true;
+                              });
     }
     int opened = 0;
     bool refuseAtOpen = false;

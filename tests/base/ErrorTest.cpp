@@ -12,10 +12,15 @@ TEST(TryStep, KeepsTheLastSwallowedUnavailableAccountUntilItIsTaken)
     EXPECT_FALSE(tryStep([] { throw Error(5, "plain"); }));
     EXPECT_EQ(takeSwallowedAccountError(), std::nullopt) << "a plain error is no lost change";
 
-    EXPECT_FALSE(tryStep([] { throw Error::accountUnavailable(5, "first"); }));
-    EXPECT_FALSE(tryStep([] { throw Error::accountUnavailable(5, "locked"); }));
+    EXPECT_FALSE(
+        tryStep([] { throw Error::accountUnavailable(AccountFailure::ReadOnly, 5, "first"); }));
+    EXPECT_FALSE(
+        tryStep([] { throw Error::accountUnavailable(AccountFailure::Busy, 5, "locked"); }));
     EXPECT_TRUE(tryStep([] {}));
-    EXPECT_EQ(takeSwallowedAccountError(), "locked");
+    const auto taken = takeSwallowedAccountError();
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(taken->description(), "locked");
+    EXPECT_EQ(taken->accountFailure(), AccountFailure::Busy) << "the reason travels with it";
     EXPECT_EQ(takeSwallowedAccountError(), std::nullopt) << "taking it clears it";
 
     EXPECT_THROW(tryStep([] { throw std::logic_error("bug"); }), std::logic_error);

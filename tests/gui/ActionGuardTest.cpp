@@ -114,11 +114,16 @@ TEST_F(ActionGuardTest, AChangeTheAccountRefusedIsToldAfterAnActionThatWentOn)
 {
     ::testing::internal::CaptureStderr();
     EXPECT_TRUE(gui::guarded([] {
-        base::tryStep([] { throw base::Error::accountUnavailable(1, "database is locked"); });
+        base::tryStep([] {
+            throw base::Error::accountUnavailable(base::AccountFailure::Busy, 1,
+                                                  "database is locked");
+        });
     }));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "orvan-sysmaintain: a change was not saved: database is locked\n");
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{"账套未被修改：database is locked"});
+    EXPECT_EQ(shownTexts(),
+              std::vector<std::string>{
+                  "账套未被修改：账套正被其他程序修改，本次修改未保存，请稍后再试。"});
     EXPECT_TRUE(gui::guarded([] {}));
     EXPECT_EQ(messages->shown().size(), 1u) << "told once";
 }

@@ -1,0 +1,39 @@
+#include "component/AccountReason.h"
+
+#include "component/Translation.h"
+
+namespace orvan::component {
+
+std::string accountFailureText(base::AccountFailure why)
+{
+    switch (why) {
+    case base::AccountFailure::Busy:
+        return TranslateText("账套正被其他程序修改，本次修改未保存，请稍后再试。");
+    case base::AccountFailure::NotWritten:
+        return TranslateText("账套无法写入（磁盘错误或磁盘已满），本次修改未保存。");
+    case base::AccountFailure::ReadOnly:
+        return TranslateText("账套只能读取，不能写入，本次修改未保存。");
+    case base::AccountFailure::None:
+        break;
+    }
+    return {};
+}
+
+std::string userErrorText(const std::exception &error)
+{
+    const auto *own = dynamic_cast<const base::Error *>(&error);
+    if (!own)
+        return error.what();
+    return own->isAccountUnavailable() ? accountFailureText(own->accountFailure())
+                                       : own->description();
+}
+
+std::string withAccountReason(const std::string &text, const std::exception &error)
+{
+    const auto *own = dynamic_cast<const base::Error *>(&error);
+    return own && own->isAccountUnavailable()
+               ? text + "\n" + accountFailureText(own->accountFailure())
+               : text;
+}
+
+} // namespace orvan::component
