@@ -329,8 +329,10 @@ bool RecordEditor::typeCell(int col, int row, const std::string &text)
         refuseCharacters(row, text);
         return false;
     }
-    if (!acceptsCellText(m_grid.cell(col, row), typed) || !m_grid.typeText(col, row, typed))
+    if (!acceptsCellText(m_grid.cell(col, row), typed) || !m_grid.typeText(col, row, typed)) {
+        explainRefusedValue(m_grid.cell(col, row), row);
         return false;
+    }
     noteEdit();
     notifyChanged();
     return true;
@@ -356,6 +358,27 @@ void RecordEditor::refuseCharacters(int row, const std::string &text) const
         component::messageTitle(),
         component::FormatText("%1不接受这些字符：%2", base::trim(m_grid.text(1, row)), refused),
         forms::Buttons::Ok, forms::Icon::Warning);
+}
+
+// A value the cell cannot hold is refused with what the field allows; a locked cell
+// takes no typing at all and needs no message.
+void RecordEditor::explainRefusedValue(const forms::GridCell &cell, int row) const
+{
+    if (cell.locked || cell.type == forms::CellType::Static)
+        return;
+    const std::string field = base::trim(m_grid.text(1, row));
+    std::string text;
+    if (cell.type == forms::CellType::CheckBox)
+        text = component::FormatText("%1只能是0或1。", field);
+    else if (cell.type == forms::CellType::Integer && cell.maximum > cell.minimum)
+        text = component::FormatText("%1应为%2到%3之间的整数。", field, cell.minimum, cell.maximum);
+    else if (cell.type == forms::CellType::Integer)
+        text = component::FormatText("%1应为整数。", field);
+    else if (cell.maxLength > 0)
+        text = component::FormatText("%1最多%2个字符。", field, cell.maxLength);
+    else
+        return;
+    forms::showMessage(component::messageTitle(), text, forms::Buttons::Ok, forms::Icon::Warning);
 }
 
 // What a user can type: the characters that pass the keyboard filters.

@@ -124,6 +124,7 @@ private:
     int targetOf(std::string_view key) const;
     bool acceptsCellText(const forms::GridCell &cell, const std::string &text) const;
     void refuseCharacters(int row, const std::string &text) const;
+    void explainRefusedValue(const forms::GridCell &cell, int row) const;
     std::string filteredText(const std::string &text) const;
     void rememberActiveText();
     std::string activeText() const;

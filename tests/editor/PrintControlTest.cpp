@@ -36,6 +36,11 @@ TEST_F(PrintControlTest, GridTakesDigitsOnly)
     EXPECT_FALSE(editor.typeCell(2, 2, "x5")) << "not taken as 5";
     EXPECT_EQ(editor.grid().text(2, 2), "3");
     EXPECT_TRUE(editor.typeCell(2, 2, "5"));
+    EXPECT_TRUE(editor.typeCell(2, 2, "99"));
+    EXPECT_FALSE(editor.typeCell(2, 2, "100"));
+    EXPECT_EQ(lastMessage(), "最大打印次数最多2个字符。");
+    EXPECT_FALSE(editor.typeCell(2, 1, "2"));
+    EXPECT_EQ(lastMessage(), "控制打印次数只能是0或1。");
 }
 
 TEST_F(PrintControlTest, NotApplicableAfterCheckIsLockedYellowAndSavedBack)

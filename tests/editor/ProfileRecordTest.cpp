@@ -36,6 +36,8 @@ TEST_F(ProfileRecordTest, PrecisionCellsTakeWholeNumbersWithinTheirRanges)
     EXPECT_EQ(discount.grid().cell(2, 1).type, forms::CellType::Integer);
     EXPECT_TRUE(discount.typeCell(2, 1, "8"));
     EXPECT_FALSE(discount.typeCell(2, 1, "9"));
+    EXPECT_EQ(lastMessage(), "折扣率精度位数应为0到8之间的整数。")
+        << "the refusal says what is allowed";
     EXPECT_FALSE(discount.typeCell(2, 1, "-1"));
     EXPECT_FALSE(discount.typeCell(2, 1, "2.5"));
     messages->queueAnswer(forms::Answer::No);
