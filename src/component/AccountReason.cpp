@@ -1,5 +1,7 @@
 #include "component/AccountReason.h"
 
+#include <iostream>
+
 #include "component/Translation.h"
 
 namespace orvan::component {
@@ -24,16 +26,16 @@ std::string userErrorText(const std::exception &error)
     const auto *own = dynamic_cast<const base::Error *>(&error);
     if (!own)
         return error.what();
-    return own->isAccountUnavailable() ? accountFailureText(own->accountFailure())
-                                       : own->description();
+    if (!own->isAccountUnavailable())
+        return own->description();
+    std::cerr << "orvan-sysmaintain: " << own->description() << "\n";
+    return accountFailureText(own->accountFailure());
 }
 
 std::string withAccountReason(const std::string &text, const std::exception &error)
 {
     const auto *own = dynamic_cast<const base::Error *>(&error);
-    return own && own->isAccountUnavailable()
-               ? text + "\n" + accountFailureText(own->accountFailure())
-               : text;
+    return own && own->isAccountUnavailable() ? text + "\n" + userErrorText(error) : text;
 }
 
 } // namespace orvan::component

@@ -12,8 +12,9 @@ namespace orvan::component {
 // The reason the account could not take a change, translated; "" for None.
 std::string accountFailureText(base::AccountFailure why);
 
-// The text a user reads about an error: the account's reason for an unavailable account,
-// the error's own words otherwise.
+// The text a user reads about an error: the account's reason for an unavailable account
+// (its engine's words go to standard error, the diagnostics log), the error's own words
+// otherwise.
 std::string userErrorText(const std::exception &error);
 
 // A message's text followed, on a line of its own, by the reason when the error is the

@@ -35,6 +35,9 @@ public:
     void CommitTrans() override;
     void RollbackTrans() override;
 
+    // The account file this connection was opened on ("" before Open).
+    const std::string &path() const { return m_path; }
+
     // The open account; raises the reason it could not be opened.
     db::Database &database();
 

@@ -120,6 +120,23 @@ TEST_F(MainWindowScript, OptionChangesPassThroughTheWindowsChecks)
     EXPECT_NE(out.find("ERROR 8: no option \"Nothing\" is shown\n"), std::string::npos) << out;
 }
 
+// Found with a script: the suite components these options call opened a second
+// connection, which waited for the option's own change and then gave up.
+TEST_F(MainWindowScript, OptionsThatCallOtherComponentsAreSavedWithTheirWork)
+{
+    const auto out = run("show 0\nclick sys12\noption EnableEcnRight 1\n"
+                         "click sys13\noption ApplyMapInPurchase 1\nclose\n");
+    EXPECT_EQ(out.find("MSG"), std::string::npos) << out;
+    EXPECT_EQ(m_account.value("SELECT FValue FROM t_SystemProfile WHERE FKey='EnableEcnRight'"),
+              "1");
+    EXPECT_EQ(m_account.value("SELECT FVisForBillType FROM ICTemplateEntry "
+                              "WHERE FFieldName='FECNNo'"),
+              "31");
+    EXPECT_EQ(m_account.value("SELECT COUNT(*) FROM t_SystemProfile "
+                              "WHERE FKey='ApplyMapInPurchase' AND FValue='1'"),
+              "1");
+}
+
 TEST_F(MainWindowScript, ARefusedKanbanValueLeavesTheOtherPagesUsable)
 {
     const auto out = run("show 0\n"
