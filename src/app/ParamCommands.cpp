@@ -10,6 +10,7 @@
 #include "base/Convert.h"
 #include "base/Error.h"
 #include "base/Text.h"
+#include "component/AccountReason.h"
 #include "component/ComponentRegistry.h"
 #include "component/LoginContext.h"
 #include "component/OutsideComponents.h"
@@ -68,6 +69,26 @@ void runDetailSql(const ParamOptions &options, ProgramContext &context)
     std::cout << sql << std::flush;
 }
 
+// Why option get answered -1, for the person at the terminal: a UserID that is no
+// number, or an account that cannot be opened.
+void explainNoAnswer()
+{
+    component::ParseLoginProps(component::LoginPropsString());
+    const auto user = base::trim(component::GetLoginProp("UserID"));
+    if (!base::isNumericText(user)) {
+        std::cerr << "option get: the login's UserID \"" << user
+                  << "\" is not a number, so no user's option can be read\n";
+        return;
+    }
+    try {
+        component::ComponentRegistry::instance()
+            .createAs<component::ConnectionComponent>(component::ProgId::Connection)
+            ->Execute("SELECT 1");
+    } catch (const base::Error &error) {
+        std::cerr << "option get: " << component::userErrorText(error) << "\n";
+    }
+}
+
 void runOptionGet(const ParamOptions &options, ProgramContext &context)
 {
     context.start();
@@ -75,13 +96,10 @@ void runOptionGet(const ParamOptions &options, ProgramContext &context)
         component::ProgId::SysFace);
     const auto value = face->GetOptionValue(options.key);
     std::cout << value << "\n";
-    // -1 is the answer callers expect for any failure; the person at the terminal also
-    // learns the likeliest reason.
-    component::ParseLoginProps(component::LoginPropsString());
-    const auto user = base::trim(component::GetLoginProp("UserID"));
-    if (value == -1 && !base::isNumericText(user))
-        std::cerr << "option get: the login's UserID \"" << user
-                  << "\" is not a number, so no user's option can be read\n";
+    // -1 is the answer callers expect for any failure (and the exit status stays 0, as
+    // scripts rely on); the person at the terminal also learns the likeliest reason.
+    if (value == -1)
+        explainNoAnswer();
 }
 
 void runProfileGet(const ParamOptions &options, ProgramContext &context)

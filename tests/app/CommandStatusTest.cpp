@@ -96,6 +96,14 @@ TEST_F(CommandStatus, OptionGetSaysWhyAUserWhoIsNoNumberGetsMinusOne)
     EXPECT_NE(errors.find("UserID \"abc\" is not a number"), std::string::npos) << errors;
     run({"option", "get", "AutoCreateVoucher"});
     EXPECT_EQ(errors.find("is not a number"), std::string::npos) << errors;
+
+    const auto missing = test::runProgramLine(
+        {"--db", m_account.path() + ".none", "--lang", "EN", "option", "get", "AutoCreateVoucher"});
+    EXPECT_EQ(missing.output, "-1\n");
+    EXPECT_NE(missing.errors.find("option get: The account database " + m_account.path() +
+                                  ".none cannot be opened: the file does not exist."),
+              std::string::npos)
+        << missing.errors;
 }
 
 TEST_F(CommandStatus, PlansCleanAsksOnlyWhereSomebodyCanAnswer)
