@@ -55,7 +55,7 @@ public:
     bool checkTotalLength(bool useRule) const;
     bool checkRows(bool useRule) const;
 
-    RuleGridContent content() const { return collectRuleRows(m_grid); }
+    RuleGridContent content() const { return collectRuleRows(m_grid, m_itemList); }
     component::BillCodeRuleRecord buildRecord(const BillOptions &options) const;
     // Stores the rule and the options; on success the bill's cached options are replaced
     // (keeping the bill's name). False when the component refused or failed.

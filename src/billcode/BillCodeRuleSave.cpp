@@ -76,7 +76,7 @@ bool BillCodeRuleGrid::checkRows(bool useRule) const
 
 component::BillCodeRuleRecord BillCodeRuleGrid::buildRecord(const BillOptions &options) const
 {
-    auto content = collectRuleRows(m_grid);
+    auto content = collectRuleRows(m_grid, m_itemList);
     component::BillCodeRuleRecord record;
     record.BillCodeRule = std::move(content.rows);
     record.FBillFormat = std::move(content.picture);

@@ -4,17 +4,34 @@
 
 #include "base/Convert.h"
 #include "base/Error.h"
+#include "base/Text.h"
 #include "billcode/ClassBillInfo.h"
 #include "component/Translation.h"
+#include "db/SqlText.h"
 #include "editor/EditorState.h"
 #include "editor/RecordEditor.h"
 #include "forms/Messages.h"
 #include "params/NodeTable.h"
+#include "params/ProfileStore.h"
 
 namespace orvan::billcode {
 
 namespace NodeKey = params::NodeKey;
 namespace {
+
+// A bill's name in the login's language, from the bill list's language column; the
+// stored name when the column has none.
+std::string shownBillName(int32_t billId, const std::string &storedName)
+{
+    std::optional<std::string> name;
+    base::tryStep([&] {
+        name = params::firstFieldText(
+            "SELECT " + component::LanguageColumn("FBillName") +
+                " AS FShownName FROM ICBillNo WHERE FBillID=" + db::sqlNumber(billId),
+            "FShownName");
+    });
+    return name && !base::trim(*name).empty() ? *name : storedName;
+}
 
 using component::TranslateText;
 
@@ -141,7 +158,8 @@ void BillSettingsPage::LoadBillSettings()
             box(name).value = value;
         box(name).enabled = value != NotApplicable;
     }
-    m_editor.tabs().captions.at(0) = component::FormatText("[%1]编码设置", options->FBillName);
+    m_editor.tabs().captions.at(0) =
+        component::FormatText("[%1]编码设置", shownBillName(m_rules.billId(), options->FBillName));
     box(HandEditBox).enabled = !isManualEntryBill(id);
     box(CheckAfterSaveBox).enabled = !isAutoCheckBillAtLoad(id);
     bool applies = true;

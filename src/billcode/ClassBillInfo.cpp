@@ -67,10 +67,15 @@ std::vector<ClassBillField> classBillFields(int32_t billId)
     if (billId < ClassBillFirstId)
         return fields;
     const std::string captionColumn = classFieldCaptionColumn();
-    auto rows = classData(classFieldSql(billId, captionColumn));
-    for (; rows && !rows->isEOF(); rows->MoveNext())
-        fields.push_back(
-            {rows->Fields(captionColumn).Value().text(), rows->Fields("FKey").Value().text()});
+    const std::string storedColumn = "FCaption_CHS";
+    const bool stored = captionColumn == storedColumn;
+    auto rows = classData(
+        classFieldSql(billId, stored ? captionColumn : captionColumn + "," + storedColumn));
+    for (; rows && !rows->isEOF(); rows->MoveNext()) {
+        const auto caption = rows->Fields(captionColumn).Value().text();
+        fields.push_back({caption, rows->Fields("FKey").Value().text(),
+                          stored ? caption : rows->Fields(storedColumn).Value().text()});
+    }
     return fields;
 }
 

@@ -11,7 +11,8 @@ namespace orvan::billcode {
 struct ClassBillField
 {
     std::string caption;
-    std::string key; // FKey
+    std::string key;           // FKey
+    std::string storedCaption; // FCaption_CHS: the caption as the account stores it
 };
 
 // The caption column of the login's language: "FCaption_CHS" for "CHS" (any case),

@@ -21,24 +21,37 @@ void ItemList::build(const std::vector<std::string> &checkItemNames,
                      const std::vector<ClassBillField> &fields)
 {
     m_entries.clear();
+    m_storedCaptions.clear();
     m_checkPositions.clear();
     addFixedEntries();
     int position = 0;
     for (const auto &name : checkItemNames)
         addCheckItem(name, ++position);
-    for (const auto &field : fields) {
-        m_entries.push_back(fieldEntry(field));
-        m_checkPositions.push_back(0);
-    }
+    for (const auto &field : fields)
+        addEntry(fieldEntry(field),
+                 field.storedCaption.empty() ? field.caption : field.storedCaption, 0);
+}
+
+void ItemList::addEntry(std::string shown, std::string stored, int checkPosition)
+{
+    m_entries.push_back(std::move(shown));
+    m_storedCaptions.push_back(std::move(stored));
+    m_checkPositions.push_back(checkPosition);
 }
 
 void ItemList::addFixedEntries()
 {
-    m_entries.push_back("");
-    m_entries.push_back(component::TranslateText("自定义"));
-    m_entries.push_back(component::TranslateText("日期"));
-    m_entries.push_back(component::TranslateText("流水号"));
-    m_checkPositions.assign(m_entries.size(), 0);
+    addEntry("", "", 0);
+    for (const char *caption : {"自定义", "日期", "流水号"})
+        addEntry(component::TranslateText(caption), caption, 0);
+}
+
+std::string ItemList::storedCaption(std::string_view shownCaption) const
+{
+    const int index = indexOfCaption(shownCaption);
+    if (index < 0)
+        return std::string(shownCaption);
+    return m_storedCaptions[static_cast<size_t>(index)];
 }
 
 // A nameless item and a name already listed are skipped; every entry remembers the
@@ -51,8 +64,7 @@ void ItemList::addCheckItem(const std::string &name, int position)
     for (const auto &entry : m_entries)
         if (base::equalsNoCase(entry, caption))
             return;
-    m_entries.push_back(caption);
-    m_checkPositions.push_back(position);
+    addEntry(caption, name, position);
 }
 
 int ItemList::checkItemPosition(int index) const

@@ -35,6 +35,11 @@ public:
     // The entry whose key part equals key (upper case compared); "" when none.
     std::string entryOfKey(std::string_view key) const;
 
+    // The caption an entry is stored under in a bill's number picture: the account's own
+    // (simplified Chinese) caption whatever the login's language, so that the picture
+    // does not depend on who saved it last. A caption of no entry is returned as it is.
+    std::string storedCaption(std::string_view shownCaption) const;
+
     static std::string fieldEntry(const ClassBillField &field);
     // The first 256 characters, blanks trimmed.
     static std::string captionPart(std::string_view entry);
@@ -44,9 +49,11 @@ public:
 private:
     void addFixedEntries();
     void addCheckItem(const std::string &name, int position);
+    void addEntry(std::string shown, std::string stored, int checkPosition);
 
     std::vector<std::string> m_entries;
-    std::vector<int> m_checkPositions; // per entry; 0 for entries that are no check item
+    std::vector<std::string> m_storedCaptions; // per entry
+    std::vector<int> m_checkPositions;         // per entry; 0 for entries that are no check item
     int32_t m_billTypeId = 0;
 };
 

@@ -13,20 +13,21 @@
 namespace orvan::billcode {
 namespace {
 
-std::string pieceOf(const forms::CellGrid &grid, int row, int32_t kind)
+std::string pieceOf(const forms::CellGrid &grid, const ItemList &items, int row, int32_t kind)
 {
     switch (kind) {
     case ItemKind::Date:
     case ItemKind::BaseData:
     case ItemKind::PlainCheckItem:
-        return grid.text(RuleColumn::Item, row);
+        return items.storedCaption(grid.text(RuleColumn::Item, row));
     case ItemKind::FixedText:
         return grid.text(RuleColumn::Format, row);
     case ItemKind::Serial:
         return paddedSerial(grid.text(RuleColumn::Format, row),
                             wholeNumberOf(grid.text(RuleColumn::Length, row)));
     case ItemKind::BillField: {
-        std::string caption = ItemList::captionPart(grid.text(RuleColumn::Item, row));
+        std::string caption =
+            items.storedCaption(ItemList::captionPart(grid.text(RuleColumn::Item, row)));
         std::erase(caption, '+');
         return caption;
     }
@@ -70,7 +71,7 @@ std::string paddedSerial(const std::string &start, int32_t length)
     return base::formatNumber(*number, std::string(static_cast<size_t>(digits), '0'));
 }
 
-RuleGridContent collectRuleRows(const forms::CellGrid &grid)
+RuleGridContent collectRuleRows(const forms::CellGrid &grid, const ItemList &items)
 {
     RuleGridContent content;
     for (int row = 1; row <= grid.maxRows(); ++row) {
@@ -82,7 +83,7 @@ RuleGridContent collectRuleRows(const forms::CellGrid &grid)
         content.rows.push_back(saved);
         if (kind <= ItemKind::Serial || kind == ItemKind::BaseData ||
             kind == ItemKind::PlainCheckItem || kind == ItemKind::BillField)
-            content.picture += pieceOf(grid, row, kind) + "+";
+            content.picture += pieceOf(grid, items, row, kind) + "+";
     }
     if (!content.picture.empty() && content.picture.back() == '+')
         content.picture.pop_back();

@@ -11,6 +11,8 @@ class CellGrid;
 
 namespace orvan::billcode {
 
+class ItemList;
+
 // The levels a rule grid saves and the readable picture of the rule.
 struct RuleGridContent
 {
@@ -20,7 +22,7 @@ struct RuleGridContent
 
 // Rows whose kind is 1 or more and whose item cell is not blank, numbered 1, 2, ...
 // without the empty rows between them.
-RuleGridContent collectRuleRows(const forms::CellGrid &grid);
+RuleGridContent collectRuleRows(const forms::CellGrid &grid, const ItemList &items);
 
 // The whole number of a cell's text; 0 for blank or non-numeric text.
 int32_t wholeNumberOf(const std::string &text);

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "base/Convert.h"
 #include "base/Error.h"
 #include "base/Text.h"
 #include "component/LoginContext.h"
 #include "component/ProcessState.h"
 #include "component/Translation.h"
+#include "db/SqlText.h"
 #include "forms/LedgerGrid.h"
 #include "params/NodeTable.h"
 #include "params/ProfileCaption.h"
@@ -96,6 +98,34 @@ bool isLicensedEdition()
     return edition == "ZSE" || edition == "ZEE";
 }
 
+// A bill's number picture ("WIN+日期+0001") with the item captions in the login's
+// language; fixed texts and serials are shown as they are.
+std::string shownPicture(const std::string &picture)
+{
+    if (picture.empty())
+        return picture;
+    std::string shown;
+    bool first = true;
+    for (const auto &piece : base::splitAll(picture, "+")) {
+        const auto translated = TranslateText(piece);
+        shown += (first ? "" : "+") + (translated == base::trim(piece) ? piece : translated);
+        first = false;
+    }
+    return shown;
+}
+
+// The base currency by its code ("RMB") rather than its id; the id when no currency has it.
+std::string currencyCode(const std::string &id)
+{
+    std::optional<std::string> code;
+    base::tryStep([&] {
+        code = params::firstFieldText("SELECT FNumber FROM t_Currency WHERE FCurrencyID=" +
+                                          db::sqlNumber(base::textToLong(id)),
+                                      "FNumber");
+    });
+    return code.value_or(id);
+}
+
 } // namespace
 
 void SysDetail::GetTitleInfo(int32_t kind, int32_t tag)
@@ -152,8 +182,10 @@ void SysDetail::TRowData(int32_t which, std::string &text)
             continue;
         }
         text += m_columns[i].title + "|";
-        if (m_grid && isNumericType(m_columns[i].dataType))
-            m_grid->setColumnAlign(static_cast<int>(i) + 1, 1);
+        // Every column is aligned anew: the previous node's alignment is not this one's.
+        if (m_grid)
+            m_grid->setColumnAlign(static_cast<int>(i) + 1,
+                                   isNumericType(m_columns[i].dataType) ? 1 : 0);
     }
 }
 
@@ -180,11 +212,20 @@ std::string SysDetail::cellText(const DetailColumn &entry)
         return params::ProfileCaption(value.text(), m_rows->Fields("FValue").Value(), display);
     }
     if (entry.field == "FValue" && !m_rows->Fields("FKey").Value().isNull()) {
+        const auto key = m_rows->Fields("FKey").Value().text();
+        if (key == "FBWB")
+            return currencyCode(value.text());
         std::string display;
-        params::ProfileCaption(m_rows->Fields("FKey").Value().text(), value, display);
+        params::ProfileCaption(key, value, display);
         return display;
     }
     if (entry.field == "FBillName")
+        return TranslateText(value.text());
+    if (entry.field == "FDesc")
+        return shownPicture(value.text());
+    // The preset bill types and their note are the system's texts; a user's are kept.
+    if ((entry.field == "FName" || entry.field == "FNote") &&
+        component::processState().currentNodeKey == NodeKey::BillTypes)
         return TranslateText(value.text());
     if (entry.field == "FPrintControlOrNo" &&
         component::processState().currentNodeKey == NodeKey::PrintControl)

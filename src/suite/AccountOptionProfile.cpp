@@ -83,9 +83,15 @@ forms::OptionKind kindOf(int32_t type)
     }
 }
 
+// The items of a list option in the login's language; the value stored is the index.
 std::vector<std::string> listItems(const std::string &list)
 {
-    return list.empty() ? std::vector<std::string>() : base::splitAll(list, "|");
+    if (list.empty())
+        return {};
+    auto items = base::splitAll(list, "|");
+    for (auto &item : items)
+        item = TranslateText(item);
+    return items;
 }
 
 void warn(const std::string &text)

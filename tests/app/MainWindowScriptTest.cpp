@@ -27,7 +27,7 @@ protected:
     {
         test::ProgramSandbox program;
         app::ProgramContext context;
-        context.login.login = "UserID=16394;SubID=;LANGUAGE=chs;";
+        context.login.login = "UserID=16394;SubID=;LANGUAGE=" + m_language + ";";
         context.login.database = m_account.path();
         std::istringstream in(script);
         std::ostringstream out;
@@ -40,6 +40,7 @@ protected:
     test::ProgramSandbox m_sandbox;
     std::string m_config;
     int m_exitCode = -1;
+    std::string m_language = "chs";
 };
 
 TEST_F(MainWindowScript, ShowsTheClassClicksNodesAndDumps)
@@ -280,6 +281,17 @@ TEST_F(MainWindowScript, RuleLinesEditTheNumberingOfABill)
     EXPECT_NE(out.find("BOX chkUseRule off enabled\nBOX chkHandEdit on enabled\n"),
               std::string::npos)
         << out;
+}
+
+TEST_F(MainWindowScript, ARuleSavedInEnglishIsStoredInTheAccountsWordsAndShownInEnglish)
+{
+    m_language = "EN";
+    const auto out = run("show 0\nclick sys2\nrow 6\ntool Modify\nrule 1 2 WX\ntool Save\n"
+                         "dump editor\ndump rules\ntool Exit\ndump grid\nclose\n");
+    EXPECT_EQ(m_account.value("SELECT FDesc FROM ICBillNo WHERE FBillID=21"), "WX+仓库+00001");
+    EXPECT_NE(out.find("TABS [Sales Delivery] Numbering Rule|"), std::string::npos) << out;
+    EXPECT_NE(out.find("2: Warehouse | Code |"), std::string::npos) << out;
+    EXPECT_NE(out.find("|Sales Delivery|WX+Warehouse+00001|"), std::string::npos) << out;
 }
 
 // Every class opens on the demo account and every node of its tree can be clicked, with
