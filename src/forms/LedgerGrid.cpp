@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "base/Convert.h"
+#include "base/Text.h"
+
 namespace orvan::forms {
 
 void LedgerGrid::setRowCount(int rows)
@@ -63,6 +66,54 @@ std::vector<std::string> LedgerGrid::rowText(int row) const
     if (!m_rowText || row < 1 || row > m_rowCount)
         return {};
     return m_rowText(row);
+}
+
+void LedgerGrid::clearColumnWidths(int first)
+{
+    std::erase_if(m_columnWidths, [first](const auto &entry) { return entry.first >= first; });
+}
+
+std::string LedgerGrid::columnWidthsText(int first) const
+{
+    std::string text;
+    for (const auto &[column, twips] : m_columnWidths)
+        if (column >= first && twips > 0)
+            text +=
+                (text.empty() ? "" : ";") + std::to_string(column) + ":" + std::to_string(twips);
+    return text;
+}
+
+void LedgerGrid::setColumnWidthsText(const std::string &text)
+{
+    for (const auto &pair : base::splitAll(text, ";")) {
+        const auto colon = pair.find(':');
+        if (colon == std::string::npos)
+            continue;
+        const auto column = base::parseDecimal(pair.substr(0, colon));
+        const auto twips = base::parseDecimal(pair.substr(colon + 1));
+        if (column && twips && *column >= 1 && *column <= 1000 && *twips > 0 && *twips < 1e6)
+            setColumnWidth(static_cast<int>(*column), static_cast<int>(*twips));
+    }
+}
+
+std::vector<bool> LedgerGrid::shownColumns() const
+{
+    const auto columns = static_cast<std::size_t>(std::max(0, m_columnCount));
+    std::vector<bool> shown(columns, false);
+    std::vector<bool> headed(columns, false);
+    const auto headings = rowText(1);
+    for (std::size_t i = 0; i < columns && i < headings.size(); ++i)
+        headed[i] = !base::trim(headings[i]).empty();
+    if (m_rowCount < 2 || m_rowCount - 1 > ShownColumnsScanRows)
+        return headed; // an empty list still shows what it would hold
+    for (int row = 2; row <= m_rowCount; ++row) {
+        const auto cells = rowText(row);
+        for (std::size_t i = 0; i < columns && i < cells.size(); ++i)
+            shown[i] = shown[i] || (headed[i] && !base::trim(cells[i]).empty());
+        if (shown == headed)
+            break;
+    }
+    return shown;
 }
 
 void LedgerGrid::clear()

@@ -33,6 +33,12 @@ public:
     // Column widths in twips, 1-based; an unknown column is 0 wide.
     int columnWidth(int column) const;
     void setColumnWidth(int column, int twips);
+    // Forgets the widths of the columns from `first` on: they fit their content again.
+    void clearColumnWidths(int first);
+    // The widths set from column `first` on, as "column:twips" pairs joined by ';'.
+    std::string columnWidthsText(int first) const;
+    // Sets the widths a columnWidthsText gave; pairs that are no numbers are skipped.
+    void setColumnWidthsText(const std::string &text);
 
     // Column alignment (0 left, 1 right, 2 centre) and the column switch flags.
     int columnAlign(int column) const;
@@ -52,6 +58,13 @@ public:
     // The texts of a row's cells from the row-text handler (row 1: the headings).
     void setRowTextHandler(RowTextHandler handler) { m_rowText = std::move(handler); }
     std::vector<std::string> rowText(int row) const;
+
+    // Which columns a person sees (index 0 is column 1): those with a heading that some
+    // row fills. Ids kept in heading-less columns and columns no row fills stay out of
+    // the view and the print; a list longer than ShownColumnsScanRows keeps every headed
+    // column, since looking through it all would cost more than the column.
+    static constexpr int ShownColumnsScanRows = 2000;
+    std::vector<bool> shownColumns() const;
 
     // Clears rows, current row and colours (column widths stay).
     void clear();

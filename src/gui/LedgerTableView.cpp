@@ -45,7 +45,7 @@ LedgerTableView::LedgerTableView(forms::LedgerGrid &grid, QWidget *parent)
 void LedgerTableView::render()
 {
     m_rendering = true;
-    if (m_model->sync())
+    if (m_model->sync() || !m_widthsApplied)
         applyColumnWidths();
     showCurrentRow();
     m_rendering = false;
@@ -66,7 +66,11 @@ int LedgerTableView::defaultWidth(int section) const
 
 void LedgerTableView::applyColumnWidths()
 {
+    m_widthsApplied = true;
+    const auto shown = m_grid.shownColumns();
     for (int section = 0; section < m_model->columnCount(); ++section) {
+        const auto index = static_cast<std::size_t>(section);
+        setColumnHidden(section, index < shown.size() && !shown[index]);
         const int twips = m_grid.columnWidth(section + 1);
         setColumnWidth(section, twips > 0 ? pixelsOfTwips(twips) : defaultWidth(section));
     }

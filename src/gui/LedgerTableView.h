@@ -45,6 +45,7 @@ private:
     LedgerTableModel *m_model = nullptr;
     bool m_rendering = false;
     bool m_userResizing = false;
+    bool m_widthsApplied = false; // the list loaded before the view still needs its widths
 };
 
 } // namespace orvan::gui

@@ -204,6 +204,38 @@ void MaintenanceWindow::applyColumnWidths()
     list.setColumnWidth(2, m_columnWidth2);
 }
 
+namespace {
+
+// Columns 1 and 2 keep the widths of every list (ColWidth1, ColWidth2); the others are
+// the user's for each node's list and fit their content until the user sets them.
+constexpr int FirstNodeColumn = 3;
+
+std::string nodeWidthsKey(const std::string &nodeKey)
+{
+    return "ColWidths_" + nodeKey;
+}
+
+} // namespace
+
+void MaintenanceWindow::keepNodeColumnWidths()
+{
+    if (!m_lastClickedKey.empty())
+        m_nodeColumnWidths[m_lastClickedKey] = list.columnWidthsText(FirstNodeColumn);
+}
+
+void MaintenanceWindow::restoreNodeColumnWidths(const std::string &key)
+{
+    list.clearColumnWidths(FirstNodeColumn);
+    auto known = m_nodeColumnWidths.find(key);
+    if (known == m_nodeColumnWidths.end()) {
+        std::string stored;
+        tryStep(
+            [&] { stored = settingStore()->read(SettingsSection, nodeWidthsKey(key), "").text(); });
+        known = m_nodeColumnWidths.emplace(key, stored).first;
+    }
+    list.setColumnWidthsText(known->second);
+}
+
 void MaintenanceWindow::chooseStartingNode()
 {
     const auto &state = component::processState();
@@ -240,6 +272,10 @@ void MaintenanceWindow::storeSettings()
         if (list.columnWidth(2) > 0)
             tryStep([&] { store->write(SettingsSection, "ColWidth2", list.columnWidth(2)); });
         tryStep([&] { store->write(SettingsSection, classKeyName(), m_selectedKey); });
+        keepNodeColumnWidths();
+        for (const auto &[node, widths] : m_nodeColumnWidths)
+            if (!widths.empty())
+                tryStep([&] { store->write(SettingsSection, nodeWidthsKey(node), widths); });
     });
 }
 
@@ -342,7 +378,8 @@ void MaintenanceWindow::printOrPreview(int32_t mode)
     }
 }
 
-// The list as the grid shows it: the item title, the heading row and the data rows.
+// The list as the grid shows it: the item title, the heading row and the data rows of
+// the columns shown.
 forms::PrintDocument MaintenanceWindow::listDocument()
 {
     forms::PrintDocument document;
@@ -350,9 +387,17 @@ forms::PrintDocument MaintenanceWindow::listDocument()
     const int rows = list.rowCount();
     if (rows < 1)
         return document;
-    document.headings = list.rowText(1);
+    const auto shown = list.shownColumns();
+    const auto shownCells = [&shown](std::vector<std::string> cells) {
+        std::vector<std::string> kept;
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            if (i >= shown.size() || shown[i])
+                kept.push_back(std::move(cells[i]));
+        return kept;
+    };
+    document.headings = shownCells(list.rowText(1));
     for (int row = 2; row <= rows; ++row)
-        document.rows.push_back(list.rowText(row));
+        document.rows.push_back(shownCells(list.rowText(row)));
     return document;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -121,6 +122,8 @@ private:
     void createOutsideControls();
     void applyCaptions();
     void applyColumnWidths();
+    void keepNodeColumnWidths();
+    void restoreNodeColumnWidths(const std::string &key);
     void chooseStartingNode();
     void storeSettings();
 
@@ -160,6 +163,8 @@ private:
     bool m_busy = false;
     int m_columnWidth1 = 2000;
     int m_columnWidth2 = 2000;
+    // The column widths (from column 3) the user gave each node's list, by node key.
+    std::map<std::string, std::string> m_nodeColumnWidths;
     std::function<double()> m_clock;
 };
 

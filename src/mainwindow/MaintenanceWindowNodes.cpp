@@ -67,6 +67,8 @@ void MaintenanceWindow::clickNode(const forms::TreeNode &node)
 {
     if (node.key == m_lastClickedKey || m_busy)
         return;
+    keepNodeColumnWidths();
+    restoreNodeColumnWidths(node.key);
     m_lastClickedKey = node.key;
     m_busy = true;
     mousePointer = HourglassPointer;

@@ -79,3 +79,31 @@ TEST(LedgerGrid, ClearingDropsRowsAndColoursButKeepsWidths)
     grid.clearRowColors();
     EXPECT_EQ(grid.rowColor(1), 0xEEEEEEu);
 }
+
+TEST(LedgerGrid, ShowsHeadedColumnsThatSomeRowFills)
+{
+    LedgerGrid grid;
+    grid.setColumnCount(4);
+    std::vector<std::vector<std::string>> rows = {
+        {"", "分支", "代码", "名称"}, {"7", " ", "01", ""}, {"8", "", "02", "普通"}};
+    grid.setRowTextHandler([&rows](int row) { return rows.at(static_cast<std::size_t>(row - 1)); });
+    grid.setRowCount(1);
+    EXPECT_EQ(grid.shownColumns(), (std::vector<bool>{false, true, true, true}))
+        << "an empty list shows the headings it would fill";
+    grid.setRowCount(3);
+    EXPECT_EQ(grid.shownColumns(), (std::vector<bool>{false, false, true, true}));
+}
+
+TEST(LedgerGrid, ColumnWidthsTravelAsTextFromAColumnOn)
+{
+    LedgerGrid grid;
+    grid.setColumnWidth(1, 2000);
+    grid.setColumnWidth(3, 2250);
+    grid.setColumnWidth(5, 900);
+    EXPECT_EQ(grid.columnWidthsText(3), "3:2250;5:900");
+    grid.clearColumnWidths(3);
+    EXPECT_EQ(grid.columnWidth(1), 2000);
+    EXPECT_EQ(grid.columnWidth(5), 0);
+    grid.setColumnWidthsText("4:1500;x:3;6:-2;7:abc;8");
+    EXPECT_EQ(grid.columnWidthsText(1), "1:2000;4:1500") << "what is no width is skipped";
+}

@@ -90,6 +90,27 @@ TEST_F(MainWindowTest, ClosingStoresWidthsAndNodeAndWidthsNeedFourColumns)
     EXPECT_EQ(open(0)->list.columnWidth(1), 0);
 }
 
+TEST_F(MainWindowTest, EachNodesListKeepsTheWidthsTheUserGaveIt)
+{
+    {
+        auto window = open(0);
+        window->selectAndClick("sys9");
+        window->list.setColumnWidth(3, 2250);
+        window->selectAndClick("sys2");
+        EXPECT_EQ(window->list.columnWidth(3), 0) << "another node's list fits its content";
+        window->list.setColumnWidth(4, 1800);
+        window->selectAndClick("sys9");
+        EXPECT_EQ(window->list.columnWidth(3), 2250);
+        EXPECT_EQ(window->list.columnWidth(4), 0);
+        window->unload();
+    }
+    EXPECT_EQ(settingText("ColWidths_sys9"), "3:2250");
+    EXPECT_EQ(settingText("ColWidths_sys2"), "4:1800");
+    auto next = open(0);
+    next->selectAndClick("sys2");
+    EXPECT_EQ(next->list.columnWidth(4), 1800) << "and keeps them across runs";
+}
+
 TEST_F(MainWindowTest, LoadTimeTexts)
 {
     EXPECT_EQ(mainwindow::loadTimeText(0.25), "250.00毫秒");
