@@ -80,6 +80,7 @@ MainWindowView::MainWindowView(MaintenanceWindow &window, QWidget *parent)
     const QSize available = screen() ? screen()->availableGeometry().size() : preferredSize();
     resize(std::min(preferredSize().width(), available.width() * 92 / 100),
            std::min(preferredSize().height(), available.height() * 92 / 100));
+    restorePlacement();
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         if (m_window.reselectTimer.enabled)
@@ -464,6 +465,57 @@ void MainWindowView::resizeEvent(QResizeEvent *event)
 {
     FormDialog::resizeEvent(event);
     m_window.windowWidth = twipsOfPixels(width());
+    notePlacement();
+}
+
+void MainWindowView::moveEvent(QMoveEvent *event)
+{
+    FormDialog::moveEvent(event);
+    notePlacement();
+}
+
+void MainWindowView::showEvent(QShowEvent *event)
+{
+    FormDialog::showEvent(event);
+    fitTreeCaptions();
+}
+
+// The size and place the user left the window at, where it still fits the screen.
+void MainWindowView::restorePlacement()
+{
+    const auto &placement = m_window.placement;
+    if (placement.width <= 0 || placement.height <= 0)
+        return;
+    const QRect stored(pixelsOfTwips(placement.left), pixelsOfTwips(placement.top),
+                       pixelsOfTwips(placement.width), pixelsOfTwips(placement.height));
+    const QRect available = screen() ? screen()->availableGeometry() : stored;
+    resize(std::clamp(stored.width(), SmallestSize.width(),
+                      std::max(SmallestSize.width(), available.width())),
+           std::clamp(stored.height(), SmallestSize.height(),
+                      std::max(SmallestSize.height(), available.height())));
+    if (available.intersects(QRect(stored.topLeft(), QSize(100, 40))))
+        move(stored.topLeft());
+}
+
+void MainWindowView::notePlacement()
+{
+    auto &placement = m_window.placement;
+    placement.left = twipsOfPixels(x());
+    placement.top = twipsOfPixels(y());
+    placement.width = twipsOfPixels(width());
+    placement.height = twipsOfPixels(height());
+}
+
+// Until the user drags the splitter, the tree is made wide enough for its captions (up
+// to two fifths of the window).
+void MainWindowView::fitTreeCaptions()
+{
+    if (m_window.splitterPlacedByUser)
+        return;
+    const int needed = m_tree->widthForCaptions();
+    const int left = std::min(needed, width() * 2 / 5);
+    if (left > pixelsOfTwips(m_window.splitter.position))
+        m_window.placeSplitter(twipsOfPixels(left));
 }
 
 void registerMainWindowView(std::function<void(MainWindowView &)> prepare)

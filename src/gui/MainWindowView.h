@@ -68,8 +68,13 @@ protected:
     void refresh() override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void restorePlacement();
+    void notePlacement();
+    void fitTreeCaptions();
     void buildWidgets();
     void buildLayout();
     void connectActions();

@@ -1,6 +1,7 @@
 #include "gui/ParameterTreeView.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 
@@ -145,6 +146,11 @@ void ParameterTreeView::setExpandedState(QTreeWidgetItem *item, bool expanded)
         return;
     if (auto *node = m_tree.find(keyOf(item)))
         node->expanded = expanded;
+}
+
+int ParameterTreeView::widthForCaptions() const
+{
+    return sizeHintForColumn(0) + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
 }
 
 } // namespace orvan::gui

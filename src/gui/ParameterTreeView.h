@@ -26,6 +26,8 @@ public:
     // Shows the tree's nodes and selects the node with the key.
     void render(const std::string &selectedKey);
     QTreeWidgetItem *itemOf(const std::string &key) const;
+    // The width that shows every caption of the open branches whole.
+    int widthForCaptions() const;
 
 signals:
     void nodeChosen(const std::string &key);

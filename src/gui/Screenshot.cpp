@@ -52,6 +52,8 @@ void scheduleScreenshot(MainWindowView &view, const std::string &file,
         else
             std::cerr << "orvan-sysmaintain: could not write " << file << "\n";
         finished(saved && clicked);
+        // A picture of the window changes nothing the user's own runs remember.
+        view.window().keepsSettings = false;
         view.window().close();
     });
 }

@@ -71,6 +71,11 @@ MaintenanceWindow::MaintenanceWindow()
         auto store = settingStore();
         m_columnWidth1 = store->read(SettingsSection, "ColWidth1", 2000).toLong();
         m_columnWidth2 = store->read(SettingsSection, "ColWidth2", 2000).toLong();
+        placement.left = store->read(SettingsSection, "WindowLeft", 0).toLong();
+        placement.top = store->read(SettingsSection, "WindowTop", 0).toLong();
+        placement.width = store->read(SettingsSection, "WindowWidth", 0).toLong();
+        placement.height = store->read(SettingsSection, "WindowHeight", 0).toLong();
+        m_storedSplitter = store->read(SettingsSection, "SplitterPosition", 0).toLong();
     });
     overallOptionList.left = ListOutOfView;
     overallOptionList.visible = false;
@@ -80,6 +85,10 @@ MaintenanceWindow::MaintenanceWindow()
     splitter.minimum = SplitterLimit;
     splitter.maximum = windowWidth - SplitterLimit;
     splitter.position = 3000;
+    if (m_storedSplitter >= SplitterLimit) {
+        splitter.position = m_storedSplitter;
+        splitterPlacedByUser = true;
+    }
     reselectTimer.intervalMs = 100;
     list.setRowTextHandler([this](int row) { return rowText(row); });
     list.onDoubleClick = [this](int) { modify(); };
@@ -264,6 +273,8 @@ void MaintenanceWindow::unload()
 
 void MaintenanceWindow::storeSettings()
 {
+    if (!keepsSettings)
+        return;
     tryStep([this] {
         auto store = settingStore();
         // A column the grid never had has no width to remember.
@@ -272,11 +283,24 @@ void MaintenanceWindow::storeSettings()
         if (list.columnWidth(2) > 0)
             tryStep([&] { store->write(SettingsSection, "ColWidth2", list.columnWidth(2)); });
         tryStep([&] { store->write(SettingsSection, classKeyName(), m_selectedKey); });
+        storePlacement(*store);
         keepNodeColumnWidths();
         for (const auto &[node, widths] : m_nodeColumnWidths)
             if (!widths.empty())
                 tryStep([&] { store->write(SettingsSection, nodeWidthsKey(node), widths); });
     });
+}
+
+void MaintenanceWindow::storePlacement(component::SettingStoreComponent &store)
+{
+    if (placement.width > 0 && placement.height > 0) {
+        tryStep([&] { store.write(SettingsSection, "WindowLeft", placement.left); });
+        tryStep([&] { store.write(SettingsSection, "WindowTop", placement.top); });
+        tryStep([&] { store.write(SettingsSection, "WindowWidth", placement.width); });
+        tryStep([&] { store.write(SettingsSection, "WindowHeight", placement.height); });
+    }
+    if (splitterPlacedByUser)
+        tryStep([&] { store.write(SettingsSection, "SplitterPosition", splitter.position); });
 }
 
 void MaintenanceWindow::keyDown(int keyCode, int)
@@ -300,10 +324,18 @@ int32_t MaintenanceWindow::helpId() const
 
 int MaintenanceWindow::dragSplitter(int twips)
 {
+    splitterPlacedByUser = true;
     splitter.maximum = windowWidth - SplitterLimit;
     const int position = splitter.moveTo(twips);
     notifyChanged();
     return position;
+}
+
+void MaintenanceWindow::placeSplitter(int twips)
+{
+    splitter.maximum = windowWidth - SplitterLimit;
+    splitter.moveTo(twips);
+    notifyChanged();
 }
 
 void MaintenanceWindow::toolbarClick(const std::string &key)

@@ -9,6 +9,7 @@
 
 #include "commands/SysDetail.h"
 #include "component/OptionProfileControl.h"
+#include "component/SettingStore.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/LedgerGrid.h"
@@ -67,6 +68,9 @@ public:
     // Drags the splitter to a position (twips from the window's left edge) and releases
     // it; returns the position taken.
     int dragSplitter(int twips);
+    // Moves the splitter for the view (to fit the tree's captions); the position stays
+    // the window's own, not one the user chose.
+    void placeSplitter(int twips);
 
     // The rows the grid shows (row 1 the heading).
     std::vector<std::string> rowText(int row);
@@ -92,6 +96,19 @@ public:
     forms::Splitter splitter;
     forms::Timer reselectTimer;
     int windowWidth = 12000;
+    // Where the user left the window, in twips (width 0: never placed), and whether the
+    // splitter's position is the user's (dragged in this run or an earlier one).
+    struct Placement
+    {
+        int left = 0;
+        int top = 0;
+        int width = 0;
+        int height = 0;
+    };
+    Placement placement;
+    bool splitterPlacedByUser = false;
+    // False for a run that must leave what the user's own runs stored (a screenshot).
+    bool keepsSettings = true;
     int mousePointer = 0;
     // The supply-chain overall option list, in view for the supply-chain options only.
     forms::CheckList overallOptionList;
@@ -126,6 +143,7 @@ private:
     void restoreNodeColumnWidths(const std::string &key);
     void chooseStartingNode();
     void storeSettings();
+    void storePlacement(component::SettingStoreComponent &store);
 
     void clickNode(const forms::TreeNode &node);
     void loadNodeRows(const forms::TreeNode &node);
@@ -163,6 +181,7 @@ private:
     bool m_busy = false;
     int m_columnWidth1 = 2000;
     int m_columnWidth2 = 2000;
+    int m_storedSplitter = 0;
     // The column widths (from column 3) the user gave each node's list, by node key.
     std::map<std::string, std::string> m_nodeColumnWidths;
     std::function<double()> m_clock;

@@ -111,6 +111,36 @@ TEST_F(MainWindowTest, EachNodesListKeepsTheWidthsTheUserGaveIt)
     EXPECT_EQ(next->list.columnWidth(4), 1800) << "and keeps them across runs";
 }
 
+TEST_F(MainWindowTest, PlaceAndSplitterAreKeptAndAPictureRunKeepsNothing)
+{
+    {
+        auto window = open(0);
+        window->placement = {600, 450, 15000, 9000};
+        window->unload();
+    }
+    EXPECT_EQ(settingText("SplitterPosition"), "") << "only a position the user chose is kept";
+    {
+        auto window = open(0);
+        EXPECT_EQ(window->placement.width, 15000);
+        EXPECT_EQ(window->placement.top, 450);
+        EXPECT_FALSE(window->splitterPlacedByUser);
+        window->dragSplitter(4000);
+        window->selectAndClick("sys9");
+        window->unload();
+    }
+    EXPECT_EQ(settingText("SplitterPosition"), "4000");
+    {
+        auto window = open(0);
+        EXPECT_EQ(window->splitter.position, 4000);
+        window->keepsSettings = false; // a screenshot run
+        window->dragSplitter(5000);
+        window->selectAndClick("sys2");
+        window->unload();
+    }
+    EXPECT_EQ(settingText("SplitterPosition"), "4000");
+    EXPECT_EQ(settingText("tvwKey0"), "sys9");
+}
+
 TEST_F(MainWindowTest, LoadTimeTexts)
 {
     EXPECT_EQ(mainwindow::loadTimeText(0.25), "250.00毫秒");
