@@ -98,21 +98,49 @@ bool isLicensedEdition()
     return edition == "ZSE" || edition == "ZEE";
 }
 
+// The captions of the class bills' fields in the login's language, by the caption the
+// account stores them under (empty for the account's own language).
+std::map<std::string, std::string> fieldCaptionsInLoginLanguage()
+{
+    std::map<std::string, std::string> captions;
+    const auto column = component::LanguageColumn("FCaption");
+    if (column == "FCaption")
+        return captions;
+    base::tryStep([&] {
+        auto rows = params::executeOnAccount("SELECT DISTINCT FCaption_CHS, " + column +
+                                             " AS FShown FROM ICClassTableInfo WHERE FPage=1");
+        for (; rows && !rows->isEOF(); rows->MoveNext()) {
+            const auto shown = rows->Fields("FShown").Value().text();
+            if (!base::trim(shown).empty())
+                captions.emplace(rows->Fields("FCaption_CHS").Value().text(), shown);
+        }
+    });
+    return captions;
+}
+
+} // namespace
+
 // A bill's number picture ("WIN+日期+0001") with the item captions in the login's
 // language; fixed texts and serials are shown as they are.
-std::string shownPicture(const std::string &picture)
+std::string SysDetail::shownPicture(const std::string &picture)
 {
     if (picture.empty())
         return picture;
+    if (!m_fieldCaptions)
+        m_fieldCaptions = fieldCaptionsInLoginLanguage();
     std::string shown;
     bool first = true;
     for (const auto &piece : base::splitAll(picture, "+")) {
-        const auto translated = TranslateText(piece);
+        const auto field = m_fieldCaptions->find(piece);
+        const auto translated =
+            field != m_fieldCaptions->end() ? field->second : TranslateText(piece);
         shown += (first ? "" : "+") + (translated == base::trim(piece) ? piece : translated);
         first = false;
     }
     return shown;
 }
+
+namespace {
 
 // The base currency by its code ("RMB") rather than its id; the id when no currency has it.
 std::string currencyCode(const std::string &id)
@@ -156,6 +184,7 @@ void SysDetail::setColumns(std::vector<DetailColumn> columns)
 void SysDetail::TakeJournalData(const std::string &sql, db::RecordsetPtr rows, long &count)
 {
     m_rows = rows ? std::move(rows) : params::executeOnAccount(sql);
+    m_fieldCaptions.reset(); // read again, in the login's language, when a picture asks
     count = m_rows ? m_rows->RecordCount() : 0;
     for (auto &entry : m_columns) {
         entry.dataType = 0;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,11 +59,13 @@ private:
     void setColumns(std::vector<DetailColumn> columns);
     void moveToGridRow(int32_t row);
     std::string cellText(const DetailColumn &column);
+    std::string shownPicture(const std::string &picture);
 
     forms::LedgerGrid *m_grid = nullptr;
     db::RecordsetPtr m_rows;
     std::vector<DetailColumn> m_columns;
     std::map<std::string, int32_t> m_selection; // row text -> row number
+    std::optional<std::map<std::string, std::string>> m_fieldCaptions;
 };
 
 } // namespace orvan::commands

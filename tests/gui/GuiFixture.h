@@ -30,6 +30,7 @@ protected:
     // does.
     gui::MainWindowView &show(int32_t sysClass)
     {
+        view.reset(); // a view never outlives its window
         window = open(sysClass, "");
         view = std::make_unique<gui::MainWindowView>(*window);
         view->resize(1024, 600);

@@ -76,8 +76,8 @@ protected:
 
     // The lists whose every cell is the program's text or a value it words: bill names,
     // number pictures, yes/no, parameter names and their worded values.
-    inline static const std::set<std::string> ProgramLists = {"sys2", "sys4", "au1", "au21",
-                                                               "au22", "pL1"};
+    inline static const std::set<std::string> ProgramLists = {"sys2", "sys4", "au1",
+                                                              "au21", "au22", "pL1"};
 
     QStringList listCells() const
     {
@@ -112,8 +112,8 @@ protected:
         show(sysClass);
         if (view->splitter()->sizes().front() > 0) { // the bill-settings class has no tree
             EXPECT_GE(view->splitter()->sizes().front(),
-                  std::min(view->tree()->widthForCaptions(), view->width() * 2 / 5) - 1)
-            << "class " << sysClass << ": the tree's captions are cut";
+                      std::min(view->tree()->widthForCaptions(), view->width() * 2 / 5) - 1)
+                << "class " << sysClass << ": the tree's captions are cut";
         }
         std::vector<std::string> keys;
         for (const auto *node : window->tree.displayOrder())
@@ -126,8 +126,8 @@ protected:
                 for (const auto &text : listCells())
                     texts.insert(text);
             for (const auto &text : texts)
-                EXPECT_FALSE(hasHan(text)) << "class " << sysClass << ", " << key << ": "
-                                           << text.toStdString();
+                EXPECT_FALSE(hasHan(text))
+                    << "class " << sysClass << ", " << key << ": " << text.toStdString();
             EXPECT_TRUE(cutHeadings().isEmpty()) << "class " << sysClass << ", " << key << ": "
                                                  << cutHeadings().join(", ").toStdString();
         }
