@@ -36,6 +36,16 @@ void readLanguageOnce()
         language = ScanLoginProp("LANGUAGE");
 }
 
+} // namespace
+
+std::string LoginLanguage()
+{
+    readLanguageOnce();
+    return processState().language;
+}
+
+namespace {
+
 StringLoaderComponent &stringLoader()
 {
     auto &loader = resources().stringLoader;

@@ -24,6 +24,9 @@ constexpr const char *TextKey(const char *text)
     return text;
 }
 
+// The login's "LANGUAGE" as given ("chs", "CHT" or "EN", any case; "" when none).
+std::string LoginLanguage();
+
 // The text in the login's language. The text is trimmed; a blank text gives "" without
 // asking the string loader; a compound text (with "^|^") is translated piece by piece.
 // When no string loader is available the text is shown as written.

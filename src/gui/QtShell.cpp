@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
+#include "base/Text.h"
+#include "component/Translation.h"
 #include "forms/Form.h"
 #include "gui/ActionGuard.h"
 
@@ -15,6 +19,25 @@ std::map<std::string, QtShell::ViewFactory> &QtShell::views()
     return registered;
 }
 
+// Qt's own texts (standard buttons, the file and print dialogs) in the login's language.
+void useQtTranslationsOfLogin()
+{
+    static QTranslator translator;
+    static std::string installed = "EN";
+    const auto language = base::upperCase(component::LoginLanguage());
+    const std::string wanted = language == "CHT" ? "CHT" : (language == "EN" ? "EN" : "CHS");
+    if (wanted == installed)
+        return;
+    QApplication::removeTranslator(&translator);
+    installed = wanted;
+    if (wanted == "EN")
+        return;
+    const QString file =
+        wanted == "CHT" ? QStringLiteral("qtbase_zh_TW") : QStringLiteral("qtbase_zh_CN");
+    if (translator.load(file, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+}
+
 void QtShell::registerView(const std::string &formName, ViewFactory factory)
 {
     views()[formName] = std::move(factory);
@@ -22,6 +45,7 @@ void QtShell::registerView(const std::string &formName, ViewFactory factory)
 
 void QtShell::runModal(forms::Form &form)
 {
+    useQtTranslationsOfLogin();
     form.load();
     reportUnsavedChange();
     if (!form.closeRequested()) {

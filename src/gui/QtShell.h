@@ -27,4 +27,8 @@ private:
     static std::map<std::string, ViewFactory> &views();
 };
 
+// Installs Qt's own translations (standard buttons, file and print dialogs) for the
+// login's language: simplified or traditional Chinese, none for English.
+void useQtTranslationsOfLogin();
+
 } // namespace orvan::gui

@@ -1,6 +1,7 @@
 #include "GuiFixture.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include "gui/MainWindowCommands.h"
 #include "gui/QtMessages.h"
 #include "gui/QtPrinter.h"
+#include "gui/QtShell.h"
 
 using namespace orvan;
 
@@ -222,3 +224,22 @@ TEST_F(GuiServicesTest, ChineseGlyphsRenderInTheWindowsFonts)
 }
 
 } // namespace
+
+TEST_F(GuiServicesTest, QtsOwnButtonsSpeakTheLoginsLanguage)
+{
+    const auto cancelText = [] {
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        return buttons.button(QDialogButtonBox::Cancel)->text();
+    };
+    setLogin("UserID=16394;LANGUAGE=chs;");
+    gui::useQtTranslationsOfLogin();
+    EXPECT_EQ(cancelText(), QStringLiteral("取消"));
+    setLogin("UserID=16394;LANGUAGE=EN;");
+    gui::useQtTranslationsOfLogin();
+    EXPECT_EQ(cancelText(), QStringLiteral("Cancel"));
+    setLogin("UserID=16394;LANGUAGE=CHT;");
+    gui::useQtTranslationsOfLogin();
+    EXPECT_EQ(cancelText(), QStringLiteral("取消"));
+    setLogin("UserID=16394;LANGUAGE=EN;");
+    gui::useQtTranslationsOfLogin();
+}
