@@ -1,11 +1,13 @@
 #include "gui/GuiHost.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QIcon>
 
 #include <iostream>
 
+#include "forms/Clipboard.h"
 #include "forms/Help.h"
 #include "forms/Messages.h"
 #include "gui/BillClosingDialogView.h"
@@ -26,6 +28,15 @@ namespace {
 constexpr const char *ChineseFamilies[] = {"Noto Sans CJK SC", "Source Han Sans SC",
                                            "WenQuanYi Micro Hei", "WenQuanYi Zen Hei",
                                            "Droid Sans Fallback"};
+
+class DesktopClipboard : public forms::Clipboard
+{
+public:
+    void setText(const std::string &text) override
+    {
+        QApplication::clipboard()->setText(QString::fromStdString(text));
+    }
+};
 
 void useOffscreenPlatform()
 {
@@ -67,6 +78,7 @@ GuiHost::GuiHost(int &argc, char **argv, GuiOptions options)
         forms::setMessages(std::make_shared<forms::ConsoleMessages>());
     forms::setShell(std::make_shared<QtShell>());
     forms::setPrinter(std::make_shared<QtPrinter>());
+    forms::setClipboard(std::make_shared<DesktopClipboard>());
     forms::setHelpViewer(std::make_shared<QtHelpViewer>());
     registerViews();
     mainwindow::installMaintenanceWindow();
@@ -103,6 +115,7 @@ int GuiHost::finish() const
 GuiHost::~GuiHost()
 {
     forms::setHelpViewer(nullptr);
+    forms::setClipboard(nullptr);
     forms::setPrinter(nullptr);
     forms::setShell(nullptr);
     forms::setMessages(nullptr);

@@ -248,6 +248,28 @@ void MainWindowView::connectActions()
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this,
             [this] { guarded([this] { m_window.keyDown(forms::KeyCodeF1, 0); }); });
+    connectListKeys();
+}
+
+// The keys list users expect on the list: Ins adds, Enter or F2 modifies, Del deletes,
+// Ctrl+C copies; each only where its toolbar button is offered.
+void MainWindowView::connectListKeys()
+{
+    const std::pair<QKeySequence, const char *> keys[] = {
+        {QKeySequence(Qt::Key_Insert), "New"},    {QKeySequence(Qt::Key_Return), "Modify"},
+        {QKeySequence(Qt::Key_Enter), "Modify"},  {QKeySequence(Qt::Key_F2), "Modify"},
+        {QKeySequence(Qt::Key_Delete), "Delete"}, {QKeySequence::Copy, "Copy"},
+    };
+    for (const auto &[sequence, key] : keys) {
+        auto *shortcut = new QShortcut(sequence, m_grid);
+        shortcut->setContext(Qt::WidgetShortcut);
+        const std::string button = key;
+        connect(shortcut, &QShortcut::activated, this, [this, button] {
+            const auto &offered = m_window.toolbar.button(button);
+            if (offered.visible && offered.enabled)
+                pressToolButton(button);
+        });
+    }
 }
 
 QWidget *MainWindowView::shownContent() const

@@ -72,6 +72,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void connectListKeys();
     void restorePlacement();
     void notePlacement();
     void fitTreeCaptions();

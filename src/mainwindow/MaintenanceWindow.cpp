@@ -10,6 +10,7 @@
 #include "component/SettingStore.h"
 #include "component/Translation.h"
 #include "editor/EditorState.h"
+#include "forms/Clipboard.h"
 #include "forms/Printer.h"
 #include "forms/Shell.h"
 #include "mainwindow/HelpIds.h"
@@ -215,6 +216,16 @@ void MaintenanceWindow::applyColumnWidths()
 
 namespace {
 
+// The cells of the columns shown.
+std::vector<std::string> shownCells(std::vector<std::string> cells, const std::vector<bool> &shown)
+{
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        if (i >= shown.size() || shown[i])
+            kept.push_back(std::move(cells[i]));
+    return kept;
+}
+
 // Columns 1 and 2 keep the widths of every list (ColWidth1, ColWidth2); the others are
 // the user's for each node's list and fit their content until the user sets them.
 constexpr int FirstNodeColumn = 3;
@@ -352,6 +363,8 @@ void MaintenanceWindow::toolbarClick(const std::string &key)
         printOrPreview(0);
     else if (key == "Exit")
         closeWindow();
+    else if (key == "Copy")
+        copyShown();
     notifyChanged();
 }
 
@@ -420,17 +433,40 @@ forms::PrintDocument MaintenanceWindow::listDocument()
     if (rows < 1)
         return document;
     const auto shown = list.shownColumns();
-    const auto shownCells = [&shown](std::vector<std::string> cells) {
-        std::vector<std::string> kept;
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            if (i >= shown.size() || shown[i])
-                kept.push_back(std::move(cells[i]));
-        return kept;
-    };
-    document.headings = shownCells(list.rowText(1));
+    document.headings = shownCells(list.rowText(1), shown);
     for (int row = 2; row <= rows; ++row)
-        document.rows.push_back(shownCells(list.rowText(row)));
+        document.rows.push_back(shownCells(list.rowText(row), shown));
     return document;
+}
+
+// What the user looks at, for a spreadsheet: the list's headings and its selected row,
+// or the option page's captions and values; one line each, cells between tabs.
+std::string MaintenanceWindow::shownText()
+{
+    const auto line = [](const std::vector<std::string> &cells) {
+        std::string text;
+        for (const auto &cell : cells)
+            text += (text.empty() ? "" : "\t") + cell;
+        return text + "\n";
+    };
+    if (optionPageVisible && optionControl) {
+        std::string text;
+        for (const auto &row : optionControl->sheet().rows)
+            text += line({row.caption, forms::displayValue(row)});
+        return text;
+    }
+    if (!listVisible || list.rowCount() < 2 || list.currentRow() < 2)
+        return {};
+    const auto shown = list.shownColumns();
+    return line(shownCells(list.rowText(1), shown)) +
+           line(shownCells(list.rowText(list.currentRow()), shown));
+}
+
+void MaintenanceWindow::copyShown()
+{
+    const auto text = shownText();
+    if (!text.empty())
+        forms::clipboard().setText(text);
 }
 
 void runMaintenanceWindow()

@@ -77,6 +77,9 @@ public:
     int32_t helpId() const;
     // The list shown, as File > Print and Preview send it to the printer.
     forms::PrintDocument listDocument();
+    // Copy: the list's headings and selected row, or the option page, tab-separated.
+    std::string shownText();
+    void copyShown();
     const std::string &selectedKey() const { return m_selectedKey; }
     const RecordKeyList &recordKeys() const { return m_recordKeys; }
     bool busy() const { return m_busy; }

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "forms/Clipboard.h"
 
 #include "mainwindow/HelpIds.h"
 #include "mainwindow/NodeTables.h"
@@ -139,6 +140,22 @@ TEST_F(MainWindowTest, PlaceAndSplitterAreKeptAndAPictureRunKeepsNothing)
     }
     EXPECT_EQ(settingText("SplitterPosition"), "4000");
     EXPECT_EQ(settingText("tvwKey0"), "sys9");
+}
+
+TEST_F(MainWindowTest, CopyPutsTheSelectedRowOrTheOptionPageOnTheClipboard)
+{
+    auto clipboard = std::make_shared<forms::ScriptedClipboard>();
+    forms::setClipboard(clipboard);
+    auto window = open(0, "");
+    window->selectAndClick("sys9");
+    window->list.setCurrentRow(3);
+    window->toolbarClick("Copy");
+    EXPECT_EQ(clipboard->text(), "代码\t名称\t科目代码\t备注\n02\t赠品\t\t系统预设\n");
+    window->selectAndClick("sys13");
+    window->toolbarClick("Copy");
+    EXPECT_EQ(clipboard->text().substr(0, clipboard->text().find('\n')),
+              "检验单套打检验项目精度\t2");
+    forms::setClipboard(nullptr);
 }
 
 TEST_F(MainWindowTest, LoadTimeTexts)
