@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "base/Dictionary.h"
+#include "base/Error.h"
 #include "base/PendingError.h"
 #include "base/Text.h"
 #include "component/ComponentRegistry.h"
@@ -40,7 +41,7 @@ void readLanguageOnce()
 
 std::string LoginLanguage()
 {
-    readLanguageOnce();
+    base::tryStep(readLanguageOnce); // without a login there is no language to read
     return processState().language;
 }
 

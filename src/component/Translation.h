@@ -24,7 +24,8 @@ constexpr const char *TextKey(const char *text)
     return text;
 }
 
-// The login's "LANGUAGE" as given ("chs", "CHT" or "EN", any case; "" when none).
+// The login's "LANGUAGE" as given ("chs", "CHT" or "EN", any case; "" when none or
+// when no login can be read).
 std::string LoginLanguage();
 
 // The text in the login's language. The text is trimmed; a blank text gives "" without
