@@ -214,7 +214,7 @@ INSERT INTO icsystemprofile (FID, FCategory, FKey, FValue, FIndex, FCaption, FCa
     (2, 'IC', 'CheckBillPosted', '1', 1, '期末结账时检查未记账的单据', '期末結賬時檢查未記賬的單據', 'Check unposted bills at period end', 0, NULL),
     (2, 'IC', 'AlertDiffStock', '1', 2, '录单时物料的仓存和默认仓库不一致时给予提示', '錄單時物料的倉存和默認倉庫不一致時給予提示', 'Warn when the warehouse differs from the default', 0, NULL),
     (2, 'IC', 'UseLowInv', '1', 3, '库存总数量低于或等于最低库存量时给予预警', '庫存總數量低於或等於最低庫存量時給予預警', 'Warn at or below the minimum stock', 0, NULL),
-    (2, 'IC', 'ICBillPos', '1', 4, '关账前保存本期单据数据', '關賬前保存本期單據數據', 'Save the periods bills before closing', 0, NULL),
+    (2, 'IC', 'ICBillPos', '1', 4, '关账前保存本期单据数据', '關賬前保存本期單據數據', 'Save the period''s bills before closing', 0, NULL),
     (2, 'IC', 'NotVerBillToClose', '0', 5, '存在未审核单据时允许关账', '存在未審覈單據時允許關賬', 'Allow closing with unapproved bills', 0, NULL),
     (2, 'IC', 'NotGetCreToClose', '0', 6, '存在未生成凭证的单据时允许关账', '存在未生成憑證的單據時允許關賬', 'Allow closing with bills without vouchers', 0, NULL),
     (3, 'IC', 'SEOrderTaxInPrice', '1', 1, '销售订单单价默认为含税单价', '銷售訂單單價默認爲含稅單價', 'Sales order prices include tax', 0, NULL),

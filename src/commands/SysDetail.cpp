@@ -82,6 +82,9 @@ const char *parameterTitle(int32_t kind, int32_t tag)
 
 std::vector<DetailColumn> parameterColumns(int32_t kind, int32_t tag)
 {
+    if (kind == 1 && (tag == 202 || tag == 2202)) // the period calendar: period, start date
+        return {column("FBrNo", TextKey("机构代码")), column("Fcategory", TextKey("类别")),
+                column("FKey", TextKey("期间")), column("FValue", TextKey("开始日期"))};
     return {column("FBrNo", TextKey("机构代码")), column("Fcategory", TextKey("类别")),
             column("FKey", parameterTitle(kind, tag)), column("FValue", TextKey("参数值"))};
 }

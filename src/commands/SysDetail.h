@@ -50,6 +50,12 @@ public:
     void TakeSelection(bool flag, int32_t row);
 
     const std::vector<DetailColumn> &columns() const { return m_columns; }
+    // Forgets the columns and rows: the list shows nothing.
+    void clearColumns()
+    {
+        m_columns.clear();
+        m_rows.reset();
+    }
     db::RecordsetPtr recordset() const { return m_rows; }
 
     // The cells of a row text.

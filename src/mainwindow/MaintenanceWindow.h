@@ -146,6 +146,7 @@ private:
     void restoreNodeColumnWidths(const std::string &key);
     void chooseStartingNode();
     void storeSettings();
+    void showGroupNode();
     void storePlacement(component::SettingStoreComponent &store);
 
     void clickNode(const forms::TreeNode &node);

@@ -104,6 +104,11 @@ void MaintenanceWindow::loadNodeRows(const forms::TreeNode &node)
         if (node.key == NodeKey::BillSettings && mainWindowHooks().refreshBillOptions)
             mainWindowHooks().refreshBillOptions(*this);
     }
+    const auto *shape = params::findNode(node.key);
+    if (!shape || shape->content == params::NodeContent::Group) {
+        m_detail.clearColumns(); // a group node has no list of its own
+        return;
+    }
     m_detail.GetTitleInfo(kind, node.tag);
     std::string sql;
     params::ParameterTree().GetDetailSql(kind, node.tag, sql);
@@ -205,9 +210,20 @@ bool MaintenanceWindow::showNodeContent(const std::string &key)
         showOptionPage(node->optionPage);
         break;
     default:
+        showGroupNode();
         break;
     }
     return true;
+}
+
+// A group node holds nothing of its own: an empty list, not the last node's headings.
+void MaintenanceWindow::showGroupNode()
+{
+    optionPageVisible = calculationControlVisible = costCalculationControlVisible = false;
+    listVisible = true;
+    list.clear();
+    list.setColumnCount(0);
+    list.refresh();
 }
 
 void MaintenanceWindow::showOptionPage(int32_t pageCode)
@@ -275,6 +291,8 @@ void MaintenanceWindow::applyRecordCommands(const std::string &key)
     apply(commands.editAdd, menus.item("Edit.Add").enabled);
     apply(commands.editDelete, menus.item("Edit.Delete").enabled);
     apply(commands.editModify, menus.item("Edit.Modify").enabled);
+    // Modify does nothing on an option page or a group node: it is not offered there.
+    toolbar.button("Modify").enabled = !isOptionOrGroupNode(key);
     if (commands.popupCommands) {
         for (const char *item : {"Popup.Add", "Popup.Delete", "Popup.Modify"})
             menus.item(item).enabled = true;

@@ -294,6 +294,17 @@ TEST_F(MainWindowScript, ARuleSavedInEnglishIsStoredInTheAccountsWordsAndShownIn
     EXPECT_NE(out.find("|Sales Delivery|WX+Warehouse+00001|"), std::string::npos) << out;
 }
 
+TEST_F(MainWindowScript, AGroupNodeShowsNothingOfTheNodeBeforeIt)
+{
+    const auto out = run("show 3\nclick au22\ndump grid\nclick All2\ndump grid\ndump toolbar\n"
+                         "close\n");
+    EXPECT_NE(out.find("机构代码|类别|期间|开始日期|\n"), std::string::npos) << out;
+    // The group's list is empty: its toolbar follows the calendar's last period.
+    EXPECT_NE(out.find("||12|2026-12-01|\nNew hidden enabled\nModify visible disabled\n"),
+              std::string::npos)
+        << out;
+}
+
 // Every class opens on the demo account and every node of its tree can be clicked, with
 // a title for each and no error.
 TEST_F(MainWindowScript, EveryNodeOfEveryClassOpens)
