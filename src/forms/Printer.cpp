@@ -9,7 +9,23 @@ std::shared_ptr<Printer> &currentPrinter()
     return service;
 }
 
+std::string &currentLetterhead()
+{
+    static std::string text;
+    return text;
+}
+
 } // namespace
+
+const std::string &letterhead()
+{
+    return currentLetterhead();
+}
+
+void setLetterhead(std::string text)
+{
+    currentLetterhead() = std::move(text);
+}
 
 Printer::~Printer() = default;
 

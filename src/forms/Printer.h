@@ -43,6 +43,11 @@ private:
     std::vector<Job> m_jobs;
 };
 
+// The line printed above every document's title: the account's company name ("" for
+// none). The window sets it when it opens the account.
+const std::string &letterhead();
+void setLetterhead(std::string text);
+
 // The process's printer; a ScriptedPrinter until one is installed.
 Printer &printer();
 void setPrinter(std::shared_ptr<Printer> service);

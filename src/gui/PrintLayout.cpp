@@ -1,5 +1,6 @@
 #include "gui/PrintLayout.h"
 
+#include <QDateTime>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "component/Translation.h"
 #include "forms/Printer.h"
 #include "gui/ViewTexts.h"
 
@@ -20,10 +22,11 @@ constexpr std::size_t RowsMeasured = 500;
 
 struct PageGeometry
 {
-    QRectF area;         // the printable area, in device pixels
-    double titleHeight;  // title and the space under it
-    double rowHeight;    // a heading or data row
-    double footerHeight; // the page number line
+    QRectF area;          // the printable area, in device pixels
+    double headHeight;    // letterhead line, title and the space under them
+    double headingHeight; // the heading row, as many lines as its longest heading needs
+    double rowHeight;     // a data row
+    double footerHeight;  // the page number line
     int rowsPerPage;
 };
 
@@ -40,9 +43,9 @@ QString cellOf(const std::vector<std::string> &cells, std::size_t column)
     return column < cells.size() ? qt(cells[column]) : QString();
 }
 
-// Widths that follow the widest text of each column, scaled to the page width.
-std::vector<double> columnWidths(const forms::PrintDocument &document, const QFontMetricsF &body,
-                                 const QFontMetricsF &heading, double pageWidth, double padding)
+// The widest text of each column, headings on one line, padding included.
+std::vector<double> naturalWidths(const forms::PrintDocument &document, const QFontMetricsF &body,
+                                  const QFontMetricsF &heading, double padding)
 {
     const auto columns = columnCountOf(document);
     std::vector<double> widths(columns, 0.0);
@@ -53,10 +56,47 @@ std::vector<double> columnWidths(const forms::PrintDocument &document, const QFo
             widths[c] = std::max(widths[c], body.horizontalAdvance(cellOf(document.rows[r], c)));
         widths[c] += 2 * padding;
     }
+    return widths;
+}
+
+// Widths that follow the widest text of each column, scaled to the page width.
+std::vector<double> columnWidths(const forms::PrintDocument &document, const QFontMetricsF &body,
+                                 const QFontMetricsF &heading, double pageWidth, double padding)
+{
+    auto widths = naturalWidths(document, body, heading, padding);
     const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
     for (auto &width : widths)
         width = width * pageWidth / std::max(total, 1.0);
     return widths;
+}
+
+// A heading is wrapped, never cut: the heading row is as tall as its tallest heading.
+double headingRowHeight(const forms::PrintDocument &document, const std::vector<double> &widths,
+                        const QFontMetricsF &heading, double padding, double rowHeight)
+{
+    double height = rowHeight;
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        const QRectF area(0, 0, std::max(1.0, widths[c] - 2 * padding), 1e6);
+        const auto needed =
+            heading.boundingRect(area, Qt::TextWrapAnywhere, cellOf(document.headings, c));
+        height = std::max(height, needed.height() + rowHeight - heading.height());
+    }
+    return height;
+}
+
+void paintHeadings(QPainter &painter, const std::vector<std::string> &cells,
+                   const std::vector<double> &widths, QPointF at, double height, double padding)
+{
+    double x = at.x();
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        const QRectF cell(x, at.y(), widths[c], height);
+        painter.setPen(QPen(Qt::darkGray, 0));
+        painter.drawRect(cell);
+        painter.setPen(Qt::black);
+        painter.drawText(cell.adjusted(padding, 0, -padding, 0),
+                         Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWrapAnywhere, cellOf(cells, c));
+        x += widths[c];
+    }
 }
 
 void paintRow(QPainter &painter, const std::vector<std::string> &cells,
@@ -77,6 +117,19 @@ void paintRow(QPainter &painter, const std::vector<std::string> &cells,
 }
 
 } // namespace
+
+bool PrintLayout::prefersLandscape(QPrinter &printer) const
+{
+    QFont headingFont = m_bodyFont;
+    headingFont.setBold(true);
+    const QFontMetricsF body(m_bodyFont, &printer);
+    const QFontMetricsF heading(headingFont, &printer);
+    const auto widths = naturalWidths(m_document, body, heading, body.averageCharWidth());
+    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    auto layout = printer.pageLayout();
+    layout.setOrientation(QPageLayout::Portrait);
+    return total > layout.paintRectPixels(printer.resolution()).width();
+}
 
 PrintLayout::PrintLayout(const forms::PrintDocument &document, QFont bodyFont)
     : m_document(document)
@@ -108,14 +161,16 @@ bool PrintLayout::paint(QPrinter &printer) const
     PageGeometry page;
     page.area =
         QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    page.titleHeight = title.height() * 2;
+    page.headHeight = body.height() * 1.4 + title.height() * 2;
     page.rowHeight = body.height() * 1.6;
     page.footerHeight = body.height() * 2;
-    page.rowsPerPage =
-        std::max(1, static_cast<int>((page.area.height() - page.titleHeight - page.footerHeight) /
-                                     page.rowHeight) -
-                        1);
     const auto widths = columnWidths(m_document, body, heading, page.area.width(), padding);
+    page.headingHeight = headingRowHeight(m_document, widths, heading, padding, page.rowHeight);
+    page.rowsPerPage = std::max(1, static_cast<int>((page.area.height() - page.headHeight -
+                                                     page.headingHeight - page.footerHeight) /
+                                                    page.rowHeight));
+    const QString printedAt =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     const int rows = static_cast<int>(m_document.rows.size());
     const int pages = std::max(1, (rows + page.rowsPerPage - 1) / page.rowsPerPage);
 
@@ -123,17 +178,22 @@ bool PrintLayout::paint(QPrinter &printer) const
         if (number > 1)
             printer.newPage();
         painter.setPen(Qt::black);
+        painter.setFont(m_bodyFont);
+        const QRectF letterhead(page.area.left(), page.area.top(), page.area.width(),
+                                body.height() * 1.4);
+        painter.drawText(letterhead, Qt::AlignLeft | Qt::AlignVCenter, qt(forms::letterhead()));
+        painter.drawText(letterhead, Qt::AlignRight | Qt::AlignVCenter, printedAt);
         painter.setFont(titleFont);
         painter.drawText(
-            QRectF(page.area.left(), page.area.top(), page.area.width(), title.height() * 1.4),
+            QRectF(page.area.left(), letterhead.bottom(), page.area.width(), title.height() * 1.4),
             Qt::AlignHCenter | Qt::AlignVCenter, qt(m_document.title));
 
-        QPointF at(page.area.left(), page.area.top() + page.titleHeight);
+        QPointF at(page.area.left(), page.area.top() + page.headHeight);
         painter.setFont(headingFont);
-        painter.fillRect(QRectF(at, QSizeF(page.area.width(), page.rowHeight)),
+        painter.fillRect(QRectF(at, QSizeF(page.area.width(), page.headingHeight)),
                          QColor(0xE8, 0xE8, 0xE8));
-        paintRow(painter, m_document.headings, widths, at, page.rowHeight, padding);
-        at.ry() += page.rowHeight;
+        paintHeadings(painter, m_document.headings, widths, at, page.headingHeight, padding);
+        at.ry() += page.headingHeight;
 
         painter.setFont(m_bodyFont);
         const int first = (number - 1) * page.rowsPerPage;
@@ -148,7 +208,7 @@ bool PrintLayout::paint(QPrinter &printer) const
         painter.drawText(QRectF(page.area.left(), page.area.bottom() - page.footerHeight,
                                 page.area.width(), page.footerHeight),
                          Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("%1 / %2").arg(number).arg(pages));
+                         qt(component::FormatText("第%1页，共%2页", number, pages)));
     }
     return painter.end();
 }

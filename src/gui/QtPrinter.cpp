@@ -8,6 +8,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 #include "component/Translation.h"
 #include "gui/PrintLayout.h"
@@ -58,7 +59,10 @@ void QtPrinter::print(const forms::PrintDocument &document, forms::PrintMode mod
 bool QtPrinter::paint(const forms::PrintDocument &document)
 {
     m_printer->setDocName(qt(document.title));
-    return PrintLayout(document, m_bodyFont).paint(*m_printer);
+    const PrintLayout layout(document, m_bodyFont);
+    m_printer->setPageOrientation(layout.prefersLandscape(*m_printer) ? QPageLayout::Landscape
+                                                                      : QPageLayout::Portrait);
+    return layout.paint(*m_printer);
 }
 
 void QtPrinter::preview(const forms::PrintDocument &document, QWidget *parent)
@@ -74,15 +78,49 @@ void QtPrinter::preview(const forms::PrintDocument &document, QWidget *parent)
 void QtPrinter::printWithDialog(const forms::PrintDocument &document, QWidget *parent)
 {
     if (!printerInstalled()) {
-        const auto path = m_chooser(parent);
-        if (!path.isEmpty() && !printToPdf(document, path))
-            QMessageBox::warning(parent, qt(component::messageTitle()),
-                                 qt(component::TranslateText("无法写入文件 %1。")).arg(path));
+        offerPdf(document, parent);
         return;
     }
     QPrintDialog dialog(m_printer.get(), parent);
     if (dialog.exec() == QDialog::Accepted)
         paint(document);
+}
+
+// Without a printer the user is told so and chooses: a PDF file, the preview, or the page
+// setup first.
+void QtPrinter::offerPdf(const forms::PrintDocument &document, QWidget *parent)
+{
+    for (;;) {
+        QMessageBox box(
+            QMessageBox::Information, qt(component::messageTitle()),
+            qt(component::TranslateText("没有安装打印机。可以打印到 PDF 文件，或者预览。")),
+            QMessageBox::Cancel, parent);
+        auto *pdf =
+            box.addButton(qt(component::TranslateText("PDF 文件...")), QMessageBox::AcceptRole);
+        auto *preview =
+            box.addButton(qt(component::TranslateText("预览")), QMessageBox::ActionRole);
+        auto *setup =
+            box.addButton(qt(component::TranslateText("页面设置...")), QMessageBox::ActionRole);
+        box.setDefaultButton(pdf);
+        box.exec();
+        if (box.clickedButton() == setup) {
+            pageSetup(parent);
+            continue;
+        }
+        if (box.clickedButton() == preview)
+            this->preview(document, parent);
+        else if (box.clickedButton() == pdf)
+            writePdf(document, parent);
+        return;
+    }
+}
+
+void QtPrinter::writePdf(const forms::PrintDocument &document, QWidget *parent)
+{
+    const auto path = m_chooser(parent);
+    if (!path.isEmpty() && !printToPdf(document, path))
+        QMessageBox::warning(parent, qt(component::messageTitle()),
+                             qt(component::TranslateText("无法写入文件 %1。")).arg(path));
 }
 
 bool QtPrinter::printToPdf(const forms::PrintDocument &document, const QString &path)

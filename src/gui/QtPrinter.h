@@ -38,6 +38,8 @@ public:
     static QtPrinter *installed();
 
 private:
+    void offerPdf(const forms::PrintDocument &document, QWidget *parent);
+    void writePdf(const forms::PrintDocument &document, QWidget *parent);
     void preview(const forms::PrintDocument &document, QWidget *parent);
     void printWithDialog(const forms::PrintDocument &document, QWidget *parent);
     bool paint(const forms::PrintDocument &document);

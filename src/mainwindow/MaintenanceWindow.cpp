@@ -9,6 +9,7 @@
 #include "component/ProcessState.h"
 #include "component/SettingStore.h"
 #include "component/Translation.h"
+#include "db/SqlText.h"
 #include "editor/EditorState.h"
 #include "forms/Clipboard.h"
 #include "forms/Printer.h"
@@ -25,6 +26,25 @@ namespace orvan::mainwindow {
 
 namespace NodeKey = params::NodeKey;
 namespace {
+
+// The company's name for the print letterhead: the English name for an English login
+// when the account has one.
+std::string companyNameOfLogin()
+{
+    const auto name = [](const char *key) {
+        return params::firstFieldText("SELECT FValue FROM t_SystemProfile WHERE FCategory="
+                                      "'General' AND FKey=" +
+                                          db::sqlQuote(key),
+                                      "FValue")
+            .value_or("");
+    };
+    if (base::upperCase(component::LoginLanguage()) == "EN") {
+        const auto english = name("CompanyNameEn");
+        if (!base::trim(english).empty())
+            return english;
+    }
+    return name("CompanyName");
+}
 
 using base::tryStep;
 using component::TextKey;
@@ -162,6 +182,7 @@ void MaintenanceWindow::load()
         builder.buildTree(state.sysClass);
     });
     applyCaptions();
+    tryStep([] { forms::setLetterhead(companyNameOfLogin()); });
     tryStep([&] { buildRecordKeys(state.currentNodeKey); });
     fillOverallOptions();
     applyColumnWidths();
@@ -404,7 +425,11 @@ void MaintenanceWindow::printOrPreview(int32_t mode)
     const bool optionSheet =
         (optionPageOf(key) && !params::isAlarmKey(key) && (mode == 0 || !previewOnly)) ||
         params::isAlarmKey(key);
-    if (optionSheet) {
+    if (key == NodeKey::SupplyChainOptions && overallOptionList.visible) {
+        forms::printer().print(supplyChainDocument(),
+                               mode == 0 ? forms::PrintMode::Preview : forms::PrintMode::Print);
+        lastPrintTarget = "option";
+    } else if (optionSheet) {
         if (optionPageVisible && optionControl)
             optionControl->PrintPage(mode);
         lastPrintTarget = "option";
@@ -436,6 +461,22 @@ forms::PrintDocument MaintenanceWindow::listDocument()
     document.headings = shownCells(list.rowText(1), shown);
     for (int row = 2; row <= rows; ++row)
         document.rows.push_back(shownCells(list.rowText(row), shown));
+    return document;
+}
+
+// The supply-chain page prints what it shows: the overall options, ticked or not, then
+// the options under them.
+forms::PrintDocument MaintenanceWindow::supplyChainDocument()
+{
+    forms::PrintDocument document;
+    document.title = optionControl ? optionControl->sheet().title : itemTitle.caption;
+    document.headings = {TranslateText("选项"), TranslateText("值")};
+    for (const auto &item : overallOptionList.items)
+        document.rows.push_back({item.caption, item.checked ? "√" : ""});
+    if (optionControl)
+        for (const auto &row : optionControl->sheet().rows)
+            if (row.kind != forms::OptionKind::Button)
+                document.rows.push_back({row.caption, forms::displayValue(row)});
     return document;
 }
 

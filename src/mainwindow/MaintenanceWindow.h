@@ -77,6 +77,7 @@ public:
     int32_t helpId() const;
     // The list shown, as File > Print and Preview send it to the printer.
     forms::PrintDocument listDocument();
+    forms::PrintDocument supplyChainDocument();
     // Copy: the list's headings and selected row, or the option page, tab-separated.
     std::string shownText();
     void copyShown();

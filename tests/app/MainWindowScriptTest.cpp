@@ -294,6 +294,14 @@ TEST_F(MainWindowScript, ARuleSavedInEnglishIsStoredInTheAccountsWordsAndShownIn
     EXPECT_NE(out.find("|Sales Delivery|WX+Warehouse+00001|"), std::string::npos) << out;
 }
 
+TEST_F(MainWindowScript, TheSupplyChainPagePrintsItsOverallOptionsToo)
+{
+    const auto out = run("show 0\nclick sys3\nmenu File.Preview\nclose\n");
+    EXPECT_NE(out.find("  选项|值|\n  期末结账时检查未记账的单据|√|\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("  替换存货名称|存货|"), std::string::npos) << "and the options below\n"
+                                                                   << out;
+}
+
 TEST_F(MainWindowScript, AGroupNodeShowsNothingOfTheNodeBeforeIt)
 {
     const auto out = run("show 3\nclick au22\ndump grid\nclick All2\ndump grid\ndump toolbar\n"

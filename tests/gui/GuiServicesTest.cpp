@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include "component/AccountLookupForm.h"
 #include "component/ProcessState.h"
 #include "forms/Messages.h"
+#include "forms/Printer.h"
 #include "gui/AccountLookupDialog.h"
 #include "gui/LedgerTableView.h"
 #include "gui/MainWindowCommands.h"
@@ -46,6 +48,19 @@ std::string pdfText(const std::string &path, int page = 0)
     std::stringstream text;
     text << in.rdbuf();
     std::filesystem::remove(textPath);
+    return text.str();
+}
+
+// What pdfinfo says of a file (its page size among it).
+std::string pdfInfo(const std::string &path)
+{
+    const std::string infoPath = path + ".info";
+    if (std::system(("pdfinfo '" + path + "' > '" + infoPath + "'").c_str()) != 0)
+        return {};
+    std::ifstream in(infoPath);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::filesystem::remove(infoPath);
     return text.str();
 }
 
@@ -164,10 +179,20 @@ TEST_F(GuiServicesTest, PrintingAListWithoutAPrinterWritesAPdfWithItsRows)
     const auto document = window->listDocument();
     const auto first = document.rows.front();
     const auto last = document.rows.back();
-    if (QPrinterInfo::availablePrinterNames().isEmpty())
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        // Without a printer the user is told so and chooses the PDF file.
+        QString told;
+        answerMessageBox([&told](QMessageBox &box) {
+            told = box.text();
+            for (auto *button : box.buttons())
+                if (box.buttonRole(button) == QMessageBox::AcceptRole)
+                    button->click();
+        });
         view->chooseMenuItem("File.Print");
-    else // a real printer would open the printer dialog
+        EXPECT_EQ(told, QStringLiteral("没有安装打印机。可以打印到 PDF 文件，或者预览。"));
+    } else { // a real printer would open the printer dialog
         printer->printToPdf(window->listDocument(), QString::fromStdString(pdf));
+    }
     forms::setPrinter(nullptr);
 
     ASSERT_TRUE(std::filesystem::exists(pdf));
@@ -183,6 +208,31 @@ TEST_F(GuiServicesTest, PrintingAListWithoutAPrinterWritesAPdfWithItsRows)
     }
 }
 
+TEST_F(GuiServicesTest, AWideListPrintsLandscapeUnderItsTitleBlockWithWholeHeadings)
+{
+    forms::setLetterhead("示范精密机械有限公司");
+    forms::PrintDocument document{.title = "单据设置"};
+    for (int column = 1; column <= 9; ++column)
+        document.headings.push_back("审核人与制单人可为同一人" + std::to_string(column));
+    document.rows.push_back(std::vector<std::string>(9, "外购入库单"));
+    gui::QtPrinter printer;
+    const auto pdf = account.path() + ".pdf";
+    ASSERT_TRUE(printer.printToPdf(document, QString::fromStdString(pdf)));
+    const auto info = pdfInfo(pdf);
+    const auto text = pdfText(pdf);
+    std::filesystem::remove(pdf);
+    forms::setLetterhead("");
+    EXPECT_NE(info.find("842 x 595 pts"), std::string::npos) << "landscape A4\n" << info;
+    EXPECT_NE(text.find("示范精密机械有限公司"), std::string::npos) << text;
+    EXPECT_NE(text.find("第1页，共1页"), std::string::npos) << text;
+    // A wrapped heading reads whole once its lines are joined.
+    std::string joined;
+    for (const char c : text)
+        if (c != '\n' && c != ' ')
+            joined += c;
+    EXPECT_NE(joined.find("审核人与制单人可为同一人9"), std::string::npos) << text;
+}
+
 TEST_F(GuiServicesTest, LongListsGoOnOverPagesWithTheirHeadings)
 {
     forms::PrintDocument document{.title = "凭证字", .headings = {"代码", "名称"}};
@@ -193,6 +243,7 @@ TEST_F(GuiServicesTest, LongListsGoOnOverPagesWithTheirHeadings)
     ASSERT_TRUE(printer.printToPdf(document, QString::fromStdString(pdf)));
     const auto second = pdfText(pdf, 2);
     const auto all = pdfText(pdf);
+    EXPECT_NE(pdfInfo(pdf).find("595 x 842 pts"), std::string::npos) << "a narrow list: portrait";
     std::filesystem::remove(pdf);
     EXPECT_NE(second.find("名称"), std::string::npos) << second;
     EXPECT_NE(second.find("凭证字"), std::string::npos) << second;
