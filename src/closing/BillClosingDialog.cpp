@@ -1,8 +1,13 @@
 #include "closing/BillClosingDialog.h"
-#include "component/AccountReason.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <utility>
+
+#include <fmt/format.h>
+
+#include "component/AccountReason.h"
 
 #include "base/Convert.h"
 #include "base/Error.h"
@@ -246,6 +251,51 @@ void BillClosingDialog::writeBillStatus(const std::string &props, const char *va
 {
     create<component::CostCommonModifyComponent>(ProgId::CostCommonModify)
         ->ModifyFValue(props, "IC", "BillStatus", value);
+}
+
+namespace {
+
+// The day before a "yyyy-mm-dd" date (the period's end is the first day after it); the
+// text itself when it is no such date.
+std::string dayBefore(const std::string &date)
+{
+    int year = 0;
+    unsigned month = 0;
+    unsigned day = 0;
+    if (std::sscanf(date.c_str(), "%d-%u-%u", &year, &month, &day) != 3)
+        return date;
+    const std::chrono::year_month_day ymd{std::chrono::year{year}, std::chrono::month{month},
+                                          std::chrono::day{day}};
+    if (!ymd.ok())
+        return date;
+    const std::chrono::year_month_day before{std::chrono::sys_days{ymd} - std::chrono::days{1}};
+    return fmt::format("{:04d}-{:02d}-{:02d}", static_cast<int>(before.year()),
+                       static_cast<unsigned>(before.month()), static_cast<unsigned>(before.day()));
+}
+
+} // namespace
+
+std::string BillClosingDialog::periodText() const
+{
+    if (!m_periodInfo)
+        return {};
+    const auto &info = *m_periodInfo;
+    return component::FormatText("%1年第%2期（%3至%4）", info.item("CurrentYear").toLong(),
+                                 info.item("CurrentPeriod").toLong(),
+                                 info.item("BeginDate").text().substr(0, 10),
+                                 dayBefore(info.item("EndDate").text().substr(0, 10)));
+}
+
+std::string BillClosingDialog::confirmationOf(std::string_view key) const
+{
+    const auto period = periodText();
+    if (period.empty())
+        return {};
+    if (base::equalsNoCase(key, CloseKey))
+        return component::FormatText("确定要关闭%1的出入库单据吗？", period);
+    if (base::equalsNoCase(key, ReopenKey))
+        return component::FormatText("确定要反关账%1吗？", period);
+    return {};
 }
 
 const base::Dictionary &BillClosingDialog::period() const

@@ -67,6 +67,13 @@ public:
     // "Close enabled", "Reopen disabled", ...: one line per button, in window order.
     std::string describeButtons() const;
 
+    // The period the buttons act on, for the user: "2026年第12期（2026-12-01至2026-12-31）"
+    // in the login's language; "" when the period could not be read.
+    std::string periodText() const;
+    // The question asked before Close or Reopen is carried out ("" for other keys or an
+    // unknown period). The window asks it; scripts and the command line press directly.
+    std::string confirmationOf(std::string_view key) const;
+
     // 0, or 118 after the reconciliation button.
     int32_t ReturnCode() const { return m_returnCode; }
     // The current period as "ItemCostCalc.Common" gave it when the window loaded; null

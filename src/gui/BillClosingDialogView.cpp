@@ -1,12 +1,18 @@
 #include "gui/BillClosingDialogView.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "closing/BillClosingDialog.h"
+#include "component/Translation.h"
+#include "gui/ActionGuard.h"
 #include "gui/QtShell.h"
 
 namespace orvan::gui {
@@ -30,15 +36,27 @@ BillClosingDialogView::BillClosingDialogView(closing::BillClosingDialog &form, Q
     setObjectName(QStringLiteral("frmShutBill"));
     resize(DesignedWidth, DesignedHeight);
 
+    m_period = new QLabel(this);
+    m_period->setObjectName(QStringLiteral("lblPeriod"));
+    QFont bold = m_period->font();
+    bold.setBold(true);
+    m_period->setFont(bold);
+
     m_explanation = new QLabel(this);
     m_explanation->setObjectName(QStringLiteral("lblExplanation"));
     m_explanation->setWordWrap(true);
-    m_explanation->setFrameShape(QFrame::StyledPanel);
     m_explanation->setMargin(8);
     m_explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A long explanation (English is longer) scrolls rather than being cut.
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidget(m_explanation);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::StyledPanel);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_explanation, 1);
+    layout->addWidget(m_period);
+    layout->addWidget(scroll, 1);
     buildButtons();
     auto *row = new QHBoxLayout;
     row->addStretch();
@@ -61,10 +79,23 @@ void BillClosingDialogView::buildButtons()
         push->setObjectName(qt("cmd" + entry.key));
         push->setAutoDefault(false);
         const std::string key = entry.key;
-        connect(push, &QPushButton::clicked, this,
-                [this, key] { guarded([this, &key] { m_shutBill.press(key); }); });
+        connect(push, &QPushButton::clicked, this, [this, key] { pressAfterAsking(key); });
         m_pushButtons[key] = push;
     }
+}
+
+// Close and Reopen change the period for every user: the user confirms first. The
+// checks may take a while: the wait cursor shows it.
+void BillClosingDialogView::pressAfterAsking(const std::string &key)
+{
+    const auto question = m_shutBill.confirmationOf(key);
+    if (!question.empty() && QMessageBox::question(this, qt(component::messageTitle()),
+                                                   qt(question), QMessageBox::Yes | QMessageBox::No,
+                                                   QMessageBox::No) != QMessageBox::Yes)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    guarded([this, &key] { m_shutBill.press(key); });
 }
 
 QPushButton *BillClosingDialogView::pushButton(const std::string &key) const
@@ -77,6 +108,10 @@ void BillClosingDialogView::refresh()
 {
     setWindowTitle(qt(m_shutBill.caption));
     m_explanation->setText(qt(m_shutBill.explanation()));
+    const auto period = m_shutBill.periodText();
+    m_period->setText(period.empty() ? QString()
+                                     : qt(component::FormatText("当前期间：%1", period)));
+    m_period->setVisible(!period.empty());
     for (const auto &entry : m_shutBill.buttons()) {
         auto *push = m_pushButtons.at(entry.key);
         push->setText(qt(entry.caption)); // "&S" makes Alt+S the accelerator

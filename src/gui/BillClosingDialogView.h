@@ -32,8 +32,10 @@ protected:
 
 private:
     void buildButtons();
+    void pressAfterAsking(const std::string &key);
 
     closing::BillClosingDialog &m_shutBill;
+    QLabel *m_period = nullptr;
     QLabel *m_explanation = nullptr;
     std::map<std::string, QPushButton *> m_pushButtons;
 };

@@ -32,6 +32,10 @@ TEST_F(BillClosingDialogTest, OpensOnTheCurrentPeriodWithTheButtonsOfTheStoredSt
     EXPECT_EQ(window.PeriodInfo()->item("EndDate").text(), "2027-01-01");
     EXPECT_EQ(window.describeButtons(),
               "Close enabled\nReopen disabled\nReconcile enabled\nExit enabled\n");
+    EXPECT_EQ(window.periodText(), "2026年第12期（2026-12-01至2026-12-31）") << "its last day";
+    EXPECT_EQ(window.confirmationOf("close"),
+              "确定要关闭2026年第12期（2026-12-01至2026-12-31）的出入库单据吗？");
+    EXPECT_EQ(window.confirmationOf("Exit"), "");
     EXPECT_EQ(window.button("close")->caption, "关账(&S)");
     EXPECT_EQ(window.button("Reopen")->toolTip, "反关账切换导关账");
     EXPECT_TRUE(messages->shown().empty());
@@ -182,6 +186,8 @@ TEST_F(BillClosingDialogTest, WithoutThePeriodCloseIsASystemErrorAndReopenStillW
     BillClosingDialog window;
     window.load();
     EXPECT_FALSE(window.PeriodInfo());
+    EXPECT_EQ(window.periodText(), "");
+    EXPECT_EQ(window.confirmationOf("Close"), "") << "nothing to name: no question";
     window.press(BillClosingDialog::CloseKey);
     window.press(BillClosingDialog::ReopenKey);
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{"系统错误，关账失败！"}))
@@ -265,6 +271,8 @@ TEST_F(BillClosingDialogTest, AnEnglishLoginTranslatesTheWindowAndTheChecks)
     EXPECT_EQ(window.button(BillClosingDialog::ExitKey)->toolTip, "Leave bill closing");
     EXPECT_EQ(window.fontFamily(), "DejaVu Sans");
     EXPECT_EQ(window.explanation().substr(0, 30), "Before the period-end closing,");
+    EXPECT_EQ(window.confirmationOf("Reopen"),
+              "Reopen period 12 of 2026 (2026-12-01 to 2026-12-31)?");
     window.press(BillClosingDialog::CloseKey);
     EXPECT_EQ(shownTexts(),
               (std::vector<std::string>{

@@ -5,12 +5,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
 
+#include "closing/BillClosingDialog.h"
 #include "forms/OptionSheet.h"
 #include "forms/Printer.h"
+#include "gui/BillClosingDialogView.h"
 #include "gui/LedgerTableModel.h"
 #include "gui/LedgerTableView.h"
 #include "gui/MenuBinder.h"
@@ -218,6 +222,38 @@ TEST_F(MainWindowViewTest, ShellShowsTheViewAndClosingKeepsWidthsAndNode)
     EXPECT_TRUE(shown);
     EXPECT_EQ(settingText("tvwKey0"), "sys9");
     EXPECT_EQ(settingText("ColWidths_sys9"), "3:2250") << "kept for the node's list";
+}
+
+} // namespace
+
+namespace {
+
+using ClosingViewTest = test::GuiFixture;
+
+TEST_F(ClosingViewTest, CloseNamesThePeriodAndAsksFirst)
+{
+    closing::BillClosingDialog form;
+    form.load();
+    gui::BillClosingDialogView view(form);
+    view.show();
+    settle();
+    auto *period = view.findChild<QLabel *>(QStringLiteral("lblPeriod"));
+    ASSERT_NE(period, nullptr);
+    EXPECT_EQ(period->text(), QStringLiteral("当前期间：2026年第12期（2026-12-01至2026-12-31）"));
+
+    QString asked;
+    answerMessageBox([&asked](QMessageBox &box) {
+        asked = box.text();
+        box.button(QMessageBox::No)->click();
+    });
+    view.pushButton(closing::BillClosingDialog::CloseKey)->click();
+    EXPECT_EQ(asked,
+              QStringLiteral("确定要关闭2026年第12期（2026-12-01至2026-12-31）的出入库单据吗？"));
+    EXPECT_TRUE(messages->shown().empty()) << "No: nothing was checked or closed";
+
+    answerMessageBox([](QMessageBox &box) { box.button(QMessageBox::Yes)->click(); });
+    view.pushButton(closing::BillClosingDialog::CloseKey)->click();
+    EXPECT_FALSE(messages->shown().empty()) << "Yes: the checks ran";
 }
 
 } // namespace
