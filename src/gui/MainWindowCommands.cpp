@@ -1,9 +1,14 @@
 #include "gui/MainWindowCommands.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFontDialog>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMessageBox>
 
+#include "base/DataFiles.h"
+#include "base/Text.h"
 #include "component/ConnectionString.h"
 #include "component/LoginContext.h"
 #include "component/ProcessState.h"
@@ -57,9 +62,32 @@ void showAboutBox(QWidget *parent)
     box.exec();
 }
 
+// The help page of a node in the login's language, from the help file the program
+// ships (data/help/help.json: per node key, a simplified-Chinese and an English text;
+// traditional Chinese is converted from the simplified); the "default" page for a node
+// without its own; "" without a help file.
+QString helpPageText(const std::string &nodeKey)
+{
+    static const QJsonObject pages = [] {
+        QFile file(QString::fromStdString(base::dataDirectory() + "/help/help.json"));
+        if (!file.open(QIODevice::ReadOnly))
+            return QJsonObject();
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }();
+    const auto key = QString::fromStdString(nodeKey);
+    const auto page = (pages.contains(key) ? pages.value(key) : pages.value("default")).toObject();
+    const bool english = base::upperCase(component::LoginLanguage()) == "EN";
+    if (english && page.contains(QStringLiteral("EN")))
+        return page.value(QStringLiteral("EN")).toString();
+    return qt(component::TranslateText(page.value(QStringLiteral("chs")).toString().toStdString()));
+}
+
 void QtHelpViewer::show(const forms::HelpTopic &topic)
 {
-    QString text = qt(component::TranslateText("帮助主题 %1")).arg(topic.helpId);
+    QString text = helpPageText(component::processState().currentNodeKey);
+    if (!text.isEmpty())
+        text += QStringLiteral("\n\n");
+    text += qt(component::TranslateText("帮助主题 %1")).arg(topic.helpId);
     if (!topic.helpName.empty())
         text += QStringLiteral("\n") + qt(topic.helpName);
     if (!topic.helpSystem.empty())

@@ -29,6 +29,9 @@ QString userInUse();
 void showAboutBox(QWidget *parent);
 
 // Shows help topics over the active window.
+// The help page of a node in the login's language ("" when the program has no help file).
+QString helpPageText(const std::string &nodeKey);
+
 class QtHelpViewer : public forms::HelpViewer
 {
 public:

@@ -294,3 +294,15 @@ TEST_F(GuiServicesTest, QtsOwnButtonsSpeakTheLoginsLanguage)
     setLogin("UserID=16394;LANGUAGE=EN;");
     gui::useQtTranslationsOfLogin();
 }
+
+TEST_F(GuiServicesTest, HelpPagesSpeakTheLoginsLanguageAndFallBackToTheDefault)
+{
+    setLogin("UserID=16394;LANGUAGE=EN;");
+    EXPECT_TRUE(gui::helpPageText("sys2").startsWith(QStringLiteral("Bill Settings lists")));
+    EXPECT_EQ(gui::helpPageText("nowhere"), gui::helpPageText("default"));
+    setLogin("UserID=16394;LANGUAGE=chs;");
+    EXPECT_TRUE(gui::helpPageText("sys2").startsWith(QStringLiteral("单据设置列出")));
+    setLogin("UserID=16394;LANGUAGE=CHT;");
+    EXPECT_TRUE(gui::helpPageText("sys2").startsWith(QStringLiteral("單據設置列出")))
+        << gui::helpPageText("sys2").toStdString();
+}
