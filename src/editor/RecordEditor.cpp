@@ -370,6 +370,8 @@ void RecordEditor::explainRefusedValue(const forms::GridCell &cell, int row) con
     std::string text;
     if (cell.type == forms::CellType::CheckBox)
         text = component::FormatText("%1只能是0或1。", field);
+    else if (cell.type == forms::CellType::ComboBox && !cell.listItems.empty())
+        text = component::FormatText("%1只能是列表中的项目", field);
     else if (cell.type == forms::CellType::Integer && cell.maximum > cell.minimum)
         text = component::FormatText("%1应为%2到%3之间的整数。", field, cell.minimum, cell.maximum);
     else if (cell.type == forms::CellType::Integer)
@@ -398,6 +400,9 @@ bool RecordEditor::acceptsCellText(const forms::GridCell &cell, const std::strin
 {
     if (cell.type == forms::CellType::CheckBox)
         return text == "0" || text == "1";
+    if (cell.type == forms::CellType::ComboBox && !cell.listItems.empty())
+        return std::find(cell.listItems.begin(), cell.listItems.end(), text) !=
+               cell.listItems.end();
     if (cell.type != forms::CellType::Integer || text.empty())
         return true;
     const auto number = base::parseNumber(text);

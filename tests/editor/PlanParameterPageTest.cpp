@@ -267,11 +267,12 @@ TEST_F(PlanParameterPageTest, TheStrategyIsStoredAsOneOrZero)
     EXPECT_EQ(stored("ProOfBeforeDemandLimit"), "1");
     EXPECT_EQ(params::profileFlags().forecastStrategy, 1);
 
-    // Only the list's entries are values.
+    // Only the list's entries are values: other text is refused as it is typed.
     messages->clear();
-    editor.typeCell(2, 1, "5");
-    editor.press("Save");
-    EXPECT_THAT(shownTexts(), ElementsAre("Type mismatch"));
+    EXPECT_FALSE(editor.typeCell(2, 1, "5"));
+    EXPECT_THAT(shownTexts(),
+                ElementsAre("早于需求时界的累计未兑现预测处理策略只能是列表中的项目"));
+    EXPECT_EQ(editor.grid().text(2, 1), Ignore);
     EXPECT_EQ(stored("ProOfBeforeDemandLimit"), "1");
 }
 
