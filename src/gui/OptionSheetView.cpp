@@ -5,6 +5,7 @@
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -115,6 +116,40 @@ Widget *editorChild(QWidget *cell)
 }
 
 } // namespace
+
+// An editor that has the focus reports its edit finished when the page goes away: by
+// then there is no page to take it.
+OptionSheetView::~OptionSheetView()
+{
+    for (auto *editor : findChildren<QWidget *>())
+        QObject::disconnect(editor, nullptr, this, nullptr);
+}
+
+// On the current option, Space ticks or clears a check box and Enter starts editing the
+// value (a check box: toggles it), as in any property list.
+void OptionSheetView::keyPressEvent(QKeyEvent *event)
+{
+    const bool space = event->key() == Qt::Key_Space;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto *cell = currentRow() >= 0 ? cellWidget(currentRow(), 1) : nullptr;
+    if (!cell || !(space || enter)) {
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (auto *box = editorChild<QCheckBox>(cell)) {
+        if (box->isEnabled())
+            box->click();
+        return;
+    }
+    if (!enter)
+        return;
+    for (auto *input : cell->findChildren<QWidget *>())
+        if (input->focusPolicy() != Qt::NoFocus && input->isEnabled()) {
+            input->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+}
 
 OptionSheetView::OptionSheetView(SheetSource source, ChangeFunction change,
                                  const QStringList &headings, QWidget *parent)

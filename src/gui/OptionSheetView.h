@@ -28,6 +28,7 @@ public:
 
     OptionSheetView(SheetSource source, ChangeFunction change, const QStringList &headings,
                     QWidget *parent = nullptr);
+    ~OptionSheetView() override;
 
     // Shows the sheet's rows: rebuilt when its rows changed, else the values updated.
     void render();
@@ -39,6 +40,7 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     struct RowShape

@@ -96,6 +96,37 @@ TEST_F(WidgetsTest, PropertyListSendsEachFinishedEditOnceAndShowsWhatTheSheetKep
     EXPECT_EQ(edits.size(), 2u);
 }
 
+TEST_F(WidgetsTest, SpaceTicksTheCurrentCheckOptionAndEnterStartsEditingAValue)
+{
+    auto sheet =
+        pageOf({{.key = "on", .caption = "On", .kind = forms::OptionKind::Check, .value = "0"},
+                {.key = "name", .caption = "Name", .kind = forms::OptionKind::Text, .value = "x"}});
+    std::vector<std::string> edits;
+    gui::OptionSheetView view([&sheet] { return &sheet; },
+                              [&](const std::string &key, const std::string &text) {
+                                  edits.push_back(key + "=" + text);
+                                  sheet.row(key)->value = text;
+                                  return true;
+                              },
+                              {"Option", "Value"});
+    view.render();
+    view.show();
+    view.activateWindow();
+    settle();
+    const auto press = [&view](Qt::Key key) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&view, &down);
+    };
+    view.setCurrentCell(0, 0);
+    press(Qt::Key_Space);
+    EXPECT_EQ(edits, std::vector<std::string>{"on=1"});
+    view.setCurrentCell(1, 0);
+    press(Qt::Key_Space);
+    EXPECT_EQ(edits.size(), 1u) << "Space does not edit a text";
+    press(Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), view.editor("name")->findChild<QLineEdit *>());
+}
+
 TEST_F(WidgetsTest, PropertyListOutlivesAnEditThatReplacesThePage)
 {
     auto sheet =
