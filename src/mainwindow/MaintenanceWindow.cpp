@@ -481,7 +481,8 @@ forms::PrintDocument MaintenanceWindow::supplyChainDocument()
 }
 
 // What the user looks at, for a spreadsheet: the list's headings and its selected row,
-// or the option page's captions and values; one line each, cells between tabs.
+// or the captions and values of the option or calculation page; one line each, cells
+// between tabs.
 std::string MaintenanceWindow::shownText()
 {
     const auto line = [](const std::vector<std::string> &cells) {
@@ -490,12 +491,19 @@ std::string MaintenanceWindow::shownText()
             text += (text.empty() ? "" : "\t") + cell;
         return text + "\n";
     };
-    if (optionPageVisible && optionControl) {
+    const auto sheetText = [&line](const forms::OptionSheet &sheet) {
         std::string text;
-        for (const auto &row : optionControl->sheet().rows)
-            text += line({row.caption, forms::displayValue(row)});
+        for (const auto &row : sheet.rows)
+            if (row.kind != forms::OptionKind::Button)
+                text += line({row.caption, forms::displayValue(row)});
         return text;
-    }
+    };
+    if (optionPageVisible && optionControl)
+        return sheetText(optionControl->sheet());
+    if (calculationControlVisible && calculationControl)
+        return sheetText(calculationControl->sheet());
+    if (costCalculationControlVisible && costCalculationControl)
+        return sheetText(costCalculationControl->sheet());
     if (!listVisible || list.rowCount() < 2 || list.currentRow() < 2)
         return {};
     const auto shown = list.shownColumns();

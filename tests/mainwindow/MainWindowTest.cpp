@@ -155,6 +155,10 @@ TEST_F(MainWindowTest, CopyPutsTheSelectedRowOrTheOptionPageOnTheClipboard)
     window->toolbarClick("Copy");
     EXPECT_EQ(clipboard->text().substr(0, clipboard->text().find('\n')),
               "检验单套打检验项目精度\t2");
+    window->selectAndClick("sys7");
+    window->toolbarClick("Copy");
+    EXPECT_EQ(clipboard->text().substr(0, clipboard->text().find('\n')),
+              "出库成本计价方法\t加权平均法");
     forms::setClipboard(nullptr);
 }
 
