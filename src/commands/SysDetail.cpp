@@ -123,6 +123,19 @@ std::map<std::string, std::string> fieldCaptionsInLoginLanguage()
 
 } // namespace
 
+bool SysDetail::isPresetBillType(const std::string &id)
+{
+    if (!m_presetBillTypes) {
+        m_presetBillTypes.emplace();
+        base::tryStep([this] {
+            auto rows = params::executeOnAccount("SELECT FID FROM ICBillType WHERE FSystemic=1");
+            for (; rows && !rows->isEOF(); rows->MoveNext())
+                m_presetBillTypes->insert(rows->Fields("FID").Value().text());
+        });
+    }
+    return m_presetBillTypes->contains(id);
+}
+
 // A bill's number picture ("WIN+日期+0001") with the item captions in the login's
 // language; fixed texts and serials are shown as they are.
 std::string SysDetail::shownPicture(const std::string &picture)
@@ -188,6 +201,7 @@ void SysDetail::TakeJournalData(const std::string &sql, db::RecordsetPtr rows, l
 {
     m_rows = rows ? std::move(rows) : params::executeOnAccount(sql);
     m_fieldCaptions.reset(); // read again, in the login's language, when a picture asks
+    m_presetBillTypes.reset();
     count = m_rows ? m_rows->RecordCount() : 0;
     for (auto &entry : m_columns) {
         entry.dataType = 0;
@@ -255,9 +269,11 @@ std::string SysDetail::cellText(const DetailColumn &entry)
         return TranslateText(value.text());
     if (entry.field == "FDesc")
         return shownPicture(value.text());
-    // The preset bill types and their note are the system's texts; a user's are kept.
+    // The preset bill types and their note are the system's texts, shown in the login's
+    // language; a user's are shown as typed.
     if ((entry.field == "FName" || entry.field == "FNote") &&
-        component::processState().currentNodeKey == NodeKey::BillTypes)
+        component::processState().currentNodeKey == NodeKey::BillTypes &&
+        isPresetBillType(m_rows->Fields("FID").Value().text()))
         return TranslateText(value.text());
     if (entry.field == "FPrintControlOrNo" &&
         component::processState().currentNodeKey == NodeKey::PrintControl)

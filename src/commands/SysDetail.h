@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -66,12 +67,14 @@ private:
     void moveToGridRow(int32_t row);
     std::string cellText(const DetailColumn &column);
     std::string shownPicture(const std::string &picture);
+    bool isPresetBillType(const std::string &id);
 
     forms::LedgerGrid *m_grid = nullptr;
     db::RecordsetPtr m_rows;
     std::vector<DetailColumn> m_columns;
     std::map<std::string, int32_t> m_selection; // row text -> row number
     std::optional<std::map<std::string, std::string>> m_fieldCaptions;
+    std::optional<std::set<std::string>> m_presetBillTypes; // ids, read when first asked
 };
 
 } // namespace orvan::commands

@@ -294,6 +294,14 @@ TEST_F(MainWindowScript, ARuleSavedInEnglishIsStoredInTheAccountsWordsAndShownIn
     EXPECT_NE(out.find("|Sales Delivery|WX+Warehouse+00001|"), std::string::npos) << out;
 }
 
+TEST_F(MainWindowScript, PresetBillTypesAreShownInTheLoginsLanguageAndUsersAsTyped)
+{
+    m_language = "CHT";
+    const auto out = run("show 0\nclick sys9\ndump grid\nclose\n");
+    EXPECT_NE(out.find("|1|01|普通||系統預設|\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("|1001|U01|研发领用|660201|研发部门领用材料|\n"), std::string::npos) << out;
+}
+
 TEST_F(MainWindowScript, TheSupplyChainPagePrintsItsOverallOptionsToo)
 {
     const auto out = run("show 0\nclick sys3\nmenu File.Preview\nclose\n");
