@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/Error.h"
+#include "billcode/ItemList.h"
 #include "billcode/NextNumberPreview.h"
 #include "billcode/RuleColumns.h"
 #include "billcode/RuleRecord.h"
@@ -45,7 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     grid.setMaxRows(billcode::MaxRuleRows);
     fillGrid(grid, std::string_view(reinterpret_cast<const char *>(data), size));
     try {
-        const auto content = billcode::collectRuleRows(grid);
+        billcode::ItemList items; // the fixed items; the grid's captions are typed freely
+        items.build({}, {});
+        const auto content = billcode::collectRuleRows(grid, items);
         for (const auto &row : content.rows)
             if (row.FClassIndex < 1 || row.FProjectID < 1)
                 std::abort(); // only rows with a kind and an item are saved
