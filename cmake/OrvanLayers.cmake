@@ -9,7 +9,8 @@ function(orvan_layer name)
         target_include_directories(orvan_${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
         target_link_libraries(orvan_${name} PUBLIC ${ARG_DEPS})
         target_compile_definitions(orvan_${name} PRIVATE
-            ORVAN_DATA_DIR="${PROJECT_SOURCE_DIR}/data"
+            ORVAN_DATA_DIR="${ORVAN_SOURCE_DATA_DIR}"
+            ORVAN_INSTALLED_DATA_RELATIVE="${ORVAN_INSTALLED_DATA_RELATIVE}"
             ORVAN_VERSION="${PROJECT_VERSION}")
     else()
         add_library(orvan_${name} INTERFACE)

@@ -5,8 +5,10 @@
 
 namespace orvan::base {
 
-// The program's data directory (schema, demo data, catalogs, images): $ORVAN_DATA_DIR
-// when set, else the data folder of the source tree the program was built from.
+// The program's data directory (schema, demo data, catalogs, images, help): the one an
+// installation puts beside the program (<prefix>/share/orvan-sysmaintain for
+// <prefix>/bin/orvan-sysmaintain), else $ORVAN_DATA_DIR when set, else the data folder
+// of the source tree a development build was made from ("" when there is none).
 std::string dataDirectory();
 
 // The path of a file under the data directory.

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and runs the installed program from another
+# folder, without ORVAN_DATA_DIR: it must find the data installed beside it. A marker row
+# added to the installed demo data shows that the installed copy is the one read.
+# Usage: installed-program.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+unset ORVAN_DATA_DIR
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=offscreen
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+program="$work/prefix/bin/orvan-sysmaintain"
+data="$work/prefix/share/orvan-sysmaintain"
+for file in schema.sql demo.sql i18n/ORVANINDUSTRY.EN.json help/help.json; do
+  [ -f "$data/$file" ] || { echo "not installed: $file" >&2; exit 1; }
+done
+printf "\nINSERT INTO t_SystemProfile (FCategory, FKey, FValue) VALUES ('Install', 'Marker', 'installed');\n" >> "$data/demo.sql"
+
+cd "$work"
+fail() { echo "installed program: $*" >&2; exit 1; }
+"$program" --version | grep -q . || fail "--version printed nothing"
+"$program" --db "$work/demo.db" init-demo >/dev/null || fail "init-demo failed"
+[ "$("$program" --db "$work/demo.db" profile get Install Marker)" = installed ] \
+  || fail "the demo data was not the installed copy"
+"$program" --db "$work/demo.db" tree --class 1 | grep -q '^au1' || fail "tree printed no au1"
+"$program" --db "$work/demo.db" sql "SELECT COUNT(*) AS n FROM ICBillType" | grep -q 10 \
+  || fail "sql did not count the bill types"
+printf 'show 0\nclick sys9\ndump title\nclose\n' | "$program" --db "$work/demo.db" --lang EN script \
+  | grep -q 'Bill Types' || fail "script did not speak English from the installed catalog"
+if "$program" --help | grep -q -- --screenshot; then
+  "$program" --db "$work/demo.db" --screenshot "$work/shot.png" >/dev/null || fail "no screenshot"
+  [ -s "$work/shot.png" ] || fail "empty screenshot"
+fi
+echo "installed program runs from $work/prefix"
