@@ -15,6 +15,10 @@ data="$work/prefix/share/orvan-sysmaintain"
 for file in schema.sql demo.sql i18n/ORVANINDUSTRY.EN.json help/help.json; do
   [ -f "$data/$file" ] || { echo "not installed: $file" >&2; exit 1; }
 done
+desktop="$work/prefix/share/applications/orvan-sysmaintain.desktop"
+[ -f "$work/prefix/share/icons/hicolor/scalable/apps/orvan-sysmaintain.svg" ] \
+  || { echo "no icon installed" >&2; exit 1; }
+desktop-file-validate "$desktop" || { echo "the desktop entry is not valid" >&2; exit 1; }
 printf "\nINSERT INTO t_SystemProfile (FCategory, FKey, FValue) VALUES ('Install', 'Marker', 'installed');\n" >> "$data/demo.sql"
 
 cd "$work"
