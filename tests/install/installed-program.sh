@@ -19,6 +19,10 @@ desktop="$work/prefix/share/applications/orvan-sysmaintain.desktop"
 [ -f "$work/prefix/share/icons/hicolor/scalable/apps/orvan-sysmaintain.svg" ] \
   || { echo "no icon installed" >&2; exit 1; }
 desktop-file-validate "$desktop" || { echo "the desktop entry is not valid" >&2; exit 1; }
+grep -q '^\.SH "PLANS"' "$work/prefix/share/man/man1/orvan-sysmaintain.1" \
+  || { echo "the man page lacks the plans command" >&2; exit 1; }
+bash -n "$work/prefix/share/bash-completion/completions/orvan-sysmaintain" \
+  || { echo "the bash completion does not parse" >&2; exit 1; }
 printf "\nINSERT INTO t_SystemProfile (FCategory, FKey, FValue) VALUES ('Install', 'Marker', 'installed');\n" >> "$data/demo.sql"
 
 cd "$work"
