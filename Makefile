@@ -7,7 +7,7 @@ BENCH_DIR ?= build-bench
 NOGUI_DIR ?= build-nogui
 PROGRAM := $(BUILD_DIR)/orvan-sysmaintain
 
-.PHONY: deps build run test checks check-nogui fuzz bench format clean
+.PHONY: deps build run test checks check-nogui fuzz bench format clean package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -29,6 +29,15 @@ test: deps
 	bash scripts/checks/names.sh $(TEST_DIR)
 	$(MAKE) --no-print-directory check-nogui
 	bash fuzz/run.sh 15
+
+# A Debian package of a release build that carries no source path: build-package/*.deb,
+# installed with `apt install ./build-package/orvan-sysmaintain_*.deb`.
+PACKAGE_DIR ?= build-package
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DORVAN_BUILD_TESTS=OFF \
+	  -DORVAN_SOURCE_DATA=OFF -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack -G DEB
 
 # The format, layering and naming checks alone (naming needs the test build configured).
 checks:
@@ -55,4 +64,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR) $(NOGUI_DIR) build-fuzz
+	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR) $(NOGUI_DIR) $(PACKAGE_DIR) build-fuzz
