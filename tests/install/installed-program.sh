@@ -16,8 +16,10 @@ for file in schema.sql demo.sql i18n/ORVANINDUSTRY.EN.json help/help.json; do
   [ -f "$data/$file" ] || { echo "not installed: $file" >&2; exit 1; }
 done
 desktop="$work/prefix/share/applications/orvan-sysmaintain.desktop"
-[ -f "$work/prefix/share/icons/hicolor/scalable/apps/orvan-sysmaintain.svg" ] \
-  || { echo "no icon installed" >&2; exit 1; }
+for icon in scalable/apps/orvan-sysmaintain.svg 48x48/apps/orvan-sysmaintain.png \
+  256x256/apps/orvan-sysmaintain.png; do
+  [ -f "$work/prefix/share/icons/hicolor/$icon" ] || { echo "not installed: $icon" >&2; exit 1; }
+done
 desktop-file-validate "$desktop" || { echo "the desktop entry is not valid" >&2; exit 1; }
 grep -q '^\.SH "PLANS"' "$work/prefix/share/man/man1/orvan-sysmaintain.1" \
   || { echo "the man page lacks the plans command" >&2; exit 1; }
