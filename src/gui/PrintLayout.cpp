@@ -84,23 +84,13 @@ double headingRowHeight(const forms::PrintDocument &document, const std::vector<
     return height;
 }
 
-void paintHeadings(QPainter &painter, const std::vector<std::string> &cells,
-                   const std::vector<double> &widths, QPointF at, double height, double padding)
-{
-    double x = at.x();
-    for (std::size_t c = 0; c < widths.size(); ++c) {
-        const QRectF cell(x, at.y(), widths[c], height);
-        painter.setPen(QPen(Qt::darkGray, 0));
-        painter.drawRect(cell);
-        painter.setPen(Qt::black);
-        painter.drawText(cell.adjusted(padding, 0, -padding, 0),
-                         Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWrapAnywhere, cellOf(cells, c));
-        x += widths[c];
-    }
-}
+// One row of ruled cells. Headings wrap onto as many lines as their cell is tall; data
+// cells keep one line and are elided.
+enum class CellText { Wrapped, Elided };
 
 void paintRow(QPainter &painter, const std::vector<std::string> &cells,
-              const std::vector<double> &widths, QPointF at, double height, double padding)
+              const std::vector<double> &widths, QPointF at, double height, double padding,
+              CellText fit = CellText::Elided)
 {
     double x = at.x();
     for (std::size_t c = 0; c < widths.size(); ++c) {
@@ -109,9 +99,13 @@ void paintRow(QPainter &painter, const std::vector<std::string> &cells,
         painter.drawRect(cell);
         painter.setPen(Qt::black);
         const QRectF textArea = cell.adjusted(padding, 0, -padding, 0);
-        const auto text = painter.fontMetrics().elidedText(cellOf(cells, c), Qt::ElideRight,
-                                                           static_cast<int>(textArea.width()));
-        painter.drawText(textArea, Qt::AlignVCenter | Qt::AlignLeft, text);
+        if (fit == CellText::Wrapped)
+            painter.drawText(textArea, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWrapAnywhere,
+                             cellOf(cells, c));
+        else
+            painter.drawText(textArea, Qt::AlignVCenter | Qt::AlignLeft,
+                             painter.fontMetrics().elidedText(cellOf(cells, c), Qt::ElideRight,
+                                                              static_cast<int>(textArea.width())));
         x += widths[c];
     }
 }
@@ -192,7 +186,8 @@ bool PrintLayout::paint(QPrinter &printer) const
         painter.setFont(headingFont);
         painter.fillRect(QRectF(at, QSizeF(page.area.width(), page.headingHeight)),
                          QColor(0xE8, 0xE8, 0xE8));
-        paintHeadings(painter, m_document.headings, widths, at, page.headingHeight, padding);
+        paintRow(painter, m_document.headings, widths, at, page.headingHeight, padding,
+                 CellText::Wrapped);
         at.ry() += page.headingHeight;
 
         painter.setFont(m_bodyFont);

@@ -35,33 +35,31 @@ namespace {
 class GuiServicesTest : public test::GuiFixture
 {};
 
+// What a poppler tool prints about a PDF file ("" when it fails).
+std::string popplerOutput(const std::string &command)
+{
+    const std::string outputPath = std::filesystem::temp_directory_path() / "orvan-poppler.txt";
+    if (std::system((command + " > '" + outputPath + "'").c_str()) != 0)
+        return {};
+    std::ifstream in(outputPath);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::filesystem::remove(outputPath);
+    return text.str();
+}
+
 // The text of a PDF file, or of one of its pages.
 std::string pdfText(const std::string &path, int page = 0)
 {
-    const std::string textPath = path + ".txt";
     const auto pages =
         page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : std::string();
-    const auto command = "pdftotext -enc UTF-8" + pages + " '" + path + "' '" + textPath + "'";
-    if (std::system(command.c_str()) != 0)
-        return {};
-    std::ifstream in(textPath);
-    std::stringstream text;
-    text << in.rdbuf();
-    std::filesystem::remove(textPath);
-    return text.str();
+    return popplerOutput("pdftotext -enc UTF-8" + pages + " '" + path + "' -");
 }
 
 // What pdfinfo says of a file (its page size among it).
 std::string pdfInfo(const std::string &path)
 {
-    const std::string infoPath = path + ".info";
-    if (std::system(("pdfinfo '" + path + "' > '" + infoPath + "'").c_str()) != 0)
-        return {};
-    std::ifstream in(infoPath);
-    std::stringstream text;
-    text << in.rdbuf();
-    std::filesystem::remove(infoPath);
-    return text.str();
+    return popplerOutput("pdfinfo '" + path + "'");
 }
 
 // The picture of one character in a font, black on white, in a square of the font's
