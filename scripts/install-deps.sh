@@ -11,7 +11,7 @@ packages=(
   libfmt-dev libcli11-dev nlohmann-json3-dev
   libopencc-dev opencc
   fonts-wqy-microhei
-  poppler-utils desktop-file-utils dpkg-dev file
+  poppler-utils desktop-file-utils appstream dpkg-dev file
   clang-format clang-tidy python3
   clang libclang-rt-14-dev
   locales

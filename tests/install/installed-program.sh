@@ -21,6 +21,12 @@ for icon in scalable/apps/orvan-sysmaintain.svg 48x48/apps/orvan-sysmaintain.png
   [ -f "$work/prefix/share/icons/hicolor/$icon" ] || { echo "not installed: $icon" >&2; exit 1; }
 done
 desktop-file-validate "$desktop" || { echo "the desktop entry is not valid" >&2; exit 1; }
+metainfo="$work/prefix/share/metainfo/org.orvan.sysmaintain.metainfo.xml"
+appstreamcli validate --no-net "$metainfo" >/dev/null \
+  || { echo "the AppStream metainfo is not valid" >&2; exit 1; }
+version=$("$work/prefix/bin/orvan-sysmaintain" --version | grep -o '[0-9][0-9.]*' | head -1)
+grep -q "<release version=\"$version\"" "$metainfo" \
+  || { echo "the metainfo names no release $version" >&2; exit 1; }
 grep -q '^\.SH "PLANS"' "$work/prefix/share/man/man1/orvan-sysmaintain.1" \
   || { echo "the man page lacks the plans command" >&2; exit 1; }
 bash -n "$work/prefix/share/bash-completion/completions/orvan-sysmaintain" \
@@ -42,4 +48,15 @@ if "$program" --help | grep -q -- --screenshot; then
   "$program" --db "$work/demo.db" --screenshot "$work/shot.png" >/dev/null || fail "no screenshot"
   [ -s "$work/shot.png" ] || fail "empty screenshot"
 fi
-echo "installed program runs from $work/prefix"
+
+# The package made from this build holds the same files and runs where it is unpacked.
+cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null || fail "cpack failed"
+deb=$(ls "$work"/package/orvan-sysmaintain_*.deb)
+dpkg-deb -f "$deb" Depends | grep -q libqt6 || fail "the package does not depend on Qt"
+dpkg-deb -x "$deb" "$work/unpacked"
+unpacked="$work/unpacked/usr/bin/orvan-sysmaintain"
+[ -f "$work/unpacked/usr/share/metainfo/org.orvan.sysmaintain.metainfo.xml" ] \
+  || fail "the package lacks the metainfo"
+"$unpacked" --db "$work/package.db" init-demo >/dev/null || fail "the packaged init-demo failed"
+"$unpacked" --db "$work/package.db" tree --class 1 | grep -q '^au1' || fail "packaged tree"
+echo "installed program runs from $work/prefix and from its package"
