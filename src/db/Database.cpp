@@ -36,6 +36,8 @@ Database::Database(const std::string &path, OpenMode mode)
 Database::~Database()
 {
     m_cache.clear(); // finalize statements before closing
+    for (const auto &entry : m_controlStatements)
+        sqlite3_finalize(entry.second);
     sqlite3_close_v2(m_db);
 }
 
@@ -62,6 +64,41 @@ void Database::open(OpenMode mode)
     // Reading the schema reads the file header: a file that is not a database fails here.
     run(mode == OpenMode::Create ? "PRAGMA journal_mode=WAL; PRAGMA foreign_keys=ON"
                                  : "PRAGMA foreign_keys=ON; SELECT count(*) FROM sqlite_master");
+}
+
+sqlite3_stmt *Database::controlStatement(const char *sql)
+{
+    auto &statement = m_controlStatements[sql];
+    if (!statement && sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr) != SQLITE_OK)
+        throw engineError(sqlite3_extended_errcode(m_db), sqlite3_errmsg(m_db));
+    return statement;
+}
+
+std::pair<int64_t, int64_t> Database::changeStamp()
+{
+    // data_version moves on commits of other connections, total_changes on this one's.
+    sqlite3_stmt *version = controlStatement("PRAGMA data_version");
+    if (sqlite3_step(version) != SQLITE_ROW) {
+        const int code = sqlite3_extended_errcode(m_db);
+        const std::string message = sqlite3_errmsg(m_db);
+        sqlite3_reset(version);
+        throw engineError(code, message);
+    }
+    const int64_t otherCommits = sqlite3_column_int64(version, 0);
+    sqlite3_reset(version);
+    return {otherCommits, sqlite3_total_changes64(m_db)};
+}
+
+void Database::runControl(const char *sql)
+{
+    sqlite3_stmt *statement = controlStatement(sql);
+    if (sqlite3_step(statement) != SQLITE_DONE) {
+        const int code = sqlite3_extended_errcode(m_db);
+        const std::string message = sqlite3_errmsg(m_db);
+        sqlite3_reset(statement);
+        throw engineError(code, message);
+    }
+    sqlite3_reset(statement);
 }
 
 void Database::run(const char *sql)
@@ -121,12 +158,33 @@ void Database::noteFailure(const base::Error &error)
         m_outerFailure = error;
 }
 
+namespace {
+
+Database::BatchObserver &batchObserver()
+{
+    static Database::BatchObserver observer;
+    return observer;
+}
+
+} // namespace
+
+void Database::observeBatches(BatchObserver observer)
+{
+    batchObserver() = std::move(observer);
+}
+
 RecordsetPtr Database::execute(std::string_view batch)
 {
+    if (const auto &observer = batchObserver())
+        observer(batch);
     return notingFailures([&] {
         const std::shared_ptr<PreparedBatch> prepared = preparedBatch(batch);
         if (prepared->writes())
             refuseWriteWhenReadOnly();
+        // One query reads a consistent snapshot by itself; a transaction the engine ended
+        // after an error must still refuse it (the Transaction does).
+        if (prepared->isLoneRead() && !(m_outerTransactionOpen && sqlite3_get_autocommit(m_db)))
+            return prepared->run(*this);
         Transaction transaction(*this, prepared->writes() ? Transaction::Kind::Write
                                                           : Transaction::Kind::Read);
         RecordsetPtr result = prepared->run(*this);
@@ -173,6 +231,22 @@ void Database::registerProcedure(std::string name, std::vector<ProcedureParamete
 {
     RegisteredProcedure procedure{name, std::move(parameters), std::move(body)};
     m_procedures.insert_or_assign(std::move(name), std::move(procedure));
+    m_cache.clear(); // batches that failed for a missing procedure may now compile
+}
+
+void Database::adoptCatalogProcedures(uint64_t version,
+                                      const std::vector<RegisteredProcedure> &procedures)
+{
+    if (version == m_catalogVersion)
+        return;
+    for (const auto &name : m_catalogNames)
+        m_procedures.erase(name);
+    m_catalogNames.clear();
+    for (const auto &procedure : procedures) {
+        m_procedures.insert_or_assign(procedure.name, procedure);
+        m_catalogNames.push_back(procedure.name);
+    }
+    m_catalogVersion = version;
     m_cache.clear(); // batches that failed for a missing procedure may now compile
 }
 

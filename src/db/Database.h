@@ -4,15 +4,18 @@
 #include "db/Procedure.h"
 #include "db/Recordset.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace orvan::db {
 
@@ -51,6 +54,11 @@ public:
     bool readOnly() const { return m_readOnly; }
     sqlite3 *handle() const { return m_db; }
 
+    // Sees the text of every batch any connection of the process runs through execute(),
+    // before it runs (a statement log); none when null.
+    using BatchObserver = std::function<void(std::string_view batch)>;
+    static void observeBatches(BatchObserver observer);
+
     // Runs a T-SQL batch. Returns the rows of the last query that ran (an open recordset
     // at EOF when it found none), or null when the batch ran no query.
     RecordsetPtr execute(std::string_view batch);
@@ -63,6 +71,10 @@ public:
     void registerProcedure(std::string name, std::vector<ProcedureParameter> parameters,
                            Procedure body);
     bool hasProcedure(std::string_view name) const;
+    // Makes the procedures of a catalog version this connection's, in place of those of the
+    // version it had (procedures registered directly stay); nothing when it has that one.
+    void adoptCatalogProcedures(uint64_t version,
+                                const std::vector<RegisteredProcedure> &procedures);
 
     // Calls a procedure with named parameters, in one transaction; output and
     // input-output parameters receive the values the procedure set.
@@ -73,6 +85,15 @@ public:
 
     size_t cachedBatchCount() const { return m_cache.size(); }
 
+    // Differs from an earlier stamp when this connection or another one changed the file
+    // in between: what was read before the earlier stamp may be read again from memory.
+    std::pair<int64_t, int64_t> changeStamp();
+
+    // Runs one transaction-control statement ("BEGIN", "COMMIT", "SAVEPOINT x", ...),
+    // prepared once per connection: they run around every batch. sql must be a literal
+    // (it keys the prepared statement).
+    void runControl(const char *sql);
+
 private:
     struct NameLess
     {
@@ -80,6 +101,7 @@ private:
     };
 
     void open(OpenMode mode);
+    sqlite3_stmt *controlStatement(const char *sql);
     void run(const char *sql);
     void refuseEmptyFile() const;
     void refuseWriteWhenReadOnly() const;
@@ -107,7 +129,10 @@ private:
     bool m_outerTransactionOpen = false;
     std::optional<base::Error> m_outerFailure;
     std::unordered_map<std::string, std::shared_ptr<PreparedBatch>> m_cache;
+    std::unordered_map<std::string_view, sqlite3_stmt *> m_controlStatements;
     std::map<std::string, RegisteredProcedure, NameLess> m_procedures;
+    uint64_t m_catalogVersion = 0;
+    std::vector<std::string> m_catalogNames; // the procedures that came from the catalog
 };
 
 } // namespace orvan::db

@@ -26,6 +26,12 @@ public:
     // True when some statement may write or a procedure is called.
     bool writes() const { return m_writes; }
     bool running() const { return m_running; }
+    // One statement that only reads: it needs no transaction around it.
+    bool isLoneRead() const
+    {
+        return !m_writes && m_steps.size() == 1 &&
+               m_steps.front().kind == PlanStep::Kind::Statement;
+    }
 
     // Runs the steps (the caller holds the transaction); returns the rows of the last
     // query that ran, or null when none ran.

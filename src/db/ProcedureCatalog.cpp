@@ -20,12 +20,18 @@ void ProcedureCatalog::add(std::string name, std::vector<ProcedureParameter> par
         return base::equalsNoCase(procedure.name, name);
     });
     m_procedures.push_back({std::move(name), std::move(parameters), std::move(body)});
+    ++m_version;
+}
+
+void ProcedureCatalog::clear()
+{
+    m_procedures.clear();
+    ++m_version;
 }
 
 void ProcedureCatalog::installInto(Database &database) const
 {
-    for (const auto &procedure : m_procedures)
-        database.registerProcedure(procedure.name, procedure.parameters, procedure.body);
+    database.adoptCatalogProcedures(m_version, m_procedures);
 }
 
 bool ProcedureCatalog::contains(std::string_view name) const

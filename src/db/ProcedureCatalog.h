@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +12,8 @@ namespace orvan::db {
 class Database;
 
 // The stored procedures of the account database. Subsystems add theirs at start-up;
-// every connection the connection component opens gets all of them.
+// every connection the connection component opens gets all of them, and a connection
+// opened before a change gets the catalog as it is now when it is next installed into.
 class ProcedureCatalog
 {
 public:
@@ -21,10 +23,11 @@ public:
     void add(std::string name, std::vector<ProcedureParameter> parameters, Procedure body);
     void installInto(Database &database) const;
     bool contains(std::string_view name) const;
-    void clear() { m_procedures.clear(); }
+    void clear();
 
 private:
     std::vector<RegisteredProcedure> m_procedures;
+    uint64_t m_version = 1; // moves on with every change
 };
 
 } // namespace orvan::db

@@ -9,7 +9,11 @@ namespace orvan::db {
 
 namespace {
 
-constexpr const char *SavepointName = "orvan_nested";
+// A savepoint of one name serves every level: each RELEASE or ROLLBACK TO acts on the
+// innermost one.
+constexpr const char *Savepoint = "SAVEPOINT orvan_nested";
+constexpr const char *ReleaseSavepoint = "RELEASE orvan_nested";
+constexpr const char *RollbackToSavepoint = "ROLLBACK TO orvan_nested";
 
 } // namespace
 
@@ -30,7 +34,7 @@ Transaction::Transaction(Database &database, Kind kind)
             ErrorSource);
     }
     if (m_nested) {
-        run((std::string("SAVEPOINT ") + SavepointName).c_str());
+        run(Savepoint);
         return;
     }
     if (kind == Kind::Write)
@@ -45,27 +49,26 @@ Transaction::~Transaction()
     if (m_finished)
         return;
     if (m_nested) {
-        const std::string sql =
-            std::string("ROLLBACK TO ") + SavepointName + "; RELEASE " + SavepointName;
-        sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
+        runQuietly(RollbackToSavepoint);
+        runQuietly(ReleaseSavepoint);
         return;
     }
     if (sqlite3_get_autocommit(m_db) == 0)
-        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        runQuietly("ROLLBACK");
     finishOuter();
 }
 
 void Transaction::commit()
 {
     if (m_nested) {
-        run((std::string("RELEASE ") + SavepointName).c_str());
+        run(ReleaseSavepoint);
         m_finished = true;
         return;
     }
     if (m_database.m_outerFailure) {
         const base::Error failure = *m_database.m_outerFailure;
         if (sqlite3_get_autocommit(m_db) == 0)
-            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+            runQuietly("ROLLBACK");
         finishOuter();
         throw base::Error::accountUnavailable(failure.accountFailure(), SqlErrorNumber,
                                               "The change was not saved: " + failure.description(),
@@ -75,7 +78,7 @@ void Transaction::commit()
         run("COMMIT");
     } catch (...) {
         if (sqlite3_get_autocommit(m_db) == 0)
-            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+            runQuietly("ROLLBACK");
         finishOuter();
         throw;
     }
@@ -91,8 +94,15 @@ void Transaction::finishOuter()
 
 void Transaction::run(const char *sql)
 {
-    if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        throw engineError(sqlite3_extended_errcode(m_db), sqlite3_errmsg(m_db));
+    m_database.runControl(sql);
+}
+
+void Transaction::runQuietly(const char *sql) noexcept
+{
+    try {
+        m_database.runControl(sql);
+    } catch (...) { // rolling back after a failure: the first error is the one reported
+    }
 }
 
 } // namespace orvan::db

@@ -32,6 +32,7 @@ public:
 
 private:
     void run(const char *sql);
+    void runQuietly(const char *sql) noexcept;
 
     void finishOuter();
 

@@ -1,8 +1,14 @@
 #include "suite/AppConnection.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <tuple>
 
 #include "base/Error.h"
 #include "base/Text.h"
@@ -43,6 +49,38 @@ int64_t numberOf(const db::RecordsetPtr &rows)
         return 0;
     const auto value = rows->Fields(0).Value();
     return value.isNull() ? 0 : static_cast<int64_t>(value.toDouble());
+}
+
+std::shared_ptr<db::Database> openAccount(const std::string &path)
+{
+    auto account = std::make_shared<db::Database>(path);
+    db::ProcedureCatalog::instance().installInto(*account);
+    return account;
+}
+
+// Every connection of a thread to one account file shares one engine connection:
+// opening one (the schema read, the procedures registered) costs more than most
+// statements, and a component then works inside the change the process has begun. The
+// file is told by its device and inode, so a file replaced at the same path is opened
+// anew; a connection closes when its last user lets it go. An engine connection serves
+// one thread, so another thread (a second workstation in a test) gets its own.
+std::shared_ptr<db::Database> sharedAccount(const std::string &path)
+{
+    struct stat info
+    {};
+    if (::stat(path.c_str(), &info) != 0)
+        return openAccount(path); // raises the reason
+    using Key = std::tuple<dev_t, ino_t, std::thread::id>;
+    static std::mutex guard;
+    static std::map<Key, std::weak_ptr<db::Database>> open;
+    const std::lock_guard lock(guard);
+    std::erase_if(open, [](const auto &entry) { return entry.second.expired(); });
+    auto &slot = open[{info.st_dev, info.st_ino, std::this_thread::get_id()}];
+    if (auto account = slot.lock())
+        return account;
+    auto account = openAccount(path);
+    slot = account;
+    return account;
 }
 
 } // namespace
@@ -129,8 +167,7 @@ std::string AppConnection::dataSourceOf(const std::string &connectString)
 void AppConnection::open(const std::string &connectString)
 {
     m_path = dataSourceOf(connectString);
-    m_database = std::make_unique<db::Database>(m_path);
-    db::ProcedureCatalog::instance().installInto(*m_database);
+    m_database = sharedAccount(m_path);
 }
 
 db::Database &AppConnection::database()
@@ -142,6 +179,7 @@ db::Database &AppConnection::database()
                                                   "OrvanConnection");
         throw base::Error(ConnectionError, text, "OrvanConnection");
     }
+    db::ProcedureCatalog::instance().installInto(*m_database); // as the catalog is now
     return *m_database;
 }
 

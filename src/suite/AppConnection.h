@@ -17,7 +17,9 @@ namespace orvan::suite {
 // login's "ConnectString". The embedded engine's form is
 //     Provider=SQLite;Data Source=/path/to/account.db
 // (the program's --db PATH writes exactly this). The account is opened when the
-// component is created; when it cannot be opened, every call raises that reason.
+// component is created; when it cannot be opened, every call raises that reason. The
+// connections of a process to one account share the engine connection behind them, so a
+// transaction begun on one holds what the others run until it ends.
 class AppConnection : public component::ConnectionComponent
 {
 public:
@@ -49,7 +51,7 @@ private:
     void noteOpenFailure(const base::Error &error);
     std::string openFailureText() const;
 
-    std::unique_ptr<db::Database> m_database;
+    std::shared_ptr<db::Database> m_database; // shared by the process's connections to the file
     std::unique_ptr<db::Transaction> m_transaction;
     std::string m_path; // the account file named by the connection string
     std::string m_openError;

@@ -5,8 +5,10 @@
 #include <thread>
 
 #include "base/Error.h"
+#include "db/Database.h"
 #include "db/Recordset.h"
 #include "suite/AppConnection.h"
+#include "suite/DemoAccount.h"
 #include "suite/GLData.h"
 
 using namespace orvan;
@@ -115,8 +117,12 @@ TEST_F(AppConnectionTest, AccountFilesAreNotOverwrittenUnlessAsked)
 TEST_F(AppConnectionTest, ATransactionAppliesItsStatementsTogetherOrNotAtAll)
 {
     AppConnection connection;
-    const auto users = [&] {
-        return AppConnection().Execute("SELECT COUNT(*) FROM t_User")->Fields(0).Value().toLong();
+    const auto users = [&] { // as another workstation sees the account
+        return db::Database(accountPath)
+            .execute("SELECT COUNT(*) FROM t_User")
+            ->Fields(0)
+            .Value()
+            .toLong();
     };
     const auto before = users();
     connection.BeginTrans();
@@ -133,4 +139,26 @@ TEST_F(AppConnectionTest, ATransactionAppliesItsStatementsTogetherOrNotAtAll)
     EXPECT_EQ(users(), before - 1);
     EXPECT_NE(errorOf([&] { connection.CommitTrans(); }).find("No transaction"), std::string::npos);
     connection.RollbackTrans(); // nothing open: nothing happens
+}
+
+TEST_F(AppConnectionTest, ConnectionsOfTheProcessShareOneAccountConnection)
+{
+    AppConnection window;
+    AppConnection component("Provider=SQLite;Data Source=" + accountPath);
+    EXPECT_EQ(&window.database(), &component.database());
+    const auto users = [&] {
+        return window.Execute("SELECT COUNT(*) FROM t_User")->Fields(0).Value().toLong();
+    };
+    const auto before = users();
+    window.BeginTrans();
+    component.Execute("DELETE FROM t_User WHERE FUserID=16395");
+    EXPECT_EQ(users(), before - 1) << "a component works inside the change the window began";
+    window.RollbackTrans();
+    EXPECT_EQ(users(), before) << "and its write goes with that change";
+
+    suite::writeAccount(accountPath, true); // a new file at the same path
+    AppConnection reopened("Provider=SQLite;Data Source=" + accountPath);
+    EXPECT_NE(&reopened.database(), &window.database());
+    reopened.Execute("DELETE FROM t_User WHERE FUserID=16395");
+    EXPECT_EQ(reopened.Execute("SELECT COUNT(*) FROM t_User")->Fields(0).Value().toLong(), 1);
 }
