@@ -1,6 +1,10 @@
 #include "suite/CostAccount.h"
 
+#include <cmath>
+
+#include "base/Text.h"
 #include "component/LoginContext.h"
+#include "db/Database.h"
 #include "db/SqlText.h"
 
 namespace orvan::suite {
@@ -50,6 +54,58 @@ void CostAccount::writeProfileValue(const std::string &category, const std::stri
             "UPDATE t_SystemProfile SET FValue=" + db::sqlQuote(value) + " WHERE " + where +
             "\r\nELSE\r\n" + "INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES(" +
             db::sqlQuote(category) + "," + db::sqlQuote(key) + "," + db::sqlQuote(value) + ")");
+}
+
+void CostAccount::forgetCalendarWhenChanged()
+{
+    const auto stamp = m_connection.database().changeStamp();
+    if (m_calendarStamp == stamp)
+        return;
+    m_calendarStamp = stamp;
+    m_calendarSettings.reset();
+    m_periodDatesByYear.clear();
+}
+
+std::optional<std::string> CostAccount::calendarSetting(const std::string &category,
+                                                        const std::string &key)
+{
+    forgetCalendarWhenChanged();
+    if (!m_calendarSettings) {
+        std::vector<CalendarSetting> settings;
+        auto rows = execute("SELECT FCategory, FKey, FValue FROM t_SystemProfile WHERE FKey IN "
+                            "('PeriodCount','PeriodDefineMethod','PeriodDates','CurrentYear')");
+        for (; rows && !rows->isEOF(); rows->MoveNext())
+            settings.push_back({rows->Fields(0).Value().text(), rows->Fields(1).Value().text(),
+                                rows->Fields(2).Value().text()});
+        m_calendarSettings = std::move(settings);
+    }
+    for (const auto &setting : *m_calendarSettings)
+        if (base::equalsNoCase(setting.category, category) && base::equalsNoCase(setting.key, key))
+            return setting.value;
+    return std::nullopt;
+}
+
+std::optional<std::pair<base::Variant, base::Variant>>
+CostAccount::storedPeriodDates(int32_t year, int32_t period)
+{
+    forgetCalendarWhenChanged();
+    auto found = m_periodDatesByYear.find(year);
+    if (found == m_periodDatesByYear.end()) {
+        PeriodDates dates;
+        auto rows = execute("SELECT FPeriod, FStartDate, FEndDate FROM t_PeriodDate WHERE FYear=" +
+                            db::sqlNumber(year));
+        for (; rows && !rows->isEOF(); rows->MoveNext()) {
+            const double number = rows->Fields(0).Value().toDouble();
+            if (number == std::floor(number) && std::abs(number) <= INT32_MAX)
+                dates.emplace(static_cast<int32_t>(number),
+                              std::pair(rows->Fields(1).Value(), rows->Fields(2).Value()));
+        }
+        found = m_periodDatesByYear.emplace(year, std::move(dates)).first;
+    }
+    const auto dates = found->second.find(period);
+    if (dates == found->second.end())
+        return std::nullopt;
+    return dates->second;
 }
 
 } // namespace orvan::suite

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "base/Variant.h"
 #include "db/Recordset.h"
 #include "suite/AppConnection.h"
 
@@ -33,12 +38,35 @@ public:
     void writeProfileValue(const std::string &category, const std::string &key,
                            const std::string &value);
 
+    // The period calendar's settings and dates, read once and kept while the account is
+    // unchanged: a list of periods asks for the same rows once per period.
+    // FValue of a calendar setting (GL PeriodCount, PeriodDefineMethod, PeriodDates; any
+    // category's CurrentYear), "" for NULL; nothing when the row is absent.
+    std::optional<std::string> calendarSetting(const std::string &category, const std::string &key);
+    // FStartDate and FEndDate of the t_PeriodDate row of a period, when there is one.
+    std::optional<std::pair<base::Variant, base::Variant>> storedPeriodDates(int32_t year,
+                                                                             int32_t period);
+
     // The login's language ("chs", "CHT", "EN"; "" when absent).
     const std::string &language() const { return m_language; }
 
 private:
+    struct CalendarSetting
+    {
+        std::string category;
+        std::string key;
+        std::string value;
+    };
+    using PeriodDates = std::map<int32_t, std::pair<base::Variant, base::Variant>>;
+
+    // Forgets the calendar rows read before the account last changed.
+    void forgetCalendarWhenChanged();
+
     AppConnection m_connection;
     std::string m_language;
+    std::optional<std::pair<int64_t, int64_t>> m_calendarStamp;
+    std::optional<std::vector<CalendarSetting>> m_calendarSettings;
+    std::map<int32_t, PeriodDates> m_periodDatesByYear;
 };
 
 } // namespace orvan::suite

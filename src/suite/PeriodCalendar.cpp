@@ -66,10 +66,7 @@ PeriodCalendar::PeriodCalendar(CostAccount &account)
 
 std::optional<std::string> PeriodCalendar::profileText(const char *category, const char *key)
 {
-    const auto row = m_account.profileRow(category, key);
-    if (!row)
-        return std::nullopt;
-    return row->value;
+    return m_account.calendarSetting(category, key);
 }
 
 std::optional<int32_t> PeriodCalendar::periodCount()
@@ -101,13 +98,11 @@ int32_t PeriodCalendar::span(int32_t year, int32_t period, PeriodSpan &span)
 
 int32_t PeriodCalendar::storedSpan(int32_t year, int32_t period, PeriodSpan &span, bool &found)
 {
-    auto rows = m_account.execute("SELECT FStartDate, FEndDate FROM t_PeriodDate WHERE FYear=" +
-                                  db::sqlNumber(year) + " AND FPeriod=" + db::sqlNumber(period));
-    found = rows && !rows->isEOF();
+    const auto dates = m_account.storedPeriodDates(year, period);
+    found = dates.has_value();
     if (!found)
         return PeriodResult::CalendarNotSet;
-    const auto start = rows->Fields("FStartDate").Value();
-    const auto end = rows->Fields("FEndDate").Value();
+    const auto &[start, end] = *dates;
     if (!base::isDate(start) || !base::isDate(end))
         return PeriodResult::CalendarNotSet;
     const PeriodSpan stored{base::dateOnly(start.toDate()), base::dateOnly(end.toDate())};

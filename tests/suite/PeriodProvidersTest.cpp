@@ -4,6 +4,7 @@
 #include "component/LoginContext.h"
 #include "component/PeriodProviders.h"
 #include "db/Database.h"
+#include "suite/AppConnection.h"
 #include "suite/PeriodCalendar.h"
 
 using namespace orvan;
@@ -160,4 +161,15 @@ TEST_F(PeriodProviders, AYearWithoutRowsIsDerivedFromTheFirstPeriodDate)
     EXPECT_EQ(standardStart(2027, 1), "2027-01-31");
     setProfile("GL", "PeriodDates", "");
     EXPECT_EQ(listed(1), "code 2 0..0");
+}
+
+TEST_F(PeriodProviders, ChangesThroughTheProcessConnectionAreSeenAtOnce)
+{
+    EXPECT_EQ(listed(2), "2026-02-01..2026-02-28");
+    suite::AppConnection().Execute(
+        "UPDATE t_PeriodDate SET FStartDate='2026-02-03' WHERE FYear=2026 AND FPeriod=2");
+    EXPECT_EQ(listed(2), "2026-02-03..2026-02-28");
+    suite::AppConnection().Execute(
+        "UPDATE t_SystemProfile SET FValue='2027' WHERE FCategory='IC' AND FKey='CurrentYear'");
+    EXPECT_EQ(listed(2), "2027-02-01..2027-02-28");
 }
