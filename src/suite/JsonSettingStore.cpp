@@ -1,7 +1,10 @@
 #include "suite/JsonSettingStore.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 
 #include <nlohmann/json.hpp>
 
@@ -66,15 +69,46 @@ void saveSettings(const std::filesystem::path &file, const Json &settings)
                           "Path/File access error: " + file.string());
 }
 
+// What tells one version of the file from another: a write replaces the file (a new
+// inode); an editor may rewrite it in place (a new time or size).
+struct FileStamp
+{
+    bool exists = false;
+    ino_t inode = 0;
+    off_t size = 0;
+    int64_t modifiedNs = 0;
+
+    bool operator==(const FileStamp &) const = default;
+};
+
+FileStamp stampOf(const std::filesystem::path &file)
+{
+    struct stat info
+    {};
+    if (::stat(file.c_str(), &info) != 0)
+        return {};
+    return {true, info.st_ino, info.st_size,
+            int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec};
+}
+
 } // namespace
 
+struct JsonSettingStore::Cache
+{
+    std::optional<FileStamp> stamp; // none before the first read
+    Json settings = Json::object();
+};
+
 JsonSettingStore::JsonSettingStore()
-    : m_file(defaultFile())
+    : JsonSettingStore(defaultFile())
 {}
 
 JsonSettingStore::JsonSettingStore(std::filesystem::path file)
     : m_file(std::move(file))
+    , m_cache(std::make_unique<Cache>())
 {}
+
+JsonSettingStore::~JsonSettingStore() = default;
 
 std::filesystem::path JsonSettingStore::defaultFile()
 {
@@ -91,7 +125,12 @@ std::filesystem::path JsonSettingStore::defaultFile()
 base::Variant JsonSettingStore::read(const std::string &section, const std::string &key,
                                      const base::Variant &defaultValue)
 {
-    const auto settings = loadSettings(m_file);
+    const auto stamp = stampOf(m_file);
+    if (m_cache->stamp != stamp) {
+        m_cache->settings = loadSettings(m_file);
+        m_cache->stamp = stamp;
+    }
+    const auto &settings = m_cache->settings;
     const auto found = settings.find(section);
     if (found == settings.end() || !found->is_object() || !found->contains(key))
         return defaultValue;
@@ -107,6 +146,8 @@ void JsonSettingStore::write(const std::string &section, const std::string &key,
         settings[section] = Json::object();
     settings[section][key] = toJson(value);
     saveSettings(m_file, settings);
+    m_cache->settings = std::move(settings);
+    m_cache->stamp = stampOf(m_file);
 }
 
 } // namespace orvan::suite

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "component/SettingStore.h"
@@ -9,14 +10,16 @@ namespace orvan::suite {
 
 // The setting store kept as one JSON object per user: { section: { key: value } } in
 // $XDG_CONFIG_HOME/orvan-sysmaintain/settings.json (~/.config when the variable is not
-// set). Every read opens the file afresh, so two windows of one user see each other's
-// writes; a write replaces the file in one rename, so a crash never leaves half a file.
+// set). The file is parsed once and again only when it changed on disk, so two windows of
+// one user see each other's writes; a write reads the file afresh, then replaces it in one
+// rename, so a crash never leaves half a file.
 // A missing or unreadable file reads as empty.
 class JsonSettingStore : public component::SettingStoreComponent
 {
 public:
     JsonSettingStore();
     explicit JsonSettingStore(std::filesystem::path file);
+    ~JsonSettingStore() override;
 
     base::Variant read(const std::string &section, const std::string &key,
                        const base::Variant &defaultValue) override;
@@ -27,7 +30,10 @@ public:
     static std::filesystem::path defaultFile();
 
 private:
+    struct Cache;
+
     std::filesystem::path m_file;
+    std::unique_ptr<Cache> m_cache; // the parsed file and the state of the file it came from
 };
 
 } // namespace orvan::suite

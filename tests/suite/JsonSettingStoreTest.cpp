@@ -17,8 +17,8 @@ class JsonSettingStoreTest : public ::testing::Test
 protected:
     void TearDown() override { std::filesystem::remove_all(m_folder); }
 
-    std::filesystem::path m_folder = std::filesystem::temp_directory_path() /
-                                     ("orvan-settings-" + std::to_string(::getpid()));
+    std::filesystem::path m_folder =
+        std::filesystem::temp_directory_path() / ("orvan-settings-" + std::to_string(::getpid()));
     std::filesystem::path m_file = m_folder / "settings.json";
 };
 
