@@ -13,8 +13,8 @@
 namespace orvan::gui {
 namespace {
 
-// Time for the view to show and load its starting node before the clicks.
-constexpr int SettleMs = 100;
+// How long to wait for the view to be shown, in checks a millisecond apart.
+constexpr int ShowChecks = 2000;
 
 void settle()
 {
@@ -37,14 +37,25 @@ bool clickNodes(MainWindowView &view, const std::vector<std::string> &clicks)
     return allFound;
 }
 
+// Runs then once the view is shown and the events its showing queued are handled.
+void whenShown(MainWindowView &view, std::function<void()> then, int checksLeft = ShowChecks)
+{
+    QTimer::singleShot(checksLeft == ShowChecks ? 0 : 1, &view,
+                       [&view, then = std::move(then), checksLeft]() mutable {
+                           if (!view.isVisible() && checksLeft > 0)
+                               return whenShown(view, std::move(then), checksLeft - 1);
+                           settle();
+                           then();
+                       });
+}
+
 } // namespace
 
 void scheduleScreenshot(MainWindowView &view, const std::string &file,
                         const std::vector<std::string> &clicks,
                         std::function<void(bool taken)> finished)
 {
-    QTimer::singleShot(SettleMs, &view, [&view, file, clicks, finished] {
-        settle();
+    whenShown(view, [&view, file, clicks, finished] {
         const bool clicked = clickNodes(view, clicks);
         const bool saved = view.grab().save(QString::fromStdString(file), "PNG");
         if (saved)
