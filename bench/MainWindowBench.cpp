@@ -3,21 +3,26 @@
 // file. Pairs share a label:
 //   BM_Open/<class>            construct + load(), as SysFace.Show does before showing
 //   BM_SqliteAll/open-<class>  every query that open ran, in plain SQLite
+//   BM_OpenAsProgram/<class>   the same with every component and hook the program starts
+//   BM_SqliteAll/program-<class>  every query that open ran, in plain SQLite
 //   BM_Click/<key>             select and click the node (another node in between, untimed)
 //   BM_SqliteOnly/<key>        the node's detail query, in plain SQLite
 //   BM_SqliteAll/<key>         every query the click ran, in plain SQLite
 // Plain SQLite prepares once, then per run steps every row and reads every column, each
 // batch in its own transaction as the engine applies it. The SQLite text is the engine's
 // own translation of the window's T-SQL (db::compileBatch), so both sides run the same
-// statements. The account is generated once per process and removed at exit.
+// statements. Every batch any connection of the process runs is recorded, side connections
+// of the components included. The account is generated once per process and removed at exit.
 #include "LargeAccount.h"
 
+#include "app/Startup.h"
 #include "component/ComponentRegistry.h"
 #include "component/ProcessState.h"
 #include "component/Translation.h"
 #include "db/BatchCompiler.h"
 #include "db/Database.h"
 #include "forms/Messages.h"
+#include "mainwindow/MainWindowHooks.h"
 #include "mainwindow/MaintenanceWindow.h"
 #include "params/NodeTable.h"
 #include "params/ParameterTree.h"
@@ -39,46 +44,54 @@ namespace {
 using namespace orvan;
 using bench::largeAccount;
 
-// The account connection, noting the batch texts it runs while a log is attached.
-class RecordingConnection : public suite::AppConnection
+// Notes the text of every batch the process runs, on any connection, while it lives.
+class BatchRecording
 {
 public:
-    using suite::AppConnection::AppConnection;
-
-    std::shared_ptr<db::Recordset> Execute(const std::string &sql) override
+    explicit BatchRecording(std::vector<std::string> &batches)
     {
-        if (log)
-            log->push_back(sql);
-        return suite::AppConnection::Execute(sql);
+        db::Database::observeBatches(
+            [&batches](std::string_view batch) { batches.emplace_back(batch); });
     }
-
-    std::vector<std::string> *log = nullptr;
+    ~BatchRecording() { db::Database::observeBatches(nullptr); }
+    BatchRecording(const BatchRecording &) = delete;
+    BatchRecording &operator=(const BatchRecording &) = delete;
 };
+
+// How the window's process starts: the window's own components only, or every component
+// and hook the program starts.
+enum class Start { WindowOnly, AsProgram };
 
 // The process state of a fresh start on the large account, with scripted messages.
 class WindowSession
 {
 public:
-    WindowSession()
+    explicit WindowSession(Start start = Start::WindowOnly)
     {
         const auto &account = largeAccount();
+        const std::string login =
+            "ConnectString={" + account.connectString() + "};UserID=16394;LANGUAGE=chs;";
         component::ProcessState::reset();
         component::resetLanguageResources();
         params::ProfileFlags::reset();
         auto &registry = component::ComponentRegistry::instance();
         registry.clear();
-        suite::registerStandIns(registry);
-        suite::SharedProps::publishForThisProcess("ConnectString={" + account.connectString() +
-                                                  "};UserID=16394;LANGUAGE=chs;");
+        if (start == Start::AsProgram) {
+            app::startComponents(login);
+        } else {
+            suite::registerStandIns(registry);
+            suite::SharedProps::publishForThisProcess(login);
+        }
         component::resetLanguageResources();
-        connection = std::make_shared<RecordingConnection>(account.connectString());
-        component::processState().connection = connection;
+        component::processState().connection =
+            std::make_shared<suite::AppConnection>(account.connectString());
         messages = std::make_shared<forms::ScriptedMessages>();
         forms::setMessages(messages);
     }
 
     ~WindowSession()
     {
+        mainwindow::mainWindowHooks() = {};
         forms::setMessages(nullptr);
         component::ProcessState::reset();
         component::resetLanguageResources();
@@ -107,7 +120,6 @@ public:
         return messages->shown().empty() ? std::string() : messages->shown().front().text;
     }
 
-    std::shared_ptr<RecordingConnection> connection;
     std::shared_ptr<forms::ScriptedMessages> messages;
 };
 
@@ -145,9 +157,10 @@ RecordedQueries recordClick(const NodeCase &node)
     window->selectAndClick(node.key);
     window->selectAndClick(node.other);
     RecordedQueries recorded;
-    session.connection->log = &recorded.allBatches;
-    window->selectAndClick(node.key);
-    session.connection->log = nullptr;
+    {
+        BatchRecording recording(recorded.allBatches);
+        window->selectAndClick(node.key);
+    }
     if (const auto *treeNode = window->tree.find(node.key))
         params::ParameterTree().GetDetailSql(params::detailKindOf(node.key), treeNode->tag,
                                              recorded.detailSql);
@@ -155,14 +168,15 @@ RecordedQueries recordClick(const NodeCase &node)
     return recorded;
 }
 
-RecordedQueries recordOpen(int32_t sysClass)
+RecordedQueries recordOpen(int32_t sysClass, Start start)
 {
-    WindowSession session;
+    WindowSession session(start);
     session.open(sysClass);
     RecordedQueries recorded;
-    session.connection->log = &recorded.allBatches;
-    session.open(sysClass);
-    session.connection->log = nullptr;
+    {
+        BatchRecording recording(recorded.allBatches);
+        session.open(sysClass);
+    }
     recorded.error = session.firstMessage();
     return recorded;
 }
@@ -353,9 +367,9 @@ void sqliteClick(benchmark::State &state, const NodeCase &node)
         runNative(state, recorded.allBatches);
 }
 
-void sqliteOpen(benchmark::State &state, int32_t sysClass)
+void sqliteOpen(benchmark::State &state, int32_t sysClass, Start start)
 {
-    const auto recorded = recordOpen(sysClass);
+    const auto recorded = recordOpen(sysClass, start);
     if (!recorded.error.empty())
         state.SkipWithError(recorded.error.c_str());
     else
@@ -380,9 +394,9 @@ void windowClick(benchmark::State &state, const NodeCase &node)
     state.counters["gridRows"] = window->list.rowCount();
 }
 
-void windowOpen(benchmark::State &state, int32_t sysClass)
+void windowOpen(benchmark::State &state, int32_t sysClass, Start start)
 {
-    WindowSession session;
+    WindowSession session(start);
     auto window = session.open(sysClass); // rows created on first use are in place
     for (auto _ : state) {
         state.PauseTiming();
@@ -399,9 +413,17 @@ bool registerWindowBenchmarks()
 {
     for (const int32_t sysClass : OpenClasses) {
         const auto label = "class" + std::to_string(sysClass);
-        benchmark::RegisterBenchmark(("BM_Open/" + label).c_str(), windowOpen, sysClass)
+        benchmark::RegisterBenchmark(("BM_Open/" + label).c_str(), windowOpen, sysClass,
+                                     Start::WindowOnly)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("BM_SqliteAll/open-" + label).c_str(), sqliteOpen, sysClass)
+        benchmark::RegisterBenchmark(("BM_SqliteAll/open-" + label).c_str(), sqliteOpen, sysClass,
+                                     Start::WindowOnly)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_OpenAsProgram/" + label).c_str(), windowOpen, sysClass,
+                                     Start::AsProgram)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_SqliteAll/program-" + label).c_str(), sqliteOpen,
+                                     sysClass, Start::AsProgram)
             ->Unit(benchmark::kMillisecond);
     }
     for (const auto &node : NodeCases) {
