@@ -1,5 +1,6 @@
 #include "suite/StringLoader.h"
 
+#include <dlfcn.h>
 #include <opencc.h>
 
 #include <nlohmann/json.hpp>
@@ -80,35 +81,84 @@ private:
     TextMap m_texts;
 };
 
+constexpr const char *ConverterLibrary = "libopencc.so.1.1";
+
+// OpenCC's C interface, loaded when the first traditional-Chinese text is wanted: the
+// other languages, and every command that prints no such text, start without it.
+struct OpenccLibrary
+{
+    decltype(&opencc_open) open = nullptr;
+    decltype(&opencc_close) close = nullptr;
+    decltype(&opencc_convert_utf8) convert = nullptr;
+    decltype(&opencc_convert_utf8_free) free = nullptr;
+    decltype(&opencc_error) error = nullptr;
+
+    static const OpenccLibrary &instance()
+    {
+        static const OpenccLibrary library = load();
+        return library;
+    }
+
+private:
+    static OpenccLibrary load()
+    {
+        void *handle = ::dlopen(ConverterLibrary, RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            throw base::Error(ResourceError, std::string("Cannot load the traditional-Chinese "
+                                                         "conversion: ") +
+                                                 ::dlerror());
+        OpenccLibrary library;
+        bind(handle, library.open, "opencc_open");
+        bind(handle, library.close, "opencc_close");
+        bind(handle, library.convert, "opencc_convert_utf8");
+        bind(handle, library.free, "opencc_convert_utf8_free");
+        bind(handle, library.error, "opencc_error");
+        return library; // the library stays loaded for the process
+    }
+
+    template <class Function>
+    static void bind(void *handle, Function &function, const char *name)
+    {
+        function = reinterpret_cast<Function>(::dlsym(handle, name));
+        if (!function)
+            throw base::Error(ResourceError, std::string("Cannot load the traditional-Chinese "
+                                                         "conversion: no ") +
+                                                 name + " in " + ConverterLibrary);
+    }
+};
+
 // OpenCC's simplified-to-traditional conversion.
 class TraditionalConverter
 {
 public:
     TraditionalConverter()
+        : m_library(OpenccLibrary::instance())
     {
         const auto installed = std::string(ConverterDataDir) + ConverterConfig;
         const auto config = std::filesystem::exists(installed) ? installed : ConverterConfig;
-        m_handle = opencc_open(config.c_str());
+        m_handle = m_library.open(config.c_str());
         if (m_handle == reinterpret_cast<opencc_t>(-1))
             throw base::Error(ResourceError, std::string("Cannot load the traditional-Chinese "
                                                          "conversion: ") +
-                                                 opencc_error());
+                                                 m_library.error());
     }
-    ~TraditionalConverter() { opencc_close(m_handle); }
+    ~TraditionalConverter() { m_library.close(m_handle); }
     TraditionalConverter(const TraditionalConverter &) = delete;
     TraditionalConverter &operator=(const TraditionalConverter &) = delete;
 
     std::string convert(const std::string &text) const
     {
-        char *converted = opencc_convert_utf8(m_handle, text.data(), text.size());
+        char *converted = m_library.convert(m_handle, text.data(), text.size());
         if (!converted)
-            throw base::Error(ResourceError, std::string("Conversion failed: ") + opencc_error());
+            throw base::Error(ResourceError,
+                              std::string("Conversion failed: ") + m_library.error());
         std::string result(converted);
-        opencc_convert_utf8_free(converted);
+        m_library.free(converted);
         return result;
     }
 
 private:
+    const OpenccLibrary &m_library;
     opencc_t m_handle;
 };
 
