@@ -22,8 +22,11 @@ def read_links():
     links['sysmaintain'] = re.findall(r'orvan_(\w+)', match.group(1))
     for target in ('gui', 'app'):
         cmake = (root / 'src' / target / 'CMakeLists.txt').read_text()
-        found = re.findall(r'target_link_libraries\(orvan_%s PUBLIC([^)]*)\)' % target, cmake)
-        links[target] = [dep for deps in found for dep in re.findall(r'orvan_(\w+)', deps)]
+        # The folder's libraries (orvan_app, orvan_app_common, ...) together.
+        found = re.findall(r'target_link_libraries\(orvan_%s(?:_\w+)? PUBLIC([^)]*)\)' % target,
+                           cmake)
+        links[target] = [dep for deps in found for dep in re.findall(r'orvan_(\w+)', deps)
+                         if dep != target and not dep.startswith(target + '_')]
     return links
 
 

@@ -19,6 +19,7 @@
 #include "component/ProgIds.h"
 #include "forms/Shell.h"
 
+#include "app/WindowProgram.h"
 #ifdef ORVAN_HAVE_GUI
 #include "gui/GuiHost.h"
 #endif
@@ -93,7 +94,9 @@ int32_t runInWindow()
     gui::GuiHost host(argc, argv);
     return callCloseBill();
 #else
-    std::cerr << "orvan-sysmaintain: built without the window; use --press\n";
+    if (windowProgramAvailable())
+        runWindowProgram(); // returns only when the window program failed to start
+    std::cerr << "orvan-sysmaintain: no window program; use --press\n";
     return callCloseBill();
 #endif
 }

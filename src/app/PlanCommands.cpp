@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -22,6 +23,7 @@
 #include "forms/Shell.h"
 #include "planning/PilotPanel.h"
 
+#include "app/WindowProgram.h"
 #ifdef ORVAN_HAVE_GUI
 #include "gui/GuiHost.h"
 #endif
@@ -151,7 +153,7 @@ PanelResult runInWindow(bool adjust, int32_t adjustType, bool askFirst)
     (void)adjust;
     (void)adjustType;
     (void)askFirst;
-    return {};
+    std::exit(runWindowProgram()); // returns only when the window program failed to start
 #endif
 }
 
@@ -204,7 +206,7 @@ void runPanel(bool adjust, int32_t adjustType, bool answeredYes, ProgramContext 
 #ifdef ORVAN_HAVE_GUI
         const bool inWindow = interactiveDisplay();
 #else
-        const bool inWindow = false;
+        const bool inWindow = interactiveDisplay() && windowProgramAvailable();
 #endif
         const bool askFirst = !adjust && !answeredYes;
         if (!inWindow && askFirst && !confirmedOnTerminal(deletionQuestion())) {

@@ -15,6 +15,7 @@
 #include "app/PlanCommands.h"
 #include "app/ProgramContext.h"
 #include "app/ScriptCommandLine.h"
+#include "app/WindowProgram.h"
 #include "component/ComponentRegistry.h"
 #include "component/ProgIds.h"
 #include "component/SysEnum.h"
@@ -110,8 +111,7 @@ int runWindow(int argc, char **argv, const WindowOptions &options, ProgramContex
     (void)argv;
     (void)options;
     (void)context;
-    std::cerr << "orvan-sysmaintain: built without the window\n";
-    return 2;
+    return runWindowProgram();
 #endif
 }
 
@@ -148,6 +148,7 @@ void addWindowOptions(CLI::App &cli, WindowOptions &options)
 
 int runProgram(int argc, char **argv)
 {
+    rememberCommandLine(argc, argv);
     CLI::App cli{"OrvanSysMaintain: system parameters of the supply-chain modules",
                  "orvan-sysmaintain"};
     cli.set_version_flag("--version", std::string("orvan-sysmaintain ") + ORVAN_VERSION);

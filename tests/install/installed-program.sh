@@ -36,6 +36,15 @@ printf "\nINSERT INTO t_SystemProfile (FCategory, FKey, FValue) VALUES ('Install
 cd "$work"
 fail() { echo "installed program: $*" >&2; exit 1; }
 "$program" --version | grep -q . || fail "--version printed nothing"
+# The command line starts without the window toolkit and the converter; the window
+# program has them.
+if ldd "$program" | grep -q -e libQt6 -e libopencc; then
+  fail "the command-line program loads Qt or OpenCC at start"
+fi
+window="$work/prefix/libexec/orvan-sysmaintain/orvan-sysmaintain-window"
+if [ -f "$window" ] && ! ldd "$window" | grep -q libQt6Widgets; then
+  fail "the window program has no Qt"
+fi
 "$program" --db "$work/demo.db" init-demo >/dev/null || fail "init-demo failed"
 [ "$("$program" --db "$work/demo.db" profile get Install Marker)" = installed ] \
   || fail "the demo data was not the installed copy"
