@@ -62,9 +62,10 @@ std::vector<std::string> periodListRows(int32_t &currentYear)
     const auto profile = readPeriodProfile();
     currentYear = profile.numberAt(0);
     const int32_t periodCount = profile.numberAt(1);
+    const auto dates = periodDatesOfYear(periodCount);
     std::vector<std::string> rows;
     for (int32_t period = 1; period <= periodCount; ++period)
-        rows.push_back(periodRowText(period, periodStart(period)));
+        rows.push_back(periodRowText(period, dates[static_cast<size_t>(period - 1)].start));
     return rows;
 }
 

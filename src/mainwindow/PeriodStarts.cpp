@@ -1,5 +1,6 @@
 #include "mainwindow/PeriodStarts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -82,37 +83,60 @@ CostCalendar standardCostCalendar(const std::string &props)
             }};
 }
 
-PeriodDates listServerDates(int32_t period, const std::string &props)
+// The dates of one period from the list server.
+PeriodDates listServerDates(component::ListServerPeriods &server, const std::string &props,
+                            int32_t period)
 {
-    auto server = provider<component::ListServerPeriods>(component::ProgId::ListServer);
     PeriodDates dates;
     double end = 0;
-    dates.result = server->GetStartEnd(props, period, dates.start, end);
+    dates.result = server.GetStartEnd(props, period, dates.start, end);
     dates.start = std::floor(dates.start);
     dates.nextOrEnd = dateText(std::floor(end));
     return dates;
 }
 
-} // namespace
+// The dates of a period from the calendar of the calling subsystem, made once.
+std::function<PeriodDates(int32_t period)> calendarOfSubsystem()
+{
+    const auto props = component::LoginPropsString();
+    const auto &systemId = component::processState().systemId;
+    if (systemId == "0004" || systemId == "0005" || systemId == "0006") {
+        const auto calendar = systemId == "0004"   ? costCalendar(props)
+                              : systemId == "0005" ? operationCostCalendar(props)
+                                                   : standardCostCalendar(props);
+        return [calendar](int32_t period) { return calendarDates(calendar, period); };
+    }
+    auto server = provider<component::ListServerPeriods>(component::ProgId::ListServer);
+    return [server, props](int32_t period) { return listServerDates(*server, props, period); };
+}
 
-PeriodDates periodDates(int32_t period)
+PeriodDates askedFor(const std::function<PeriodDates(int32_t)> &calendar, int32_t period)
 {
     PeriodDates dates;
-    base::tryStep([&] {
-        const auto props = component::LoginPropsString();
-        const auto &systemId = component::processState().systemId;
-        if (systemId == "0004")
-            dates = calendarDates(costCalendar(props), period);
-        else if (systemId == "0005")
-            dates = calendarDates(operationCostCalendar(props), period);
-        else if (systemId == "0006")
-            dates = calendarDates(standardCostCalendar(props), period);
-        else
-            dates = listServerDates(period, props);
-    });
+    base::tryStep([&] { dates = calendar(period); });
     if (dates.result != 0)
         dates.start = 0;
     return dates;
+}
+
+} // namespace
+
+std::vector<PeriodDates> periodDatesOfYear(int32_t periodCount)
+{
+    std::vector<PeriodDates> dates(static_cast<size_t>(std::max(periodCount, 0)));
+    std::function<PeriodDates(int32_t)> calendar;
+    base::tryStep([&] { calendar = calendarOfSubsystem(); });
+    if (calendar)
+        for (int32_t period = 1; period <= periodCount; ++period)
+            dates[static_cast<size_t>(period - 1)] = askedFor(calendar, period);
+    return dates;
+}
+
+PeriodDates periodDates(int32_t period)
+{
+    std::function<PeriodDates(int32_t)> calendar;
+    base::tryStep([&] { calendar = calendarOfSubsystem(); });
+    return calendar ? askedFor(calendar, period) : PeriodDates{};
 }
 
 } // namespace orvan::mainwindow

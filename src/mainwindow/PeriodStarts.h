@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace orvan::mainwindow {
 
@@ -15,12 +16,10 @@ struct PeriodDates
 };
 
 // Asks the provider of the calling subsystem ("0004", "0005", "0006": the cost systems'
-// own calendars; any other: the list server) for a period of its current year. A provider
-// that is missing or fails gives a result other than 0 and no start.
+// own calendars; any other: the list server) for the periods of its current year, one
+// provider for all of them. A provider that is missing or fails gives a result other
+// than 0 and no start.
+std::vector<PeriodDates> periodDatesOfYear(int32_t periodCount);
 PeriodDates periodDates(int32_t period);
-inline double periodStart(int32_t period)
-{
-    return periodDates(period).start;
-}
 
 } // namespace orvan::mainwindow

@@ -69,7 +69,6 @@ void CostAccount::forgetCalendarWhenChanged()
 std::optional<std::string> CostAccount::calendarSetting(const std::string &category,
                                                         const std::string &key)
 {
-    forgetCalendarWhenChanged();
     if (!m_calendarSettings) {
         std::vector<CalendarSetting> settings;
         auto rows = execute("SELECT FCategory, FKey, FValue FROM t_SystemProfile WHERE FKey IN "
@@ -88,7 +87,6 @@ std::optional<std::string> CostAccount::calendarSetting(const std::string &categ
 std::optional<std::pair<base::Variant, base::Variant>>
 CostAccount::storedPeriodDates(int32_t year, int32_t period)
 {
-    forgetCalendarWhenChanged();
     auto found = m_periodDatesByYear.find(year);
     if (found == m_periodDatesByYear.end()) {
         PeriodDates dates;

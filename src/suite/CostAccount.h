@@ -38,8 +38,10 @@ public:
     void writeProfileValue(const std::string &category, const std::string &key,
                            const std::string &value);
 
-    // The period calendar's settings and dates, read once and kept while the account is
-    // unchanged: a list of periods asks for the same rows once per period.
+    // The period calendar's settings and dates, read once and kept until
+    // forgetCalendarWhenChanged() finds the account changed (callers check once per
+    // question): a list of periods asks for the same rows once per period.
+    void forgetCalendarWhenChanged();
     // FValue of a calendar setting (GL PeriodCount, PeriodDefineMethod, PeriodDates; any
     // category's CurrentYear), "" for NULL; nothing when the row is absent.
     std::optional<std::string> calendarSetting(const std::string &category, const std::string &key);
@@ -58,9 +60,6 @@ private:
         std::string value;
     };
     using PeriodDates = std::map<int32_t, std::pair<base::Variant, base::Variant>>;
-
-    // Forgets the calendar rows read before the account last changed.
-    void forgetCalendarWhenChanged();
 
     AppConnection m_connection;
     std::string m_language;

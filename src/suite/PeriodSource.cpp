@@ -37,6 +37,7 @@ PeriodCalendar PeriodSource::calendar(const std::string &props)
         m_props = wanted;
         m_account = sharedAccount(wanted);
     }
+    m_account->forgetCalendarWhenChanged(); // once per question
     return PeriodCalendar(*m_account);
 }
 

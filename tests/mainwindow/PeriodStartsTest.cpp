@@ -64,6 +64,33 @@ TEST_F(PeriodStartsTest, EveryDateRequestCarriesTheLoginProperties)
     EXPECT_EQ(calendar->propsSeen[1], calendar->propsSeen[0]);
 }
 
+TEST_F(PeriodStartsTest, AYearListAsksOneProviderWhatEachPeriodWouldBeAsked)
+{
+    int created = 0;
+    auto calendar = std::make_shared<RecordingCalendar>();
+    component::ComponentRegistry::instance().add(component::ProgId::OperationCostPeriods,
+                                                 [&created, calendar] {
+                                                     ++created;
+                                                     return calendar;
+                                                 });
+    component::processState().systemId = "0005";
+    EXPECT_EQ(mainwindow::periodDatesOfYear(12).size(), 12u);
+    EXPECT_EQ(created, 1);
+    EXPECT_EQ(calendar->propsSeen.size(), 24u) << "the start and the next start of each";
+    EXPECT_TRUE(mainwindow::periodDatesOfYear(0).empty());
+
+    component::processState().systemId = "0000";
+    const auto year = mainwindow::periodDatesOfYear(13);
+    for (int32_t period = 1; period <= 13; ++period) {
+        const auto one = mainwindow::periodDates(period);
+        const auto &listed = year[static_cast<size_t>(period - 1)];
+        EXPECT_EQ(listed.result, one.result) << period;
+        EXPECT_EQ(listed.start, one.start) << period;
+        EXPECT_EQ(listed.nextOrEnd, one.nextOrEnd) << period;
+    }
+    EXPECT_NE(year.back().result, 0) << "the demo calendar has twelve periods";
+}
+
 TEST_F(PeriodStartsTest, AMissingProviderGivesNoStart)
 {
     component::ComponentRegistry::instance().remove(component::ProgId::CostPeriods);
