@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <fmt/format.h>
+#include <map>
 #include <vector>
 
 namespace orvan::base {
@@ -119,6 +120,20 @@ void letterTokens(char letter, std::size_t run, DateTokenKind previous,
         previous = tokens.back().kind;
         run -= used;
     }
+}
+
+std::vector<DateToken> parseDatePattern(std::string_view pattern);
+
+// Lists and grids format many dates with a few patterns: each is parsed once per thread.
+const std::vector<DateToken> &parsedDatePattern(std::string_view pattern)
+{
+    constexpr size_t KeptPatterns = 16;
+    thread_local std::map<std::string, std::vector<DateToken>, std::less<>> parsed;
+    if (const auto found = parsed.find(pattern); found != parsed.end())
+        return found->second;
+    if (parsed.size() >= KeptPatterns)
+        parsed.clear();
+    return parsed.emplace(std::string(pattern), parseDatePattern(pattern)).first->second;
 }
 
 std::vector<DateToken> parseDatePattern(std::string_view pattern)
@@ -236,7 +251,7 @@ std::string renderDateToken(const DateToken &token, double serial, const DatePar
 std::string formatDate(double serial, std::string_view pattern)
 {
     const DateParts parts = dateParts(serial);
-    const std::vector<DateToken> tokens = parseDatePattern(formatting::namedDatePattern(pattern));
+    const std::vector<DateToken> &tokens = parsedDatePattern(formatting::namedDatePattern(pattern));
     bool twelveHour = false;
     for (const DateToken &token : tokens)
         twelveHour = twelveHour || token.kind == DateTokenKind::AmPm;
