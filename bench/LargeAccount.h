@@ -1,7 +1,7 @@
 // A large account for the window benchmarks: the demo account plus 100 000 profile rows
 // (five categories, keys unique within each), 5 000 bill types and 2 000 numbered bills
-// listed in the bill settings. Written once per process into a temporary file, with its
-// own settings folder, and removed at exit.
+// listed in the bill settings (other sizes through scaledAccount()). Written once per process into
+// a temporary file, with its own settings folder, and removed at exit.
 #pragma once
 
 #include "db/Database.h"
@@ -12,24 +12,34 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 namespace orvan::bench {
 
-constexpr int ProfileRows = 100000;
-constexpr int BillTypeRows = 5000;
-constexpr int BillNumberRows = 2000;
 constexpr int BulkIdBase = 100000; // above every id of the demo data
+
+// The bulk rows an account gets.
+struct AccountSize
+{
+    int profileRows = 100000;
+    int billTypeRows = 5000;
+    int billNumberRows = 2000;
+};
 
 // The demo account plus bulk rows, in a temporary file with its own settings folder.
 class LargeAccount
 {
 public:
-    LargeAccount()
+    explicit LargeAccount(AccountSize size = {})
+        : m_size(size)
     {
-        const auto stem = std::filesystem::temp_directory_path() /
-                          ("orvan-window-bench-" + std::to_string(::getpid()));
+        const auto stem =
+            std::filesystem::temp_directory_path() /
+            ("orvan-window-bench-" + std::to_string(::getpid()) + "-" +
+             std::to_string(size.billTypeRows) + "-" + std::to_string(size.billNumberRows));
         m_path = stem.string() + ".db";
         m_config = stem.string() + ".config";
         std::filesystem::create_directories(m_config);
@@ -63,20 +73,20 @@ private:
         db::Database account(m_path);
         sqlite3 *handle = account.handle();
         run(handle, "BEGIN IMMEDIATE");
-        addProfileRows(handle);
-        addBillTypes(handle);
-        addBillNumbers(handle);
+        addProfileRows(handle, m_size.profileRows);
+        addBillTypes(handle, m_size.billTypeRows);
+        addBillNumbers(handle, m_size.billNumberRows);
         run(handle, "COMMIT");
     }
 
     // Keys repeat across categories and are unique within one.
-    static void addProfileRows(sqlite3 *handle)
+    static void addProfileRows(sqlite3 *handle, int rows)
     {
         static constexpr const char *Categories[] = {"General", "IC", "GL", "PL", "Bulk"};
         constexpr int categoryCount = sizeof Categories / sizeof *Categories;
         Statement insert(handle, "INSERT INTO t_SystemProfile (FCategory, FKey, FValue, FSort) "
                                  "VALUES (?1, ?2, ?3, ?4)");
-        for (int i = 0; i < ProfileRows; ++i) {
+        for (int i = 0; i < rows; ++i) {
             const int number = i / categoryCount;
             insert.text(1, Categories[i % categoryCount]);
             insert.text(2, "BulkKey" + std::to_string(number));
@@ -86,11 +96,11 @@ private:
         }
     }
 
-    static void addBillTypes(sqlite3 *handle)
+    static void addBillTypes(sqlite3 *handle, int rows)
     {
         Statement insert(handle, "INSERT INTO ICBillType (FID, FNumber, FName, FAcctID, FNote, "
                                  "FSystemic) VALUES (?1, ?2, ?3, ?4, ?5, 0)");
-        for (int i = 1; i <= BillTypeRows; ++i) {
+        for (int i = 1; i <= rows; ++i) {
             const auto n = std::to_string(i);
             insert.integer(1, BulkIdBase + i);
             insert.text(2, "B" + n);
@@ -104,12 +114,12 @@ private:
         }
         Statement maxNumber(handle, "UPDATE ICMaxNum SET FMaxNum = ?1 WHERE FTableName = "
                                     "'ICBillType'");
-        maxNumber.integer(1, BulkIdBase + BillTypeRows);
+        maxNumber.integer(1, BulkIdBase + rows);
         maxNumber.step();
     }
 
     // Each numbered bill gets a class listed in the bill settings (FControl 32).
-    static void addBillNumbers(sqlite3 *handle)
+    static void addBillNumbers(sqlite3 *handle, int rows)
     {
         Statement bill(handle,
                        "INSERT INTO ICBillNo (FBillID, FBillName, FBillName_CHT, FBillName_EN, "
@@ -119,7 +129,7 @@ private:
                        "'000000', ?5, ?6, ?7, 1, ?8, ?9, ?10)");
         Statement classType(handle, "INSERT INTO ICClassType (FID, FName, FName_CHT, FName_EN, "
                                     "FBillTypeID, FControl) VALUES (?1, ?2, ?2, ?3, 1, 32)");
-        for (int i = 1; i <= BillNumberRows; ++i) {
+        for (int i = 1; i <= rows; ++i) {
             const auto n = std::to_string(i);
             bill.integer(1, BulkIdBase + i);
             bill.text(2, "Bulk bill " + n);
@@ -178,6 +188,7 @@ private:
             throw std::runtime_error(sqlite3_errmsg(handle));
     }
 
+    AccountSize m_size;
     std::string m_path;
     std::string m_config;
 };
@@ -186,6 +197,18 @@ inline const LargeAccount &largeAccount()
 {
     static const LargeAccount account;
     return account;
+}
+
+// An account with the given bill types and numbered bills (the other bulk rows as in
+// largeAccount()), generated once per process.
+inline const LargeAccount &scaledAccount(int billTypeRows, int billNumberRows)
+{
+    static std::map<std::pair<int, int>, std::unique_ptr<LargeAccount>> accounts;
+    auto &account = accounts[{billTypeRows, billNumberRows}];
+    if (!account)
+        account = std::make_unique<LargeAccount>(
+            AccountSize{.billTypeRows = billTypeRows, .billNumberRows = billNumberRows});
+    return *account;
 }
 
 } // namespace orvan::bench

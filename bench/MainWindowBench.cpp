@@ -14,6 +14,7 @@
 // statements. Every batch any connection of the process runs is recorded, side connections
 // of the components included. The account is generated once per process and removed at exit.
 #include "LargeAccount.h"
+#include "WindowSession.h"
 
 #include "app/Startup.h"
 #include "component/ComponentRegistry.h"
@@ -43,6 +44,8 @@ namespace {
 
 using namespace orvan;
 using bench::largeAccount;
+using bench::Start;
+using bench::WindowSession;
 
 // Notes the text of every batch the process runs, on any connection, while it lives.
 class BatchRecording
@@ -56,71 +59,6 @@ public:
     ~BatchRecording() { db::Database::observeBatches(nullptr); }
     BatchRecording(const BatchRecording &) = delete;
     BatchRecording &operator=(const BatchRecording &) = delete;
-};
-
-// How the window's process starts: the window's own components only, or every component
-// and hook the program starts.
-enum class Start { WindowOnly, AsProgram };
-
-// The process state of a fresh start on the large account, with scripted messages.
-class WindowSession
-{
-public:
-    explicit WindowSession(Start start = Start::WindowOnly)
-    {
-        const auto &account = largeAccount();
-        const std::string login =
-            "ConnectString={" + account.connectString() + "};UserID=16394;LANGUAGE=chs;";
-        component::ProcessState::reset();
-        component::resetLanguageResources();
-        params::ProfileFlags::reset();
-        auto &registry = component::ComponentRegistry::instance();
-        registry.clear();
-        if (start == Start::AsProgram) {
-            app::startComponents(login);
-        } else {
-            suite::registerStandIns(registry);
-            suite::SharedProps::publishForThisProcess(login);
-        }
-        component::resetLanguageResources();
-        component::processState().connection =
-            std::make_shared<suite::AppConnection>(account.connectString());
-        messages = std::make_shared<forms::ScriptedMessages>();
-        forms::setMessages(messages);
-    }
-
-    ~WindowSession()
-    {
-        mainwindow::mainWindowHooks() = {};
-        forms::setMessages(nullptr);
-        component::ProcessState::reset();
-        component::resetLanguageResources();
-        component::ComponentRegistry::instance().clear();
-        suite::SharedProps::clearAll();
-    }
-
-    WindowSession(const WindowSession &) = delete;
-    WindowSession &operator=(const WindowSession &) = delete;
-
-    // Opens the window of a class as a first Show in the process does: created and loaded.
-    std::unique_ptr<mainwindow::MaintenanceWindow> open(int32_t sysClass)
-    {
-        auto &state = component::processState();
-        state.sysClass = sysClass;
-        state.systemId = "0000";
-        state.currentNodeKey.clear();
-        auto window = std::make_unique<mainwindow::MaintenanceWindow>();
-        window->load();
-        return window;
-    }
-
-    // The text of the first message shown, "" when none was.
-    std::string firstMessage() const
-    {
-        return messages->shown().empty() ? std::string() : messages->shown().front().text;
-    }
-
-    std::shared_ptr<forms::ScriptedMessages> messages;
 };
 
 // A node that fills the list, in a class whose tree holds it, and a node of the same tree
