@@ -57,6 +57,20 @@ CheckItem checkItemOf(const db::Recordset &rows)
     return item;
 }
 
+// The account the caches are read from, as it is now, and the language their texts are
+// in; "" when the connection cannot tell whether the account changed.
+std::string accountState()
+{
+    std::string stamp;
+    base::tryStep([&stamp] {
+        if (const auto &connection = component::processState().connection)
+            stamp = connection->changeStamp();
+    });
+    if (stamp.empty())
+        return {};
+    return component::processState().connectString + "|" + stamp + "|" + component::LoginLanguage();
+}
+
 } // namespace
 
 BillCodeCaches &BillCodeCaches::instance()
@@ -72,28 +86,35 @@ void BillCodeCaches::reset()
 
 void BillCodeCaches::loadAll()
 {
-    loadCheckItems();
-    loadProjectOptions();
+    const std::string state = accountState();
+    if (!state.empty() && state == m_loadedFor)
+        return;
+    m_loadedFor.clear();
+    const bool checkItemsRead = loadCheckItems();
+    const bool projectOptionsRead = loadProjectOptions();
     buildFormatLists();
-    loadBillOptions();
+    const bool billOptionsRead = loadBillOptions();
+    if (checkItemsRead && projectOptionsRead && billOptionsRead)
+        m_loadedFor = state;
 }
 
-void BillCodeCaches::loadBillOptions()
+bool BillCodeCaches::loadBillOptions()
 {
     auto rows = askRuleComponent([](auto &component, const std::string &connectString) {
         return component.GetOptionByBill(connectString);
     });
-    for (; rows && !rows->isEOF(); rows->MoveNext())
-        m_billOptions[rows->Fields("FBillID").Value().text()] = billOptionsOf(*rows);
+    for (auto row = rows; row && !row->isEOF(); row->MoveNext())
+        m_billOptions[row->Fields("FBillID").Value().text()] = billOptionsOf(*row);
+    return rows != nullptr;
 }
 
-void BillCodeCaches::loadCheckItems()
+bool BillCodeCaches::loadCheckItems()
 {
     auto rows = askRuleComponent([](auto &component, const std::string &connectString) {
         return component.GetCheckProj(connectString);
     });
     if (!rows || rows->isEOF())
-        return;
+        return rows != nullptr;
     // Each run of adjacent rows of one bill forms that bill's list.
     std::string runKey;
     std::vector<CheckItem> run;
@@ -107,15 +128,16 @@ void BillCodeCaches::loadCheckItems()
         run.push_back(checkItemOf(*rows));
     }
     m_checkItems[runKey] = std::move(run);
+    return true;
 }
 
-void BillCodeCaches::loadProjectOptions()
+bool BillCodeCaches::loadProjectOptions()
 {
     auto rows = askRuleComponent([](auto &component, const std::string &connectString) {
         return component.GetOptionByProj(connectString);
     });
     if (!rows || rows->isEOF())
-        return;
+        return rows != nullptr;
     // Each run of adjacent rows of one project forms that project's list.
     int32_t runProject = numberField(*rows, "FProjectID");
     std::map<int32_t, std::string> run;
@@ -129,6 +151,7 @@ void BillCodeCaches::loadProjectOptions()
         run[numberField(*rows, "FID")] = component::TranslateText(textField(*rows, "FOption"));
     }
     m_projectOptions[runProject] = std::move(run);
+    return true;
 }
 
 void BillCodeCaches::buildFormatLists()

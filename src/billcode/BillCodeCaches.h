@@ -41,10 +41,13 @@ public:
     // Empties every cache (a fresh process).
     static void reset();
 
-    // Check items, project options, format lists, then bill options (window start).
+    // Check items, project options, format lists, then bill options (window start). A
+    // window opened again on an account unchanged since the last complete load, in the
+    // same language, keeps what was loaded.
     void loadAll();
-    // The bill options again (selecting the bill-numbering node, after a save).
-    void loadBillOptions();
+    // The bill options again (selecting the bill-numbering node, after a save); false
+    // when the component is missing or failed.
+    bool loadBillOptions();
 
     const BillOptions *billOptions(const std::string &billId) const;
     void replaceBillOptions(const std::string &billId, const BillOptions &options);
@@ -62,8 +65,8 @@ public:
     const std::vector<std::string> &baseDataFormats() const { return m_baseDataFormats; }
 
 private:
-    void loadCheckItems();
-    void loadProjectOptions();
+    bool loadCheckItems();
+    bool loadProjectOptions();
     void buildFormatLists();
     std::vector<std::string> formatListOf(int32_t projectId) const;
 
@@ -72,6 +75,8 @@ private:
     std::map<std::string, std::vector<CheckItem>> m_checkItems;
     std::vector<std::string> m_dateFormats;
     std::vector<std::string> m_baseDataFormats;
+    std::string m_loadedFor; // the account, its change stamp and the language of the last
+                             // complete load; "" when there was none
 };
 
 inline BillCodeCaches &billCodeCaches()

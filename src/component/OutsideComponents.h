@@ -35,6 +35,9 @@ public:
     virtual void BeginTrans() = 0;
     virtual void CommitTrans() = 0;
     virtual void RollbackTrans() = 0;
+    // A value that differs from an earlier one when the account changed in between (a
+    // commit on any connection); "" when the connection cannot tell, which means changed.
+    virtual std::string changeStamp() { return {}; }
 };
 
 // The rights component: true when the logged-in user holds the right.

@@ -235,6 +235,12 @@ void AppConnection::CommitTrans()
     transaction->commit();
 }
 
+std::string AppConnection::changeStamp()
+{
+    const auto [otherCommits, ownChanges] = database().changeStamp();
+    return m_path + "|" + std::to_string(otherCommits) + "|" + std::to_string(ownChanges);
+}
+
 void AppConnection::RollbackTrans()
 {
     m_transaction.reset();

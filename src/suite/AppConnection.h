@@ -36,6 +36,7 @@ public:
     void BeginTrans() override;
     void CommitTrans() override;
     void RollbackTrans() override;
+    std::string changeStamp() override;
 
     // The account file this connection was opened on ("" before Open).
     const std::string &path() const { return m_path; }

@@ -42,6 +42,27 @@ TEST_F(BillCodeCachesTest, MissingComponentLeavesTheCachesAsTheyWere)
     EXPECT_TRUE(readBillCodeRule(72).empty());
 }
 
+TEST_F(BillCodeCachesTest, AWindowOpenedAgainReadsOnlyWhatChanged)
+{
+    connectProcess();
+    billCodeCaches().loadAll(); // a complete load on the open connection
+    auto kept = *billCodeCaches().billOptions("51");
+    kept.FBillName = "in memory only";
+    billCodeCaches().replaceBillOptions("51", kept);
+    billCodeCaches().loadAll();
+    EXPECT_EQ(billCodeCaches().billOptions("51")->FBillName, "in memory only")
+        << "the account did not change: nothing was read again";
+
+    run("UPDATE ICBillNo SET FBillName='改过的名称' WHERE FBillID=51"); // another program
+    billCodeCaches().loadAll();
+    EXPECT_EQ(billCodeCaches().billOptions("51")->FBillName, "改过的名称");
+
+    billCodeCaches().replaceBillOptions("51", kept);
+    connection().Execute("UPDATE ICBillNo SET FCurNo=FCurNo WHERE FBillID=51"); // this one
+    billCodeCaches().loadAll();
+    EXPECT_EQ(billCodeCaches().billOptions("51")->FBillName, "改过的名称");
+}
+
 TEST_F(BillCodeCachesTest, StoredRowsBecomeEditorRowsByKind)
 {
     const auto rule = readBillCodeRule(21);
