@@ -64,6 +64,9 @@ void Database::open(OpenMode mode)
     // Reading the schema reads the file header: a file that is not a database fails here.
     run(mode == OpenMode::Create ? "PRAGMA journal_mode=WAL; PRAGMA foreign_keys=ON"
                                  : "PRAGMA foreign_keys=ON; SELECT count(*) FROM sqlite_master");
+    // One connection serves the whole process: keep what it read, so a large list does
+    // not push out the pages of the next one.
+    run("PRAGMA cache_size=-32768");
 }
 
 sqlite3_stmt *Database::controlStatement(const char *sql)
