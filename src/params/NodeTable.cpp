@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "base/Text.h"
 #include "component/Translation.h"
@@ -120,11 +121,15 @@ std::span<const NodeInfo> allNodes()
 
 const NodeInfo *findNode(std::string_view key)
 {
-    const auto &nodes = table();
-    const auto found = std::find_if(nodes.begin(), nodes.end(),
-                                    [key](const NodeInfo &node) { return key == node.key; });
-    if (found != nodes.end())
-        return &*found;
+    // Every click looks its node up: by hash, not by comparing with every key.
+    static const auto byKey = [] {
+        std::unordered_map<std::string_view, const NodeInfo *> nodes;
+        for (const auto &node : table())
+            nodes.emplace(node.key, &node);
+        return nodes;
+    }();
+    if (const auto found = byKey.find(key); found != byKey.end())
+        return found->second;
     return isAlarmKey(key) ? &AlarmRow : nullptr;
 }
 
