@@ -15,6 +15,14 @@
 // them and register under their ProgIDs (see ProgIds.h).
 namespace orvan::component {
 
+// While it lives, the reads of the process's connections to the account see one state
+// of it (a read transaction), and cost no lock each.
+class ReadingScope
+{
+public:
+    virtual ~ReadingScope() = default;
+};
+
 // The connection to the account database. Execute runs one SQL text (a query, a
 // statement or a batch) and returns a recordset for a query (at end of file when there
 // are no rows) or nullptr for statements; errors are raised as base::Error.
@@ -38,6 +46,9 @@ public:
     // A value that differs from an earlier one when the account changed in between (a
     // commit on any connection); "" when the connection cannot tell, which means changed.
     virtual std::string changeStamp() { return {}; }
+    // Reads that belong together (a list assembled from many questions); null when the
+    // connection cannot hold them together.
+    virtual std::unique_ptr<ReadingScope> beginReading() { return nullptr; }
 };
 
 // The rights component: true when the logged-in user holds the right.

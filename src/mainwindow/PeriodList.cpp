@@ -1,10 +1,13 @@
 #include "mainwindow/PeriodList.h"
 
+#include <memory>
 #include <vector>
 
 #include "base/Error.h"
 #include "base/Format.h"
 #include "base/Variant.h"
+#include "component/OutsideComponents.h"
+#include "component/ProcessState.h"
 #include "mainwindow/PeriodStarts.h"
 #include "params/ProfileStore.h"
 
@@ -57,8 +60,25 @@ std::string periodProfileSql()
            "And FCategory='GL' Order By Fkey";
 }
 
+namespace {
+
+// The list is assembled from many questions to the calendar: they read one state of the
+// account, without a lock each.
+std::unique_ptr<component::ReadingScope> readingTogether()
+{
+    std::unique_ptr<component::ReadingScope> reading;
+    base::tryStep([&reading] {
+        if (const auto &connection = component::processState().connection)
+            reading = connection->beginReading();
+    });
+    return reading;
+}
+
+} // namespace
+
 std::vector<std::string> periodListRows(int32_t &currentYear)
 {
+    const auto reading = readingTogether();
     const auto profile = readPeriodProfile();
     currentYear = profile.numberAt(0);
     const int32_t periodCount = profile.numberAt(1);

@@ -83,6 +83,18 @@ std::shared_ptr<db::Database> sharedAccount(const std::string &path)
     return account;
 }
 
+// A read transaction, ended when the scope goes (reads leave nothing to commit).
+class AccountReadingScope : public component::ReadingScope
+{
+public:
+    explicit AccountReadingScope(db::Database &account)
+        : m_transaction(account, db::Transaction::Kind::Read)
+    {}
+
+private:
+    db::Transaction m_transaction;
+};
+
 } // namespace
 
 AppConnection::AppConnection()
@@ -239,6 +251,11 @@ std::string AppConnection::changeStamp()
 {
     const auto [otherCommits, ownChanges] = database().changeStamp();
     return m_path + "|" + std::to_string(otherCommits) + "|" + std::to_string(ownChanges);
+}
+
+std::unique_ptr<component::ReadingScope> AppConnection::beginReading()
+{
+    return std::make_unique<AccountReadingScope>(database());
 }
 
 void AppConnection::RollbackTrans()

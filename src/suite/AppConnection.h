@@ -37,6 +37,7 @@ public:
     void CommitTrans() override;
     void RollbackTrans() override;
     std::string changeStamp() override;
+    std::unique_ptr<component::ReadingScope> beginReading() override;
 
     // The account file this connection was opened on ("" before Open).
     const std::string &path() const { return m_path; }

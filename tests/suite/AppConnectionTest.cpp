@@ -162,3 +162,20 @@ TEST_F(AppConnectionTest, ConnectionsOfTheProcessShareOneAccountConnection)
     reopened.Execute("DELETE FROM t_User WHERE FUserID=16395");
     EXPECT_EQ(reopened.Execute("SELECT COUNT(*) FROM t_User")->Fields(0).Value().toLong(), 1);
 }
+
+TEST_F(AppConnectionTest, ReadsThatBelongTogetherSeeOneStateOfTheAccount)
+{
+    AppConnection window;
+    const auto users = [&] {
+        return AppConnection().Execute("SELECT COUNT(*) FROM t_User")->Fields(0).Value().toLong();
+    };
+    const auto before = users();
+    {
+        const auto reading = window.beginReading();
+        ASSERT_NE(reading, nullptr);
+        EXPECT_EQ(users(), before);
+        db::Database(accountPath).execute("DELETE FROM t_User WHERE FUserID=16395"); // another
+        EXPECT_EQ(users(), before) << "the same state until the scope ends";
+    }
+    EXPECT_EQ(users(), before - 1);
+}
