@@ -28,14 +28,39 @@ base::Error itemNotFound()
 
 } // namespace
 
-Recordset::Recordset(std::vector<Column> columns, std::vector<std::vector<Cell>> rows)
-    : m_columns(std::move(columns))
-    , m_rows(std::move(rows))
+namespace {
+
+CellTable tableOf(std::vector<std::vector<Cell>> rows, size_t columnCount)
 {
-    m_visible.reserve(m_rows.size());
-    for (size_t i = 0; i < m_rows.size(); ++i)
-        m_visible.push_back(i);
-    m_position = m_visible.empty() ? -1 : 0;
+    CellTable cells(columnCount);
+    for (auto &row : rows) {
+        row.resize(columnCount);
+        std::move(row.begin(), row.end(), cells.appendRow().begin());
+    }
+    return cells;
+}
+
+} // namespace
+
+Recordset::Recordset(std::vector<Column> columns, std::vector<std::vector<Cell>> rows)
+    : Recordset(columns, tableOf(std::move(rows), columns.size()))
+{}
+
+Recordset::Recordset(std::vector<Column> columns, CellTable cells)
+    : m_columns(std::move(columns))
+    , m_cells(std::move(cells))
+{
+    m_position = m_cells.rowCount() == 0 ? -1 : 0;
+}
+
+size_t Recordset::visibleCount() const
+{
+    return m_filtered ? m_visible.size() : m_cells.rowCount();
+}
+
+std::span<const Cell> Recordset::row(size_t index) const
+{
+    return m_cells.row(index);
 }
 
 Recordset::~Recordset() = default;
@@ -52,38 +77,38 @@ void Recordset::requireOpen() const
 void Recordset::requireCurrent() const
 {
     requireOpen();
-    if (m_position < 0 || m_position >= static_cast<long>(m_visible.size()))
+    if (m_position < 0 || m_position >= static_cast<long>(visibleCount()))
         throw noCurrentRecord();
 }
 
 bool Recordset::isEOF() const
 {
     requireOpen();
-    return m_visible.empty() || m_position >= static_cast<long>(m_visible.size());
+    return visibleCount() == 0 || m_position >= static_cast<long>(visibleCount());
 }
 
 bool Recordset::isBOF() const
 {
     requireOpen();
-    return m_visible.empty() || m_position < 0;
+    return visibleCount() == 0 || m_position < 0;
 }
 
 long Recordset::RecordCount() const
 {
     requireOpen();
-    return static_cast<long>(m_visible.size());
+    return static_cast<long>(visibleCount());
 }
 
 void Recordset::MoveFirst()
 {
     requireOpen();
-    m_position = m_visible.empty() ? -1 : 0;
+    m_position = visibleCount() == 0 ? -1 : 0;
 }
 
 void Recordset::MoveLast()
 {
     requireOpen();
-    m_position = static_cast<long>(m_visible.size()) - 1;
+    m_position = static_cast<long>(visibleCount()) - 1;
 }
 
 void Recordset::MoveNext()
@@ -107,7 +132,7 @@ void Recordset::Move(long n)
         return;
     if ((n > 0 && isEOF()) || (n < 0 && isBOF()))
         throw noCurrentRecord();
-    const long size = static_cast<long>(m_visible.size());
+    const long size = static_cast<long>(visibleCount());
     m_position = std::clamp(m_position + n, -1L, size);
 }
 
@@ -124,7 +149,8 @@ Field Recordset::fieldAt(size_t column) const
 {
     requireCurrent();
     const Column &info = m_columns[column];
-    const Cell &cell = m_rows[m_visible[static_cast<size_t>(m_position)]][column];
+    const auto position = static_cast<size_t>(m_position);
+    const Cell &cell = row(m_filtered ? m_visible[position] : position)[column];
     return Field(info.name, info.type, cellToVariant(cell, info.type));
 }
 
@@ -171,32 +197,40 @@ const std::string &Recordset::Filter() const
 void Recordset::setFilter(std::string_view filter)
 {
     requireOpen();
-    std::vector<size_t> visible;
     if (filter.find_first_not_of(' ') == std::string_view::npos) {
-        for (size_t i = 0; i < m_rows.size(); ++i)
+        showAllRows();
+        return;
+    }
+    std::vector<std::string> names;
+    for (const Column &column : m_columns)
+        names.push_back(column.name);
+    const RecordsetFilter parsed(filter, names);
+    std::vector<size_t> visible;
+    for (size_t i = 0; i < m_cells.rowCount(); ++i) {
+        if (parsed.matches(row(i)))
             visible.push_back(i);
-        filter = {};
-    } else {
-        std::vector<std::string> names;
-        for (const Column &column : m_columns)
-            names.push_back(column.name);
-        const RecordsetFilter parsed(filter, names);
-        for (size_t i = 0; i < m_rows.size(); ++i) {
-            if (parsed.matches(m_rows[i]))
-                visible.push_back(i);
-        }
     }
     m_visible = std::move(visible);
+    m_filtered = true;
     m_filterText = std::string(filter);
     m_position = m_visible.empty() ? -1 : 0;
+}
+
+void Recordset::showAllRows()
+{
+    m_visible.clear();
+    m_filtered = false;
+    m_filterText.clear();
+    m_position = m_cells.rowCount() == 0 ? -1 : 0;
 }
 
 void Recordset::Close()
 {
     requireOpen();
     m_open = false;
-    m_rows.clear();
+    m_cells.clear();
     m_visible.clear();
+    m_filtered = false;
 }
 
 } // namespace orvan::db

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "db/CellTable.h"
 #include "db/ColumnTypes.h"
 #include "db/Field.h"
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +32,8 @@ public:
     };
 
     Recordset(std::vector<Column> columns, std::vector<std::vector<Cell>> rows);
+    // cells has one cell per column in each row.
+    Recordset(std::vector<Column> columns, CellTable cells);
     ~Recordset();
     Recordset(Recordset &&) noexcept;
     Recordset &operator=(Recordset &&) noexcept;
@@ -66,10 +70,14 @@ private:
     void requireCurrent() const;
     size_t columnIndex(std::string_view name) const;
     Field fieldAt(size_t column) const;
+    size_t visibleCount() const;
+    std::span<const Cell> row(size_t index) const;
+    void showAllRows();
 
     std::vector<Column> m_columns;
-    std::vector<std::vector<Cell>> m_rows;
-    std::vector<size_t> m_visible; // indices of the rows the filter lets through
+    CellTable m_cells;
+    bool m_filtered = false;
+    std::vector<size_t> m_visible; // while filtered: the rows the filter lets through
     long m_position = 0;           // index into m_visible; -1 at BOF, size() at EOF
     std::string m_filterText;
     bool m_open = true;

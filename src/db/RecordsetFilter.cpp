@@ -268,7 +268,7 @@ private:
     int m_depth = 0;
 };
 
-bool evaluate(const Node &node, const std::vector<Cell> &row)
+bool evaluate(const Node &node, std::span<const Cell> row)
 {
     switch (node.kind) {
     case Node::Kind::And:
@@ -286,7 +286,7 @@ bool evaluate(const Node &node, const std::vector<Cell> &row)
     case Node::Kind::Term:
         break;
     }
-    return termMatches(node, row.at(node.column));
+    return node.column < row.size() && termMatches(node, row[node.column]);
 }
 
 } // namespace
@@ -306,7 +306,7 @@ RecordsetFilter::~RecordsetFilter() = default;
 RecordsetFilter::RecordsetFilter(RecordsetFilter &&) noexcept = default;
 RecordsetFilter &RecordsetFilter::operator=(RecordsetFilter &&) noexcept = default;
 
-bool RecordsetFilter::matches(const std::vector<Cell> &row) const
+bool RecordsetFilter::matches(std::span<const Cell> row) const
 {
     return evaluate(*m_root, row);
 }

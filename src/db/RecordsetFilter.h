@@ -3,6 +3,7 @@
 #include "db/ColumnTypes.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,7 @@ public:
     RecordsetFilter(RecordsetFilter &&) noexcept;
     RecordsetFilter &operator=(RecordsetFilter &&) noexcept;
 
-    bool matches(const std::vector<Cell> &row) const;
+    bool matches(std::span<const Cell> row) const;
 
     struct Node;
 

@@ -99,18 +99,16 @@ RecordsetPtr Statement::readAll()
         columns[static_cast<size_t>(i)].name = sqlite3_column_name(m_statement, i);
         columns[static_cast<size_t>(i)].type = fieldTypeFromDeclaration(declared ? declared : "");
     }
-    std::vector<std::vector<Cell>> rows;
+    CellTable cells(static_cast<size_t>(count));
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(m_statement)) == SQLITE_ROW) {
-        std::vector<Cell> row;
-        row.reserve(static_cast<size_t>(count));
+        const auto row = cells.appendRow();
         for (int i = 0; i < count; ++i) {
-            row.push_back(readCell(m_statement, i));
+            row[static_cast<size_t>(i)] = readCell(m_statement, i);
             auto &column = columns[static_cast<size_t>(i)];
             if (column.type == UnknownFieldType)
-                column.type = fieldTypeFromCell(row.back());
+                column.type = fieldTypeFromCell(row[static_cast<size_t>(i)]);
         }
-        rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE)
         fail();
@@ -118,7 +116,7 @@ RecordsetPtr Statement::readAll()
         if (column.type == UnknownFieldType)
             column.type = AdoType::VarChar;
     }
-    return std::make_shared<Recordset>(std::move(columns), std::move(rows));
+    return std::make_shared<Recordset>(std::move(columns), std::move(cells));
 }
 
 long long Statement::readInteger()
