@@ -54,7 +54,7 @@ bool isRefusedStatement(const Token &token)
     return isOneOf(token, RefusedStatements) || token.is("END");
 }
 
-size_t matchingParen(const std::vector<Token> &tokens, size_t open)
+size_t matchingParen(std::span<const Token> tokens, size_t open)
 {
     int depth = 0;
     for (size_t i = open; i < tokens.size(); ++i) {
@@ -66,7 +66,7 @@ size_t matchingParen(const std::vector<Token> &tokens, size_t open)
     throw sqlError("Incorrect syntax: a parenthesis is not closed");
 }
 
-size_t matchingEnd(const std::vector<Token> &tokens, size_t caseIndex)
+size_t matchingEnd(std::span<const Token> tokens, size_t caseIndex)
 {
     int depth = 0;
     for (size_t i = caseIndex; i < tokens.size(); ++i) {
@@ -78,7 +78,7 @@ size_t matchingEnd(const std::vector<Token> &tokens, size_t caseIndex)
     throw sqlError("Incorrect syntax: CASE without END");
 }
 
-size_t skipGroup(const std::vector<Token> &tokens, size_t index)
+size_t skipGroup(std::span<const Token> tokens, size_t index)
 {
     if (tokens[index].kind == TokenKind::OpenParen)
         return matchingParen(tokens, index) + 1;

@@ -149,7 +149,7 @@ std::string rewriteInsert(const std::vector<Token> &tokens)
 
 } // namespace
 
-std::string rewriteStatement(const std::vector<Token> &statement)
+std::string rewriteStatement(std::span<const Token> statement)
 {
     const std::vector<Token> tokens = rewriteExpressions(statement);
     const Token &first = tokens.front();
@@ -164,7 +164,7 @@ std::string rewriteStatement(const std::vector<Token> &statement)
     throw sqlError("Incorrect syntax near '" + first.text + "'");
 }
 
-std::string rewriteCondition(const std::vector<Token> &condition)
+std::string rewriteCondition(std::span<const Token> condition)
 {
     if (condition.empty())
         throw sqlError("Incorrect syntax: IF without a condition");
