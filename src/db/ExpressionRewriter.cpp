@@ -83,6 +83,13 @@ bool hasConvertCall(std::span<const Token> tokens)
     return false;
 }
 
+bool hasBitwiseOperator(std::span<const Token> tokens)
+{
+    return std::any_of(tokens.begin(), tokens.end(), [](const Token &token) {
+        return token.isOperator("&") || token.isOperator("|");
+    });
+}
+
 // The convert target type: name and optional length.
 struct ConvertType
 {
@@ -210,12 +217,75 @@ std::vector<Token> rewriteConverts(std::span<const Token> tokens)
     return result;
 }
 
+// Where every parenthesised group and CASE...END of a token list closes, found in one pass,
+// so that stepping over a group costs nothing.
+class GroupEnds
+{
+public:
+    explicit GroupEnds(std::span<const Token> tokens)
+        : m_tokens(tokens)
+        , m_close(tokens.size(), Open)
+    {
+        std::vector<size_t> parens;
+        std::vector<size_t> cases;
+        for (size_t i = 0; i < tokens.size(); ++i) {
+            if (tokens[i].kind == TokenKind::OpenParen)
+                parens.push_back(i);
+            else if (tokens[i].kind == TokenKind::CloseParen)
+                closeInnermost(parens, i);
+            else if (tokens[i].is("CASE"))
+                cases.push_back(i);
+            else if (tokens[i].is("END"))
+                closeInnermost(cases, i);
+        }
+    }
+
+    // As skipGroup: the index after the group starting at i, or i + 1.
+    size_t skip(size_t i) const
+    {
+        if (m_close[i] != Open)
+            return m_close[i] + 1;
+        if (opensGroup(i))
+            return skipGroup(m_tokens, i); // not closed: raises its error
+        return i + 1;
+    }
+
+    // Raises the error of the first group that is not closed, as skipping it would.
+    void checkClosed() const
+    {
+        for (size_t i = 0; i < m_tokens.size(); ++i) {
+            if (m_close[i] == Open && opensGroup(i))
+                skipGroup(m_tokens, i);
+        }
+    }
+
+private:
+    static constexpr size_t Open = static_cast<size_t>(-1);
+
+    bool opensGroup(size_t i) const
+    {
+        return m_tokens[i].kind == TokenKind::OpenParen || m_tokens[i].is("CASE");
+    }
+
+    void closeInnermost(std::vector<size_t> &opened, size_t close)
+    {
+        if (opened.empty())
+            return;
+        m_close[opened.back()] = close;
+        opened.pop_back();
+    }
+
+    std::span<const Token> m_tokens;
+    std::vector<size_t> m_close; // per opening token: the index of its closing token
+};
+
 // Groups mixed runs of + - and & | left to right (T-SQL gives them one precedence level).
 class BitPrecedence
 {
 public:
     explicit BitPrecedence(const std::vector<Token> &tokens)
         : m_tokens(tokens)
+        , m_groups(tokens)
         , m_opens(tokens.size(), 0)
         , m_closes(tokens.size(), 0)
     {}
@@ -254,6 +324,7 @@ private:
         return call && (token.is("LEFT") || token.is("RIGHT"));
     }
 
+    // One pass over the level [begin, end); each group inside is fixed once, by descend.
     void fixLevel(size_t begin, size_t end)
     {
         std::vector<Term> terms;
@@ -321,7 +392,7 @@ private:
     // Fixes the inside of a group starting at i and returns the index after it.
     size_t descend(size_t i)
     {
-        const size_t next = skipGroup(m_tokens, i);
+        const size_t next = m_groups.skip(i);
         if (next > i + 1)
             fixLevel(i + 1, next - 1);
         return next;
@@ -336,6 +407,7 @@ private:
     }
 
     const std::vector<Token> &m_tokens;
+    GroupEnds m_groups;
     std::vector<int> m_opens;
     std::vector<int> m_closes;
     size_t m_lastOperand = 0;
@@ -360,7 +432,11 @@ std::vector<Token> rewriteExpressions(std::span<const Token> tokens)
     mapFunctionsAndOperators(result);
     if (hasConvertCall(result))
         result = rewriteConverts(result);
-    return BitPrecedence(result).run();
+    // Without & or | no run needs grouping; the groups are still checked as fixLevel would.
+    if (hasBitwiseOperator(result))
+        return BitPrecedence(result).run();
+    GroupEnds(result).checkClosed();
+    return result;
 }
 
 std::string renderTokens(std::span<const Token> tokens, size_t begin, size_t end)
