@@ -37,13 +37,18 @@ void checkSupported(std::span<const Token> tokens)
     }
 }
 
+bool isSchemaPrefix(std::span<const Token> tokens, size_t i)
+{
+    return tokens[i].is("dbo") && i + 2 < tokens.size() && tokens[i + 1].isOperator(".") &&
+           tokens[i + 2].isWord();
+}
+
 std::vector<Token> withoutSchemaPrefixes(std::span<const Token> tokens)
 {
     std::vector<Token> result;
     result.reserve(tokens.size());
     for (size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens[i].is("dbo") && i + 2 < tokens.size() && tokens[i + 1].isOperator(".") &&
-            tokens[i + 2].isWord()) {
+        if (isSchemaPrefix(tokens, i)) {
             result.push_back(tokens[i + 2]);
             result.back().spaceBefore = tokens[i].spaceBefore;
             i += 2;
@@ -83,11 +88,28 @@ bool hasConvertCall(std::span<const Token> tokens)
     return false;
 }
 
-bool hasBitwiseOperator(std::span<const Token> tokens)
+// What rewriteExpressions has to do to a statement besides checking it.
+struct NeededRewrites
 {
-    return std::any_of(tokens.begin(), tokens.end(), [](const Token &token) {
-        return token.isOperator("&") || token.isOperator("|");
-    });
+    bool changesTokens = false; // a schema prefix, !< or !>, ISNULL( or CONVERT(
+    bool groupsBitRuns = false; // & or |
+};
+
+NeededRewrites neededRewrites(std::span<const Token> tokens)
+{
+    NeededRewrites needed;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const Token &token = tokens[i];
+        if (token.kind == TokenKind::Operator) {
+            needed.changesTokens |= token.text == "!<" || token.text == "!>";
+            needed.groupsBitRuns |= token.text == "&" || token.text == "|";
+        } else if (token.kind == TokenKind::Word) {
+            const bool call = i + 1 < tokens.size() && tokens[i + 1].kind == TokenKind::OpenParen;
+            needed.changesTokens |=
+                isSchemaPrefix(tokens, i) || (call && (token.is("ISNULL") || token.is("CONVERT")));
+        }
+    }
+    return needed;
 }
 
 // The convert target type: name and optional length.
@@ -250,15 +272,6 @@ public:
         return i + 1;
     }
 
-    // Raises the error of the first group that is not closed, as skipping it would.
-    void checkClosed() const
-    {
-        for (size_t i = 0; i < m_tokens.size(); ++i) {
-            if (m_close[i] == Open && opensGroup(i))
-                skipGroup(m_tokens, i);
-        }
-    }
-
 private:
     static constexpr size_t Open = static_cast<size_t>(-1);
 
@@ -279,11 +292,47 @@ private:
     std::vector<size_t> m_close; // per opening token: the index of its closing token
 };
 
+// Nesting depth of one kind of group, counted as matchingParen and matchingEnd count it: a
+// closing token with nothing open closes nothing.
+struct GroupDepth
+{
+    size_t depth = 0;
+    size_t outermost = 0; // the opening token of the outermost group still open
+
+    void open(size_t i)
+    {
+        if (depth++ == 0)
+            outermost = i;
+    }
+    void close() { depth -= depth > 0 ? 1 : 0; }
+};
+
+// Raises the error skipGroup raises for the first group that is not closed, if any.
+void checkGroupsClosed(std::span<const Token> tokens)
+{
+    GroupDepth parens;
+    GroupDepth cases;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind == TokenKind::OpenParen)
+            parens.open(i);
+        else if (tokens[i].kind == TokenKind::CloseParen)
+            parens.close();
+        else if (tokens[i].is("CASE"))
+            cases.open(i);
+        else if (tokens[i].is("END"))
+            cases.close();
+    }
+    if (parens.depth > 0 && (cases.depth == 0 || parens.outermost < cases.outermost))
+        skipGroup(tokens, parens.outermost);
+    if (cases.depth > 0)
+        skipGroup(tokens, cases.outermost);
+}
+
 // Groups mixed runs of + - and & | left to right (T-SQL gives them one precedence level).
 class BitPrecedence
 {
 public:
-    explicit BitPrecedence(const std::vector<Token> &tokens)
+    explicit BitPrecedence(std::span<const Token> tokens)
         : m_tokens(tokens)
         , m_groups(tokens)
         , m_opens(tokens.size(), 0)
@@ -406,7 +455,7 @@ private:
         m_grouped += terms.size() - 1;
     }
 
-    const std::vector<Token> &m_tokens;
+    std::span<const Token> m_tokens;
     GroupEnds m_groups;
     std::vector<int> m_opens;
     std::vector<int> m_closes;
@@ -425,18 +474,27 @@ Token makeToken(TokenKind kind, std::string text, bool spaceBefore)
     return token;
 }
 
-std::vector<Token> rewriteExpressions(std::span<const Token> tokens)
+std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
+                                          std::vector<Token> &rewritten)
 {
     checkSupported(tokens);
-    std::vector<Token> result = withoutSchemaPrefixes(tokens);
-    mapFunctionsAndOperators(result);
-    if (hasConvertCall(result))
-        result = rewriteConverts(result);
+    const NeededRewrites needed = neededRewrites(tokens);
+    std::span<const Token> result = tokens;
+    if (needed.changesTokens) {
+        rewritten = withoutSchemaPrefixes(tokens);
+        mapFunctionsAndOperators(rewritten);
+        if (hasConvertCall(rewritten))
+            rewritten = rewriteConverts(rewritten);
+        result = rewritten;
+    }
     // Without & or | no run needs grouping; the groups are still checked as fixLevel would.
-    if (hasBitwiseOperator(result))
-        return BitPrecedence(result).run();
-    GroupEnds(result).checkClosed();
-    return result;
+    if (!needed.groupsBitRuns) {
+        checkGroupsClosed(result);
+        return result;
+    }
+    std::vector<Token> grouped = BitPrecedence(result).run();
+    rewritten = std::move(grouped);
+    return rewritten;
 }
 
 std::string renderTokens(std::span<const Token> tokens, size_t begin, size_t end)

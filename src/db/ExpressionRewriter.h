@@ -18,8 +18,10 @@ namespace orvan::db {
 // - a run of terms joined by + - at the same level as & | is grouped left to right, as
 //   T-SQL evaluates it (SQLite binds + - tighter than & |); ^ is refused;
 // - variables, #temporary tables, TOP and SELECT ... INTO are refused.
-// Raises orvan::base::Error naming the refused construct.
-std::vector<Token> rewriteExpressions(std::span<const Token> tokens);
+// Returns tokens themselves when none of this changes them, else the rewritten tokens,
+// kept in rewritten. Raises orvan::base::Error naming the refused construct.
+std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
+                                          std::vector<Token> &rewritten);
 
 // SQLite text of tokens [begin, end): tokens joined by single blanks where the batch had
 // blanks, comments or line breaks, and where two words or numbers would otherwise merge.

@@ -41,6 +41,8 @@ TEST(ExpressionRewriter, RefusesTheFirstGroupNotClosedWithOrWithoutBitOperators)
     EXPECT_THAT(compiled("select case when a=1 then 2 from t"), HasSubstr(caseEnd));
     EXPECT_THAT(compiled("select case when a&1=1 then (2 from t"), HasSubstr(caseEnd));
     EXPECT_THAT(compiled("select (case when a=1 then 2 from t"), HasSubstr(parenthesis));
+    EXPECT_THAT(compiled("select case when a=1 then (2 from t"), HasSubstr(caseEnd));
+    EXPECT_THAT(compiled("select (a)) + (b from t"), HasSubstr(parenthesis));
     EXPECT_THAT(compiled("select convert(int, (a) from t"), HasSubstr(parenthesis));
     EXPECT_EQ(compiled("select (case when a=1 then 2 end) from t"),
               "select (case when a=1 then 2 end) from t");
