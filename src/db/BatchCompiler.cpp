@@ -30,7 +30,7 @@ base::Variant numberValue(const std::string &text, bool negative)
     throw sqlError("The number " + signedText + " is out of range");
 }
 
-CallArgument readArgument(const Segment &tokens, size_t begin, size_t end)
+CallArgument readArgument(Segment tokens, size_t begin, size_t end)
 {
     CallArgument argument;
     size_t i = begin;
@@ -58,7 +58,7 @@ CallArgument readArgument(const Segment &tokens, size_t begin, size_t end)
     return argument;
 }
 
-PlanStep compileCall(const Segment &tokens)
+PlanStep compileCall(Segment tokens)
 {
     PlanStep step;
     step.kind = PlanStep::Kind::Call;
@@ -120,7 +120,7 @@ private:
     {
         if (m_next >= m_segments.size())
             throw sqlError("Incorrect syntax: a statement is expected at the end of the batch");
-        const Segment &segment = m_segments[m_next++];
+        const Segment segment = m_segments[m_next++];
         const Token &first = segment.front();
         if (first.is("IF"))
             return condition(segment);
@@ -138,14 +138,14 @@ private:
         return statement;
     }
 
-    PlanStep condition(const Segment &segment)
+    PlanStep condition(Segment segment)
     {
         if (++m_conditionDepth > MaxConditionDepth)
             throw sqlError("The batch nests IF statements more than " +
                            std::to_string(MaxConditionDepth) + " levels deep");
         PlanStep step;
         step.kind = PlanStep::Kind::Condition;
-        step.sql = rewriteCondition(Segment(segment.begin() + 1, segment.end()));
+        step.sql = rewriteCondition(segment.subspan(1));
         step.thenSteps.push_back(this->step());
         if (m_next < m_segments.size() && m_segments[m_next].front().is("ELSE")) {
             ++m_next;

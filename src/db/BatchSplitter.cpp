@@ -6,14 +6,19 @@ namespace orvan::db {
 
 namespace {
 
+// Walks the tokens once; the statement being read is the range [m_start, m_end).
 class Splitter
 {
 public:
-    std::vector<Segment> run(const std::vector<Token> &tokens)
+    explicit Splitter(const std::vector<Token> &tokens)
+        : m_tokens(tokens)
+    {}
+
+    std::vector<Segment> run()
     {
-        for (const Token &token : tokens)
-            take(token);
-        finish();
+        for (; m_end < m_tokens.size(); ++m_end)
+            take(m_tokens[m_end]);
+        finish(m_end);
         return std::move(m_segments);
     }
 
@@ -21,28 +26,29 @@ private:
     void take(const Token &token)
     {
         if (token.kind == TokenKind::Semicolon && atTopLevel()) {
-            finish();
+            finish(m_end);
+            m_start = m_end + 1; // the semicolon belongs to no statement
             return;
         }
         if (atTopLevel() && startsStatement(token) && !continuesStatement(token))
-            finish();
+            finish(m_end);
         track(token);
-        m_current.push_back(token);
-        if (token.is("ELSE") && m_current.size() == 1 && atTopLevel())
-            finish(); // ELSE of an IF stands alone
+        if (token.is("ELSE") && m_start == m_end && atTopLevel())
+            finish(m_end + 1); // ELSE of an IF stands alone
     }
 
     bool atTopLevel() const { return m_parenDepth == 0 && m_caseDepth == 0; }
+    bool inStatement() const { return m_start < m_end; }
 
     bool continuesStatement(const Token &token) const
     {
-        if (m_current.empty() || !token.is("SELECT"))
+        if (!inStatement() || !token.is("SELECT"))
             return false;
-        const Token &previous = m_current.back();
+        const Token &previous = m_tokens[m_end - 1];
         if (previous.is("UNION") || previous.is("ALL") || previous.is("EXCEPT") ||
             previous.is("INTERSECT"))
             return true;
-        return m_current.front().is("INSERT") && !m_insertHasSource;
+        return m_tokens[m_start].is("INSERT") && !m_insertHasSource;
     }
 
     void track(const Token &token)
@@ -55,21 +61,24 @@ private:
             ++m_caseDepth;
         else if (token.is("END") && m_caseDepth > 0)
             --m_caseDepth;
-        else if (m_parenDepth == 0 && (token.is("VALUES") || token.is("SELECT")) &&
-                 !m_current.empty() && m_current.front().is("INSERT"))
+        else if (m_parenDepth == 0 && (token.is("VALUES") || token.is("SELECT")) && inStatement() &&
+                 m_tokens[m_start].is("INSERT"))
             m_insertHasSource = true;
     }
 
-    void finish()
+    // Ends the statement being read just before end; the next one starts there.
+    void finish(size_t end)
     {
-        if (!m_current.empty())
-            m_segments.push_back(std::move(m_current));
-        m_current.clear();
+        if (m_start < end)
+            m_segments.emplace_back(m_tokens.data() + m_start, end - m_start);
+        m_start = end;
         m_insertHasSource = false;
     }
 
+    const std::vector<Token> &m_tokens;
     std::vector<Segment> m_segments;
-    Segment m_current;
+    size_t m_start = 0;
+    size_t m_end = 0;
     int m_parenDepth = 0;
     int m_caseDepth = 0;
     bool m_insertHasSource = false;
@@ -79,7 +88,7 @@ private:
 
 std::vector<Segment> splitStatements(const std::vector<Token> &tokens)
 {
-    return Splitter().run(tokens);
+    return Splitter(tokens).run();
 }
 
 } // namespace orvan::db

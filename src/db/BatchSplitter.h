@@ -2,11 +2,13 @@
 
 #include "db/Token.h"
 
+#include <span>
 #include <vector>
 
 namespace orvan::db {
 
-using Segment = std::vector<Token>;
+// A statement of a batch: a range of the batch's tokens, valid while they are.
+using Segment = std::span<const Token>;
 
 // Splits a tokenized batch into statements at top-level statement words (SELECT,
 // INSERT, UPDATE, DELETE, EXEC, IF, ELSE, and the refused ones such as DECLARE) and at

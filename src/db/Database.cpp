@@ -198,17 +198,14 @@ RecordsetPtr Database::execute(std::string_view batch)
 
 std::shared_ptr<PreparedBatch> Database::preparedBatch(std::string_view batch)
 {
-    const std::string key(batch);
-    auto found = m_cache.find(key);
-    if (found != m_cache.end() && !found->second->running())
-        return found->second;
+    const std::shared_ptr<PreparedBatch> cached = m_cache.find(batch);
+    if (cached && !cached->running())
+        return cached;
     auto exists = [this](std::string_view name) { return hasProcedure(name); };
     auto prepared = std::make_shared<PreparedBatch>(m_db, compileBatch(batch), exists);
-    if (found != m_cache.end())
+    if (cached)
         return prepared; // the cached one is running (a procedure runs its own batch)
-    if (m_cache.size() >= BatchCacheLimit)
-        std::erase_if(m_cache, [](const auto &entry) { return !entry.second->running(); });
-    m_cache.emplace(key, prepared);
+    m_cache.insert(batch, prepared);
     return prepared;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Error.h"
+#include "db/BatchCache.h"
 #include "db/Procedure.h"
 #include "db/Recordset.h"
 
@@ -128,7 +129,7 @@ private:
     // committed, whoever swallowed the error.
     bool m_outerTransactionOpen = false;
     std::optional<base::Error> m_outerFailure;
-    std::unordered_map<std::string, std::shared_ptr<PreparedBatch>> m_cache;
+    BatchCache m_cache{BatchCacheLimit};
     std::unordered_map<std::string_view, sqlite3_stmt *> m_controlStatements;
     std::map<std::string, RegisteredProcedure, NameLess> m_procedures;
     uint64_t m_catalogVersion = 0;

@@ -20,7 +20,7 @@ bool isWordLike(const Token &token)
            token.kind == TokenKind::Variable;
 }
 
-void checkSupported(const std::vector<Token> &tokens)
+void checkSupported(std::span<const Token> tokens)
 {
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token &token = tokens[i];
@@ -37,16 +37,20 @@ void checkSupported(const std::vector<Token> &tokens)
     }
 }
 
-std::vector<Token> dropSchemaPrefixes(const std::vector<Token> &tokens)
+bool isSchemaPrefix(std::span<const Token> tokens, size_t i)
+{
+    return tokens[i].is("dbo") && i + 2 < tokens.size() && tokens[i + 1].isOperator(".") &&
+           tokens[i + 2].isWord();
+}
+
+std::vector<Token> withoutSchemaPrefixes(std::span<const Token> tokens)
 {
     std::vector<Token> result;
     result.reserve(tokens.size());
     for (size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens[i].is("dbo") && i + 2 < tokens.size() && tokens[i + 1].isOperator(".") &&
-            tokens[i + 2].isWord()) {
-            Token name = tokens[i + 2];
-            name.spaceBefore = tokens[i].spaceBefore;
-            result.push_back(name);
+        if (isSchemaPrefix(tokens, i)) {
+            result.push_back(tokens[i + 2]);
+            result.back().spaceBefore = tokens[i].spaceBefore;
             i += 2;
             continue;
         }
@@ -69,6 +73,45 @@ void mapFunctionsAndOperators(std::vector<Token> &tokens)
     }
 }
 
+bool isConvertCall(std::span<const Token> tokens, size_t i)
+{
+    return tokens[i].is("CONVERT") && i + 1 < tokens.size() &&
+           tokens[i + 1].kind == TokenKind::OpenParen;
+}
+
+bool hasConvertCall(std::span<const Token> tokens)
+{
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (isConvertCall(tokens, i))
+            return true;
+    }
+    return false;
+}
+
+// What rewriteExpressions has to do to a statement besides checking it.
+struct NeededRewrites
+{
+    bool changesTokens = false; // a schema prefix, !< or !>, ISNULL( or CONVERT(
+    bool groupsBitRuns = false; // & or |
+};
+
+NeededRewrites neededRewrites(std::span<const Token> tokens)
+{
+    NeededRewrites needed;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const Token &token = tokens[i];
+        if (token.kind == TokenKind::Operator) {
+            needed.changesTokens |= token.text == "!<" || token.text == "!>";
+            needed.groupsBitRuns |= token.text == "&" || token.text == "|";
+        } else if (token.kind == TokenKind::Word) {
+            const bool call = i + 1 < tokens.size() && tokens[i + 1].kind == TokenKind::OpenParen;
+            needed.changesTokens |=
+                isSchemaPrefix(tokens, i) || (call && (token.is("ISNULL") || token.is("CONVERT")));
+        }
+    }
+    return needed;
+}
+
 // The convert target type: name and optional length.
 struct ConvertType
 {
@@ -76,7 +119,7 @@ struct ConvertType
     std::string length;
 };
 
-ConvertType readConvertType(const std::vector<Token> &tokens, size_t begin, size_t end)
+ConvertType readConvertType(std::span<const Token> tokens, size_t begin, size_t end)
 {
     ConvertType type;
     if (begin >= end || !tokens[begin].isWord())
@@ -92,86 +135,206 @@ ConvertType readConvertType(const std::vector<Token> &tokens, size_t begin, size
     return type;
 }
 
-// The call that replaces convert(type, expression) around the expression tokens.
-std::vector<Token> convertCall(const ConvertType &type, std::vector<Token> expression,
-                               bool spaceBefore)
+enum class ConvertTarget { Integer, Real, Text, Unsupported };
+
+ConvertTarget convertTarget(const std::string &typeName)
 {
-    static const std::vector<std::string> integers = {"INT", "INTEGER", "SMALLINT", "TINYINT",
-                                                      "BIGINT"};
-    static const std::vector<std::string> reals = {"FLOAT",   "REAL",  "DECIMAL",
-                                                   "NUMERIC", "MONEY", "SMALLMONEY"};
-    static const std::vector<std::string> texts = {"VARCHAR", "NVARCHAR", "CHAR", "NCHAR"};
-    auto contains = [&](const std::vector<std::string> &names) {
-        return std::find(names.begin(), names.end(), type.name) != names.end();
+    static constexpr std::string_view IntegerTypes[] = {"INT", "INTEGER", "SMALLINT", "TINYINT",
+                                                        "BIGINT"};
+    static constexpr std::string_view RealTypes[] = {"FLOAT",   "REAL",  "DECIMAL",
+                                                     "NUMERIC", "MONEY", "SMALLMONEY"};
+    static constexpr std::string_view TextTypes[] = {"VARCHAR", "NVARCHAR", "CHAR", "NCHAR"};
+    auto contains = [&](const auto &names) {
+        return std::find(std::begin(names), std::end(names), typeName) != std::end(names);
     };
-    std::vector<Token> result;
-    auto add = [&](TokenKind kind, std::string text) {
-        result.push_back(makeToken(kind, std::move(text), false));
-    };
-    auto addExpression = [&] { result.insert(result.end(), expression.begin(), expression.end()); };
-    if (contains(integers) || contains(reals)) {
-        add(TokenKind::Word, contains(integers) ? "to_int_strict" : "to_real_strict");
-        add(TokenKind::OpenParen, "(");
-        addExpression();
-        add(TokenKind::CloseParen, ")");
-    } else if (contains(texts)) {
-        add(TokenKind::Word, "SUBSTR");
-        add(TokenKind::OpenParen, "(");
-        add(TokenKind::Word, "CAST");
-        add(TokenKind::OpenParen, "(");
-        addExpression();
-        result.push_back(makeToken(TokenKind::Word, "AS"));
-        result.push_back(makeToken(TokenKind::Word, "TEXT"));
-        add(TokenKind::CloseParen, ")");
-        add(TokenKind::Operator, ",");
-        add(TokenKind::Number, "1");
-        add(TokenKind::Operator, ",");
-        add(TokenKind::Number, type.length.empty() ? "30" : type.length);
-        add(TokenKind::CloseParen, ")");
-    } else {
-        refuse("convert to " + type.name);
-    }
-    result.front().spaceBefore = spaceBefore;
-    return result;
+    if (contains(IntegerTypes))
+        return ConvertTarget::Integer;
+    if (contains(RealTypes))
+        return ConvertTarget::Real;
+    if (contains(TextTypes))
+        return ConvertTarget::Text;
+    return ConvertTarget::Unsupported;
 }
 
-std::vector<Token> rewriteConverts(const std::vector<Token> &tokens)
+void addToken(std::vector<Token> &out, TokenKind kind, std::string text, bool spaceBefore = false)
 {
-    std::vector<Token> result;
+    out.push_back(makeToken(kind, std::move(text), spaceBefore));
+}
+
+// The tokens of the call that replaces convert(type, expression) before the expression.
+void openConvertCall(ConvertTarget target, std::vector<Token> &out)
+{
+    if (target == ConvertTarget::Integer || target == ConvertTarget::Real) {
+        addToken(out, TokenKind::Word,
+                 target == ConvertTarget::Integer ? "to_int_strict" : "to_real_strict");
+        addToken(out, TokenKind::OpenParen, "(");
+    } else if (target == ConvertTarget::Text) {
+        addToken(out, TokenKind::Word, "SUBSTR");
+        addToken(out, TokenKind::OpenParen, "(");
+        addToken(out, TokenKind::Word, "CAST");
+        addToken(out, TokenKind::OpenParen, "(");
+    }
+}
+
+// The tokens of the call that replaces convert(type, expression) after the expression.
+void closeConvertCall(ConvertTarget target, const ConvertType &type, std::vector<Token> &out)
+{
+    if (target == ConvertTarget::Text) {
+        addToken(out, TokenKind::Word, "AS", true);
+        addToken(out, TokenKind::Word, "TEXT", true);
+        addToken(out, TokenKind::CloseParen, ")");
+        addToken(out, TokenKind::Operator, ",");
+        addToken(out, TokenKind::Number, "1");
+        addToken(out, TokenKind::Operator, ",");
+        addToken(out, TokenKind::Number, type.length.empty() ? "30" : type.length);
+    }
+    addToken(out, TokenKind::CloseParen, ")");
+}
+
+// The index of the one comma between the arguments of the convert call at i.
+size_t convertComma(std::span<const Token> tokens, size_t i, size_t close)
+{
+    size_t comma = 0;
+    size_t commas = 0;
+    for (size_t j = i + 2; j < close; j = skipGroup(tokens, j)) {
+        if (tokens[j].isOperator(",") && commas++ == 0)
+            comma = j;
+    }
+    if (commas == 0)
+        throw sqlError("Incorrect syntax in convert: two arguments are expected");
+    if (commas > 1)
+        refuse("convert with a style argument");
+    return comma;
+}
+
+// Appends tokens to out with every convert(type, expression) replaced by its call; an
+// inner convert sees only the tokens of its expression.
+void appendConvertsRewritten(std::span<const Token> tokens, std::vector<Token> &out)
+{
     for (size_t i = 0; i < tokens.size(); ++i) {
-        if (!tokens[i].is("CONVERT") || i + 1 >= tokens.size() ||
-            tokens[i + 1].kind != TokenKind::OpenParen) {
-            result.push_back(tokens[i]);
+        if (!isConvertCall(tokens, i)) {
+            out.push_back(tokens[i]);
             continue;
         }
         const size_t close = matchingParen(tokens, i + 1);
-        size_t comma = 0;
-        std::vector<size_t> commas;
-        for (size_t j = i + 2; j < close; j = skipGroup(tokens, j)) {
-            if (tokens[j].isOperator(","))
-                commas.push_back(j);
-        }
-        if (commas.empty())
-            throw sqlError("Incorrect syntax in convert: two arguments are expected");
-        if (commas.size() > 1)
-            refuse("convert with a style argument");
-        comma = commas.front();
+        const size_t comma = convertComma(tokens, i, close);
         const ConvertType type = readConvertType(tokens, i + 2, comma);
-        std::vector<Token> inner(tokens.begin() + static_cast<long>(comma) + 1,
-                                 tokens.begin() + static_cast<long>(close));
-        std::vector<Token> call = convertCall(type, rewriteConverts(inner), tokens[i].spaceBefore);
-        result.insert(result.end(), call.begin(), call.end());
+        const ConvertTarget target = convertTarget(type.name);
+        const size_t first = out.size();
+        openConvertCall(target, out);
+        appendConvertsRewritten(tokens.subspan(comma + 1, close - comma - 1), out);
+        if (target == ConvertTarget::Unsupported)
+            refuse("convert to " + type.name);
+        closeConvertCall(target, type, out);
+        out[first].spaceBefore = tokens[i].spaceBefore;
         i = close;
     }
+}
+
+std::vector<Token> rewriteConverts(std::span<const Token> tokens)
+{
+    std::vector<Token> result;
+    result.reserve(tokens.size() + 16);
+    appendConvertsRewritten(tokens, result);
     return result;
+}
+
+// Where every parenthesised group and CASE...END of a token list closes, found in one pass,
+// so that stepping over a group costs nothing.
+class GroupEnds
+{
+public:
+    explicit GroupEnds(std::span<const Token> tokens)
+        : m_tokens(tokens)
+        , m_close(tokens.size(), Open)
+    {
+        std::vector<size_t> parens;
+        std::vector<size_t> cases;
+        for (size_t i = 0; i < tokens.size(); ++i) {
+            if (tokens[i].kind == TokenKind::OpenParen)
+                parens.push_back(i);
+            else if (tokens[i].kind == TokenKind::CloseParen)
+                closeInnermost(parens, i);
+            else if (tokens[i].is("CASE"))
+                cases.push_back(i);
+            else if (tokens[i].is("END"))
+                closeInnermost(cases, i);
+        }
+    }
+
+    // As skipGroup: the index after the group starting at i, or i + 1.
+    size_t skip(size_t i) const
+    {
+        if (m_close[i] != Open)
+            return m_close[i] + 1;
+        if (opensGroup(i))
+            return skipGroup(m_tokens, i); // not closed: raises its error
+        return i + 1;
+    }
+
+private:
+    static constexpr size_t Open = static_cast<size_t>(-1);
+
+    bool opensGroup(size_t i) const
+    {
+        return m_tokens[i].kind == TokenKind::OpenParen || m_tokens[i].is("CASE");
+    }
+
+    void closeInnermost(std::vector<size_t> &opened, size_t close)
+    {
+        if (opened.empty())
+            return;
+        m_close[opened.back()] = close;
+        opened.pop_back();
+    }
+
+    std::span<const Token> m_tokens;
+    std::vector<size_t> m_close; // per opening token: the index of its closing token
+};
+
+// Nesting depth of one kind of group, counted as matchingParen and matchingEnd count it: a
+// closing token with nothing open closes nothing.
+struct GroupDepth
+{
+    size_t depth = 0;
+    size_t outermost = 0; // the opening token of the outermost group still open
+
+    void open(size_t i)
+    {
+        if (depth++ == 0)
+            outermost = i;
+    }
+    void close() { depth -= depth > 0 ? 1 : 0; }
+};
+
+// Raises the error skipGroup raises for the first group that is not closed, if any.
+void checkGroupsClosed(std::span<const Token> tokens)
+{
+    GroupDepth parens;
+    GroupDepth cases;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind == TokenKind::OpenParen)
+            parens.open(i);
+        else if (tokens[i].kind == TokenKind::CloseParen)
+            parens.close();
+        else if (tokens[i].is("CASE"))
+            cases.open(i);
+        else if (tokens[i].is("END"))
+            cases.close();
+    }
+    if (parens.depth > 0 && (cases.depth == 0 || parens.outermost < cases.outermost))
+        skipGroup(tokens, parens.outermost);
+    if (cases.depth > 0)
+        skipGroup(tokens, cases.outermost);
 }
 
 // Groups mixed runs of + - and & | left to right (T-SQL gives them one precedence level).
 class BitPrecedence
 {
 public:
-    explicit BitPrecedence(const std::vector<Token> &tokens)
+    explicit BitPrecedence(std::span<const Token> tokens)
         : m_tokens(tokens)
+        , m_groups(tokens)
         , m_opens(tokens.size(), 0)
         , m_closes(tokens.size(), 0)
     {}
@@ -180,14 +343,14 @@ public:
     {
         fixLevel(0, m_tokens.size());
         std::vector<Token> result;
+        result.reserve(m_tokens.size() + 2 * m_grouped);
         for (size_t i = 0; i < m_tokens.size(); ++i) {
             for (int k = 0; k < m_opens[i]; ++k)
                 result.push_back(
                     makeToken(TokenKind::OpenParen, "(", k == 0 && m_tokens[i].spaceBefore));
-            Token token = m_tokens[i];
+            result.push_back(m_tokens[i]);
             if (m_opens[i] > 0)
-                token.spaceBefore = false;
-            result.push_back(token);
+                result.back().spaceBefore = false;
             for (int k = 0; k < m_closes[i]; ++k)
                 result.push_back(makeToken(TokenKind::CloseParen, ")", false));
         }
@@ -210,6 +373,7 @@ private:
         return call && (token.is("LEFT") || token.is("RIGHT"));
     }
 
+    // One pass over the level [begin, end); each group inside is fixed once, by descend.
     void fixLevel(size_t begin, size_t end)
     {
         std::vector<Term> terms;
@@ -277,7 +441,7 @@ private:
     // Fixes the inside of a group starting at i and returns the index after it.
     size_t descend(size_t i)
     {
-        const size_t next = skipGroup(m_tokens, i);
+        const size_t next = m_groups.skip(i);
         if (next > i + 1)
             fixLevel(i + 1, next - 1);
         return next;
@@ -288,12 +452,15 @@ private:
         m_opens[terms.front().first] += static_cast<int>(terms.size() - 1);
         for (size_t t = 1; t < terms.size(); ++t)
             ++m_closes[terms[t].last];
+        m_grouped += terms.size() - 1;
     }
 
-    const std::vector<Token> &m_tokens;
+    std::span<const Token> m_tokens;
+    GroupEnds m_groups;
     std::vector<int> m_opens;
     std::vector<int> m_closes;
     size_t m_lastOperand = 0;
+    size_t m_grouped = 0; // parentheses pairs added
 };
 
 } // namespace
@@ -307,18 +474,33 @@ Token makeToken(TokenKind kind, std::string text, bool spaceBefore)
     return token;
 }
 
-std::vector<Token> rewriteExpressions(std::vector<Token> tokens)
+std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
+                                          std::vector<Token> &rewritten)
 {
     checkSupported(tokens);
-    tokens = dropSchemaPrefixes(tokens);
-    mapFunctionsAndOperators(tokens);
-    tokens = rewriteConverts(tokens);
-    return BitPrecedence(tokens).run();
+    const NeededRewrites needed = neededRewrites(tokens);
+    std::span<const Token> result = tokens;
+    if (needed.changesTokens) {
+        rewritten = withoutSchemaPrefixes(tokens);
+        mapFunctionsAndOperators(rewritten);
+        if (hasConvertCall(rewritten))
+            rewritten = rewriteConverts(rewritten);
+        result = rewritten;
+    }
+    // Without & or | no run needs grouping; the groups are still checked as fixLevel would.
+    if (!needed.groupsBitRuns) {
+        checkGroupsClosed(result);
+        return result;
+    }
+    std::vector<Token> grouped = BitPrecedence(result).run();
+    rewritten = std::move(grouped);
+    return rewritten;
 }
 
-std::string renderTokens(const std::vector<Token> &tokens, size_t begin, size_t end)
+std::string renderTokens(std::span<const Token> tokens, size_t begin, size_t end)
 {
     std::string text;
+    text.reserve(8 * (end - begin));
     for (size_t i = begin; i < end; ++i) {
         const Token &token = tokens[i];
         if (i > begin && (token.spaceBefore || (isWordLike(tokens[i - 1]) && isWordLike(token))))
@@ -328,7 +510,7 @@ std::string renderTokens(const std::vector<Token> &tokens, size_t begin, size_t 
     return text;
 }
 
-std::string renderTokens(const std::vector<Token> &tokens)
+std::string renderTokens(std::span<const Token> tokens)
 {
     return renderTokens(tokens, 0, tokens.size());
 }

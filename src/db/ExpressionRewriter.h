@@ -2,6 +2,7 @@
 
 #include "db/Token.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,13 +18,15 @@ namespace orvan::db {
 // - a run of terms joined by + - at the same level as & | is grouped left to right, as
 //   T-SQL evaluates it (SQLite binds + - tighter than & |); ^ is refused;
 // - variables, #temporary tables, TOP and SELECT ... INTO are refused.
-// Raises orvan::base::Error naming the refused construct.
-std::vector<Token> rewriteExpressions(std::vector<Token> tokens);
+// Returns tokens themselves when none of this changes them, else the rewritten tokens,
+// kept in rewritten. Raises orvan::base::Error naming the refused construct.
+std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
+                                          std::vector<Token> &rewritten);
 
 // SQLite text of tokens [begin, end): tokens joined by single blanks where the batch had
 // blanks, comments or line breaks, and where two words or numbers would otherwise merge.
-std::string renderTokens(const std::vector<Token> &tokens, size_t begin, size_t end);
-std::string renderTokens(const std::vector<Token> &tokens);
+std::string renderTokens(std::span<const Token> tokens, size_t begin, size_t end);
+std::string renderTokens(std::span<const Token> tokens);
 
 // A token made by the rewriter.
 Token makeToken(TokenKind kind, std::string text, bool spaceBefore = true);

@@ -7,7 +7,7 @@ namespace orvan::db {
 
 namespace {
 
-bool startsItem(const std::vector<Token> &tokens, size_t i, size_t begin)
+bool startsItem(std::span<const Token> tokens, size_t i, size_t begin)
 {
     if (i == begin)
         return true;
@@ -16,7 +16,7 @@ bool startsItem(const std::vector<Token> &tokens, size_t i, size_t begin)
 }
 
 // Reads "name[.name] [AS] [alias]" or "(...) [AS] alias" starting at i.
-TableReference readItem(const std::vector<Token> &tokens, size_t i, size_t end)
+TableReference readItem(std::span<const Token> tokens, size_t i, size_t end)
 {
     TableReference reference;
     if (tokens[i].kind == TokenKind::OpenParen) {
@@ -38,8 +38,7 @@ TableReference readItem(const std::vector<Token> &tokens, size_t i, size_t end)
 
 } // namespace
 
-std::vector<TableReference> readFromClause(const std::vector<Token> &tokens, size_t begin,
-                                           size_t end)
+std::vector<TableReference> readFromClause(std::span<const Token> tokens, size_t begin, size_t end)
 {
     std::vector<TableReference> references;
     for (size_t i = begin; i < end; i = skipGroup(tokens, i)) {

@@ -2,6 +2,7 @@
 
 #include "db/Token.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,7 @@ struct TableReference
 
 // The tables of the FROM clause in tokens [begin, end): the first item and every item
 // after JOIN or a comma at the top level.
-std::vector<TableReference> readFromClause(const std::vector<Token> &tokens, size_t begin,
-                                           size_t end);
+std::vector<TableReference> readFromClause(std::span<const Token> tokens, size_t begin, size_t end);
 
 // The target of UPDATE x ... FROM / DELETE x FROM: the table x stands for and the name
 // (alias or table) by which the FROM clause refers to it.

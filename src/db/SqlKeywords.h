@@ -2,7 +2,7 @@
 
 #include "db/Token.h"
 
-#include <vector>
+#include <span>
 
 namespace orvan::db {
 
@@ -14,10 +14,10 @@ bool startsStatement(const Token &token);
 bool isRefusedStatement(const Token &token);
 
 // Index of the parenthesis closing the one at open; raises an error when unbalanced.
-size_t matchingParen(const std::vector<Token> &tokens, size_t open);
+size_t matchingParen(std::span<const Token> tokens, size_t open);
 // Index of the END closing the CASE at caseIndex; raises an error when missing.
-size_t matchingEnd(const std::vector<Token> &tokens, size_t caseIndex);
+size_t matchingEnd(std::span<const Token> tokens, size_t caseIndex);
 // Index just past the parenthesised group or CASE...END starting at index, or index + 1.
-size_t skipGroup(const std::vector<Token> &tokens, size_t index);
+size_t skipGroup(std::span<const Token> tokens, size_t index);
 
 } // namespace orvan::db

@@ -23,7 +23,7 @@ std::string quoteName(const std::string &name)
 }
 
 // Index of the first top-level word keyword in [begin, end), or end.
-size_t findTopLevel(const std::vector<Token> &tokens, size_t begin, size_t end,
+size_t findTopLevel(std::span<const Token> tokens, size_t begin, size_t end,
                     std::string_view keyword)
 {
     for (size_t i = begin; i < end; i = skipGroup(tokens, i)) {
@@ -34,7 +34,7 @@ size_t findTopLevel(const std::vector<Token> &tokens, size_t begin, size_t end,
 }
 
 // Reads a possibly dotted name at i; returns the last part and moves i past it.
-std::string readName(const std::vector<Token> &tokens, size_t &i, size_t end)
+std::string readName(std::span<const Token> tokens, size_t &i, size_t end)
 {
     if (i >= end || !tokens[i].isWord())
         throw sqlError("Incorrect syntax: a table name is expected");
@@ -52,7 +52,7 @@ struct Assignment
     std::string value;
 };
 
-std::vector<Assignment> readAssignments(const std::vector<Token> &tokens, size_t begin, size_t end,
+std::vector<Assignment> readAssignments(std::span<const Token> tokens, size_t begin, size_t end,
                                         const std::vector<std::string> &prefixes)
 {
     if (begin >= end)
@@ -86,7 +86,7 @@ std::vector<Assignment> readAssignments(const std::vector<Token> &tokens, size_t
     return assignments;
 }
 
-std::string rewriteUpdate(const std::vector<Token> &tokens)
+std::string rewriteUpdate(std::span<const Token> tokens)
 {
     const size_t end = tokens.size();
     size_t pos = 1;
@@ -119,7 +119,7 @@ std::string rewriteUpdate(const std::vector<Token> &tokens)
            ".rowid = orvan_src.orvan_rowid";
 }
 
-std::string rewriteDelete(const std::vector<Token> &tokens)
+std::string rewriteDelete(std::span<const Token> tokens)
 {
     const size_t end = tokens.size();
     size_t pos = 1;
@@ -140,7 +140,7 @@ std::string rewriteDelete(const std::vector<Token> &tokens)
            (pos < end ? " " + renderTokens(tokens, pos, end) : "");
 }
 
-std::string rewriteInsert(const std::vector<Token> &tokens)
+std::string rewriteInsert(std::span<const Token> tokens)
 {
     if (tokens.size() > 1 && tokens[1].is("INTO"))
         return renderTokens(tokens);
@@ -149,9 +149,10 @@ std::string rewriteInsert(const std::vector<Token> &tokens)
 
 } // namespace
 
-std::string rewriteStatement(const std::vector<Token> &statement)
+std::string rewriteStatement(std::span<const Token> statement)
 {
-    const std::vector<Token> tokens = rewriteExpressions(statement);
+    std::vector<Token> rewritten;
+    const std::span<const Token> tokens = rewriteExpressions(statement, rewritten);
     const Token &first = tokens.front();
     if (first.is("SELECT"))
         return renderTokens(tokens);
@@ -164,11 +165,13 @@ std::string rewriteStatement(const std::vector<Token> &statement)
     throw sqlError("Incorrect syntax near '" + first.text + "'");
 }
 
-std::string rewriteCondition(const std::vector<Token> &condition)
+std::string rewriteCondition(std::span<const Token> condition)
 {
     if (condition.empty())
         throw sqlError("Incorrect syntax: IF without a condition");
-    return "SELECT CASE WHEN " + renderTokens(rewriteExpressions(condition)) + " THEN 1 ELSE 0 END";
+    std::vector<Token> rewritten;
+    return "SELECT CASE WHEN " + renderTokens(rewriteExpressions(condition, rewritten)) +
+           " THEN 1 ELSE 0 END";
 }
 
 } // namespace orvan::db

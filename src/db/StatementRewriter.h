@@ -2,8 +2,8 @@
 
 #include "db/Token.h"
 
+#include <span>
 #include <string>
-#include <vector>
 
 namespace orvan::db {
 
@@ -17,9 +17,9 @@ namespace orvan::db {
 //   keyed by the target's rowid (the target table must have a rowid);
 // - "alias.column" on the left of SET loses its prefix.
 // Raises orvan::base::Error for a statement it cannot rewrite.
-std::string rewriteStatement(const std::vector<Token> &statement);
+std::string rewriteStatement(std::span<const Token> statement);
 
 // The text of a condition as a query yielding 1 when it holds and 0 otherwise.
-std::string rewriteCondition(const std::vector<Token> &condition);
+std::string rewriteCondition(std::span<const Token> condition);
 
 } // namespace orvan::db

@@ -32,11 +32,6 @@ std::string toUpper(std::string_view text)
     return result;
 }
 
-bool Token::is(std::string_view keyword) const
-{
-    return kind == TokenKind::Word && equalsIgnoreCase(text, keyword);
-}
-
 std::string Token::name() const
 {
     if (text.size() >= 2 && (text.front() == '[' || text.front() == '"')) {

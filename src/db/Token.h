@@ -16,6 +16,8 @@ enum class TokenKind {
     Semicolon,  // ;
 };
 
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
 // One lexical unit of a T-SQL batch. Comments and blanks are not tokens; a token
 // records whether blank space or a comment stood before it.
 struct Token
@@ -28,7 +30,12 @@ struct Token
 
     bool isWord() const { return kind == TokenKind::Word; }
     // A word equal to keyword, compared without regard to case; quoted names never match.
-    bool is(std::string_view keyword) const;
+    // Inline: the compiler asks it of nearly every token, and most differ in length.
+    bool is(std::string_view keyword) const
+    {
+        return kind == TokenKind::Word && text.size() == keyword.size() &&
+               equalsIgnoreCase(text, keyword);
+    }
     bool isOperator(std::string_view op) const { return kind == TokenKind::Operator && text == op; }
     // The name a word stands for: brackets and double quotes removed.
     std::string name() const;
@@ -36,7 +43,6 @@ struct Token
     std::string stringValue() const;
 };
 
-bool equalsIgnoreCase(std::string_view a, std::string_view b);
 std::string toUpper(std::string_view text);
 
 } // namespace orvan::db

@@ -32,7 +32,9 @@ class Scanner
 public:
     explicit Scanner(std::string_view text)
         : m_text(text)
-    {}
+    {
+        m_tokens.reserve(text.size() / 4 + 8); // about one token per four characters
+    }
 
     std::vector<Token> run()
     {

@@ -1,0 +1,171 @@
+// The first compile of a batch beside the runs that follow it, for texts the program sends
+// (taken from tests/data/statements.tsql), on a demo account.
+//
+// BM_FirstCompile/<text>: what a first run adds: the batch compiled and its statements
+// prepared, as Database does for a text it has not cached. BM_RunCompiled/<text>: the
+// cached batch run through Database::execute as the program runs it (its own transaction,
+// rows read).
+//
+// BM_FirstCompile reports compilePctOfRun (compileBatch alone) and pctOfRun (compiled and
+// prepared) against the cached run time of the same text, measured before its timing loop,
+// and both times themselves (compileUs, runUs). A run that writes waits for its commit to
+// reach the disk, so its run time and ratios vary with the disk.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "base/DataFiles.h"
+#include "db/BatchCompiler.h"
+#include "db/Database.h"
+#include "db/PreparedBatch.h"
+#include "suite/DemoAccount.h"
+
+namespace {
+
+using orvan::db::Database;
+using Clock = std::chrono::steady_clock;
+
+// The batch of the statements file that follows the given description line.
+std::string statementsBatch(const std::string &description)
+{
+    std::istringstream lines(orvan::base::readDataFile("../tests/data/statements.tsql"));
+    std::string batch;
+    bool inside = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (!inside) {
+            inside = line.rfind("-- " + description, 0) == 0;
+            continue;
+        }
+        if (line == "GO" || line == "GO\r")
+            break;
+        batch += line + "\n";
+    }
+    while (!batch.empty() && (batch.back() == '\n' || batch.back() == '\r'))
+        batch.pop_back();
+    return batch;
+}
+
+struct BenchText
+{
+    const char *name;
+    const char *description; // the line before the batch in the statements file
+};
+
+// Node detail queries, the option value query, an upsert, convert and isnull, a template batch.
+constexpr BenchText Texts[] = {
+    {"detail_company", "company information with tax, bank and company-code rows"},
+    {"detail_bills", "bill settings list"},
+    {"detail_periods", "current period status, periods by count of periods"},
+    {"option_value", "option value with the user's override"},
+    {"upsert", "write a value whether or not its row exists (row present: update)"},
+    {"convert", "name of the base currency"},
+    {"isnull", "control bits of a bill class"},
+    {"template", "operation quantities in secondary units switched on"},
+};
+
+class CompileAccount
+{
+public:
+    CompileAccount()
+    {
+        m_path = (std::filesystem::temp_directory_path() /
+                  ("orvan-compile-bench-" + std::to_string(::getpid()) + ".db"))
+                     .string();
+        orvan::suite::writeAccount(m_path, true);
+        db = std::make_unique<Database>(m_path);
+    }
+    ~CompileAccount()
+    {
+        db.reset();
+        for (const char *suffix : {"", "-wal", "-shm"})
+            std::filesystem::remove(m_path + suffix);
+    }
+    CompileAccount(const CompileAccount &) = delete;
+    CompileAccount &operator=(const CompileAccount &) = delete;
+
+    void runCached(const std::string &text)
+    {
+        auto rows = db->execute(text);
+        if (!rows)
+            return;
+        for (; !rows->isEOF(); rows->MoveNext())
+            benchmark::DoNotOptimize(rows->Fields(0).Value());
+    }
+
+    std::unique_ptr<Database> db;
+
+private:
+    std::string m_path;
+};
+
+double nanoseconds(Clock::duration duration)
+{
+    return static_cast<double>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(duration).count());
+}
+
+// Mean time of a cached run of text, over at least 20 ms of runs.
+double cachedRunNanoseconds(CompileAccount &account, const std::string &text)
+{
+    account.runCached(text);
+    int runs = 0;
+    const auto start = Clock::now();
+    auto elapsed = Clock::duration::zero();
+    while (elapsed < std::chrono::milliseconds(20)) {
+        account.runCached(text);
+        ++runs;
+        elapsed = Clock::now() - start;
+    }
+    return nanoseconds(elapsed) / runs;
+}
+
+void BM_FirstCompile(benchmark::State &state, const BenchText &text)
+{
+    CompileAccount account;
+    const std::string batch = statementsBatch(text.description);
+    const double runTime = cachedRunNanoseconds(account, batch);
+    Clock::duration compiling = Clock::duration::zero();
+    Clock::duration total = Clock::duration::zero();
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        auto plan = orvan::db::compileBatch(batch);
+        const auto compiled = Clock::now();
+        auto exists = [&](std::string_view name) { return account.db->hasProcedure(name); };
+        orvan::db::PreparedBatch prepared(account.db->handle(), plan, exists);
+        const auto end = Clock::now();
+        benchmark::DoNotOptimize(prepared.writes());
+        compiling += compiled - start;
+        total += end - start;
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["pctOfRun"] = 100 * nanoseconds(total) / iterations / runTime;
+    state.counters["compilePctOfRun"] = 100 * nanoseconds(compiling) / iterations / runTime;
+    state.counters["compileUs"] = nanoseconds(compiling) / iterations / 1000;
+    state.counters["runUs"] = runTime / 1000;
+}
+
+void BM_RunCompiled(benchmark::State &state, const BenchText &text)
+{
+    CompileAccount account;
+    const std::string batch = statementsBatch(text.description);
+    account.runCached(batch);
+    for (auto _ : state)
+        account.runCached(batch);
+}
+
+[[maybe_unused]] const bool Registered = [] {
+    for (const BenchText &text : Texts) {
+        benchmark::RegisterBenchmark((std::string("BM_FirstCompile/") + text.name).c_str(),
+                                     BM_FirstCompile, text);
+        benchmark::RegisterBenchmark((std::string("BM_RunCompiled/") + text.name).c_str(),
+                                     BM_RunCompiled, text);
+    }
+    return true;
+}();
+
+} // namespace
