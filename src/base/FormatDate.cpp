@@ -4,6 +4,7 @@
 #include "base/Text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <fmt/format.h>
 #include <map>
 #include <vector>
@@ -124,6 +125,20 @@ void letterTokens(char letter, std::size_t run, DateTokenKind previous,
 
 std::vector<DateToken> parseDatePattern(std::string_view pattern);
 
+// A number with leading zeros up to width digits, as "{:0width}" formats it; lists format
+// one date a row, so this avoids the general formatter.
+std::string zeroPadded(int value, size_t width)
+{
+    if (value < 0)
+        return fmt::format("{:0{}}", value, width);
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const auto count = static_cast<size_t>(end - digits);
+    std::string text(count < width ? width - count : 0, '0');
+    text.append(digits, count);
+    return text;
+}
+
 // Lists and grids format many dates with a few patterns: each is parsed once per thread.
 const std::vector<DateToken> &parsedDatePattern(std::string_view pattern)
 {
@@ -195,15 +210,15 @@ std::string renderDateToken(const DateToken &token, double serial, const DatePar
     case DateTokenKind::DayOfYear:
         return std::to_string(dayOfYear);
     case DateTokenKind::Year2:
-        return fmt::format("{:02}", parts.year % 100);
+        return zeroPadded(parts.year % 100, 2);
     case DateTokenKind::Year4:
-        return fmt::format("{:04}", parts.year);
+        return zeroPadded(parts.year, 4);
     case DateTokenKind::Quarter:
         return std::to_string((parts.month - 1) / 3 + 1);
     case DateTokenKind::Month:
         return std::to_string(parts.month);
     case DateTokenKind::Month2:
-        return fmt::format("{:02}", parts.month);
+        return zeroPadded(parts.month, 2);
     case DateTokenKind::MonthAbbrev:
         return fmt::format("{}月", parts.month);
     case DateTokenKind::MonthName:
@@ -211,13 +226,14 @@ std::string renderDateToken(const DateToken &token, double serial, const DatePar
     case DateTokenKind::Day:
         return std::to_string(parts.day);
     case DateTokenKind::Day2:
-        return fmt::format("{:02}", parts.day);
+        return zeroPadded(parts.day, 2);
     case DateTokenKind::DayAbbrev:
         return std::string(DayAbbreviations[weekday(serial) - 1]);
     case DateTokenKind::DayName:
         return std::string(DayNames[weekday(serial) - 1]);
     case DateTokenKind::ShortDate:
-        return fmt::format("{:04}-{:02}-{:02}", parts.year, parts.month, parts.day);
+        return zeroPadded(parts.year, 4) + "-" + zeroPadded(parts.month, 2) + "-" +
+               zeroPadded(parts.day, 2);
     case DateTokenKind::LongDate:
         return fmt::format("{}年{}月{}日", parts.year, parts.month, parts.day);
     case DateTokenKind::Weekday:
@@ -227,15 +243,15 @@ std::string renderDateToken(const DateToken &token, double serial, const DatePar
     case DateTokenKind::Hour:
         return std::to_string(hour);
     case DateTokenKind::Hour2:
-        return fmt::format("{:02}", hour);
+        return zeroPadded(hour, 2);
     case DateTokenKind::Minute:
         return std::to_string(parts.minute);
     case DateTokenKind::Minute2:
-        return fmt::format("{:02}", parts.minute);
+        return zeroPadded(parts.minute, 2);
     case DateTokenKind::Second:
         return std::to_string(parts.second);
     case DateTokenKind::Second2:
-        return fmt::format("{:02}", parts.second);
+        return zeroPadded(parts.second, 2);
     case DateTokenKind::LongTime:
         return fmt::format("{:02}:{:02}:{:02}", parts.hour, parts.minute, parts.second);
     case DateTokenKind::General:

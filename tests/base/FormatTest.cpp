@@ -201,6 +201,8 @@ TEST(FormatDateTest, NumericDatePatterns)
         {-1.25, "yyyy-mm-dd hh:nn", "1899-12-29 06:00"},
         {45292.999999, "yyyy-mm-dd hh:mm:ss", "2024-01-02 00:00:00"},
         {MinDateSerial, "yyyy-mm-dd", "0100-01-01"},
+        {dateSerial(2005, 3, 9), "yy/mm/dd", "05/03/09"},
+        {dateSerial(9999, 12, 31), "yyyy-mm-dd", "9999-12-31"},
         {moment, "q", "1"},
         {dateSerial(2024, 11, 5), "q", "4"},
         {moment, "y", "5"},
