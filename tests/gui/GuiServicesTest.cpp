@@ -1,5 +1,7 @@
 #include "GuiFixture.h"
 
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -35,10 +37,12 @@ namespace {
 class GuiServicesTest : public test::GuiFixture
 {};
 
-// What a poppler tool prints about a PDF file ("" when it fails).
+// What a poppler tool prints about a PDF file ("" when it fails). The output file is the
+// process's own: tests run side by side.
 std::string popplerOutput(const std::string &command)
 {
-    const std::string outputPath = std::filesystem::temp_directory_path() / "orvan-poppler.txt";
+    const std::string outputPath = std::filesystem::temp_directory_path() /
+                                   ("orvan-poppler-" + std::to_string(::getpid()) + ".txt");
     if (std::system((command + " > '" + outputPath + "'").c_str()) != 0)
         return {};
     std::ifstream in(outputPath);
