@@ -19,7 +19,7 @@
 #include <sstream>
 #include <string>
 
-#include "base/DataFiles.h"
+#include "StatementsFile.h"
 #include "db/BatchCompiler.h"
 #include "db/Database.h"
 #include "db/PreparedBatch.h"
@@ -30,25 +30,7 @@ namespace {
 using orvan::db::Database;
 using Clock = std::chrono::steady_clock;
 
-// The batch of the statements file that follows the given description line.
-std::string statementsBatch(const std::string &description)
-{
-    std::istringstream lines(orvan::base::readDataFile("../tests/data/statements.tsql"));
-    std::string batch;
-    bool inside = false;
-    for (std::string line; std::getline(lines, line);) {
-        if (!inside) {
-            inside = line.rfind("-- " + description, 0) == 0;
-            continue;
-        }
-        if (line == "GO" || line == "GO\r")
-            break;
-        batch += line + "\n";
-    }
-    while (!batch.empty() && (batch.back() == '\n' || batch.back() == '\r'))
-        batch.pop_back();
-    return batch;
-}
+using orvan::bench::statementsBatch;
 
 struct BenchText
 {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "base/DataFiles.h"
+#include "StatementsFile.h"
 #include "db/BatchCompiler.h"
 #include "db/Database.h"
 #include "suite/DemoAccount.h"
@@ -20,25 +20,7 @@ namespace {
 
 using orvan::db::Database;
 
-// The batch of the statements file that follows the given description line.
-std::string batchAfter(const std::string &description)
-{
-    std::istringstream lines(orvan::base::readDataFile("../tests/data/statements.tsql"));
-    std::string batch;
-    bool inside = false;
-    for (std::string line; std::getline(lines, line);) {
-        if (!inside) {
-            inside = line.rfind("-- " + description, 0) == 0;
-            continue;
-        }
-        if (line == "GO" || line == "GO\r")
-            break;
-        batch += line + "\n";
-    }
-    while (!batch.empty() && (batch.back() == '\n' || batch.back() == '\r'))
-        batch.pop_back();
-    return batch;
-}
+using orvan::bench::statementsBatch;
 
 std::vector<std::string> compiledStatements(const std::string &batch)
 {
@@ -74,7 +56,7 @@ const char *const SwitchOff = "operation quantities in secondary units switched 
 void BM_TemplateBatch_Engine(benchmark::State &state)
 {
     DemoAccount account;
-    const std::string batches[2] = {batchAfter(SwitchOn), batchAfter(SwitchOff)};
+    const std::string batches[2] = {statementsBatch(SwitchOn), statementsBatch(SwitchOff)};
     int turn = 0;
     for (auto _ : state)
         account.db->execute(batches[turn++ % 2]);
@@ -86,7 +68,7 @@ void BM_TemplateBatch_Native(benchmark::State &state)
     DemoAccount account;
     sqlite3 *handle = account.db->handle();
     std::vector<sqlite3_stmt *> prepared[2];
-    const std::string batches[2] = {batchAfter(SwitchOn), batchAfter(SwitchOff)};
+    const std::string batches[2] = {statementsBatch(SwitchOn), statementsBatch(SwitchOff)};
     for (int i = 0; i < 2; ++i) {
         for (const auto &sql : compiledStatements(batches[i])) {
             sqlite3_stmt *statement = nullptr;
