@@ -21,13 +21,14 @@
 
 #include "StatementsFile.h"
 #include "db/BatchCompiler.h"
-#include "db/Database.h"
 #include "db/PreparedBatch.h"
+#include "db/SqliteDatabase.h"
 #include "suite/DemoAccount.h"
 
 namespace {
 
 using orvan::db::Database;
+using orvan::db::SqliteDatabase;
 using Clock = std::chrono::steady_clock;
 
 using orvan::bench::statementsBatch;
@@ -59,7 +60,7 @@ public:
                   ("orvan-compile-bench-" + std::to_string(::getpid()) + ".db"))
                      .string();
         orvan::suite::writeAccount(m_path, true);
-        db = std::make_unique<Database>(m_path);
+        db = std::make_unique<SqliteDatabase>(m_path);
     }
     ~CompileAccount()
     {
@@ -79,7 +80,7 @@ public:
             benchmark::DoNotOptimize(rows->Fields(0).Value());
     }
 
-    std::unique_ptr<Database> db;
+    std::unique_ptr<SqliteDatabase> db;
 
 private:
     std::string m_path;
@@ -117,8 +118,7 @@ void BM_FirstCompile(benchmark::State &state, const BenchText &text)
         const auto start = Clock::now();
         auto plan = orvan::db::compileBatch(batch);
         const auto compiled = Clock::now();
-        auto exists = [&](std::string_view name) { return account.db->hasProcedure(name); };
-        orvan::db::PreparedBatch prepared(account.db->handle(), plan, exists);
+        orvan::db::PreparedBatch prepared(*account.db, plan);
         const auto end = Clock::now();
         benchmark::DoNotOptimize(prepared.writes());
         compiling += compiled - start;

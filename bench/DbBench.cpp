@@ -1,7 +1,7 @@
 // Statements through the T-SQL engine versus the same work in hand-written SQLite, on one
 // temporary account file per benchmark. The engine's numbers are after the first call:
 // the compiled batch is cached.
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -14,6 +14,7 @@
 namespace {
 
 using orvan::db::Database;
+using orvan::db::SqliteDatabase;
 
 class BenchAccount
 {
@@ -24,7 +25,7 @@ public:
                   ("orvan-db-bench-" + std::to_string(::getpid()) + ".db"))
                      .string();
         removeFiles();
-        db = std::make_unique<Database>(m_path, Database::OpenMode::Create);
+        db = std::make_unique<SqliteDatabase>(m_path, SqliteDatabase::OpenMode::Create);
         std::string script =
             "CREATE TABLE t_SystemProfile (FCategory TEXT COLLATE NOCASE, FKey TEXT COLLATE "
             "NOCASE, FValue TEXT COLLATE NOCASE, FSort REAL);"
@@ -60,7 +61,7 @@ public:
 
     void exec(const char *sql) { sqlite3_exec(db->handle(), sql, nullptr, nullptr, nullptr); }
 
-    std::unique_ptr<Database> db;
+    std::unique_ptr<SqliteDatabase> db;
 
 private:
     void removeFiles()

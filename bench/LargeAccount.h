@@ -4,7 +4,7 @@
 // a temporary file, with its own settings folder, and removed at exit.
 #pragma once
 
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 #include "suite/DemoAccount.h"
 
 #include <sqlite3.h>
@@ -70,7 +70,7 @@ private:
 
     void addBulkRows()
     {
-        db::Database account(m_path);
+        db::SqliteDatabase account(m_path);
         sqlite3 *handle = account.handle();
         run(handle, "BEGIN IMMEDIATE");
         addProfileRows(handle, m_size.profileRows);

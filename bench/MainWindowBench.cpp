@@ -23,7 +23,7 @@
 #include "component/ProcessState.h"
 #include "component/Translation.h"
 #include "db/BatchCompiler.h"
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 #include "forms/Messages.h"
 #include "mainwindow/MainWindowHooks.h"
 #include "mainwindow/MaintenanceWindow.h"
@@ -269,7 +269,7 @@ private:
     }
 
     // The engine's connection, for its text collation; only its handle is used.
-    db::Database m_account;
+    db::SqliteDatabase m_account;
     std::vector<Batch> m_batches;
     std::vector<sqlite3_stmt *> m_prepared;
     int m_skippedCalls = 0;

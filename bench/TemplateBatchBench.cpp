@@ -13,12 +13,13 @@
 
 #include "StatementsFile.h"
 #include "db/BatchCompiler.h"
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 #include "suite/DemoAccount.h"
 
 namespace {
 
 using orvan::db::Database;
+using orvan::db::SqliteDatabase;
 
 using orvan::bench::statementsBatch;
 
@@ -38,7 +39,7 @@ struct DemoAccount
                 ("orvan-template-bench-" + std::to_string(::getpid()) + ".db"))
                    .string();
         orvan::suite::writeAccount(path, true);
-        db = std::make_unique<Database>(path);
+        db = std::make_unique<SqliteDatabase>(path);
     }
     ~DemoAccount()
     {
@@ -47,7 +48,7 @@ struct DemoAccount
             std::filesystem::remove(path + suffix);
     }
     std::string path;
-    std::unique_ptr<Database> db;
+    std::unique_ptr<SqliteDatabase> db;
 };
 
 const char *const SwitchOn = "operation quantities in secondary units switched on";

@@ -4,14 +4,14 @@
 #include <string>
 
 #include "base/Error.h"
-#include "db/Database.h"
 #include "db/Recordset.h"
+#include "db/SqliteDatabase.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const auto database = [] {
-        auto opened = std::make_unique<orvan::db::Database>(":memory:",
-                                                            orvan::db::Database::OpenMode::Create);
+        auto opened = std::make_unique<orvan::db::SqliteDatabase>(
+            ":memory:", orvan::db::SqliteDatabase::OpenMode::Create);
         opened->executeNative("CREATE TABLE Opt (FKey TEXT COLLATE NOCASE, FValue TEXT, FOn BIT, "
                               "FRate REAL, FCount INT);"
                               "INSERT INTO Opt VALUES ('abc','1',1,30.0,7),('def','2',0,0.5,8),"

@@ -7,15 +7,15 @@
 #include "base/DataFiles.h"
 #include "base/Error.h"
 #include "db/BatchCompiler.h"
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 
 namespace {
 
 orvan::db::Database &account()
 {
     static const auto database = [] {
-        auto opened = std::make_unique<orvan::db::Database>(":memory:",
-                                                            orvan::db::Database::OpenMode::Create);
+        auto opened = std::make_unique<orvan::db::SqliteDatabase>(
+            ":memory:", orvan::db::SqliteDatabase::OpenMode::Create);
         opened->executeNative(orvan::base::readDataFile("schema.sql"));
         return opened;
     }();

@@ -5,30 +5,28 @@
 
 namespace orvan::db {
 
-PreparedBatch::PreparedBatch(sqlite3 *db, const BatchPlan &plan,
-                             const std::function<bool(std::string_view)> &procedureExists)
+PreparedBatch::PreparedBatch(Database &database, const BatchPlan &plan)
 {
-    m_steps = prepare(db, plan.steps, procedureExists);
+    m_steps = prepare(database, plan.steps);
 }
 
-std::vector<PreparedBatch::Step>
-PreparedBatch::prepare(sqlite3 *db, const std::vector<PlanStep> &plan,
-                       const std::function<bool(std::string_view)> &procedureExists)
+std::vector<PreparedBatch::Step> PreparedBatch::prepare(Database &database,
+                                                        const std::vector<PlanStep> &plan)
 {
     std::vector<Step> steps;
     steps.reserve(plan.size());
     for (const PlanStep &planned : plan) {
         Step step{planned.kind, {}, {}, {}, planned.procedure, planned.arguments};
         if (planned.kind == PlanStep::Kind::Call) {
-            if (!procedureExists(planned.procedure))
+            if (!database.hasProcedure(planned.procedure))
                 throw sqlError("Could not find stored procedure '" + planned.procedure + "'.");
             m_writes = true;
         } else {
-            step.statement.emplace_back(db, planned.sql);
-            m_writes = m_writes || !step.statement.front().readOnly();
+            step.statement = database.prepare(planned.sql);
+            m_writes = m_writes || !step.statement->readOnly();
         }
-        step.thenSteps = prepare(db, planned.thenSteps, procedureExists);
-        step.elseSteps = prepare(db, planned.elseSteps, procedureExists);
+        step.thenSteps = prepare(database, planned.thenSteps);
+        step.elseSteps = prepare(database, planned.elseSteps);
         steps.push_back(std::move(step));
     }
     return steps;
@@ -56,14 +54,13 @@ void PreparedBatch::runSteps(Database &database, std::vector<Step> &steps, Recor
     for (Step &step : steps) {
         switch (step.kind) {
         case PlanStep::Kind::Statement:
-            if (step.statement.front().returnsRows())
-                result = step.statement.front().readAll();
+            if (step.statement->returnsRows())
+                result = step.statement->readAll();
             else
-                step.statement.front().run();
+                step.statement->run();
             break;
         case PlanStep::Kind::Condition:
-            runSteps(database,
-                     step.statement.front().readInteger() != 0 ? step.thenSteps : step.elseSteps,
+            runSteps(database, step.statement->readInteger() != 0 ? step.thenSteps : step.elseSteps,
                      result);
             break;
         case PlanStep::Kind::Call:

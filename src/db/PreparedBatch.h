@@ -1,14 +1,11 @@
 #pragma once
 
 #include "db/BatchPlan.h"
+#include "db/PreparedStatement.h"
 #include "db/Recordset.h"
-#include "db/Statement.h"
 
-#include <functional>
 #include <string_view>
 #include <vector>
-
-struct sqlite3;
 
 namespace orvan::db {
 
@@ -18,10 +15,9 @@ class Database;
 class PreparedBatch
 {
 public:
-    // Prepares every statement of plan before anything runs; raises orvan::base::Error
-    // with the database's message, or for a procedure that procedureExists denies.
-    PreparedBatch(sqlite3 *db, const BatchPlan &plan,
-                  const std::function<bool(std::string_view)> &procedureExists);
+    // Prepares every statement of plan on database before anything runs; raises
+    // orvan::base::Error with the engine's message, or for a procedure the database lacks.
+    PreparedBatch(Database &database, const BatchPlan &plan);
 
     // True when some statement may write or a procedure is called.
     bool writes() const { return m_writes; }
@@ -41,15 +37,14 @@ private:
     struct Step
     {
         PlanStep::Kind kind;
-        std::vector<Statement> statement; // one for Statement and Condition
+        PreparedStatementPtr statement; // for Statement and Condition
         std::vector<Step> thenSteps;
         std::vector<Step> elseSteps;
         std::string procedure;
         std::vector<CallArgument> arguments;
     };
 
-    std::vector<Step> prepare(sqlite3 *db, const std::vector<PlanStep> &plan,
-                              const std::function<bool(std::string_view)> &procedureExists);
+    std::vector<Step> prepare(Database &database, const std::vector<PlanStep> &plan);
     void runSteps(Database &database, std::vector<Step> &steps, RecordsetPtr &result);
 
     std::vector<Step> m_steps;

@@ -3,8 +3,6 @@
 #include "db/Database.h"
 #include "db/DbError.h"
 
-#include <sqlite3.h>
-
 namespace orvan::db {
 
 namespace {
@@ -19,8 +17,7 @@ constexpr const char *RollbackToSavepoint = "ROLLBACK TO orvan_nested";
 
 Transaction::Transaction(Database &database, Kind kind)
     : m_database(database)
-    , m_db(database.handle())
-    , m_nested(sqlite3_get_autocommit(m_db) == 0)
+    , m_nested(database.inTransaction())
 {
     if (!m_nested && m_database.m_outerTransactionOpen) {
         // The engine ended the outer transaction after an error: what would run now
@@ -37,9 +34,7 @@ Transaction::Transaction(Database &database, Kind kind)
         run(Savepoint);
         return;
     }
-    if (kind == Kind::Write)
-        m_database.useWriteAheadLogOnce();
-    run(kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN");
+    m_database.beginOuterTransaction(kind == Kind::Write);
     m_database.m_outerTransactionOpen = true;
     m_database.m_outerFailure.reset();
 }
@@ -53,7 +48,7 @@ Transaction::~Transaction()
         runQuietly(ReleaseSavepoint);
         return;
     }
-    if (sqlite3_get_autocommit(m_db) == 0)
+    if (m_database.inTransaction())
         runQuietly("ROLLBACK");
     finishOuter();
 }
@@ -67,7 +62,7 @@ void Transaction::commit()
     }
     if (m_database.m_outerFailure) {
         const base::Error failure = *m_database.m_outerFailure;
-        if (sqlite3_get_autocommit(m_db) == 0)
+        if (m_database.inTransaction())
             runQuietly("ROLLBACK");
         finishOuter();
         throw base::Error::accountUnavailable(failure.accountFailure(), SqlErrorNumber,
@@ -77,7 +72,7 @@ void Transaction::commit()
     try {
         run("COMMIT");
     } catch (...) {
-        if (sqlite3_get_autocommit(m_db) == 0)
+        if (m_database.inTransaction())
             runQuietly("ROLLBACK");
         finishOuter();
         throw;

@@ -2,14 +2,12 @@
 
 #include <string>
 
-struct sqlite3;
-
 namespace orvan::db {
 
 class Database;
 
 // A transaction on a connection that rolls back unless commit() ran. A write transaction
-// takes the write lock at once (BEGIN IMMEDIATE, waiting up to the busy timeout), so two
+// takes the account's write lock at once (waiting as the engine waits), so two
 // connections never both read a row and then both write it. Inside an open transaction
 // it becomes a savepoint, so batches and procedures nest.
 //
@@ -37,7 +35,6 @@ private:
     void finishOuter();
 
     Database &m_database;
-    sqlite3 *m_db;
     bool m_nested;
     bool m_finished = false;
 };

@@ -15,9 +15,9 @@
 #include "component/ConnectionString.h"
 #include "component/LoginContext.h"
 #include "component/Translation.h"
-#include "db/Database.h"
 #include "db/ProcedureCatalog.h"
 #include "db/SqlText.h"
+#include "db/SqliteDatabase.h"
 #include "db/Transaction.h"
 
 namespace orvan::suite {
@@ -53,7 +53,7 @@ int64_t numberOf(const db::RecordsetPtr &rows)
 
 std::shared_ptr<db::Database> openAccount(const std::string &path)
 {
-    auto account = std::make_shared<db::Database>(path);
+    auto account = std::make_shared<db::SqliteDatabase>(path);
     db::ProcedureCatalog::instance().installInto(*account);
     return account;
 }

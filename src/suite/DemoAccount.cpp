@@ -7,7 +7,7 @@
 
 #include "base/DataFiles.h"
 #include "base/Error.h"
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 
 namespace orvan::suite {
 namespace {
@@ -83,7 +83,7 @@ void writeFreshAccount(const std::string &path, bool withDemoData)
     const auto demo = withDemoData ? base::readDataFile("demo.sql") : std::string();
     removeAccountFiles(path);
     try {
-        db::Database account(path, db::Database::OpenMode::Create);
+        db::SqliteDatabase account(path, db::SqliteDatabase::OpenMode::Create);
         account.executeNative(schema);
         if (withDemoData)
             account.executeNative(demo);

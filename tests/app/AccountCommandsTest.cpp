@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "app/AccountCommands.h"
-#include "db/Database.h"
 #include "db/Recordset.h"
+#include "db/SqliteDatabase.h"
 
 using namespace orvan;
 
@@ -16,7 +16,7 @@ TEST(AccountCommands, PrintedRowsAreTabSeparatedWithNullsNamed)
     const auto path = std::filesystem::temp_directory_path() /
                       ("orvan-print-" + std::to_string(::getpid()) + ".db");
     {
-        db::Database account(path.string(), db::Database::OpenMode::Create);
+        db::SqliteDatabase account(path.string(), db::SqliteDatabase::OpenMode::Create);
         account.executeNative("CREATE TABLE t(FID INTEGER, FName TEXT COLLATE NOCASE, FRate REAL, "
                               "FOn BIT);"
                               "INSERT INTO t VALUES(1,'甲',30.0,1),(2,NULL,0.5,0);");

@@ -123,7 +123,7 @@ protected:
 
     static std::string value(const std::string &path, const std::string &sql)
     {
-        return db::Database(path).execute(sql)->Fields(0).Value().text();
+        return db::SqliteDatabase(path).execute(sql)->Fields(0).Value().text();
     }
 
     test::TempAccount m_pristine;

@@ -1,7 +1,7 @@
 #include "BillCodeFixture.h"
 
 #include "billcode/BillSettingsPage.h"
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 #include "editor/EditorState.h"
 #include "editor/RecordEditor.h"
 #include "params/NodeTable.h"
@@ -39,7 +39,7 @@ protected:
 
     std::string stored(const std::string &field, int billId)
     {
-        db::Database account(accountPath);
+        db::SqliteDatabase account(accountPath);
         return account
             .execute("SELECT " + field + " FROM ICBillNo WHERE FBillID=" + std::to_string(billId))
             ->Fields(0)

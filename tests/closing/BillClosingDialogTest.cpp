@@ -173,7 +173,7 @@ TEST_F(BillClosingDialogTest, FailuresOfComponentsOrAccountAreSystemErrorsThatKe
     BillClosingDialog open;
     open.load();
     messages->clear();
-    db::Database(accountPath).executeNative("DROP TABLE ICBillPosData"); // the save fails
+    db::SqliteDatabase(accountPath).executeNative("DROP TABLE ICBillPosData"); // the save fails
     open.press(BillClosingDialog::CloseKey);
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{"系统错误，关账失败！"}));
     EXPECT_EQ(profileValue("BillStatus"), "0");
@@ -301,7 +301,7 @@ TEST_F(BillClosingDialogTest, BothFlagsOffRefusesWhenOnlyOneCheckFindsBills)
          "\r\n本期有2张已审核的出入库单据未生成凭证：外购入库单1张、其他出库单1张。\r\n关账失败!"},
     };
     for (const auto &c : cases) {
-        db::Database(accountPath).executeNative(c.setUp);
+        db::SqliteDatabase(accountPath).executeNative(c.setUp);
         messages->clear();
         BillClosingDialog window;
         window.load();

@@ -8,7 +8,7 @@
 #include "component/ComponentRegistry.h"
 #include "component/CostComponents.h"
 #include "component/PublicClasses.h"
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 #include "forms/Help.h"
 #include "suite/CostCommon.h"
 #include "support/AccountFixture.h"
@@ -55,7 +55,7 @@ protected:
     // Runs a batch on the account (another program's connection).
     db::RecordsetPtr sql(const std::string &batch)
     {
-        db::Database account(accountPath);
+        db::SqliteDatabase account(accountPath);
         return account.execute(batch);
     }
 

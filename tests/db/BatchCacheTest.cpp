@@ -17,8 +17,7 @@ class BatchCacheTest : public ::testing::Test
 protected:
     std::shared_ptr<PreparedBatch> prepared(const std::string &text)
     {
-        return std::make_shared<PreparedBatch>(db.handle(), compileBatch(text),
-                                               [](std::string_view) { return true; });
+        return std::make_shared<PreparedBatch>(db, compileBatch(text));
     }
 
     // Caches a prepared batch for text and returns it.
@@ -30,7 +29,7 @@ protected:
     }
 
     TempDatabaseFile file;
-    Database db{file.path(), Database::OpenMode::Create};
+    SqliteDatabase db{file.path(), SqliteDatabase::OpenMode::Create};
 };
 
 } // namespace
@@ -62,12 +61,12 @@ TEST_F(BatchCacheTest, AFullCacheDropsTheLeastRecentlyUsedBatchOnly)
 TEST_F(BatchCacheTest, ARunningBatchIsNeverDropped)
 {
     BatchCache cache(2);
-    const auto running = add(cache, "exec p_Fill");
-    add(cache, "select 1");
     db.registerProcedure("p_Fill", {}, [&](ProcedureCall &) {
         add(cache, "select 2"); // the running batch is the least recently used
         add(cache, "select 3");
     });
+    const auto running = add(cache, "exec p_Fill");
+    add(cache, "select 1");
     running->run(db);
     EXPECT_EQ(cache.find("exec p_Fill"), running);
     EXPECT_EQ(cache.find("select 1"), nullptr);

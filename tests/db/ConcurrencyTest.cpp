@@ -1,4 +1,4 @@
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 
 #include "TempDatabase.h"
 
@@ -15,12 +15,12 @@ TEST(Concurrency, UpsertsFromTwoConnectionsLoseNothing)
 {
     TempDatabaseFile file;
     {
-        Database setup(file.path(), Database::OpenMode::Create);
+        SqliteDatabase setup(file.path(), SqliteDatabase::OpenMode::Create);
         setup.executeNative("CREATE TABLE Counter (FKey TEXT COLLATE NOCASE, FCount INT)");
     }
     constexpr int Rounds = 60;
     auto worker = [&] {
-        Database db(file.path());
+        SqliteDatabase db(file.path());
         for (int i = 0; i < Rounds; ++i) {
             const std::string key = "'k" + std::to_string(i % 3) + "'";
             db.execute("IF NOT EXISTS(select * from Counter where FKey=" + key +
@@ -37,7 +37,7 @@ TEST(Concurrency, UpsertsFromTwoConnectionsLoseNothing)
     std::thread second(worker);
     first.join();
     second.join();
-    Database db(file.path());
+    SqliteDatabase db(file.path());
     EXPECT_EQ(scalarText(db, "select count(*) || ':' || sum(FCount) from Counter"),
               "3:" + std::to_string(2 * Rounds));
 }

@@ -1,4 +1,4 @@
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 
 #include "TempDatabase.h"
 #include "db/SqlText.h"
@@ -26,7 +26,7 @@ class DatabaseTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        db = std::make_unique<Database>(file.path(), Database::OpenMode::Create);
+        db = std::make_unique<SqliteDatabase>(file.path(), SqliteDatabase::OpenMode::Create);
         db->executeNative(
             "CREATE TABLE t_SystemProfile (FCategory TEXT COLLATE NOCASE, FKey TEXT COLLATE "
             "NOCASE, FValue TEXT COLLATE NOCASE);"
@@ -59,7 +59,7 @@ protected:
     }
 
     TempDatabaseFile file;
-    std::unique_ptr<Database> db;
+    std::unique_ptr<SqliteDatabase> db;
 };
 
 } // namespace
@@ -222,18 +222,18 @@ TEST(DatabaseOpen, RefusesFilesThatAreNotDatabases)
     TempDatabaseFile file;
     std::ofstream(file.path()) << "this is a plain text file, long enough to have a header....";
     try {
-        Database db(file.path());
+        SqliteDatabase db(file.path());
         FAIL() << "opened a text file";
     } catch (const orvan::base::Error &error) {
         EXPECT_THAT(error.description(), HasSubstr("file is not a database"));
     }
-    EXPECT_THROW(Database("/nonexistent/dir/x.db"), orvan::base::Error);
+    EXPECT_THROW(SqliteDatabase("/nonexistent/dir/x.db"), orvan::base::Error);
 }
 
 TEST(DatabaseOpen, UsesWriteAheadLogging)
 {
     TempDatabaseFile file;
-    Database db(file.path(), Database::OpenMode::Create);
+    SqliteDatabase db(file.path(), SqliteDatabase::OpenMode::Create);
     EXPECT_EQ(scalarText(db, "PRAGMA journal_mode"), "wal");
 }
 
@@ -286,13 +286,13 @@ TEST(DatabaseOpen, OpeningAndReadingNeverWriteTheFileTheFirstWriteSetsTheLog)
     };
     const auto before = bytes();
     {
-        Database db(file.path());
+        SqliteDatabase db(file.path());
         EXPECT_EQ(scalarText(db, "select count(*) from t"), "1");
         EXPECT_EQ(scalarText(db, "PRAGMA journal_mode"), "delete") << "the mode stays as it was";
         EXPECT_FALSE(db.readOnly());
     }
     EXPECT_EQ(bytes(), before);
-    Database db(file.path());
+    SqliteDatabase db(file.path());
     db.execute("insert into t values(2)");
     EXPECT_EQ(scalarText(db, "PRAGMA journal_mode"), "wal");
     EXPECT_EQ(scalarText(db, "select count(*) from t"), "2");
@@ -303,7 +303,7 @@ TEST(DatabaseOpen, AnEmptyFileIsNotAnAccountAndStaysEmpty)
     TempDatabaseFile file;
     std::ofstream(file.path(), std::ios::trunc).close();
     try {
-        Database db(file.path());
+        SqliteDatabase db(file.path());
         ADD_FAILURE() << "an empty file opened";
     } catch (const orvan::base::Error &error) {
         EXPECT_THAT(error.description(), HasSubstr("empty"));
@@ -334,25 +334,26 @@ void expectEveryWriteRefused(Database &db, const std::string &reason)
 TEST(DatabaseOpen, AnAccountOpenedForReadingRefusesEveryKindOfWrite)
 {
     TempDatabaseFile file;
-    Database(file.path(), Database::OpenMode::Create).executeNative("CREATE TABLE t(a INT)");
-    Database db(file.path(), Database::OpenMode::ReadOnly);
+    SqliteDatabase(file.path(), SqliteDatabase::OpenMode::Create)
+        .executeNative("CREATE TABLE t(a INT)");
+    SqliteDatabase db(file.path(), SqliteDatabase::OpenMode::ReadOnly);
     EXPECT_TRUE(db.readOnly());
     EXPECT_EQ(scalarText(db, "select count(*) from t"), "0");
     expectEveryWriteRefused(db, "can only be read");
-    Database reader(file.path());
+    SqliteDatabase reader(file.path());
     EXPECT_EQ(scalarText(reader, "select count(*) from t"), "0");
 }
 
 TEST(DatabaseOpen, AnAccountHeldByAnotherWriterRefusesWritesAndStillReads)
 {
     TempDatabaseFile file;
-    Database(file.path(), Database::OpenMode::Create)
+    SqliteDatabase(file.path(), SqliteDatabase::OpenMode::Create)
         .executeNative("CREATE TABLE t(a INT); INSERT INTO t VALUES(1)");
-    Database holder(file.path());
+    SqliteDatabase holder(file.path());
     Transaction held(holder, Transaction::Kind::Write);
     holder.execute("insert into t values(2)");
 
-    Database db(file.path());
+    SqliteDatabase db(file.path());
     sqlite3_busy_timeout(db.handle(), 0); // the test does not wait for the holder
     EXPECT_EQ(scalarText(db, "select count(*) from t"), "1") << "reads go on";
     expectEveryWriteRefused(db, "being changed by another program");
@@ -372,10 +373,11 @@ TEST(DatabaseOpen, AReadOnlyAccountIsReadAndRefusesWritesWithAClearError)
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind the superuser";
     TempDatabaseFile file;
-    Database(file.path(), Database::OpenMode::Create).executeNative("CREATE TABLE t(a INT)");
+    SqliteDatabase(file.path(), SqliteDatabase::OpenMode::Create)
+        .executeNative("CREATE TABLE t(a INT)");
     std::filesystem::permissions(file.path(), std::filesystem::perms::owner_read);
     {
-        Database db(file.path());
+        SqliteDatabase db(file.path());
         EXPECT_TRUE(db.readOnly());
         EXPECT_EQ(scalarText(db, "select count(*) from t"), "0");
         try {

@@ -1,4 +1,4 @@
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 
 #include "TempDatabase.h"
 #include "base/Convert.h"
@@ -20,7 +20,7 @@ class RecordsetTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        db = std::make_unique<Database>(file.path(), Database::OpenMode::Create);
+        db = std::make_unique<SqliteDatabase>(file.path(), SqliteDatabase::OpenMode::Create);
         db->executeNative("CREATE TABLE Opt (FKey NVARCHAR(50) COLLATE NOCASE, FValue VARCHAR(20),"
                           " FOn BIT, FRate REAL, FCount INT, FSmall SMALLINT, FDate DATETIME);"
                           "INSERT INTO Opt VALUES ('abc','1',1,30.0,7,2,'2024-03-01 12:00:00'),"
@@ -30,7 +30,7 @@ protected:
     }
 
     TempDatabaseFile file;
-    std::unique_ptr<Database> db;
+    std::unique_ptr<SqliteDatabase> db;
     RecordsetPtr rows;
 };
 

@@ -1,5 +1,5 @@
 // Statement shapes the maintenance program sends, run on a small account.
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 
 #include "TempDatabase.h"
 
@@ -16,7 +16,7 @@ class StatementShapes : public ::testing::Test
 protected:
     void SetUp() override
     {
-        db = std::make_unique<Database>(file.path(), Database::OpenMode::Create);
+        db = std::make_unique<SqliteDatabase>(file.path(), SqliteDatabase::OpenMode::Create);
         db->executeNative(
             "CREATE TABLE t_SystemProfile (FCategory TEXT COLLATE NOCASE, FKey TEXT COLLATE "
             "NOCASE, FValue TEXT COLLATE NOCASE);"
@@ -42,7 +42,7 @@ protected:
     std::string text(std::string_view sql) { return scalarText(*db, sql); }
 
     TempDatabaseFile file;
-    std::unique_ptr<Database> db;
+    std::unique_ptr<SqliteDatabase> db;
 };
 
 } // namespace

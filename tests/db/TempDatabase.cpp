@@ -1,12 +1,12 @@
 #include "TempDatabase.h"
 
-#include "db/Statement.h"
+#include "db/SqliteStatement.h"
 
 #include <sqlite3.h>
 
 namespace orvan::db::test {
 
-std::string scalarText(Database &db, std::string_view sql)
+std::string scalarText(SqliteDatabase &db, std::string_view sql)
 {
     sqlite3_stmt *statement = nullptr;
     const std::string text(sql);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 
 #include <atomic>
 #include <filesystem>
@@ -37,6 +37,6 @@ private:
 };
 
 // Returns the single value of a query as text ("NULL" for null), for row checks.
-std::string scalarText(Database &db, std::string_view sql);
+std::string scalarText(SqliteDatabase &db, std::string_view sql);
 
 } // namespace orvan::db::test

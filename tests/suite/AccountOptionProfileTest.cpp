@@ -4,7 +4,7 @@
 
 #include "base/Dictionary.h"
 #include "component/ProcessState.h"
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 #include "forms/Messages.h"
 #include "forms/Printer.h"
 #include "suite/AccountOptionProfile.h"
@@ -87,7 +87,7 @@ TEST_F(OptionProfile, PageShowsItsGroupInOrderWithStoredValues)
     EXPECT_TRUE(control.sheet().visible);
 
     // A value stored in the profile wins over the definition's default.
-    db::Database(accountPath)
+    db::SqliteDatabase(accountPath)
         .execute("UPDATE t_SystemProfile SET FValue='75' "
                  "WHERE FCategory='IC' AND FKey='PassEvaluateMark'");
     show(8);

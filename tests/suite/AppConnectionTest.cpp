@@ -5,8 +5,8 @@
 #include <thread>
 
 #include "base/Error.h"
-#include "db/Database.h"
 #include "db/Recordset.h"
+#include "db/SqliteDatabase.h"
 #include "suite/AppConnection.h"
 #include "suite/DemoAccount.h"
 #include "suite/GLData.h"
@@ -118,7 +118,7 @@ TEST_F(AppConnectionTest, ATransactionAppliesItsStatementsTogetherOrNotAtAll)
 {
     AppConnection connection;
     const auto users = [&] { // as another workstation sees the account
-        return db::Database(accountPath)
+        return db::SqliteDatabase(accountPath)
             .execute("SELECT COUNT(*) FROM t_User")
             ->Fields(0)
             .Value()
@@ -174,7 +174,8 @@ TEST_F(AppConnectionTest, ReadsThatBelongTogetherSeeOneStateOfTheAccount)
         const auto reading = window.beginReading();
         ASSERT_NE(reading, nullptr);
         EXPECT_EQ(users(), before);
-        db::Database(accountPath).execute("DELETE FROM t_User WHERE FUserID=16395"); // another
+        db::SqliteDatabase(accountPath)
+            .execute("DELETE FROM t_User WHERE FUserID=16395"); // another
         EXPECT_EQ(users(), before) << "the same state until the scope ends";
     }
     EXPECT_EQ(users(), before - 1);

@@ -2,7 +2,7 @@
 
 #include "component/OptionProfileControl.h"
 #include "component/Translation.h"
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 #include "forms/Messages.h"
 #include "forms/Printer.h"
 
@@ -29,7 +29,7 @@ protected:
 
     std::string value(const std::string &query)
     {
-        db::Database account(accountPath);
+        db::SqliteDatabase account(accountPath);
         auto rows = account.execute(query);
         return rows && !rows->isEOF() ? rows->Fields(0).Value().text() : "(none)";
     }
@@ -75,7 +75,7 @@ TEST_F(CalParameterControl, LoadsTheRowsOfItsKindInOrder)
                                        "CompletionRate:2 RollBackSemiFinished:0 ScrapInCost:0 "
                                        "IterationLimit:1 CostCenterPrefix:3 ");
 
-    db::Database(accountPath)
+    db::SqliteDatabase(accountPath)
         .execute("UPDATE t_CalParameter SET FIndex=0 WHERE FKind=0 AND FKey='RoundingAccount'");
     inventory->LoadParameters();
     EXPECT_EQ(inventory->sheet().rows.size(), 8u) << "reloading replaces the rows";
@@ -84,7 +84,7 @@ TEST_F(CalParameterControl, LoadsTheRowsOfItsKindInOrder)
 
 TEST_F(CalParameterControl, AnEnglishLoginSeesEnglishCaptionsAndItems)
 {
-    db::Database(accountPath)
+    db::SqliteDatabase(accountPath)
         .execute("UPDATE t_CalParameter SET FCaption_EN=NULL WHERE FKey='PriceDecimal'\r\n"
                  "UPDATE t_CalParameter SET FList_EN='Only one' WHERE FKey='EstimateReverse'");
     suite::SharedProps::publishForThisProcess("ConnectString={Provider=SQLite;Data Source=" +
@@ -125,7 +125,7 @@ TEST_F(CalParameterControl, RefusesAValueOutsideItsKindOrLimitsAndKeepsTheStored
 
 TEST_F(CalParameterControl, StoresAnAcceptedValueInItsOwnRowOnly)
 {
-    db::Database(accountPath)
+    db::SqliteDatabase(accountPath)
         .execute("INSERT INTO t_CalParameter (FKind, FKey, FValue, FIndex, FCaption, FType) "
                  "VALUES (1, 'PriceDecimal', '4', 9, '单价精度', 1)");
     auto inventory = control();
@@ -146,7 +146,8 @@ TEST_F(CalParameterControl, StoresAnAcceptedValueInItsOwnRowOnly)
     EXPECT_EQ(storedValue("RoundingAccount"), "660101");
     EXPECT_EQ(inventory->sheet().row("OutCostMethod")->value, "2");
 
-    db::Database(accountPath).execute("DELETE FROM t_CalParameter WHERE FKey='AmountDecimal'");
+    db::SqliteDatabase(accountPath)
+        .execute("DELETE FROM t_CalParameter WHERE FKey='AmountDecimal'");
     EXPECT_FALSE(inventory->ChangeValue("AmountDecimal", "3")) << "a row gone from the account";
     ASSERT_EQ(messages->shown().size(), 1u);
     EXPECT_EQ(messages->shown()[0].text, "找不到参数金额小数位数，无法保存。");
@@ -175,7 +176,7 @@ TEST_F(CalParameterControl, PreviewAndPrintSendOneDocumentWithEveryRow)
 
 TEST_F(CalParameterControl, AnUnreadableAccountIsToldAndNothingIsPrinted)
 {
-    db::Database(accountPath).executeNative("DROP TABLE t_CalParameter");
+    db::SqliteDatabase(accountPath).executeNative("DROP TABLE t_CalParameter");
     auto inventory = control();
     inventory->Preview();
     EXPECT_TRUE(printer->jobs().empty());

@@ -5,7 +5,7 @@
 #include "base/Error.h"
 #include "component/CostComponents.h"
 #include "component/LoginContext.h"
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 #include "suite/CostCommon.h"
 #include "suite/CostCommonModify.h"
 #include "suite/SavePosData.h"
@@ -25,7 +25,7 @@ protected:
 
     db::RecordsetPtr sql(const std::string &batch)
     {
-        db::Database account(accountPath);
+        db::SqliteDatabase account(accountPath);
         return account.execute(batch);
     }
 

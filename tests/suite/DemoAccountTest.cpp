@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "base/Error.h"
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 #include "db/Transaction.h"
 #include "suite/DemoAccount.h"
 
@@ -38,7 +38,7 @@ protected:
 
     std::string companyName(const std::string &path)
     {
-        return db::Database(path)
+        return db::SqliteDatabase(path)
             .execute("SELECT FValue FROM t_SystemProfile WHERE FKey='CompanyName'")
             ->Fields(0)
             .Value()
@@ -79,8 +79,8 @@ TEST_F(DemoAccountTest, ReplacingWritesTheNewAccountWholeAndLeavesNothingBeside)
     const auto path = (folder / "a.db").string();
     suite::writeAccount(path, false);
     const auto demoName = companyName(path);
-    db::Database(path).execute("UPDATE t_SystemProfile SET FValue='changed' WHERE "
-                               "FKey='CompanyName'");
+    db::SqliteDatabase(path).execute("UPDATE t_SystemProfile SET FValue='changed' WHERE "
+                                     "FKey='CompanyName'");
     EXPECT_NE(failureOf(path, false).find("already exists"), std::string::npos);
     EXPECT_EQ(companyName(path), "changed");
     EXPECT_EQ(failureOf(path, true), "written");
@@ -97,7 +97,7 @@ TEST_F(DemoAccountTest, AnAccountAnotherProgramIsWritingToIsNotReplaced)
     const auto path = (folder / "a.db").string();
     suite::writeAccount(path, false);
     {
-        db::Database writer(path);
+        db::SqliteDatabase writer(path);
         db::Transaction transaction(writer);
         writer.execute("UPDATE t_SystemProfile SET FValue='mine' WHERE FKey='CompanyName'");
         EXPECT_NE(failureOf(path, true).find("is in use"), std::string::npos);

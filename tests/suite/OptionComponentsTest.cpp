@@ -11,7 +11,7 @@
 #include "component/OptionDetailForm.h"
 #include "component/ProcessState.h"
 #include "component/ProgIds.h"
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 #include "forms/Shell.h"
 #include "suite/AppConnection.h"
 #include "suite/OptionDialogs.h"
@@ -38,14 +38,15 @@ protected:
 
     std::string value(const std::string &sql)
     {
-        auto rows = db::Database(accountPath).execute(sql);
+        auto rows = db::SqliteDatabase(accountPath).execute(sql);
         return rows->isEOF() ? "-" : rows->Fields(0).Value().text();
     }
 
     std::vector<std::string> column(const std::string &sql)
     {
         std::vector<std::string> values;
-        for (auto rows = db::Database(accountPath).execute(sql); !rows->isEOF(); rows->MoveNext())
+        for (auto rows = db::SqliteDatabase(accountPath).execute(sql); !rows->isEOF();
+             rows->MoveNext())
             values.push_back(rows->Fields(0).Value().text());
         return values;
     }
@@ -81,7 +82,7 @@ TEST_F(OptionComponents, ChangeBillsAreFoundInTheAccountThePropertiesName)
 {
     const auto *bomView = component::ProgId::BomView;
     EXPECT_FALSE(call(bomView, "ExistsEcnBill", {props()}).toBool());
-    db::Database(accountPath)
+    db::SqliteDatabase(accountPath)
         .execute("INSERT INTO ICECNBill (FInterID, FBillNo, FStatus, FDate) "
                  "VALUES (1, 'ECN000001', 0, '2026-12-07')");
     EXPECT_TRUE(call(bomView, "ExistsEcnBill", {props()}).toBool());
@@ -187,7 +188,7 @@ TEST_F(OptionComponents, OptionDialogStoresOnOkOnly)
 
 TEST_F(OptionComponents, DialogNumbersKeepTheirLimitsAndReadOnlyRowsStay)
 {
-    db::Database(accountPath)
+    db::SqliteDatabase(accountPath)
         .execute("INSERT INTO t_SystemProfile (FCategory, FKey, FValue, FReadonly) "
                  "VALUES ('IC', 'ShortageWarningSet_IncludeOnOrder', '1', 1)");
     auto settings = std::make_shared<base::Dictionary>();

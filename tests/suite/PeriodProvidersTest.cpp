@@ -3,7 +3,7 @@
 #include "base/DateTime.h"
 #include "component/LoginContext.h"
 #include "component/PeriodProviders.h"
-#include "db/Database.h"
+#include "db/SqliteDatabase.h"
 #include "suite/AppConnection.h"
 #include "suite/PeriodCalendar.h"
 
@@ -20,7 +20,7 @@ protected:
 
     void sql(const std::string &batch)
     {
-        db::Database account(accountPath);
+        db::SqliteDatabase account(accountPath);
         account.execute(batch);
     }
 

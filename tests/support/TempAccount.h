@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "db/Database.h"
 #include "db/Recordset.h"
+#include "db/SqliteDatabase.h"
 #include "suite/DemoAccount.h"
 
 namespace orvan::test {
@@ -42,12 +42,12 @@ public:
     // The first value of a query, as text.
     std::string value(const std::string &sql) const
     {
-        return db::Database(m_path).execute(sql)->Fields(0).Value().text();
+        return db::SqliteDatabase(m_path).execute(sql)->Fields(0).Value().text();
     }
     // A T-SQL batch through the account's engine.
-    void run(const std::string &sql) const { db::Database(m_path).execute(sql); }
+    void run(const std::string &sql) const { db::SqliteDatabase(m_path).execute(sql); }
     // Plain SQLite text, for what the engine does not take (DROP TABLE).
-    void runNative(const std::string &sql) const { db::Database(m_path).executeNative(sql); }
+    void runNative(const std::string &sql) const { db::SqliteDatabase(m_path).executeNative(sql); }
 
 private:
     std::string m_path;

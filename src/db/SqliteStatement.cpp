@@ -1,10 +1,8 @@
-#include "db/Statement.h"
+#include "db/SqliteStatement.h"
 
 #include "db/DbError.h"
 
 #include <sqlite3.h>
-
-#include <utility>
 
 namespace orvan::db {
 
@@ -36,7 +34,7 @@ Cell readCell(sqlite3_stmt *statement, int column)
 
 } // namespace
 
-Statement::Statement(sqlite3 *db, const std::string &sql)
+SqliteStatement::SqliteStatement(sqlite3 *db, const std::string &sql)
     : m_db(db)
 {
     const char *tail = nullptr;
@@ -47,39 +45,27 @@ Statement::Statement(sqlite3 *db, const std::string &sql)
         throw sqlError("The batch holds an empty statement");
 }
 
-Statement::~Statement()
+SqliteStatement::~SqliteStatement()
 {
     sqlite3_finalize(m_statement);
 }
 
-Statement::Statement(Statement &&other) noexcept
-    : m_db(other.m_db)
-    , m_statement(std::exchange(other.m_statement, nullptr))
-{}
-
-Statement &Statement::operator=(Statement &&other) noexcept
-{
-    std::swap(m_db, other.m_db);
-    std::swap(m_statement, other.m_statement);
-    return *this;
-}
-
-void Statement::fail()
+void SqliteStatement::fail()
 {
     throw engineError(sqlite3_extended_errcode(m_db), sqlite3_errmsg(m_db));
 }
 
-bool Statement::readOnly() const
+bool SqliteStatement::readOnly() const
 {
     return sqlite3_stmt_readonly(m_statement) != 0;
 }
 
-bool Statement::returnsRows() const
+bool SqliteStatement::returnsRows() const
 {
     return sqlite3_column_count(m_statement) > 0;
 }
 
-void Statement::run()
+void SqliteStatement::run()
 {
     ResetGuard guard{m_statement};
     int rc = SQLITE_ROW;
@@ -89,7 +75,7 @@ void Statement::run()
         fail();
 }
 
-RecordsetPtr Statement::readAll()
+RecordsetPtr SqliteStatement::readAll()
 {
     ResetGuard guard{m_statement};
     const int count = sqlite3_column_count(m_statement);
@@ -119,7 +105,7 @@ RecordsetPtr Statement::readAll()
     return std::make_shared<Recordset>(std::move(columns), std::move(cells));
 }
 
-long long Statement::readInteger()
+long long SqliteStatement::readInteger()
 {
     ResetGuard guard{m_statement};
     const int rc = sqlite3_step(m_statement);

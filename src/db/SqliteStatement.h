@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/Recordset.h"
+#include "db/PreparedStatement.h"
 
 #include <string>
 
@@ -10,24 +10,24 @@ struct sqlite3_stmt;
 namespace orvan::db {
 
 // One prepared SQLite statement, finalized with the object. Every run leaves it reset.
-class Statement
+class SqliteStatement : public PreparedStatement
 {
 public:
     // Prepares sql; raises orvan::base::Error with the database's message.
-    Statement(sqlite3 *db, const std::string &sql);
-    ~Statement();
-    Statement(Statement &&other) noexcept;
-    Statement &operator=(Statement &&other) noexcept;
+    SqliteStatement(sqlite3 *db, const std::string &sql);
+    ~SqliteStatement() override;
+    SqliteStatement(const SqliteStatement &) = delete;
+    SqliteStatement &operator=(const SqliteStatement &) = delete;
 
-    bool readOnly() const;
-    bool returnsRows() const;
+    bool readOnly() const override;
+    bool returnsRows() const override;
 
     // Steps to the end; raises the database's error.
-    void run();
+    void run() override;
     // Reads every row into a recordset.
-    RecordsetPtr readAll();
+    RecordsetPtr readAll() override;
     // The integer in the first column of the first row (0 when there is none).
-    long long readInteger();
+    long long readInteger() override;
 
 private:
     [[noreturn]] void fail();
