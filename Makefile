@@ -25,7 +25,7 @@ test: deps
 	python3 scripts/checks/layers.py
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DORVAN_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
-	ctest --test-dir $(TEST_DIR) -j $(JOBS) --output-on-failure
+	bash scripts/with-postgres.sh ctest --test-dir $(TEST_DIR) -j $(JOBS) --output-on-failure
 	bash scripts/checks/names.sh $(TEST_DIR)
 	$(MAKE) --no-print-directory check-nogui
 	bash fuzz/run.sh 15

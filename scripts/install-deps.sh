@@ -7,6 +7,7 @@ packages=(
   cmake g++ make ccache pkg-config
   qt6-base-dev libqt6sql6-sqlite qt6-l10n-tools qt6-translations-l10n libgl-dev
   libsqlite3-dev sqlite3
+  libpq-dev libpq5 postgresql-15 util-linux
   libgtest-dev libgmock-dev libbenchmark-dev
   libfmt-dev libcli11-dev nlohmann-json3-dev
   libopencc-dev opencc

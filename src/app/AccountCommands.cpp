@@ -7,10 +7,12 @@
 #include <iostream>
 #include <iterator>
 
+#include "app/LoginSource.h"
 #include "app/ProgramContext.h"
 #include "base/DataFiles.h"
 #include "base/Error.h"
 #include "component/ComponentRegistry.h"
+#include "component/ConnectionString.h"
 #include "component/OutsideComponents.h"
 #include "component/ProgIds.h"
 #include "db/Recordset.h"
@@ -32,6 +34,15 @@ void runInitDemo(const InitDemoOptions &options, ProgramContext &context)
     auto path = options.path;
     if (path.empty())
         path = context.login.database.value_or(defaultDemoAccountPath());
+    if (component::isServerAddress(path)) {
+        const auto connection =
+            component::parseConnectionString(component::serverConnectString(path));
+        if (suite::writeServerAccount(connection.serverConnection(), options.force,
+                                      options.ifMissing))
+            std::cout << "demo account written to " << path << "\n";
+        context.exitCode = 0;
+        return;
+    }
     if (options.ifMissing && std::filesystem::exists(path))
         return;
     suite::writeAccount(path, options.force);

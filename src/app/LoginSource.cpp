@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "base/Text.h"
+#include "component/ConnectionString.h"
 #include "component/LoginContext.h"
 
 namespace orvan::app {
@@ -46,6 +47,13 @@ std::string sqliteConnectString(const std::string &path)
     return "Provider=SQLite;Data Source=" + component::quoteLoginValue(path);
 }
 
+std::string accountConnectString(const std::string &account)
+{
+    if (component::isServerAddress(account))
+        return component::serverConnectString(account);
+    return sqliteConnectString(account);
+}
+
 std::string defaultDemoAccountPath()
 {
     return userDirectory("XDG_DATA_HOME", ".local/share") + "/demo-account.db";
@@ -76,7 +84,7 @@ std::string resolveLogin(const LoginOptions &options)
 
     if (options.database)
         login = component::withLoginProp(login, "ConnectString",
-                                         sqliteConnectString(*options.database));
+                                         accountConnectString(*options.database));
     if (options.language)
         login = component::withLoginProp(login, "LANGUAGE", *options.language);
     return login;

@@ -17,6 +17,10 @@ struct LoginOptions
 // The connection string of an embedded account file.
 std::string sqliteConnectString(const std::string &path);
 
+// The connection string of --db's argument: a postgresql:// address names a server
+// account, anything else an account file.
+std::string accountConnectString(const std::string &account);
+
 // The demo account file of this user ($XDG_DATA_HOME/orvan-sysmaintain/demo-account.db).
 std::string defaultDemoAccountPath();
 

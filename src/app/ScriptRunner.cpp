@@ -182,7 +182,7 @@ void ScriptRunner::login(const std::string &text)
     const auto given = component::parseLoginPropsText(text);
     if (!given.exists("ConnectString") && m_context.login.database)
         login = component::withLoginProp(login, "ConnectString",
-                                         sqliteConnectString(*m_context.login.database));
+                                         accountConnectString(*m_context.login.database));
     m_login = login;
     publishLogin();
 }

@@ -103,8 +103,9 @@ void checkExpressionDepth(const std::vector<Token> &tokens)
 class Compiler
 {
 public:
-    explicit Compiler(std::vector<Segment> segments)
+    Compiler(std::vector<Segment> segments, const SqlDialect &dialect)
         : m_segments(std::move(segments))
+        , m_dialect(dialect)
     {}
 
     BatchPlan run()
@@ -134,7 +135,7 @@ private:
         if (!(first.is("SELECT") || first.is("INSERT") || first.is("UPDATE") || first.is("DELETE")))
             throw sqlError("Incorrect syntax near '" + first.text + "'");
         PlanStep statement;
-        statement.sql = rewriteStatement(segment);
+        statement.sql = rewriteStatement(segment, m_dialect);
         return statement;
     }
 
@@ -145,7 +146,7 @@ private:
                            std::to_string(MaxConditionDepth) + " levels deep");
         PlanStep step;
         step.kind = PlanStep::Kind::Condition;
-        step.sql = rewriteCondition(segment.subspan(1));
+        step.sql = rewriteCondition(segment.subspan(1), m_dialect);
         step.thenSteps.push_back(this->step());
         if (m_next < m_segments.size() && m_segments[m_next].front().is("ELSE")) {
             ++m_next;
@@ -156,18 +157,19 @@ private:
     }
 
     std::vector<Segment> m_segments;
+    const SqlDialect &m_dialect;
     size_t m_next = 0;
     int m_conditionDepth = 0;
 };
 
 } // namespace
 
-BatchPlan compileBatch(std::string_view batch)
+BatchPlan compileBatch(std::string_view batch, const SqlDialect &dialect)
 {
     const auto tokens = tokenize(batch);
     checkExpressionDepth(tokens);
     std::vector<Segment> segments = splitStatements(tokens);
-    return Compiler(std::move(segments)).run();
+    return Compiler(std::move(segments), dialect).run();
 }
 
 } // namespace orvan::db

@@ -59,7 +59,7 @@ std::vector<Token> withoutSchemaPrefixes(std::span<const Token> tokens)
     return result;
 }
 
-void mapFunctionsAndOperators(std::vector<Token> &tokens)
+void mapFunctionsAndOperators(std::vector<Token> &tokens, const SqlDialect &dialect)
 {
     for (Token &token : tokens) {
         if (token.isOperator("!<"))
@@ -69,7 +69,7 @@ void mapFunctionsAndOperators(std::vector<Token> &tokens)
     }
     for (size_t i = 0; i + 1 < tokens.size(); ++i) {
         if (tokens[i].is("ISNULL") && tokens[i + 1].kind == TokenKind::OpenParen)
-            tokens[i].text = "IFNULL";
+            tokens[i].text = dialect.forServer() ? "COALESCE" : "IFNULL";
     }
 }
 
@@ -475,14 +475,14 @@ Token makeToken(TokenKind kind, std::string text, bool spaceBefore)
 }
 
 std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
-                                          std::vector<Token> &rewritten)
+                                          std::vector<Token> &rewritten, const SqlDialect &dialect)
 {
     checkSupported(tokens);
     const NeededRewrites needed = neededRewrites(tokens);
     std::span<const Token> result = tokens;
     if (needed.changesTokens) {
         rewritten = withoutSchemaPrefixes(tokens);
-        mapFunctionsAndOperators(rewritten);
+        mapFunctionsAndOperators(rewritten, dialect);
         if (hasConvertCall(rewritten))
             rewritten = rewriteConverts(rewritten);
         result = rewritten;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/SqlDialect.h"
 #include "db/Token.h"
 
 #include <span>
@@ -10,7 +11,7 @@ namespace orvan::db {
 
 // Token-level rewrites of T-SQL expressions to SQLite that apply to every statement:
 // - "dbo." prefixes dropped; N'...' becomes '...';
-// - ISNULL( becomes IFNULL(; !< and !> become >= and <=;
+// - ISNULL( becomes IFNULL( (COALESCE( on the server); !< and !> become >= and <=;
 // - convert(int|smallint|tinyint|bigint, e) -> to_int_strict(e) (fails like T-SQL on
 //   text that is not a whole number); convert(float|real|decimal|numeric|money, e) ->
 //   to_real_strict(e); convert(varchar(n)|nvarchar(n)|char(n)|nchar(n), e) -> text of e
@@ -21,7 +22,8 @@ namespace orvan::db {
 // Returns tokens themselves when none of this changes them, else the rewritten tokens,
 // kept in rewritten. Raises orvan::base::Error naming the refused construct.
 std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
-                                          std::vector<Token> &rewritten);
+                                          std::vector<Token> &rewritten,
+                                          const SqlDialect &dialect = {});
 
 // SQLite text of tokens [begin, end): tokens joined by single blanks where the batch had
 // blanks, comments or line breaks, and where two words or numbers would otherwise merge.

@@ -3,6 +3,7 @@
 #include "db/DbError.h"
 #include "db/ExpressionRewriter.h"
 #include "db/FromClause.h"
+#include "db/ServerNames.h"
 #include "db/SqlKeywords.h"
 
 #include <algorithm>
@@ -10,17 +11,6 @@
 namespace orvan::db {
 
 namespace {
-
-std::string quoteName(const std::string &name)
-{
-    std::string quoted = "\"";
-    for (char c : name) {
-        quoted += c;
-        if (c == '"')
-            quoted += '"';
-    }
-    return quoted + "\"";
-}
 
 // Index of the first top-level word keyword in [begin, end), or end.
 size_t findTopLevel(std::span<const Token> tokens, size_t begin, size_t end,
@@ -86,8 +76,10 @@ std::vector<Assignment> readAssignments(std::span<const Token> tokens, size_t be
     return assignments;
 }
 
-std::string rewriteUpdate(std::span<const Token> tokens)
+std::string rewriteUpdate(std::span<const Token> tokens, const SqlDialect &dialect)
 {
+    auto quoteName = [&](const std::string &name) { return dialect.quoteName(name); };
+    const std::string rowId = dialect.rowIdColumn();
     const size_t end = tokens.size();
     size_t pos = 1;
     const std::string target = readName(tokens, pos, end);
@@ -114,13 +106,15 @@ std::string rewriteUpdate(std::span<const Token> tokens)
         values += ", (" + assignments[a].value + ") AS " + valueName;
     }
     return "UPDATE " + quoteName(resolved.table) + " SET " + set + " FROM (SELECT " +
-           quoteName(resolved.reference) + ".rowid AS orvan_rowid" + values + " " +
+           quoteName(resolved.reference) + "." + rowId + " AS orvan_rowid" + values + " " +
            renderTokens(tokens, from, end) + ") AS orvan_src WHERE " + quoteName(resolved.table) +
-           ".rowid = orvan_src.orvan_rowid";
+           "." + rowId + " = orvan_src.orvan_rowid";
 }
 
-std::string rewriteDelete(std::span<const Token> tokens)
+std::string rewriteDelete(std::span<const Token> tokens, const SqlDialect &dialect)
 {
+    auto quoteName = [&](const std::string &name) { return dialect.quoteName(name); };
+    const std::string rowId = dialect.rowIdColumn();
     const size_t end = tokens.size();
     size_t pos = 1;
     if (pos < end && tokens[pos].is("FROM"))
@@ -131,8 +125,9 @@ std::string rewriteDelete(std::span<const Token> tokens)
         const size_t where = findTopLevel(tokens, from + 1, end, "WHERE");
         const ResolvedTarget resolved =
             resolveTarget(readFromClause(tokens, from + 1, where), target);
-        return "DELETE FROM " + quoteName(resolved.table) + " WHERE rowid IN (SELECT " +
-               quoteName(resolved.reference) + ".rowid " + renderTokens(tokens, from, end) + ")";
+        return "DELETE FROM " + quoteName(resolved.table) + " WHERE " + rowId + " IN (SELECT " +
+               quoteName(resolved.reference) + "." + rowId + " " + renderTokens(tokens, from, end) +
+               ")";
     }
     if (pos < end && !tokens[pos].is("WHERE"))
         throw sqlError("Incorrect syntax near '" + tokens[pos].text + "' in DELETE");
@@ -149,28 +144,38 @@ std::string rewriteInsert(std::span<const Token> tokens)
 
 } // namespace
 
-std::string rewriteStatement(std::span<const Token> statement)
+std::string rewriteStatement(std::span<const Token> statement, const SqlDialect &dialect)
 {
+    std::vector<Token> named;
+    if (dialect.forServer()) {
+        named = adaptNamesForServer(statement, *dialect.serverNames);
+        statement = named;
+    }
     std::vector<Token> rewritten;
-    const std::span<const Token> tokens = rewriteExpressions(statement, rewritten);
+    const std::span<const Token> tokens = rewriteExpressions(statement, rewritten, dialect);
     const Token &first = tokens.front();
     if (first.is("SELECT"))
         return renderTokens(tokens);
     if (first.is("INSERT"))
         return rewriteInsert(tokens);
     if (first.is("UPDATE"))
-        return rewriteUpdate(tokens);
+        return rewriteUpdate(tokens, dialect);
     if (first.is("DELETE"))
-        return rewriteDelete(tokens);
+        return rewriteDelete(tokens, dialect);
     throw sqlError("Incorrect syntax near '" + first.text + "'");
 }
 
-std::string rewriteCondition(std::span<const Token> condition)
+std::string rewriteCondition(std::span<const Token> condition, const SqlDialect &dialect)
 {
     if (condition.empty())
         throw sqlError("Incorrect syntax: IF without a condition");
+    std::vector<Token> named;
+    if (dialect.forServer()) {
+        named = adaptNamesForServer(condition, *dialect.serverNames);
+        condition = named;
+    }
     std::vector<Token> rewritten;
-    return "SELECT CASE WHEN " + renderTokens(rewriteExpressions(condition, rewritten)) +
+    return "SELECT CASE WHEN " + renderTokens(rewriteExpressions(condition, rewritten, dialect)) +
            " THEN 1 ELSE 0 END";
 }
 

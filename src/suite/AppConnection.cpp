@@ -15,6 +15,7 @@
 #include "component/ConnectionString.h"
 #include "component/LoginContext.h"
 #include "component/Translation.h"
+#include "db/PostgresDatabase.h"
 #include "db/ProcedureCatalog.h"
 #include "db/SqlText.h"
 #include "db/SqliteDatabase.h"
@@ -55,6 +56,23 @@ std::shared_ptr<db::Database> openAccount(const std::string &path)
 {
     auto account = std::make_shared<db::SqliteDatabase>(path);
     db::ProcedureCatalog::instance().installInto(*account);
+    return account;
+}
+
+// A server account is shared as an account file is, told by its connection string.
+std::shared_ptr<db::Database> sharedServerAccount(const std::string &connection)
+{
+    using Key = std::pair<std::string, std::thread::id>;
+    static std::mutex guard;
+    static std::map<Key, std::weak_ptr<db::Database>> open;
+    const std::lock_guard lock(guard);
+    std::erase_if(open, [](const auto &entry) { return entry.second.expired(); });
+    auto &slot = open[{connection, std::this_thread::get_id()}];
+    if (auto account = slot.lock())
+        return account;
+    std::shared_ptr<db::Database> account = std::make_shared<db::PostgresDatabase>(connection);
+    db::ProcedureCatalog::instance().installInto(*account);
+    slot = account;
     return account;
 }
 
@@ -134,8 +152,8 @@ void AppConnection::Open(const std::string &connectString)
 // to standard error for whoever diagnoses it.
 std::string AppConnection::openFailureText() const
 {
-    if (m_path.empty())
-        return m_openError; // the connection string itself is at fault
+    if (m_path.empty() || m_server)
+        return m_openError; // the connection string itself is at fault, or the server said
     std::error_code error;
     const char *reason = "无法读取该文件";
     if (!std::filesystem::exists(m_path, error))
@@ -167,7 +185,8 @@ std::string AppConnection::dataSourceOf(const std::string &connectString)
     if (!connection.embedded())
         throw base::Error(ConnectionError,
                           "The account's provider \"" + connection.provider +
-                              "\" is not available; use Provider=SQLite;Data Source=PATH",
+                              "\" is not available; use Provider=SQLite;Data Source=PATH "
+                              "or Provider=PostgreSQL;Host=...;Database=...",
                           "OrvanConnection");
     if (connection.dataSource.empty())
         throw base::Error(ConnectionError,
@@ -178,6 +197,18 @@ std::string AppConnection::dataSourceOf(const std::string &connectString)
 
 void AppConnection::open(const std::string &connectString)
 {
+    const auto connection = component::parseConnectionString(connectString);
+    m_server = connection.server();
+    if (m_server) {
+        if (connection.database.empty())
+            throw base::Error(ConnectionError,
+                              "The connection string names no account database (Database=NAME)",
+                              "OrvanConnection");
+        const std::string serverConnection = connection.serverConnection();
+        m_path = db::PostgresDatabase::describe(serverConnection);
+        m_database = sharedServerAccount(serverConnection);
+        return;
+    }
     m_path = dataSourceOf(connectString);
     m_database = sharedAccount(m_path);
 }

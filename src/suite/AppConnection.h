@@ -16,7 +16,10 @@ namespace orvan::suite {
 // "OrvanConnection.AppConnection": the connection to the account database named by the
 // login's "ConnectString". The embedded engine's form is
 //     Provider=SQLite;Data Source=/path/to/account.db
-// (the program's --db PATH writes exactly this). The account is opened when the
+// (the program's --db PATH writes exactly this); a server account's is
+//     Provider=PostgreSQL;Host=...;Port=...;Database=...;User ID=...;Password=...
+// (--db postgresql://user@host/account writes it without a password). The account is
+// opened when the
 // component is created; when it cannot be opened, every call raises that reason. The
 // connections of a process to one account share the engine connection behind them, so a
 // transaction begun on one holds what the others run until it ends.
@@ -39,7 +42,8 @@ public:
     std::string changeStamp() override;
     std::unique_ptr<component::ReadingScope> beginReading() override;
 
-    // The account file this connection was opened on ("" before Open).
+    // The account file this connection was opened on, or the server account as
+    // postgresql://user@host:port/account ("" before Open).
     const std::string &path() const { return m_path; }
 
     // The open account; raises the reason it could not be opened.
@@ -56,6 +60,7 @@ private:
     std::shared_ptr<db::Database> m_database; // shared by the process's connections to the file
     std::unique_ptr<db::Transaction> m_transaction;
     std::string m_path; // the account file named by the connection string
+    bool m_server = false;
     std::string m_openError;
     base::AccountFailure m_openFailure = base::AccountFailure::None;
 };

@@ -7,6 +7,8 @@
 
 #include "base/DataFiles.h"
 #include "base/Error.h"
+#include "db/PostgresDatabase.h"
+#include "db/ServerSchema.h"
 #include "db/SqliteDatabase.h"
 
 namespace orvan::suite {
@@ -134,6 +136,31 @@ void writeAccount(const std::string &path, bool overwrite, bool withDemoData)
         removeAccountFiles(fresh);
         throw;
     }
+}
+
+bool writeServerAccount(const std::string &connection, bool overwrite, bool ifMissing,
+                        bool withDemoData)
+{
+    db::PostgresDatabase account(connection);
+    const bool holdsTables = !account.schemaNames().empty();
+    if (holdsTables && ifMissing)
+        return false;
+    if (holdsTables && !overwrite)
+        throw Error(base::ErrorNumber::FileAlreadyExists,
+                    "The database " + account.path() +
+                        " holds tables already (use --force to replace them)");
+    const auto schema = db::translateSchema(base::readDataFile("schema.sql"),
+                                            base::readDataFile("schema-server.sql"));
+    std::string script;
+    if (holdsTables)
+        script = "DO $$ DECLARE s text := current_schema(); BEGIN "
+                 "EXECUTE format('DROP SCHEMA %I CASCADE', s); "
+                 "EXECUTE format('CREATE SCHEMA %I', s); END $$;\n";
+    script += schema.script;
+    if (withDemoData)
+        script += db::translateData(base::readDataFile("demo.sql"), schema.names);
+    account.executeNative(script);
+    return true;
 }
 
 } // namespace orvan::suite

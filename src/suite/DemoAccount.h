@@ -13,4 +13,13 @@ namespace orvan::suite {
 // halfway leaves the old file whole.
 void writeAccount(const std::string &path, bool overwrite, bool withDemoData = true);
 
+// Creates the account's tables and, when withDemoData is set, the demo data in a database
+// on a PostgreSQL server (connection: the client library's connection string), all in one
+// transaction. Raises base::Error, leaving the database as it was, when the server cannot
+// be reached or refuses, or when the database holds tables already and overwrite is not
+// set (with overwrite, everything in its schema is replaced). Returns false without
+// writing when ifMissing is set and the database holds tables already.
+bool writeServerAccount(const std::string &connection, bool overwrite, bool ifMissing = false,
+                        bool withDemoData = true);
+
 } // namespace orvan::suite

@@ -6,6 +6,7 @@
 #include "component/ConnectionString.h"
 #include "component/LoginContext.h"
 #include "component/ProcessState.h"
+#include "db/PostgresDatabase.h"
 #include "suite/AppConnection.h"
 
 namespace orvan::suite {
@@ -22,6 +23,8 @@ bool isProcessAccount(const std::string &connectString)
         return false;
     std::error_code error;
     const auto named = component::parseConnectionString(connectString);
+    if (named.server())
+        return own->path() == db::PostgresDatabase::describe(named.serverConnection());
     return named.embedded() && std::filesystem::equivalent(own->path(), named.dataSource, error);
 }
 
