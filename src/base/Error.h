@@ -31,9 +31,10 @@ inline constexpr long ElementNotFound = 35601;
 // description keeps the engine's own words for diagnostics.
 enum class AccountFailure {
     None,
-    Busy,       // another program is changing the account
-    NotWritten, // the disk refused the write or is full
-    ReadOnly,   // the file or its folder can only be read
+    Busy,        // another program is changing the account
+    NotWritten,  // the disk refused the write or is full
+    ReadOnly,    // the file or its folder can only be read
+    Unreachable, // the account's server cannot be reached, or the connection to it was lost
 };
 
 // A recoverable error with the host language's number, description and source.

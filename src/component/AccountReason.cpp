@@ -15,6 +15,8 @@ std::string accountFailureText(base::AccountFailure why)
         return TranslateText("账套无法写入（磁盘错误或磁盘已满），本次修改未保存。");
     case base::AccountFailure::ReadOnly:
         return TranslateText("账套只能读取，不能写入，本次修改未保存。");
+    case base::AccountFailure::Unreachable:
+        return TranslateText("无法连接账套服务器，本次修改未保存；下次操作时将重新连接。");
     case base::AccountFailure::None:
         break;
     }

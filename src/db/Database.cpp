@@ -62,6 +62,8 @@ RecordsetPtr Database::execute(std::string_view batch)
     if (const auto &observer = batchObserver())
         observer(batch);
     return notingFailures([&] {
+        if (!m_outerTransactionOpen)
+            readyForWork();
         const std::shared_ptr<PreparedBatch> prepared = preparedBatch(batch);
         if (prepared->writes())
             refuseWriteWhenReadOnly();
@@ -136,6 +138,8 @@ void Database::callProcedure(std::string_view name, std::vector<ProcedureParamet
     std::vector<ProcedureParameter> bound = registered.bind(arguments);
     notingFailures([&] {
         refuseWriteWhenReadOnly();
+        if (!m_outerTransactionOpen)
+            readyForWork();
         Transaction transaction(*this);
         invoke(registered, bound);
         transaction.commit();

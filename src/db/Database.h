@@ -91,6 +91,7 @@ protected:
     explicit Database(std::string path);
 
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    bool outerTransactionOpen() const { return m_outerTransactionOpen; }
     // Drops every prepared batch (the schema may change under them).
     void forgetPreparedBatches() { m_cache.clear(); }
     void refuseWriteWhenReadOnly() const;
@@ -110,6 +111,9 @@ protected:
 private:
     friend class Transaction;
 
+    // Makes the engine ready for a batch or procedure call outside any transaction
+    // (a server connection lost since the last one is made again).
+    virtual void readyForWork() {}
     // The batch compiled for this engine.
     virtual BatchPlan compile(std::string_view batch) = 0;
     // Whether the engine holds a transaction open (one it ended after an error is not).

@@ -47,7 +47,7 @@ base::Error serverError(const std::string &sqlState, const std::string &message,
     const std::string kind = sqlState.substr(0, 2);
     if (kind == "08" || sqlState.empty())
         return base::Error::accountUnavailable(
-            base::AccountFailure::NotWritten, SqlErrorNumber,
+            base::AccountFailure::Unreachable, SqlErrorNumber,
             "The connection to the account server " + account +
                 " was lost: the change was not saved; the next action connects again (" + message +
                 ")",
@@ -126,7 +126,7 @@ void PostgresDatabase::connect()
         pq.PQfinish(m_connection);
         m_connection = nullptr;
         throw base::Error::accountUnavailable(
-            base::AccountFailure::NotWritten, SqlErrorNumber,
+            base::AccountFailure::Unreachable, SqlErrorNumber,
             "Cannot open the account on the server " + path() + ": " + why, ErrorSource);
     }
     ++m_connectionNumber;
@@ -227,7 +227,8 @@ std::pair<int64_t, int64_t> PostgresDatabase::changeStamp()
 {
     // The server's snapshot moves on with every transaction that writes, and tells those
     // still running apart: it differs once another connection committed in between.
-    reconnectWhenLost();
+    if (!outerTransactionOpen())
+        reconnectWhenLost();
     const LibPq &pq = libpq();
     PGresult *result = run("SELECT pg_current_snapshot()::text");
     const std::string snapshot = pq.PQgetvalue(result, 0, 0);
@@ -264,8 +265,6 @@ void PostgresDatabase::release(const std::string &name, uint64_t connection) noe
 
 BatchPlan PostgresDatabase::compile(std::string_view batch)
 {
-    if (!inTransaction())
-        reconnectWhenLost();
     return compileBatch(batch, SqlDialect{&m_names});
 }
 

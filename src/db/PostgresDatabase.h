@@ -63,6 +63,7 @@ public:
     bool connectionLost() const;
 
 private:
+    void readyForWork() override { reconnectWhenLost(); }
     BatchPlan compile(std::string_view batch) override;
     bool inTransaction() override;
     bool failedStatementSpoilsTransaction() const override { return true; }

@@ -101,6 +101,37 @@ std::shared_ptr<db::Database> sharedAccount(const std::string &path)
     return account;
 }
 
+// Why a server account could not be opened, from the client library's words.
+const char *serverFailureReason(const std::string &error)
+{
+    if (error.find("holds no account") != std::string::npos)
+        return "该数据库中没有账套，请先用 init-demo 写入账套";
+    if (error.find("database") != std::string::npos &&
+        error.find("does not exist") != std::string::npos)
+        return "服务器上没有该数据库";
+    if (error.find("password") != std::string::npos ||
+        error.find("authentication") != std::string::npos ||
+        (error.find("role") != std::string::npos &&
+         error.find("does not exist") != std::string::npos))
+        return "服务器拒绝了该用户名或密码";
+    if (error.find("libpq5") != std::string::npos)
+        return "缺少 PostgreSQL 客户端库（libpq5）";
+    return "无法连接账套服务器，请检查服务器是否运行，以及主机和端口是否正确";
+}
+
+// A server database without the account's tables cannot serve the program.
+void requireAccountTables(db::Database &account)
+{
+    const auto *server = dynamic_cast<db::PostgresDatabase *>(&account);
+    if (server && !server->schemaNames().count("t_systemprofile"))
+        throw base::Error(
+            ConnectionError,
+            "The database " + account.path() +
+                " holds no account: write one with orvan-sysmaintain init-demo --db " +
+                account.path(),
+            "OrvanConnection");
+}
+
 // A read transaction, ended when the scope goes (reads leave nothing to commit).
 class AccountReadingScope : public component::ReadingScope
 {
@@ -152,8 +183,11 @@ void AppConnection::Open(const std::string &connectString)
 // to standard error for whoever diagnoses it.
 std::string AppConnection::openFailureText() const
 {
-    if (m_path.empty() || m_server)
-        return m_openError; // the connection string itself is at fault, or the server said
+    if (m_path.empty())
+        return m_openError; // the connection string itself is at fault
+    if (m_server)
+        return component::FormatText("无法打开账套数据库%1：%2。", m_path,
+                                     component::TranslateText(serverFailureReason(m_openError)));
     std::error_code error;
     const char *reason = "无法读取该文件";
     if (!std::filesystem::exists(m_path, error))
@@ -206,7 +240,9 @@ void AppConnection::open(const std::string &connectString)
                               "OrvanConnection");
         const std::string serverConnection = connection.serverConnection();
         m_path = db::PostgresDatabase::describe(serverConnection);
-        m_database = sharedServerAccount(serverConnection);
+        auto account = sharedServerAccount(serverConnection);
+        requireAccountTables(*account);
+        m_database = std::move(account);
         return;
     }
     m_path = dataSourceOf(connectString);

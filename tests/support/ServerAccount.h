@@ -55,8 +55,8 @@ public:
     std::string connectString() const
     {
         const std::string server = *testServer();
-        return "Provider=PostgreSQL;Host=" + entry(server, "host") +
-               ";Port=" + entry(server, "port") + ";User ID=" + entry(server, "user") +
+        return "Provider=PostgreSQL;Host=" + entryOf(server, "host") +
+               ";Port=" + entryOf(server, "port") + ";User ID=" + entryOf(server, "user") +
                ";Database=" + m_name;
     }
     // Runs the server's own text on the database.
@@ -72,7 +72,9 @@ private:
         server.runControl(sql.c_str());
     }
 
-    static std::string entry(const std::string &connection, const std::string &keyword)
+public:
+    // One entry of a client library connection string written keyword=value.
+    static std::string entryOf(const std::string &connection, const std::string &keyword)
     {
         const auto at = connection.find(keyword + "=");
         if (at == std::string::npos)
@@ -81,6 +83,7 @@ private:
         return connection.substr(start, connection.find(' ', start) - start);
     }
 
+private:
     std::string m_name;
 };
 
