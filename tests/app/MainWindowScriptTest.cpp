@@ -5,19 +5,23 @@
 
 #include "app/ProgramContext.h"
 #include "app/ScriptRunner.h"
+#include "support/EngineAccount.h"
 #include "support/ProgramSandbox.h"
-#include "support/TempAccount.h"
 
 using namespace orvan;
 
 namespace {
 
-class MainWindowScript : public ::testing::Test
+// Every flow runs on an account file and on a server account.
+class MainWindowScript : public ::testing::TestWithParam<test::Engine>
 {
 protected:
     void SetUp() override
     {
-        m_config = m_account.path() + ".config";
+        if (GetParam() == test::Engine::Server)
+            ORVAN_REQUIRE_TEST_SERVER();
+        m_account = std::make_unique<test::EngineAccount>(GetParam());
+        m_config = m_account->scratchName() + ".config";
         m_sandbox.setEnv("XDG_CONFIG_HOME", m_config);
     }
     void TearDown() override { std::filesystem::remove_all(m_config); }
@@ -28,7 +32,7 @@ protected:
         test::ProgramSandbox program;
         app::ProgramContext context;
         context.login.login = "UserID=16394;SubID=;LANGUAGE=" + m_language + ";";
-        context.login.database = m_account.path();
+        context.login.database = m_account->database();
         std::istringstream in(script);
         std::ostringstream out;
         app::ScriptRunner runner(in, out, context);
@@ -36,14 +40,14 @@ protected:
         return out.str();
     }
 
-    test::TempAccount m_account;
+    std::unique_ptr<test::EngineAccount> m_account;
     test::ProgramSandbox m_sandbox;
     std::string m_config;
     int m_exitCode = -1;
     std::string m_language = "chs";
 };
 
-TEST_F(MainWindowScript, ShowsTheClassClicksNodesAndDumps)
+TEST_P(MainWindowScript, ShowsTheClassClicksNodesAndDumps)
 {
     const auto out = run("show 0\n"
                          "dump tree\n"
@@ -65,14 +69,14 @@ TEST_F(MainWindowScript, ShowsTheClassClicksNodesAndDumps)
         << out;
 }
 
-TEST_F(MainWindowScript, NextRunOpensOnTheNodeLeftSelected)
+TEST_P(MainWindowScript, NextRunOpensOnTheNodeLeftSelected)
 {
     run("show 0\nclick sys4\nclose\n");
     const auto out = run("show 0\ndump tree\nclose\n");
     EXPECT_NE(out.find("sys4\t打印控制\t4*\n"), std::string::npos) << out;
 }
 
-TEST_F(MainWindowScript, UnknownTargetsAreErrors)
+TEST_P(MainWindowScript, UnknownTargetsAreErrors)
 {
     const auto out = run("show 0\n"
                          "click nowhere\n"
@@ -89,13 +93,13 @@ TEST_F(MainWindowScript, UnknownTargetsAreErrors)
     EXPECT_EQ(m_exitCode, 1);
 }
 
-TEST_F(MainWindowScript, RowsAndF1AreTakenOnAList)
+TEST_P(MainWindowScript, RowsAndF1AreTakenOnAList)
 {
     const auto out = run("show 0\nclick sys2\nrow 4\nrow 6\nkey F1\nclose\n");
     EXPECT_EQ(m_exitCode, 0) << out;
 }
 
-TEST_F(MainWindowScript, OptionChangesPassThroughTheWindowsChecks)
+TEST_P(MainWindowScript, OptionChangesPassThroughTheWindowsChecks)
 {
     const auto out = run("show 0\n"
                          "click sys13\n"
@@ -123,22 +127,22 @@ TEST_F(MainWindowScript, OptionChangesPassThroughTheWindowsChecks)
 
 // Found with a script: the suite components these options call opened a second
 // connection, which waited for the option's own change and then gave up.
-TEST_F(MainWindowScript, OptionsThatCallOtherComponentsAreSavedWithTheirWork)
+TEST_P(MainWindowScript, OptionsThatCallOtherComponentsAreSavedWithTheirWork)
 {
     const auto out = run("show 0\nclick sys12\noption EnableEcnRight 1\n"
                          "click sys13\noption ApplyMapInPurchase 1\nclose\n");
     EXPECT_EQ(out.find("MSG"), std::string::npos) << out;
-    EXPECT_EQ(m_account.value("SELECT FValue FROM t_SystemProfile WHERE FKey='EnableEcnRight'"),
+    EXPECT_EQ(m_account->value("SELECT FValue FROM t_SystemProfile WHERE FKey='EnableEcnRight'"),
               "1");
-    EXPECT_EQ(m_account.value("SELECT FVisForBillType FROM ICTemplateEntry "
-                              "WHERE FFieldName='FECNNo'"),
+    EXPECT_EQ(m_account->value("SELECT FVisForBillType FROM ICTemplateEntry "
+                               "WHERE FFieldName='FECNNo'"),
               "31");
-    EXPECT_EQ(m_account.value("SELECT COUNT(*) FROM t_SystemProfile "
-                              "WHERE FKey='ApplyMapInPurchase' AND FValue='1'"),
+    EXPECT_EQ(m_account->value("SELECT COUNT(*) FROM t_SystemProfile "
+                               "WHERE FKey='ApplyMapInPurchase' AND FValue='1'"),
               "1");
 }
 
-TEST_F(MainWindowScript, ARefusedKanbanValueLeavesTheOtherPagesUsable)
+TEST_P(MainWindowScript, ARefusedKanbanValueLeavesTheOtherPagesUsable)
 {
     const auto out = run("show 0\n"
                          "click sys22\n"
@@ -159,7 +163,7 @@ TEST_F(MainWindowScript, ARefusedKanbanValueLeavesTheOtherPagesUsable)
     EXPECT_EQ(m_exitCode, 0) << out;
 }
 
-TEST_F(MainWindowScript, TheRoundingAccountIsCheckedLikeEveryAccountNumber)
+TEST_P(MainWindowScript, TheRoundingAccountIsCheckedLikeEveryAccountNumber)
 {
     // sys7: the inventory calculation parameters.
     const auto out = run("show 0\nclick sys7\noption RoundingAccount 9999\n"
@@ -170,7 +174,7 @@ TEST_F(MainWindowScript, TheRoundingAccountIsCheckedLikeEveryAccountNumber)
     EXPECT_NE(out.find("RoundingAccount|尾差转入科目代码|660101|"), std::string::npos) << out;
 }
 
-TEST_F(MainWindowScript, ReplacementNounIsJudgedByTheProposedName)
+TEST_P(MainWindowScript, ReplacementNounIsJudgedByTheProposedName)
 {
     const auto out = run("show 0\n"
                          "click sys3\n"
@@ -184,7 +188,7 @@ TEST_F(MainWindowScript, ReplacementNounIsJudgedByTheProposedName)
     EXPECT_NE(out.find("Item4Name|替换存货名称|物料|\n"), std::string::npos) << out;
 }
 
-TEST_F(MainWindowScript, RejectedCheckBringsTheSelectionBackToQuality)
+TEST_P(MainWindowScript, RejectedCheckBringsTheSelectionBackToQuality)
 {
     const auto out = run("show 0\n"
                          "click sys13\n"
@@ -195,7 +199,7 @@ TEST_F(MainWindowScript, RejectedCheckBringsTheSelectionBackToQuality)
     EXPECT_NE(out.find("sys13\t质量系统选项\t13*\n"), std::string::npos) << out;
 }
 
-TEST_F(MainWindowScript, OverallOptionsAreStoredAsTheyAreTicked)
+TEST_P(MainWindowScript, OverallOptionsAreStoredAsTheyAreTicked)
 {
     const auto out =
         run("show 0\n"
@@ -234,7 +238,7 @@ TEST_F(MainWindowScript, OverallOptionsAreStoredAsTheyAreTicked)
         << out;
 }
 
-TEST_F(MainWindowScript, StockAmountEntryNeedsAmountAccounting)
+TEST_P(MainWindowScript, StockAmountEntryNeedsAmountAccounting)
 {
     const auto out = run("sql update t_SystemProfile set FValue='0' where FKey='AuditChoice'\n"
                          "show 0\nclick sys3\ndump checks\nclose\n");
@@ -242,7 +246,7 @@ TEST_F(MainWindowScript, StockAmountEntryNeedsAmountAccounting)
     EXPECT_NE(out.find("mlv3|使用双计量单位|off|\nmlv5|"), std::string::npos) << out;
 }
 
-TEST_F(MainWindowScript, EditorLinesEditARecordAndTheListShowsIt)
+TEST_P(MainWindowScript, EditorLinesEditARecordAndTheListShowsIt)
 {
     const auto out = run("show 0\n"
                          "click sys9\n"
@@ -261,7 +265,7 @@ TEST_F(MainWindowScript, EditorLinesEditARecordAndTheListShowsIt)
     EXPECT_NE(out.find("|1002|U02|广告赠送|660101|新的备注|\n"), std::string::npos) << out;
 }
 
-TEST_F(MainWindowScript, RuleLinesEditTheNumberingOfABill)
+TEST_P(MainWindowScript, RuleLinesEditTheNumberingOfABill)
 {
     const auto out = run("show 0\n"
                          "click sys2\n"
@@ -283,18 +287,18 @@ TEST_F(MainWindowScript, RuleLinesEditTheNumberingOfABill)
         << out;
 }
 
-TEST_F(MainWindowScript, ARuleSavedInEnglishIsStoredInTheAccountsWordsAndShownInEnglish)
+TEST_P(MainWindowScript, ARuleSavedInEnglishIsStoredInTheAccountsWordsAndShownInEnglish)
 {
     m_language = "EN";
     const auto out = run("show 0\nclick sys2\nrow 6\ntool Modify\nrule 1 2 WX\ntool Save\n"
                          "dump editor\ndump rules\ntool Exit\ndump grid\nclose\n");
-    EXPECT_EQ(m_account.value("SELECT FDesc FROM ICBillNo WHERE FBillID=21"), "WX+仓库+00001");
+    EXPECT_EQ(m_account->value("SELECT FDesc FROM ICBillNo WHERE FBillID=21"), "WX+仓库+00001");
     EXPECT_NE(out.find("TABS [Sales Delivery] Numbering Rule|"), std::string::npos) << out;
     EXPECT_NE(out.find("2: Warehouse | Code |"), std::string::npos) << out;
     EXPECT_NE(out.find("|Sales Delivery|WX+Warehouse+00001|"), std::string::npos) << out;
 }
 
-TEST_F(MainWindowScript, PresetBillTypesAreShownInTheLoginsLanguageAndUsersAsTyped)
+TEST_P(MainWindowScript, PresetBillTypesAreShownInTheLoginsLanguageAndUsersAsTyped)
 {
     m_language = "CHT";
     const auto out = run("show 0\nclick sys9\ndump grid\nclose\n");
@@ -302,7 +306,7 @@ TEST_F(MainWindowScript, PresetBillTypesAreShownInTheLoginsLanguageAndUsersAsTyp
     EXPECT_NE(out.find("|1001|U01|研发领用|660201|研发部门领用材料|\n"), std::string::npos) << out;
 }
 
-TEST_F(MainWindowScript, TheSupplyChainPagePrintsItsOverallOptionsToo)
+TEST_P(MainWindowScript, TheSupplyChainPagePrintsItsOverallOptionsToo)
 {
     const auto out = run("show 0\nclick sys3\nmenu File.Preview\nclose\n");
     EXPECT_NE(out.find("  选项|值|\n  期末结账时检查未记账的单据|√|\n"), std::string::npos) << out;
@@ -310,7 +314,7 @@ TEST_F(MainWindowScript, TheSupplyChainPagePrintsItsOverallOptionsToo)
                                                                    << out;
 }
 
-TEST_F(MainWindowScript, AGroupNodeShowsNothingOfTheNodeBeforeIt)
+TEST_P(MainWindowScript, AGroupNodeShowsNothingOfTheNodeBeforeIt)
 {
     const auto out = run("show 3\nclick au22\ndump grid\nclick All2\ndump grid\ndump toolbar\n"
                          "close\n");
@@ -323,7 +327,7 @@ TEST_F(MainWindowScript, AGroupNodeShowsNothingOfTheNodeBeforeIt)
 
 // Every class opens on the demo account and every node of its tree can be clicked, with
 // a title for each and no error.
-TEST_F(MainWindowScript, EveryNodeOfEveryClassOpens)
+TEST_P(MainWindowScript, EveryNodeOfEveryClassOpens)
 {
     for (int sysClass = 0; sysClass <= 5; ++sysClass) {
         const auto tree = run("show " + std::to_string(sysClass) + "\ndump tree\nclose\n");
@@ -348,3 +352,7 @@ TEST_F(MainWindowScript, EveryNodeOfEveryClassOpens)
 }
 
 } // namespace
+
+INSTANTIATE_TEST_SUITE_P(Engines, MainWindowScript,
+                         ::testing::Values(test::Engine::File, test::Engine::Server),
+                         [](const auto &info) { return test::engineName(info.param); });
