@@ -4,23 +4,31 @@
 
 #include "app/ProgramContext.h"
 #include "app/ScriptRunner.h"
+#include "support/EngineAccount.h"
 #include "support/ProgramSandbox.h"
-#include "support/TempAccount.h"
 
 using namespace orvan;
 
 namespace {
 
-class CloseBillScript : public ::testing::Test
+// Every flow runs on an account file and on a server account.
+class CloseBillScript : public ::testing::TestWithParam<test::Engine>
 {
 protected:
+    void SetUp() override
+    {
+        if (GetParam() == test::Engine::Server)
+            ORVAN_REQUIRE_TEST_SERVER();
+        m_account = std::make_unique<test::EngineAccount>(GetParam());
+    }
+
     // The output of one script run in a fresh process.
     std::string run(const std::string &script, int userId = 16394)
     {
         test::ProgramSandbox program;
         app::ProgramContext context;
         context.login.login = "UserID=" + std::to_string(userId) + ";SubID=;LANGUAGE=chs;";
-        context.login.database = m_account.path();
+        context.login.database = m_account->database();
         std::istringstream in(script);
         std::ostringstream out;
         app::ScriptRunner runner(in, out, context);
@@ -28,14 +36,14 @@ protected:
         return out.str();
     }
 
-    test::TempAccount m_account;
+    std::unique_ptr<test::EngineAccount> m_account;
     test::ProgramSandbox m_sandbox;
     int m_exitCode = -1;
 };
 
 } // namespace
 
-TEST_F(CloseBillScript, CloseReportsTheDemoBillsThenReopenAndReconcile)
+TEST_P(CloseBillScript, CloseReportsTheDemoBillsThenReopenAndReconcile)
 {
     const auto out = run("closebill\n"
                          "dump dialog\n"
@@ -48,10 +56,10 @@ TEST_F(CloseBillScript, CloseReportsTheDemoBillsThenReopenAndReconcile)
     EXPECT_NE(out.find("RETURN 118"), std::string::npos) << out;
 }
 
-TEST_F(CloseBillScript, ClosingAllowedByTheOptionsThenReopened)
+TEST_P(CloseBillScript, ClosingAllowedByTheOptionsThenReopened)
 {
-    m_account.run("UPDATE t_SystemProfile SET FValue='1' WHERE FCategory='IC' "
-                  "AND FKey IN ('NotVerBillToClose','NotGetCreToClose')");
+    m_account->run("UPDATE t_SystemProfile SET FValue='1' WHERE FCategory='IC' "
+                   "AND FKey IN ('NotVerBillToClose','NotGetCreToClose')");
     const auto out = run("closebill\n"
                          "tool Close\n"
                          "dump dialog\n"
@@ -68,8 +76,12 @@ TEST_F(CloseBillScript, ClosingAllowedByTheOptionsThenReopened)
     EXPECT_EQ(m_exitCode, 1);
 }
 
-TEST_F(CloseBillScript, UserWithoutTheRightGetsTheRefusal)
+TEST_P(CloseBillScript, UserWithoutTheRightGetsTheRefusal)
 {
     const auto out = run("closebill\n", 16395);
     EXPECT_EQ(out, "MSG Tessel提示 | 对不起，您没有相应的权限！\nRETURN 0\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, CloseBillScript,
+                         ::testing::Values(test::Engine::File, test::Engine::Server),
+                         [](const auto &info) { return test::engineName(info.param); });

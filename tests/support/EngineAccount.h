@@ -52,6 +52,15 @@ public:
         return db::PostgresDatabase(m_server->connection()).execute(sql)->Fields(0).Value().text();
     }
 
+    // A T-SQL batch, on a connection of its own.
+    void run(const std::string &sql) const
+    {
+        if (m_file)
+            m_file->run(sql);
+        else
+            db::PostgresDatabase(m_server->connection()).execute(sql);
+    }
+
 private:
     std::unique_ptr<TempAccount> m_file;
     std::unique_ptr<ServerAccount> m_server;
