@@ -71,19 +71,38 @@ bool BillTypePage::loadsOnOpen() const
     return !editorState().addingNew;
 }
 
+namespace {
+
+db::RecordsetPtr readBillType(int32_t id)
+{
+    return params::executeOnAccount(
+        "select t1.FID,t1.FSystemic,t1.FName,t1.FNumber,t1.FAcctID,t1.FNote, t2.FNumber as "
+        "FAcctNumber  from ICBillType t1 left join t_Account t2 ON "
+        "t1.FAcctID=t2.FAccountID  where t1.FID=" +
+        db::sqlNumber(id));
+}
+
+std::vector<std::string> recordOf(const db::RecordsetPtr &rows)
+{
+    if (!rows || rows->isEOF())
+        return {};
+    return {trimmedText(rows, "FNumber"), trimmedText(rows, "FName"), trimmedText(rows, "FAcctID"),
+            trimmedText(rows, "FNote")};
+}
+
+} // namespace
+
 void BillTypePage::load(int row)
 {
     const auto &keys = editorState().rowKeys;
+    m_loaded.clear();
     if (!keys.contains(row))
         return;
     base::tryStep([&] {
-        auto rows = params::executeOnAccount(
-            "select t1.FID,t1.FSystemic,t1.FName,t1.FNumber,t1.FAcctID,t1.FNote, t2.FNumber as "
-            "FAcctNumber  from ICBillType t1 left join t_Account t2 ON "
-            "t1.FAcctID=t2.FAccountID  where t1.FID=" +
-            db::sqlNumber(keys.at(row).toLong()));
+        auto rows = readBillType(keys.at(row).toLong());
         if (!rows || rows->isEOF())
             return;
+        m_loaded = recordOf(rows);
         auto &grid = m_editor.grid();
         m_editor.tabs().captions[0] = trimmedText(rows, "FName");
         grid.setText(2, 1, trimmedText(rows, "FNumber"));
@@ -127,11 +146,30 @@ void BillTypePage::save()
         }
         const auto fields = db::sqlQuote(name) + "," + db::sqlQuote(number) + "," + account + "," +
                             db::sqlQuote(note);
-        if (editorState().addingNew)
+        if (editorState().addingNew) {
             insertBillType(fields);
-        else
-            updateBillType("FName=" + db::sqlQuote(name) + ", FNumber=" + db::sqlQuote(number) +
-                           ", FAcctID=" + account + ", FNote=" + db::sqlQuote(note));
+        } else {
+            // The check and the change are one change of the account: nobody writes between.
+            auto &connection = component::requireConnection();
+            connection.BeginTrans();
+            try {
+                if (changedSinceLoaded()) {
+                    connection.RollbackTrans();
+                    notify(TranslateText(
+                        "该记录已被其他用户修改，本次修改未保存；现在显示的是修改后的记录。"));
+                    load(editorState().currentRow);
+                    m_editor.changed = false;
+                    return;
+                }
+                updateBillType("FName=" + db::sqlQuote(name) + ", FNumber=" + db::sqlQuote(number) +
+                               ", FAcctID=" + account + ", FNote=" + db::sqlQuote(note));
+                connection.CommitTrans();
+            } catch (...) {
+                connection.RollbackTrans();
+                throw;
+            }
+            m_loaded = storedRecord(currentKey());
+        }
         m_editor.changed = false;
     } catch (const base::Error &error) {
         RecordEditor::showError(component::userErrorText(error));
@@ -161,9 +199,22 @@ void BillTypePage::insertBillType(const std::string &values)
     params::executeOnAccount("Insert INTO ICBillType(FID,FName,FNumber,FAcctID,FNote)  Values(" +
                              db::sqlNumber(id) + "," + values + ")");
     reloadBillTypeKeys(id);
+    m_loaded = storedRecord(id);
     m_editor.computeNavigationTargets();
     m_editor.setNavigationButtons(true);
     editorState().addingNew = false;
+}
+
+std::vector<std::string> BillTypePage::storedRecord(int32_t id) const
+{
+    return recordOf(readBillType(id));
+}
+
+// Whether the stored record differs from the one the editor loaded (and so holds someone
+// else's change); a record never loaded has nothing to compare.
+bool BillTypePage::changedSinceLoaded()
+{
+    return !m_loaded.empty() && storedRecord(currentKey()) != m_loaded;
 }
 
 void BillTypePage::updateBillType(const std::string &assignments)

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "editor/EditorPage.h"
 
@@ -12,7 +13,8 @@ class RecordEditor;
 // A bill type (a row of ICBillType): code, name, account and note, with the
 // account's id kept in the hidden column 3. Codes and names are unique; predefined
 // types keep their code and name. Adding one turns the editor into modifying the new
-// row.
+// row. A save over a record someone else changed since it was loaded is refused, and
+// the record is shown as it is now.
 class BillTypePage : public EditorPage
 {
 public:
@@ -44,9 +46,13 @@ private:
     bool isTaken(const std::string &column, const std::string &value) const;
     void insertBillType(const std::string &values);
     void updateBillType(const std::string &assignments);
+    // The stored record as load() shows it: code, name, account id and note.
+    std::vector<std::string> storedRecord(int32_t id) const;
+    bool changedSinceLoaded();
 
     RecordEditor &m_editor;
     bool m_checkingAccount = false;
+    std::vector<std::string> m_loaded; // the record as load() read it
 };
 
 } // namespace orvan::editor

@@ -268,6 +268,10 @@ bool AccountOptionProfile::offerWithinChange(const forms::OptionRow &proposed,
     // what it rewrites undoes the whole change. Either way the user sees it.
     bool cancel = false;
     m_storeAttempted = false;
+    if (const auto *shown = m_sheet.row(proposed.key); shown && !storedAsShown(*shown)) {
+        m_storeAttempted = true; // show the page as it is stored now
+        return false;
+    }
     m_proposedKey = proposed.key;
     m_proposedValue = value;
     const bool checked = !m_events.OptionChanging || reportErrors([&] {
@@ -307,6 +311,37 @@ void AccountOptionProfile::reloadPage()
     const auto current = m_sheet.currentRow;
     ShowPage();
     m_sheet.currentRow = current;
+}
+
+// Whether the option is stored with the value the page shows; when someone else changed
+// it since the page was read, says so.
+bool AccountOptionProfile::storedAsShown(const forms::OptionRow &shown)
+{
+    std::string sql = "SELECT d.FType, ";
+    if (alarmPage())
+        sql += "ISNULL(u.FValue, ISNULL(p.FValue, d.FValue)) AS FValueText FROM icsystemprofile d "
+               "LEFT JOIN t_SystemProfile p ON p.FCategory = d.FCategory AND p.FKey = d.FKey "
+               "LEFT JOIN QMUserOption u ON u.FKey = d.FKey AND u.FUserID = " +
+               db::sqlNumber(m_alarmUser) + " WHERE d.FID = " + db::sqlNumber(AlarmGroup) +
+               " AND d.FCategory = " + db::sqlQuote(m_alarmCategory);
+    else
+        sql += "ISNULL(p.FValue, d.FValue) AS FValueText FROM icsystemprofile d "
+               "LEFT JOIN t_SystemProfile p ON p.FCategory = d.FCategory AND p.FKey = d.FKey "
+               "WHERE d.FID = " +
+               db::sqlNumber(groupOfPage(m_pageCode));
+    auto rows = connection().Execute(sql + " AND d.FKey = " + db::sqlQuote(shown.key));
+    if (!rows || rows->isEOF())
+        return true;
+    auto stored = shown;
+    stored.value = base::trim(text(*rows, "FValueText"));
+    if (stored.value.empty() && stored.kind != forms::OptionKind::Text &&
+        stored.kind != forms::OptionKind::Button)
+        stored.value = "0";
+    if (stored.value == shown.value)
+        return true;
+    warn(component::FormatText("选项“%1”已被其他用户改为“%2”，本次修改未保存，请重新设置。",
+                               shown.caption, stored.value));
+    return false;
 }
 
 void AccountOptionProfile::storeValue(const forms::OptionRow &row)

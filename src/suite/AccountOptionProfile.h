@@ -70,6 +70,7 @@ private:
     bool alarmPage() const { return m_pageCode == AlarmPage; }
     void loadRows();
     forms::OptionRow rowOf(db::Recordset &definitions);
+    bool storedAsShown(const forms::OptionRow &shown);
     void storeValue(const forms::OptionRow &row);
     void raiseButton(const forms::OptionRow &row);
     bool offer(const forms::OptionRow &row, const base::Variant &value);

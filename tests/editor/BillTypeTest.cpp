@@ -58,6 +58,29 @@ TEST_F(BillTypeTest, CodeAndNameMustBeUniqueButItsOwnPass)
     EXPECT_EQ(text("select FName from ICBillType where FID=1001"), "研发领用");
 }
 
+// Another workstation changed the record after the editor read it: saving the stale copy
+// is refused and the record is shown as stored; saved again from there, it goes in.
+TEST_F(BillTypeTest, ASaveOverSomeoneElsesChangeIsRefusedAndShowsTheirs)
+{
+    auto &editor = openBillType(1001);
+    run("update ICBillType set FNote='theirs' where FID=1001");
+    editor.typeCell(2, 4, "mine");
+    editor.press("Save");
+    EXPECT_THAT(shownTexts(),
+                ElementsAre("该记录已被其他用户修改，本次修改未保存；现在显示的是修改后的记录。"));
+    EXPECT_EQ(text("select FNote from ICBillType where FID=1001"), "theirs");
+    EXPECT_EQ(editor.grid().text(2, 4), "theirs");
+
+    editor.typeCell(2, 4, "mine");
+    editor.press("Save");
+    EXPECT_EQ(text("select FNote from ICBillType where FID=1001"), "mine");
+    editor.typeCell(2, 4, "mine again");
+    editor.press("Save");
+    EXPECT_EQ(text("select FNote from ICBillType where FID=1001"), "mine again")
+        << "its own save is no one else's change";
+    EXPECT_EQ(shownTexts().size(), 1u);
+}
+
 TEST_F(BillTypeTest, ACodeAndANameAreNeeded)
 {
     auto &editor = openBillType(1001);

@@ -124,6 +124,22 @@ TEST_F(OptionProfile, AFailedRewriteUndoesTheStoreAndShowsTheStoredValue)
     EXPECT_EQ(stored("OperMoveNoEnabled"), "1");
 }
 
+// Another workstation stored the option after the page was read: the change offered over
+// it is refused and the page shows the stored value; offered again, it goes in.
+TEST_F(OptionProfile, AChangeOverSomeoneElsesValueIsRefusedAndShowsTheirs)
+{
+    show(18);
+    run("UPDATE t_SystemProfile SET FValue='1' WHERE FKey='OperMoveNoEnabled'");
+    EXPECT_FALSE(control.ChangeOption("OperMoveNoEnabled", "off"));
+    EXPECT_NE(lastMessage().find("已被其他用户改为“1”"), std::string::npos) << lastMessage();
+    EXPECT_TRUE(log.empty()) << "the window's checks never saw the stale change";
+    EXPECT_EQ(control.sheet().row("OperMoveNoEnabled")->value, "1");
+    EXPECT_EQ(stored("OperMoveNoEnabled"), "1");
+
+    EXPECT_TRUE(control.ChangeOption("OperMoveNoEnabled", "off"));
+    EXPECT_EQ(stored("OperMoveNoEnabled"), "0");
+}
+
 TEST_F(OptionProfile, CancelledOrInvalidChangeKeepsTheOldValue)
 {
     show(25);
