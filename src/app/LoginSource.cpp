@@ -1,7 +1,10 @@
 #include "app/LoginSource.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 #include "base/Text.h"
@@ -25,6 +28,23 @@ std::string userDirectory(const char *xdgVariable, const char *fallbackUnderHome
     return dir + "/orvan-sysmaintain";
 }
 
+// A login file holding a password must be readable by its owner only: say so (once per
+// run) when others may read it.
+void warnWhenOthersMayReadPassword(const std::string &path, const std::string &login)
+{
+    struct stat info
+    {};
+    const auto connection = component::parseConnectionString(
+        component::parseLoginPropsText(login).value("ConnectString").text());
+    if (connection.password.empty() || ::stat(path.c_str(), &info) != 0 ||
+        (info.st_mode & (S_IRWXG | S_IRWXO)) == 0)
+        return;
+    std::cerr << "orvan-sysmaintain: " << path
+              << " holds a password and other users may read it; make it yours alone: "
+                 "chmod 600 "
+              << path << "\n";
+}
+
 std::optional<std::string> readLoginFile()
 {
     std::ifstream file(loginFilePath());
@@ -37,6 +57,7 @@ std::optional<std::string> readLoginFile()
         login.pop_back();
     if (login.empty())
         return std::nullopt;
+    warnWhenOthersMayReadPassword(loginFilePath(), login);
     return login;
 }
 

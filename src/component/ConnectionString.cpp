@@ -89,6 +89,24 @@ ConnectionString parseConnectionString(std::string_view text)
     return connection;
 }
 
+std::string accountShownAs(std::string_view connectString)
+{
+    const auto connection = parseConnectionString(connectString);
+    if (connection.server())
+        return "postgresql://" + (connection.user.empty() ? "" : connection.user + "@") +
+               connection.host + (connection.port.empty() ? "" : ":" + connection.port) + "/" +
+               connection.database;
+    if (!connection.dataSource.empty() || connection.embedded())
+        return connection.dataSource;
+    // Another provider: its entries, less those that may hold a password.
+    auto entries = parseLoginPropsText(connectString);
+    for (const auto &name : entries.keys()) {
+        if (base::equalsNoCase(name, "Password") || base::equalsNoCase(name, "Pwd"))
+            entries.remove(name);
+    }
+    return composeLoginProps(entries);
+}
+
 bool isServerAddress(std::string_view text)
 {
     return text.starts_with("postgresql://") || text.starts_with("postgres://");

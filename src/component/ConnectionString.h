@@ -32,6 +32,10 @@ struct ConnectionString
 
 ConnectionString parseConnectionString(std::string_view text);
 
+// The account a connection string names, as the user is shown it: the account file, a
+// server account as postgresql://user@host:port/account; never a password.
+std::string accountShownAs(std::string_view connectString);
+
 // The connection string of a postgresql:// address (postgresql://user@host:port/account);
 // the password, when the address holds one, is kept out of it: the client library reads
 // it from ~/.pgpass or PGPASSWORD. Raises nothing: an address it cannot read is passed on

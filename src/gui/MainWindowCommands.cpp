@@ -26,12 +26,10 @@ std::string loginValue(const char *name)
 
 } // namespace
 
-// The account file the connection string names, else the whole connection string.
+// The account the connection string names, without any password.
 QString accountInUse()
 {
-    const auto &connect = component::processState().connectString;
-    const auto dataSource = component::parseConnectionString(connect).dataSource;
-    return qt(dataSource.empty() ? connect : dataSource);
+    return qt(component::accountShownAs(component::processState().connectString));
 }
 
 QString userInUse()

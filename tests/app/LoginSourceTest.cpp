@@ -83,3 +83,24 @@ TEST_F(LoginSource, AnAccountPathWithSemicolonsOrBracesNamesThatFile)
         EXPECT_EQ(component::parseConnectionString(connect).dataSource, path) << connect;
     }
 }
+
+TEST_F(LoginSource, DbTakesAServerAddressAndALoginFileWithAPasswordMustBeTheOwnersAlone)
+{
+    LoginOptions options;
+    options.database = "postgresql://ann@db.local:5433/acct";
+    EXPECT_EQ(entry(resolveLogin(options), "ConnectString"),
+              "Provider=PostgreSQL;Host=db.local;Port=5433;Database=acct;User ID=ann");
+
+    writeLoginFile("UserID=2;ConnectString={Provider=PostgreSQL;Host=h;Database=a;Password=pw};");
+    auto warningFor = [](std::filesystem::perms perms) {
+        std::filesystem::permissions(loginFilePath(), perms);
+        testing::internal::CaptureStderr();
+        resolveLogin({});
+        return testing::internal::GetCapturedStderr();
+    };
+    using std::filesystem::perms;
+    EXPECT_NE(
+        warningFor(perms::owner_read | perms::owner_write | perms::group_read).find("chmod 600"),
+        std::string::npos);
+    EXPECT_EQ(warningFor(perms::owner_read | perms::owner_write), "");
+}

@@ -58,3 +58,15 @@ TEST(ConnectionString, AServerAddressNamesTheAccountWithoutItsPassword)
     EXPECT_EQ(read.user, "a@b");
     EXPECT_EQ(read.database, "x;y");
 }
+
+TEST(ConnectionString, TheAccountIsShownWithoutAnyPassword)
+{
+    using orvan::component::accountShownAs;
+    EXPECT_EQ(accountShownAs("Provider=SQLite;Data Source=/a/b.db"), "/a/b.db");
+    EXPECT_EQ(accountShownAs("Provider=PostgreSQL;Host=db;Port=5433;Database=acct;User ID=ann;"
+                             "Password=sekret"),
+              "postgresql://ann@db:5433/acct");
+    const auto other = accountShownAs("Provider=SQLOLEDB;Data Source=;Pwd=sekret;PASSWORD=x;a=b");
+    EXPECT_EQ(other.find("sekret"), std::string::npos) << other;
+    EXPECT_NE(other.find("a=b"), std::string::npos) << other;
+}
