@@ -2,9 +2,10 @@
 -- schema.sql, and what schema.sql says in the embedded engine's own words (its trigger).
 -- The program creates the tables from schema.sql, translated: text columns become citext
 -- (compared without regard to case, LIKE included), REAL becomes numeric (exact), BIT
--- becomes orvan_bit and DATETIME orvan_datetime. Trailing blanks are compared as they
--- stand on the server ('a ' <> 'a'), unlike the embedded engine; the program itself
--- writes no value that ends in a blank.
+-- becomes orvan_bit and DATETIME orvan_datetime. Trailing blanks count in an equality on
+-- the server ('a ' <> 'a'), where the embedded engine ignores them; LIKE counts them on
+-- both. The editors trim what they store, so the difference shows only for values other
+-- programs wrote.
 
 CREATE EXTENSION IF NOT EXISTS citext;
 

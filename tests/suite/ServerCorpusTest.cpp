@@ -90,3 +90,32 @@ TEST_F(ServerCorpus, EveryShapeHasTheSameEffectOnBothEngines)
         EXPECT_EQ(outcome(onServer, dump), outcome(file, dump)) << dump;
     }
 }
+
+// Text compares without regard to case on both engines, LIKE included. Trailing blanks
+// are ignored by equality on the embedded engine only; LIKE counts them on both.
+TEST_F(ServerCorpus, TextComparisonsIgnoreCaseAndOnlyTheFileIgnoresTrailingBlanks)
+{
+    suite::AppConnection file(account.connectString());
+    suite::AppConnection onServer(server->connectString());
+    const std::string write =
+        "UPDATE t_SystemProfile SET FValue='Ab 甲  ' WHERE FKey='CompanyName'";
+    file.Execute(write);
+    onServer.Execute(write);
+    auto matches = [](suite::AppConnection &connection, const std::string &condition) {
+        return connection
+            .Execute("SELECT count(*) FROM t_SystemProfile WHERE FKey='COMPANYNAME' AND " +
+                     condition)
+            ->Fields(0)
+            .Value()
+            .text();
+    };
+    for (const char *condition : {"FValue='aB 甲  '", "FValue LIKE 'ab%'", "FValue LIKE 'AB 甲  '",
+                                  "FValue LIKE '%甲 _'"}) {
+        EXPECT_EQ(matches(file, condition), "1") << condition;
+        EXPECT_EQ(matches(onServer, condition), "1") << condition;
+    }
+    EXPECT_EQ(matches(file, "FValue LIKE 'ab 甲'"), "0");
+    EXPECT_EQ(matches(onServer, "FValue LIKE 'ab 甲'"), "0");
+    EXPECT_EQ(matches(file, "FValue='ab 甲'"), "1");
+    EXPECT_EQ(matches(onServer, "FValue='ab 甲'"), "0") << "trailing blanks count on the server";
+}
