@@ -96,15 +96,18 @@ std::string accountShownAs(std::string_view connectString)
         return "postgresql://" + (connection.user.empty() ? "" : connection.user + "@") +
                connection.host + (connection.port.empty() ? "" : ":" + connection.port) + "/" +
                connection.database;
-    if (!connection.dataSource.empty() || connection.embedded())
+    if (!connection.dataSource.empty())
         return connection.dataSource;
-    // Another provider: its entries, less those that may hold a password.
+    // Anything else: the string as it stands, less the entries that may hold a password.
     auto entries = parseLoginPropsText(connectString);
+    bool withPassword = false;
     for (const auto &name : entries.keys()) {
-        if (base::equalsNoCase(name, "Password") || base::equalsNoCase(name, "Pwd"))
+        if (base::equalsNoCase(name, "Password") || base::equalsNoCase(name, "Pwd")) {
             entries.remove(name);
+            withPassword = true;
+        }
     }
-    return composeLoginProps(entries);
+    return withPassword ? composeLoginProps(entries) : std::string(connectString);
 }
 
 bool isServerAddress(std::string_view text)
