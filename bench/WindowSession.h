@@ -33,9 +33,14 @@ class WindowSession
 public:
     explicit WindowSession(Start start = Start::WindowOnly,
                            const LargeAccount &account = largeAccount())
+        : WindowSession(start, account.connectString())
+    {}
+
+    // A fresh start on the account a connection string names.
+    WindowSession(Start start, const std::string &connectString)
     {
         const std::string login =
-            "ConnectString={" + account.connectString() + "};UserID=16394;LANGUAGE=chs;";
+            "ConnectString={" + connectString + "};UserID=16394;LANGUAGE=chs;";
         component::ProcessState::reset();
         component::resetLanguageResources();
         params::ProfileFlags::reset();
@@ -49,8 +54,8 @@ public:
         }
         component::resetLanguageResources();
         component::processState().connection =
-            std::make_shared<suite::AppConnection>(account.connectString());
-        component::processState().connectString = account.connectString(); // as Show sets it
+            std::make_shared<suite::AppConnection>(connectString);
+        component::processState().connectString = connectString; // as Show sets it
         messages = std::make_shared<forms::ScriptedMessages>();
         forms::setMessages(messages);
     }

@@ -67,6 +67,15 @@ BEGIN
     RETURN NEW;
 END $$;
 
+-- Every change of a table is announced to the connections listening, which keep what
+-- they read until the account changes.
+CREATE FUNCTION orvan_announce_change() RETURNS trigger
+LANGUAGE plpgsql AS $$
+BEGIN
+    NOTIFY orvan_changed;
+    RETURN NULL;
+END $$;
+
 -- "UPDATE ICClassType SET FID=FID" marks a class as changed so that bill screens reload it
 -- (created after the tables).
 CREATE FUNCTION orvan_mark_class_type_changed() RETURNS trigger

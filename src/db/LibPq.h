@@ -35,7 +35,9 @@ struct LibPq
     X(PQsetNoticeProcessor)                                                                        \
     X(PQconninfoParse)                                                                             \
     X(PQconninfoFree)                                                                              \
-    X(PQfreemem)
+    X(PQfreemem)                                                                                   \
+    X(PQconsumeInput)                                                                              \
+    X(PQnotifies)
 
 #define ORVAN_LIBPQ_MEMBER(name) decltype(&::name) name = nullptr;
     ORVAN_LIBPQ_FUNCTIONS(ORVAN_LIBPQ_MEMBER)

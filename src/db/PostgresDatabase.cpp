@@ -131,7 +131,9 @@ void PostgresDatabase::connect()
     }
     ++m_connectionNumber;
     pq.PQsetNoticeProcessor(m_connection, ignoreNotice, nullptr);
-    libpq().PQclear(run("SET client_encoding = 'UTF8'; SET extra_float_digits = 3"));
+    libpq().PQclear(
+        run("SET client_encoding = 'UTF8'; SET extra_float_digits = 3; LISTEN orvan_changed"));
+    ++m_announcedChanges; // whatever happened while it was not listening
     readSchema();
 }
 
@@ -206,6 +208,21 @@ void PostgresDatabase::fail(PGresult *result)
 
 void PostgresDatabase::runControl(const char *sql)
 {
+    const std::string_view control(sql);
+    if (m_readPending) {
+        if (control == "COMMIT" || control == "ROLLBACK") {
+            m_readPending = false; // nothing was begun on the server
+            return;
+        }
+        beginPendingRead(); // a savepoint nests in a transaction of the server's
+    }
+    // The server answers COMMIT of a transaction an error ended with a rollback, not an
+    // error: that change was not saved, and the caller must hear so.
+    if (control == "COMMIT" && !connectionLost() &&
+        libpq().PQtransactionStatus(m_connection) == PQTRANS_INERROR) {
+        libpq().PQclear(run("ROLLBACK"));
+        throw sqlError("The change was not saved: a statement of it failed");
+    }
     libpq().PQclear(run(sql));
 }
 
@@ -216,7 +233,7 @@ void PostgresDatabase::executeNative(std::string_view script)
         refuseWriteWhenReadOnly();
         reconnectWhenLost();
         Transaction transaction(*this);
-        libpq().PQclear(run(std::string(script)));
+        libpq().PQclear(run(std::string(script) + ";\nNOTIFY orvan_changed"));
         noteOwnChange();
         transaction.commit();
     });
@@ -225,20 +242,28 @@ void PostgresDatabase::executeNative(std::string_view script)
 
 std::pair<int64_t, int64_t> PostgresDatabase::changeStamp()
 {
-    // The server's snapshot moves on with every transaction that writes, and tells those
-    // still running apart: it differs once another connection committed in between.
-    if (!outerTransactionOpen())
-        reconnectWhenLost();
+    // Committed changes of other connections are announced to this one; what arrived
+    // is read without asking the server. A lost connection may have missed some: the
+    // stamp then moves on as if every announcement had come.
+    if (connectionLost())
+        ++m_announcedChanges;
+    else if (libpq().PQconsumeInput(m_connection))
+        takeNotifications();
+    return {m_announcedChanges, m_ownChanges};
+}
+
+void PostgresDatabase::takeNotifications()
+{
     const LibPq &pq = libpq();
-    PGresult *result = run("SELECT pg_current_snapshot()::text");
-    const std::string snapshot = pq.PQgetvalue(result, 0, 0);
-    pq.PQclear(result);
-    return {static_cast<int64_t>(std::hash<std::string>{}(snapshot)), m_ownChanges};
+    while (PGnotify *notification = pq.PQnotifies(m_connection)) {
+        ++m_announcedChanges;
+        pq.PQfreemem(notification);
+    }
 }
 
 PreparedStatementPtr PostgresDatabase::prepare(const std::string &sql)
 {
-    if (!inTransaction())
+    if (!serverTransactionOpen())
         return std::make_unique<PostgresStatement>(*this, sql, m_connectionNumber);
     // A statement the server refuses must not end the transaction it was prepared in.
     runControl("SAVEPOINT orvan_prepare");
@@ -270,6 +295,11 @@ BatchPlan PostgresDatabase::compile(std::string_view batch)
 
 bool PostgresDatabase::inTransaction()
 {
+    return m_readPending || serverTransactionOpen();
+}
+
+bool PostgresDatabase::serverTransactionOpen() const
+{
     if (connectionLost())
         return false;
     const PGTransactionStatusType status = libpq().PQtransactionStatus(m_connection);
@@ -279,15 +309,26 @@ bool PostgresDatabase::inTransaction()
 void PostgresDatabase::beginOuterTransaction(bool write)
 {
     reconnectWhenLost();
-    runControl("BEGIN");
     m_holdsWriteLock = false;
-    if (write)
-        takeWriteLock();
+    if (!write) {
+        m_readPending = true;
+        return;
+    }
+    runControl("BEGIN");
+    takeWriteLock();
+}
+
+void PostgresDatabase::beginPendingRead()
+{
+    m_readPending = false;
+    libpq().PQclear(run("BEGIN"));
 }
 
 void PostgresDatabase::takeWriteLock()
 {
-    if (m_holdsWriteLock || !inTransaction())
+    if (m_readPending)
+        beginPendingRead();
+    if (m_holdsWriteLock || !serverTransactionOpen())
         return;
     libpq().PQclear(run(TakeWriteLock));
     m_holdsWriteLock = true;

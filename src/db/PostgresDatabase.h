@@ -21,7 +21,11 @@ namespace orvan::db {
 // transaction takes the account's write lock (an advisory lock of the database) at once,
 // (or before the first change of a transaction begun for reading), so writers to one
 // account follow one another as they do on an account file. Statements
-// are prepared on the server once per text and connection. A lost connection raises an
+// are prepared on the server once per text and connection. A transaction begun for
+// reading costs nothing until something in it writes or nests: its queries run on their
+// own, each reading what is committed when it runs. Every change of the account is
+// announced by its tables' triggers (NOTIFY orvan_changed), so the change stamp needs no
+// question to the server. A lost connection raises an
 // error that marks the account unavailable; the next batch connects again.
 class PostgresDatabase : public Database
 {
@@ -47,7 +51,8 @@ public:
     // Runs one statement text on the connection and returns its result; raises the
     // server's error. For the connection's statements only.
     pg_result *run(const std::string &sql);
-    // Takes the account's write lock for the open transaction, once.
+    // Takes the account's write lock for the open transaction, once (beginning on the
+    // server the transaction begun for reading).
     void takeWriteLock();
     pg_conn *connection() const { return m_connection; }
     // Which connection to the server statements are prepared on now: it changes when a
@@ -66,9 +71,16 @@ private:
     void readyForWork() override { reconnectWhenLost(); }
     BatchPlan compile(std::string_view batch) override;
     bool inTransaction() override;
-    bool failedStatementSpoilsTransaction() const override { return true; }
+    // A failed statement spoils the server's transaction: there each batch gets a
+    // savepoint.
+    bool failedStatementSpoilsTransaction() const override { return !m_readPending; }
     void beginOuterTransaction(bool write) override;
 
+    // Whether the server holds a transaction open for this connection.
+    bool serverTransactionOpen() const;
+    // Begins on the server the transaction that was begun for reading.
+    void beginPendingRead();
+    void takeNotifications();
     void connect();
     void reconnectWhenLost();
     void readSchema();
@@ -81,6 +93,8 @@ private:
     uint64_t m_connectionNumber = 0;
     bool m_closing = false;
     bool m_holdsWriteLock = false;
+    bool m_readPending = false; // a transaction begun for reading, not begun on the server
+    int64_t m_announcedChanges = 0;
 };
 
 } // namespace orvan::db

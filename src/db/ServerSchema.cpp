@@ -151,6 +151,14 @@ std::string render(Statement statement, const SchemaNames &names, bool withTypes
     return renderTokens(tokens) + ";\n";
 }
 
+// Every change of the table's rows is announced to the connections listening.
+std::string announceTrigger(const TableShape &table)
+{
+    return "CREATE TRIGGER " + quoted("orvan_changed_" + table.name) +
+           " AFTER INSERT OR UPDATE OR DELETE OR TRUNCATE ON " + quoted(table.name) +
+           " FOR EACH STATEMENT EXECUTE FUNCTION orvan_announce_change();\n";
+}
+
 std::string keyTrigger(const TableShape &table)
 {
     return "CREATE TRIGGER " + quoted("orvan_key_" + table.name) + " BEFORE INSERT ON " +
@@ -181,8 +189,12 @@ ServerSchema translateSchema(std::string_view schema, std::string_view preamble)
         if (isTrigger(statement))
             continue;
         result.script += render(statement, result.names, true);
-        if (isTable(statement) && !tables[table++].rowKey.empty())
-            result.script += keyTrigger(tables[table - 1]);
+        if (!isTable(statement))
+            continue;
+        const TableShape &shape = tables[table++];
+        if (!shape.rowKey.empty())
+            result.script += keyTrigger(shape);
+        result.script += announceTrigger(shape);
     }
     if (mark != std::string_view::npos)
         result.script += std::string(preamble.substr(mark));

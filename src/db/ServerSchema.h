@@ -14,7 +14,8 @@ namespace orvan::db {
 // Tables, columns and the names of a data script are quoted as the schema writes them;
 // TEXT COLLATE NOCASE becomes citext, other TEXT text, REAL and DECIMAL numeric, BIT
 // orvan_bit, DATETIME orvan_datetime; a column declared INTEGER PRIMARY KEY gains the
-// trigger that numbers rows inserted without it. Triggers of the embedded engine are
+// trigger that numbers rows inserted without it, and every table the trigger that
+// announces its changes (NOTIFY orvan_changed). Triggers of the embedded engine are
 // left out (the preamble has their equivalents). Raises orvan::base::Error for text it
 // cannot read.
 struct ServerSchema

@@ -98,6 +98,10 @@ TEST(ServerSchemaTranslation, TypesNamesAndRowKeysBecomeTheServers)
               R"q(CREATE TRIGGER "orvan_key_ICBillType" BEFORE INSERT ON "ICBillType" FOR EACH )q"
               R"q(ROW EXECUTE FUNCTION orvan_next_key('FID');)q"
               "\n"
+              R"q(CREATE TRIGGER "orvan_changed_ICBillType" AFTER INSERT OR UPDATE OR DELETE OR )q"
+              R"q(TRUNCATE ON "ICBillType" FOR EACH STATEMENT EXECUTE FUNCTION )q"
+              R"q(orvan_announce_change();)q"
+              "\n"
               R"q(CREATE INDEX ix_BillType ON "ICBillType" ("FName");)q"
               "\n--@after-tables\nAFTER;\n");
     EXPECT_EQ(schema.names.at("fname"), "FName");

@@ -133,3 +133,23 @@ TEST_F(ServerAccountTest, ConcurrentClientsLoseAndDuplicateNothing)
     EXPECT_EQ(value(connection, "SELECT FValue FROM t_SystemProfile WHERE FKey='Hits'"),
               std::to_string(Clients * Rounds));
 }
+
+// What a connection read may be served again until another connection's change is
+// announced to it; reading alone moves nothing.
+TEST_F(ServerAccountTest, TheChangeStampMovesWhenAnotherConnectionChangesTheAccount)
+{
+    test::ServerAccount server;
+    AppConnection mine(server.connectString());
+    const auto before = mine.changeStamp();
+    mine.Execute("SELECT count(*) FROM t_User");
+    db::PostgresDatabase theirs(server.connection());
+    theirs.execute("SELECT count(*) FROM t_User");
+    EXPECT_EQ(mine.changeStamp(), before);
+    theirs.execute("UPDATE t_User SET FName='x' WHERE FUserID=16395");
+    std::string after = mine.changeStamp();
+    for (int wait = 0; wait < 100 && after == before; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        after = mine.changeStamp();
+    }
+    EXPECT_NE(after, before);
+}
