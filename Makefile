@@ -58,7 +58,7 @@ fuzz: deps
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DORVAN_BUILD_TESTS=OFF -DORVAN_BUILD_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target orvan_bench orvan-sysmaintain
-	$(BENCH_DIR)/bench/orvan_bench $(ARGS)
+	bash scripts/with-postgres.sh $(BENCH_DIR)/bench/orvan_bench $(ARGS)
 	bash bench/process-start.sh $(BENCH_DIR)/orvan-sysmaintain
 
 format:
