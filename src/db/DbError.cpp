@@ -4,28 +4,28 @@
 
 namespace orvan::db {
 
+base::Error unavailableError(base::AccountFailure why, const std::string &message)
+{
+    const char *what = "The account could not be written: the change was not saved (";
+    if (why == base::AccountFailure::Busy)
+        what = "The account is being changed by another program; try again when it has "
+               "finished (";
+    else if (why == base::AccountFailure::ReadOnly)
+        what = "The account can only be read: the change was not saved (";
+    return base::Error::accountUnavailable(why, SqlErrorNumber, what + message + ")", ErrorSource);
+}
+
 base::Error engineError(int resultCode, const std::string &message)
 {
     switch (resultCode & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return base::Error::accountUnavailable(
-            base::AccountFailure::Busy, SqlErrorNumber,
-            "The account is being changed by another program; try again when it has "
-            "finished (" +
-                message + ")",
-            ErrorSource);
+        return unavailableError(base::AccountFailure::Busy, message);
     case SQLITE_IOERR:
     case SQLITE_FULL:
-        return base::Error::accountUnavailable(
-            base::AccountFailure::NotWritten, SqlErrorNumber,
-            "The account could not be written: the change was not saved (" + message + ")",
-            ErrorSource);
+        return unavailableError(base::AccountFailure::NotWritten, message);
     case SQLITE_READONLY:
-        return base::Error::accountUnavailable(
-            base::AccountFailure::ReadOnly, SqlErrorNumber,
-            "The account can only be read: the change was not saved (" + message + ")",
-            ErrorSource);
+        return unavailableError(base::AccountFailure::ReadOnly, message);
     default:
         return sqlError(message);
     }

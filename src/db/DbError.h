@@ -27,6 +27,11 @@ inline base::Error sqlError(const std::string &message)
 // an error that says so and is marked as the account being unavailable.
 base::Error engineError(int resultCode, const std::string &message);
 
+// The account could not take a change, for why: another program is changing it (Busy),
+// it could not be written (NotWritten), it can only be read (ReadOnly). message is the
+// engine's own.
+base::Error unavailableError(base::AccountFailure why, const std::string &message);
+
 // The error of a change refused because the account can only be read.
 base::Error readOnlyError(const std::string &path);
 

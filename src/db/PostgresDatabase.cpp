@@ -53,22 +53,11 @@ base::Error serverError(const std::string &sqlState, const std::string &message,
                 ")",
             ErrorSource);
     if (sqlState == "40P01" || sqlState == "40001" || sqlState == "55P03")
-        return base::Error::accountUnavailable(
-            base::AccountFailure::Busy, SqlErrorNumber,
-            "The account is being changed by another program; try again when it has "
-            "finished (" +
-                message + ")",
-            ErrorSource);
+        return unavailableError(base::AccountFailure::Busy, message);
     if (sqlState == "25006")
-        return base::Error::accountUnavailable(
-            base::AccountFailure::ReadOnly, SqlErrorNumber,
-            "The account can only be read: the change was not saved (" + message + ")",
-            ErrorSource);
+        return unavailableError(base::AccountFailure::ReadOnly, message);
     if (kind == "53")
-        return base::Error::accountUnavailable(
-            base::AccountFailure::NotWritten, SqlErrorNumber,
-            "The account could not be written: the change was not saved (" + message + ")",
-            ErrorSource);
+        return unavailableError(base::AccountFailure::NotWritten, message);
     return sqlError(message);
 }
 
