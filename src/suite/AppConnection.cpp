@@ -10,6 +10,7 @@
 #include <thread>
 #include <tuple>
 
+#include "base/DataFiles.h"
 #include "base/Error.h"
 #include "base/Text.h"
 #include "component/ConnectionString.h"
@@ -17,6 +18,7 @@
 #include "component/Translation.h"
 #include "db/PostgresDatabase.h"
 #include "db/ProcedureCatalog.h"
+#include "db/ServerSchema.h"
 #include "db/SqlText.h"
 #include "db/SqliteDatabase.h"
 #include "db/Transaction.h"
@@ -106,6 +108,8 @@ const char *serverFailureReason(const std::string &error)
 {
     if (error.find("holds no account") != std::string::npos)
         return "该数据库中没有账套，请先用 init-demo 写入账套";
+    if (error.find("older program") != std::string::npos)
+        return "该数据库中的账套版本较旧，缺少程序需要的表或列";
     if (error.find("database") != std::string::npos &&
         error.find("does not exist") != std::string::npos)
         return "服务器上没有该数据库";
@@ -119,17 +123,45 @@ const char *serverFailureReason(const std::string &error)
     return "无法连接账套服务器，请检查服务器是否运行，以及主机和端口是否正确";
 }
 
-// A server database without the account's tables cannot serve the program.
+// The tables and columns of the account's schema, by lower-case name.
+const db::SchemaNames &accountSchemaNames()
+{
+    static const db::SchemaNames names =
+        db::translateSchema(base::readDataFile("schema.sql"), "").names;
+    return names;
+}
+
+// A server database without the account's tables, or with an account that lacks some of
+// them (one written by an older program), cannot serve the program.
 void requireAccountTables(db::Database &account)
 {
     const auto *server = dynamic_cast<db::PostgresDatabase *>(&account);
-    if (server && !server->schemaNames().count("t_systemprofile"))
+    if (!server)
+        return;
+    if (!server->schemaNames().count("t_systemprofile"))
         throw base::Error(
             ConnectionError,
             "The database " + account.path() +
                 " holds no account: write one with orvan-sysmaintain init-demo --db " +
                 account.path(),
             "OrvanConnection");
+    std::vector<std::string> missing;
+    for (const auto &[lower, name] : accountSchemaNames()) {
+        if (!server->schemaNames().count(lower))
+            missing.push_back(name);
+    }
+    if (missing.empty())
+        return;
+    std::sort(missing.begin(), missing.end());
+    std::string lacks;
+    for (size_t i = 0; i < missing.size() && i < 5; ++i)
+        lacks += (i ? ", " : "") + missing[i];
+    throw base::Error(ConnectionError,
+                      "The database " + account.path() +
+                          " holds an account of an older program: it lacks " + lacks +
+                          "; write it anew with orvan-sysmaintain init-demo --force --db " +
+                          account.path() + " (this replaces what it holds)",
+                      "OrvanConnection");
 }
 
 // A read transaction, ended when the scope goes (reads leave nothing to commit).

@@ -68,6 +68,8 @@ TEST_F(ServerAccountTest, AnUnusableServerAccountSaysWhyNamingTheServerButNeverT
         std::string reason;
     };
     test::ServerAccount empty(test::ServerAccount::Content::Empty);
+    test::ServerAccount older;
+    older.runNative(R"(DROP TABLE "ICPrintMaxCount")");
     for (const auto &c : std::vector<Case>{
              {"Provider=PostgreSQL;Host=/nonexistent;Database=acct;Password=sekret",
               "无法连接账套服务器"},
@@ -76,6 +78,7 @@ TEST_F(ServerAccountTest, AnUnusableServerAccountSaysWhyNamingTheServerButNeverT
              {"Provider=PostgreSQL;Host=" + socket + ";User ID=orvan;Database=no_such_db",
               "服务器上没有该数据库"},
              {empty.connectString(), "没有账套"},
+             {older.connectString(), "账套版本较旧"},
          }) {
         AppConnection connection(c.connectString);
         const auto error = errorOf([&] { connection.Execute("SELECT 1"); });
