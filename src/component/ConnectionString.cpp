@@ -92,10 +92,13 @@ ConnectionString parseConnectionString(std::string_view text)
 std::string accountShownAs(std::string_view connectString)
 {
     const auto connection = parseConnectionString(connectString);
-    if (connection.server())
-        return "postgresql://" + (connection.user.empty() ? "" : connection.user + "@") +
-               connection.host + (connection.port.empty() ? "" : ":" + connection.port) + "/" +
-               connection.database;
+    if (connection.server()) {
+        std::string host; // a socket folder's slashes written %2F, as --db takes it back
+        for (char c : connection.host)
+            host += c == '/' ? std::string("%2F") : std::string(1, c);
+        return "postgresql://" + (connection.user.empty() ? "" : connection.user + "@") + host +
+               (connection.port.empty() ? "" : ":" + connection.port) + "/" + connection.database;
+    }
     if (!connection.dataSource.empty())
         return connection.dataSource;
     // Anything else: the string as it stands, less the entries that may hold a password.

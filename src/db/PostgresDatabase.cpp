@@ -102,8 +102,11 @@ std::string PostgresDatabase::describe(const std::string &connection)
             user = value;
     }
     pq.PQconninfoFree(options);
-    return "postgresql://" + (user.empty() ? "" : user + "@") +
-           (host.empty() ? "localhost" : host) + (port.empty() ? "" : ":" + port) + "/" + database;
+    std::string address; // a socket folder's slashes written %2F, as --db takes it back
+    for (char c : host.empty() ? std::string("localhost") : host)
+        address += c == '/' ? std::string("%2F") : std::string(1, c);
+    return "postgresql://" + (user.empty() ? "" : user + "@") + address +
+           (port.empty() ? "" : ":" + port) + "/" + database;
 }
 
 void PostgresDatabase::connect()

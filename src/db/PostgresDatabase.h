@@ -40,7 +40,8 @@ public:
     void runControl(const char *sql) override;
     PreparedStatementPtr prepare(const std::string &sql) override;
 
-    // The server, port, database and user of a connection string, never its password.
+    // The server, port, database and user of a connection string as a postgresql://
+    // address that --db takes back, never with its password.
     static std::string describe(const std::string &connection);
 
     // The declared type of a column of a result (as the schema writes it), or "" for a

@@ -70,3 +70,11 @@ TEST(ConnectionString, TheAccountIsShownWithoutAnyPassword)
     EXPECT_EQ(other.find("sekret"), std::string::npos) << other;
     EXPECT_NE(other.find("a=b"), std::string::npos) << other;
 }
+
+TEST(ConnectionString, AServerOnASocketFolderIsShownAsAnAddressDbTakesBack)
+{
+    using namespace orvan::component;
+    const auto shown = accountShownAs("Provider=PostgreSQL;Host=/run/pg;Database=acct;User ID=a");
+    EXPECT_EQ(shown, "postgresql://a@%2Frun%2Fpg/acct");
+    EXPECT_EQ(parseConnectionString(serverConnectString(shown)).host, "/run/pg");
+}
