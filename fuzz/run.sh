@@ -41,7 +41,7 @@ seed() {
   printf 'A63\nA1流水号\nA21e300\nA3255\nB6100\nB1Caption\n' > "$corpus/rule/seed2"
   printf 'A62\nA1日期\nA2yyyy-mm-dd hh:nn:ss\nB69\nB1 FName \nC63\nC1x\nC2-0001\nC3999999999\n' > "$corpus/rule/seed3"
   n=0
-  grep -h -o '"[a-z][a-z ]*[^"]*\\n"' "$root"/tests/app/*.cpp | head -200 |
+  grep -h -o '"[a-z][a-z ]*[^"]*\\n"' "$root"/tests/app/*.cpp | sed -n 1,200p |
     while IFS= read -r line; do
       n=$((n + 1)); printf '%s' "${line:1:${#line}-4}" > "$corpus/script/seed$n"
     done

@@ -20,12 +20,12 @@ packages=(
 
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep "install ok installed" >/dev/null || missing+=("$p")
 done
 
 # A comma-decimal locale for the tests that read numbers under one.
 add_test_locale() {
-  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  locale -a 2>/dev/null | grep -i '^de_DE\.utf-\?8$' >/dev/null && return 0
   [ "$(id -u)" -eq 0 ] || return 0
   localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "install-deps: de_DE.UTF-8 not generated" >&2
 }

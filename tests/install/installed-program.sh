@@ -4,6 +4,8 @@
 # added to the installed demo data shows that the installed copy is the one read.
 # Usage: installed-program.sh BUILD_DIR
 set -euo pipefail
+# grep reads its whole input here (no -q): a writer cut off by grep -q fails a pipefail
+# pipeline at random.
 build=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -24,7 +26,7 @@ desktop-file-validate "$desktop" || { echo "the desktop entry is not valid" >&2;
 metainfo="$work/prefix/share/metainfo/org.orvan.sysmaintain.metainfo.xml"
 appstreamcli validate --no-net "$metainfo" >/dev/null \
   || { echo "the AppStream metainfo is not valid" >&2; exit 1; }
-version=$("$work/prefix/bin/orvan-sysmaintain" --version | grep -o '[0-9][0-9.]*' | head -1)
+version=$("$work/prefix/bin/orvan-sysmaintain" --version | grep -o '[0-9][0-9.]*' | sed -n 1p)
 grep -q "<release version=\"$version\"" "$metainfo" \
   || { echo "the metainfo names no release $version" >&2; exit 1; }
 grep -q '^\.SH "PLANS"' "$work/prefix/share/man/man1/orvan-sysmaintain.1" \
@@ -35,25 +37,25 @@ printf "\nINSERT INTO t_SystemProfile (FCategory, FKey, FValue) VALUES ('Install
 
 cd "$work"
 fail() { echo "installed program: $*" >&2; exit 1; }
-"$program" --version | grep -q . || fail "--version printed nothing"
+"$program" --version | grep . >/dev/null || fail "--version printed nothing"
 # The command line starts without the window toolkit and the converter; the window
 # program has them.
-if ldd "$program" | grep -q -e libQt6 -e libopencc; then
+if ldd "$program" | grep -e libQt6 -e libopencc >/dev/null; then
   fail "the command-line program loads Qt or OpenCC at start"
 fi
 window="$work/prefix/libexec/orvan-sysmaintain/orvan-sysmaintain-window"
-if [ -f "$window" ] && ! ldd "$window" | grep -q libQt6Widgets; then
+if [ -f "$window" ] && ! ldd "$window" | grep libQt6Widgets >/dev/null; then
   fail "the window program has no Qt"
 fi
 "$program" --db "$work/demo.db" init-demo >/dev/null || fail "init-demo failed"
 [ "$("$program" --db "$work/demo.db" profile get Install Marker)" = installed ] \
   || fail "the demo data was not the installed copy"
-"$program" --db "$work/demo.db" tree --class 1 | grep -q '^au1' || fail "tree printed no au1"
-"$program" --db "$work/demo.db" sql "SELECT COUNT(*) AS n FROM ICBillType" | grep -q 10 \
+"$program" --db "$work/demo.db" tree --class 1 | grep '^au1' >/dev/null || fail "tree printed no au1"
+"$program" --db "$work/demo.db" sql "SELECT COUNT(*) AS n FROM ICBillType" | grep 10 >/dev/null \
   || fail "sql did not count the bill types"
 printf 'show 0\nclick sys9\ndump title\nclose\n' | "$program" --db "$work/demo.db" --lang EN script \
-  | grep -q 'Bill Types' || fail "script did not speak English from the installed catalog"
-if "$program" --help | grep -q -- --screenshot; then
+  | grep 'Bill Types' >/dev/null || fail "script did not speak English from the installed catalog"
+if "$program" --help | grep -- --screenshot >/dev/null; then
   "$program" --db "$work/demo.db" --screenshot "$work/shot.png" >/dev/null || fail "no screenshot"
   [ -s "$work/shot.png" ] || fail "empty screenshot"
 fi
@@ -61,11 +63,11 @@ fi
 # The package made from this build holds the same files and runs where it is unpacked.
 cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null || fail "cpack failed"
 deb=$(ls "$work"/package/orvan-sysmaintain_*.deb)
-dpkg-deb -f "$deb" Depends | grep -q libqt6 || fail "the package does not depend on Qt"
+dpkg-deb -f "$deb" Depends | grep libqt6 >/dev/null || fail "the package does not depend on Qt"
 dpkg-deb -x "$deb" "$work/unpacked"
 unpacked="$work/unpacked/usr/bin/orvan-sysmaintain"
 [ -f "$work/unpacked/usr/share/metainfo/org.orvan.sysmaintain.metainfo.xml" ] \
   || fail "the package lacks the metainfo"
 "$unpacked" --db "$work/package.db" init-demo >/dev/null || fail "the packaged init-demo failed"
-"$unpacked" --db "$work/package.db" tree --class 1 | grep -q '^au1' || fail "packaged tree"
+"$unpacked" --db "$work/package.db" tree --class 1 | grep '^au1' >/dev/null || fail "packaged tree"
 echo "installed program runs from $work/prefix and from its package"
