@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 #include "db/LibPq.h"
 #include "db/PostgresStatement.h"
+#include "db/Token.h"
 #include "db/Transaction.h"
 
 #include <algorithm>
@@ -24,13 +25,6 @@ constexpr const char *SchemaQuery =
     "FROM pg_class c JOIN pg_attribute a ON a.attrelid = c.oid "
     "WHERE c.relnamespace = current_schema()::regnamespace AND c.relkind IN ('r', 'v', 'p') "
     "AND a.attnum > 0 AND NOT a.attisdropped ORDER BY c.oid, a.attnum";
-
-std::string lowerCase(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::string trimmed(std::string text)
 {
@@ -159,8 +153,8 @@ void PostgresDatabase::readSchema()
         const std::string tableName = pq.PQgetvalue(result, r, 1);
         const int column = std::stoi(pq.PQgetvalue(result, r, 2));
         const std::string columnName = pq.PQgetvalue(result, r, 3);
-        m_names.emplace(lowerCase(tableName), tableName);
-        m_names.emplace(lowerCase(columnName), columnName);
+        m_names.emplace(toLower(tableName), tableName);
+        m_names.emplace(toLower(columnName), columnName);
         m_declaredTypes[{table, column}] = pq.PQgetvalue(result, r, 4);
     }
     pq.PQclear(result);

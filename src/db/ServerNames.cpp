@@ -9,14 +9,6 @@ namespace orvan::db {
 
 namespace {
 
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
 std::string quoted(std::string_view name)
 {
     std::string text = "\"";
@@ -177,7 +169,7 @@ std::vector<Token> adaptNamesForServer(std::span<const Token> statement, const S
         const Token &alias = statement[i];
         const std::string name =
             alias.kind == TokenKind::String ? alias.stringValue() : alias.name();
-        const std::string lower = lowerCase(name);
+        const std::string lower = toLower(name);
         if (!names.count(lower))
             aliases.emplace(lower, name);
     }
@@ -188,7 +180,7 @@ std::vector<Token> adaptNamesForServer(std::span<const Token> statement, const S
         if (token.isWord() || (lists.isAlias(i) && token.kind == TokenKind::String)) {
             const std::string name =
                 token.kind == TokenKind::String ? token.stringValue() : token.name();
-            const std::string lower = lowerCase(name);
+            const std::string lower = toLower(name);
             if (const auto alias = aliases.find(lower); alias != aliases.end())
                 token = nameToken(quoted(alias->second), token.spaceBefore);
             else if (const auto known = names.find(lower); known != names.end())
@@ -209,7 +201,7 @@ std::string SqlDialect::quoteName(const std::string &name) const
 {
     if (!serverNames)
         return quoted(name);
-    const std::string lower = lowerCase(name);
+    const std::string lower = toLower(name);
     const auto known = serverNames->find(lower);
     return quoted(known != serverNames->end() ? known->second : lower);
 }

@@ -14,14 +14,6 @@ namespace {
 
 constexpr std::string_view AfterTablesMark = "--@after-tables";
 
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
 std::string quoted(const std::string &name)
 {
     return SqlDialect{}.quoteName(name);
@@ -139,7 +131,7 @@ std::string render(Statement statement, const SchemaNames &names, bool withTypes
         if (token.isWord()) {
             const auto [type, length] =
                 withTypes ? serverType(statement, i) : std::pair<std::string, size_t>{{}, 0};
-            if (const auto known = names.find(lowerCase(token.name())); known != names.end()) {
+            if (const auto known = names.find(toLower(token.name())); known != names.end()) {
                 token.text = quoted(known->second);
             } else if (length > 0) {
                 token.text = type;
@@ -178,9 +170,9 @@ ServerSchema translateSchema(std::string_view schema, std::string_view preamble)
         if (!isTable(statement))
             continue;
         tables.push_back(readTable(statement));
-        result.names.emplace(lowerCase(tables.back().name), tables.back().name);
+        result.names.emplace(toLower(tables.back().name), tables.back().name);
         for (const std::string &column : tables.back().columns)
-            result.names.emplace(lowerCase(column), column);
+            result.names.emplace(toLower(column), column);
     }
     const size_t mark = preamble.find(AfterTablesMark);
     result.script = std::string(preamble.substr(0, mark)) + "\n";

@@ -32,6 +32,14 @@ std::string toUpper(std::string_view text)
     return result;
 }
 
+std::string toLower(std::string_view text)
+{
+    std::string result(text);
+    for (char &c : result)
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return result;
+}
+
 std::string Token::name() const
 {
     if (text.size() >= 2 && (text.front() == '[' || text.front() == '"')) {

@@ -44,5 +44,6 @@ struct Token
 };
 
 std::string toUpper(std::string_view text);
+std::string toLower(std::string_view text);
 
 } // namespace orvan::db
