@@ -161,28 +161,42 @@ void AccountOptionProfile::ShowPage()
 void AccountOptionProfile::loadRows()
 {
     const auto caption = component::LanguageColumn("FCaption");
-    std::string sql = "SELECT d.FKey, d.FCategory, d.FType, d.FList, d.FMin, d.FMax, "
-                      "ISNULL(d." +
-                      caption + ", d.FCaption) AS FCaptionText, ";
-    if (alarmPage()) {
-        sql += "ISNULL(u.FValue, ISNULL(p.FValue, d.FValue)) AS FValueText "
-               "FROM icsystemprofile d "
-               "LEFT JOIN t_SystemProfile p ON p.FCategory = d.FCategory AND p.FKey = d.FKey "
-               "LEFT JOIN QMUserOption u ON u.FKey = d.FKey AND u.FUserID = " +
-               db::sqlNumber(m_alarmUser) + " WHERE d.FID = " + db::sqlNumber(AlarmGroup) +
-               " AND d.FCategory = " + db::sqlQuote(m_alarmCategory);
-    } else {
-        sql += "ISNULL(p.FValue, d.FValue) AS FValueText FROM icsystemprofile d "
-               "LEFT JOIN t_SystemProfile p ON p.FCategory = d.FCategory AND p.FKey = d.FKey "
-               "WHERE d.FID = " +
-               db::sqlNumber(groupOfPage(m_pageCode));
-    }
-    sql += " ORDER BY d.FIndex, d.FKey";
+    const std::string sql = "SELECT d.FKey, d.FCategory, d.FType, d.FList, d.FMin, d.FMax, "
+                            "ISNULL(d." +
+                            caption + ", d.FCaption) AS FCaptionText, " + pageValuesSql() +
+                            " ORDER BY d.FIndex, d.FKey";
     auto rows = connection().Execute(sql);
     for (; rows && !rows->isEOF(); rows->MoveNext()) {
         m_categories[text(*rows, "FKey")] = text(*rows, "FCategory");
         m_sheet.rows.push_back(rowOf(*rows));
     }
+}
+
+// The stored values of the page's options as FValueText, from FROM on: the user's own
+// value on the alarm page, else the account's, else the definition's default.
+std::string AccountOptionProfile::pageValuesSql() const
+{
+    if (alarmPage())
+        return "ISNULL(u.FValue, ISNULL(p.FValue, d.FValue)) AS FValueText "
+               "FROM icsystemprofile d "
+               "LEFT JOIN t_SystemProfile p ON p.FCategory = d.FCategory AND p.FKey = d.FKey "
+               "LEFT JOIN QMUserOption u ON u.FKey = d.FKey AND u.FUserID = " +
+               db::sqlNumber(m_alarmUser) + " WHERE d.FID = " + db::sqlNumber(AlarmGroup) +
+               " AND d.FCategory = " + db::sqlQuote(m_alarmCategory);
+    return "ISNULL(p.FValue, d.FValue) AS FValueText FROM icsystemprofile d "
+           "LEFT JOIN t_SystemProfile p ON p.FCategory = d.FCategory AND p.FKey = d.FKey "
+           "WHERE d.FID = " +
+           db::sqlNumber(groupOfPage(m_pageCode));
+}
+
+// The value a row of the kind shows for stored text: trimmed; a missing number or check
+// shows 0.
+std::string AccountOptionProfile::shownValue(const std::string &stored, forms::OptionKind kind)
+{
+    const auto value = base::trim(stored);
+    if (value.empty() && kind != forms::OptionKind::Text && kind != forms::OptionKind::Button)
+        return "0";
+    return value;
 }
 
 forms::OptionRow AccountOptionProfile::rowOf(db::Recordset &definitions)
@@ -191,15 +205,12 @@ forms::OptionRow AccountOptionProfile::rowOf(db::Recordset &definitions)
     row.key = text(definitions, "FKey");
     row.caption = text(definitions, "FCaptionText");
     row.kind = kindOf(definitions.Fields("FType").Value().toLong());
-    row.value = base::trim(text(definitions, "FValueText"));
+    row.value = shownValue(text(definitions, "FValueText"), row.kind);
     row.listItems = listItems(text(definitions, "FList"));
     row.minimum = limit(definitions, "FMin");
     row.maximum = limit(definitions, "FMax");
     if (row.kind == forms::OptionKind::Text)
         row.maxLength = 40;
-    if (row.value.empty() && row.kind != forms::OptionKind::Text &&
-        row.kind != forms::OptionKind::Button)
-        row.value = "0";
     return row;
 }
 
@@ -317,30 +328,15 @@ void AccountOptionProfile::reloadPage()
 // it since the page was read, says so.
 bool AccountOptionProfile::storedAsShown(const forms::OptionRow &shown)
 {
-    std::string sql = "SELECT d.FType, ";
-    if (alarmPage())
-        sql += "ISNULL(u.FValue, ISNULL(p.FValue, d.FValue)) AS FValueText FROM icsystemprofile d "
-               "LEFT JOIN t_SystemProfile p ON p.FCategory = d.FCategory AND p.FKey = d.FKey "
-               "LEFT JOIN QMUserOption u ON u.FKey = d.FKey AND u.FUserID = " +
-               db::sqlNumber(m_alarmUser) + " WHERE d.FID = " + db::sqlNumber(AlarmGroup) +
-               " AND d.FCategory = " + db::sqlQuote(m_alarmCategory);
-    else
-        sql += "ISNULL(p.FValue, d.FValue) AS FValueText FROM icsystemprofile d "
-               "LEFT JOIN t_SystemProfile p ON p.FCategory = d.FCategory AND p.FKey = d.FKey "
-               "WHERE d.FID = " +
-               db::sqlNumber(groupOfPage(m_pageCode));
-    auto rows = connection().Execute(sql + " AND d.FKey = " + db::sqlQuote(shown.key));
+    auto rows = connection().Execute("SELECT " + pageValuesSql() +
+                                     " AND d.FKey = " + db::sqlQuote(shown.key));
     if (!rows || rows->isEOF())
         return true;
-    auto stored = shown;
-    stored.value = base::trim(text(*rows, "FValueText"));
-    if (stored.value.empty() && stored.kind != forms::OptionKind::Text &&
-        stored.kind != forms::OptionKind::Button)
-        stored.value = "0";
-    if (stored.value == shown.value)
+    const auto stored = shownValue(text(*rows, "FValueText"), shown.kind);
+    if (stored == shown.value)
         return true;
     warn(component::FormatText("选项“%1”已被其他用户改为“%2”，本次修改未保存，请重新设置。",
-                               shown.caption, stored.value));
+                               shown.caption, stored));
     return false;
 }
 

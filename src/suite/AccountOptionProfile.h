@@ -70,6 +70,8 @@ private:
     bool alarmPage() const { return m_pageCode == AlarmPage; }
     void loadRows();
     forms::OptionRow rowOf(db::Recordset &definitions);
+    std::string pageValuesSql() const;
+    static std::string shownValue(const std::string &stored, forms::OptionKind kind);
     bool storedAsShown(const forms::OptionRow &shown);
     void storeValue(const forms::OptionRow &row);
     void raiseButton(const forms::OptionRow &row);
