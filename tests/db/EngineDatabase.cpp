@@ -4,22 +4,12 @@
 #include "db/ServerSchema.h"
 #include "db/SqliteDatabase.h"
 
-#include <unistd.h>
-
-#include <atomic>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 namespace orvan::db::test {
 
 namespace {
-
-std::string testServer()
-{
-    const char *server = std::getenv("ORVAN_TEST_POSTGRES");
-    return server ? server : "";
-}
 
 // The account preamble's types and functions, without what it adds to the account's own
 // tables.
@@ -34,14 +24,9 @@ std::string serverPreamble()
 
 } // namespace
 
-std::string engineName(Engine engine)
-{
-    return engine == Engine::File ? "File" : "Server";
-}
-
 bool EngineDatabase::available(Engine engine)
 {
-    return engine == Engine::File || !testServer().empty();
+    return engine == Engine::File || orvan::test::testServer().has_value();
 }
 
 EngineDatabase::EngineDatabase(Engine engine)
@@ -52,18 +37,13 @@ EngineDatabase::EngineDatabase(Engine engine)
             std::make_unique<SqliteDatabase>(m_file.path(), SqliteDatabase::OpenMode::Create);
         return;
     }
-    static std::atomic<int> counter{0};
-    m_serverDatabase = "orvan_db" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
-    PostgresDatabase(testServer()).runControl(("CREATE DATABASE " + m_serverDatabase).c_str());
-    m_database = std::make_unique<PostgresDatabase>(testServer() + " dbname=" + m_serverDatabase);
+    m_serverDatabase = std::make_unique<orvan::test::ServerDatabase>();
+    m_database = std::make_unique<PostgresDatabase>(m_serverDatabase->connection());
 }
 
 EngineDatabase::~EngineDatabase()
 {
-    m_database.reset();
-    if (!m_serverDatabase.empty())
-        PostgresDatabase(testServer())
-            .runControl(("DROP DATABASE IF EXISTS " + m_serverDatabase + " WITH (FORCE)").c_str());
+    m_database.reset(); // before its database is dropped
 }
 
 void EngineDatabase::create(const std::string &tables, const std::string &rows)

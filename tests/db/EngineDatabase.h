@@ -3,15 +3,15 @@
 #include "TempDatabase.h"
 
 #include "db/Database.h"
+#include "support/ServerDatabase.h"
 
 #include <memory>
 #include <string>
 
 namespace orvan::db::test {
 
-// The engines an account database can be kept by.
-enum class Engine { File, Server };
-std::string engineName(Engine engine);
+using orvan::test::Engine;
+using orvan::test::engineName;
 
 // A scratch database on one engine: a file, or a database of its own on the test server
 // (dropped afterwards). Tables are created from the embedded engine's DDL, translated for
@@ -37,7 +37,7 @@ public:
 private:
     Engine m_engine;
     TempDatabaseFile m_file;
-    std::string m_serverDatabase;
+    std::unique_ptr<orvan::test::ServerDatabase> m_serverDatabase;
     bool m_preambleRun = false;
     std::unique_ptr<Database> m_database;
 };

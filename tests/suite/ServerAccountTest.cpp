@@ -61,7 +61,7 @@ TEST_F(ServerAccountTest, InitDemoRefusesADatabaseWithTablesUnlessForcedAndRepla
 
 TEST_F(ServerAccountTest, AnUnusableServerAccountSaysWhyNamingTheServerButNeverThePassword)
 {
-    const std::string socket = test::ServerAccount::entryOf(*test::testServer(), "host");
+    const std::string socket = test::ServerDatabase::entryOf(*test::testServer(), "host");
     struct Case
     {
         std::string connectString;

@@ -9,14 +9,6 @@
 
 namespace orvan::test {
 
-// The engines an account can be kept by: a file, or a database on the test server.
-enum class Engine { File, Server };
-
-inline std::string engineName(Engine engine)
-{
-    return engine == Engine::File ? "File" : "Server";
-}
-
 // The demo account on one engine, for tests that run the same flows on both.
 class EngineAccount
 {
@@ -34,12 +26,7 @@ public:
     {
         if (m_file)
             return m_file->path();
-        const std::string server = *testServer();
-        std::string host;
-        for (char c : ServerAccount::entryOf(server, "host"))
-            host += c == '/' ? std::string("%2F") : std::string(1, c);
-        return "postgresql://" + ServerAccount::entryOf(server, "user") + "@" + host + ":" +
-               ServerAccount::entryOf(server, "port") + "/" + m_server->name();
+        return m_server->address();
     }
     // A folder name of its own, for settings written beside it.
     std::string scratchName() const { return m_file ? m_file->path() : "/tmp/" + m_server->name(); }
