@@ -1,6 +1,7 @@
 // How the window grows with the account:
 //   BM_ListMemory/<rows>         bill types listed by sys9: the heap the data layer and the
-//                                list keep after the click (mallinfo2), per listed row
+//                                list keep after the click (mallinfo2), per listed row and
+//                                against the text of the cells the grid shows
 //   BM_OpenWithBills/<bills>     the program's open of class 0 with that many numbered
 //                                bills; flat is the aim
 #include "LargeAccount.h"
@@ -38,7 +39,14 @@ void listMemory(benchmark::State &state)
         state.ResumeTiming();
     }
     const double listed = window->list.rowCount();
+    double shownBytes = 0; // the text of every cell the grid shows
+    for (int row = 2; row <= window->list.rowCount(); ++row) {
+        for (const auto &cell : window->list.rowText(row))
+            shownBytes += static_cast<double>(cell.size());
+    }
     state.counters["gridRows"] = listed;
+    state.counters["shownBytesPerRow"] = listed > 0 ? shownBytes / listed : 0;
+    state.counters["retainedPerShown"] = shownBytes > 0 ? retained / shownBytes : 0;
     state.counters["retainedMiB"] = retained / (1024.0 * 1024.0);
     state.counters["bytesPerRow"] = listed > 0 ? retained / listed : 0;
 }

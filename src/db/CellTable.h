@@ -3,34 +3,60 @@
 #include "db/ColumnTypes.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvan::db {
 
-// The cells of a query's rows, a fixed number per row, kept in chunks of whole rows: no
-// allocation per row, and no chunk large enough to be mapped fresh from the system (a
-// list of many rows then reuses the heap a previous list gave back).
+// The cells of a query's rows, a fixed number per row, packed one after the other in
+// chunks of bytes: a cell costs a tag byte and its value (text without a terminator,
+// integers in as few bytes as they need), a row four bytes more. A long list then holds
+// little more than its text, and no chunk is large enough to be mapped fresh from the
+// system (a list of many rows reuses the heap a previous list gave back).
+//
+// A row is written a cell at a time: beginRow(), then one add per column; cells a row
+// leaves unwritten read as null.
 class CellTable
 {
 public:
     explicit CellTable(size_t columnCount = 0);
 
     size_t columnCount() const { return m_columnCount; }
-    size_t rowCount() const { return m_rowCount; }
+    size_t rowCount() const { return m_rowOffsets.size(); }
 
-    // A new row of empty cells, to be filled through the span.
-    std::span<Cell> appendRow();
-    std::span<const Cell> row(size_t index) const;
+    void beginRow();
+    void addNull();
+    void addInteger(long long value);
+    void addReal(double value);
+    void addText(std::string_view text);
+    void addCell(const Cell &cell);
+    void appendRow(std::span<const Cell> cells);
+
+    Cell cell(size_t row, size_t column) const;
+    // The row's cells into `cells` (resized to the column count).
+    void readRow(size_t row, std::vector<Cell> &cells) const;
+
     void clear();
+    // Gives back the room kept for rows still to come.
+    void shrinkToFit();
 
 private:
-    static constexpr size_t ChunkCells = 2048; // 80 KiB of cells: below the mmap threshold
+    static constexpr size_t ChunkBytes = 64 * 1024; // below the mmap threshold
+
+    // Room for `bytes` more in the last chunk; the row being written moves to a new chunk
+    // when they do not fit.
+    void reserve(size_t bytes);
+    // The row's bytes: from its first cell to where the next row starts.
+    std::pair<const char *, const char *> rowBytes(size_t row) const;
 
     size_t m_columnCount;
-    size_t m_rowsPerChunk;
-    size_t m_rowCount = 0;
-    std::vector<std::vector<Cell>> m_chunks;
+    size_t m_cellsInRow = 0; // cells written to the row begun last
+    std::vector<std::vector<char>> m_chunks;
+    std::vector<size_t> m_chunkFirstRows; // the first row of each chunk
+    std::vector<uint32_t> m_rowOffsets;   // where each row starts in its chunk
 };
 
 } // namespace orvan::db

@@ -127,12 +127,13 @@ RecordsetPtr PostgresStatement::readAll()
     CellTable cells(static_cast<size_t>(count));
     const int rows = pq.PQntuples(result);
     for (int r = 0; r < rows; ++r) {
-        const auto row = cells.appendRow();
+        cells.beginRow();
         for (int i = 0; i < count; ++i) {
-            row[static_cast<size_t>(i)] = readCell(result, r, i, types[static_cast<size_t>(i)]);
+            const Cell cell = readCell(result, r, i, types[static_cast<size_t>(i)]);
+            cells.addCell(cell);
             auto &column = columns[static_cast<size_t>(i)];
             if (column.type == UnknownFieldType)
-                column.type = fieldTypeFromCell(row[static_cast<size_t>(i)]);
+                column.type = fieldTypeFromCell(cell);
         }
     }
     for (auto &column : columns) {

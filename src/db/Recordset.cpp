@@ -33,10 +33,8 @@ namespace {
 CellTable tableOf(std::vector<std::vector<Cell>> rows, size_t columnCount)
 {
     CellTable cells(columnCount);
-    for (auto &row : rows) {
-        row.resize(columnCount);
-        std::move(row.begin(), row.end(), cells.appendRow().begin());
-    }
+    for (const auto &row : rows)
+        cells.appendRow(std::span<const Cell>(row).first(std::min(row.size(), columnCount)));
     return cells;
 }
 
@@ -50,17 +48,13 @@ Recordset::Recordset(std::vector<Column> columns, CellTable cells)
     : m_columns(std::move(columns))
     , m_cells(std::move(cells))
 {
+    m_cells.shrinkToFit();
     m_position = m_cells.rowCount() == 0 ? -1 : 0;
 }
 
 size_t Recordset::visibleCount() const
 {
     return m_filtered ? m_visible.size() : m_cells.rowCount();
-}
-
-std::span<const Cell> Recordset::row(size_t index) const
-{
-    return m_cells.row(index);
 }
 
 Recordset::~Recordset() = default;
@@ -150,7 +144,7 @@ Field Recordset::fieldAt(size_t column) const
     requireCurrent();
     const Column &info = m_columns[column];
     const auto position = static_cast<size_t>(m_position);
-    const Cell &cell = row(m_filtered ? m_visible[position] : position)[column];
+    const Cell cell = m_cells.cell(m_filtered ? m_visible[position] : position, column);
     return Field(info.name, info.type, cellToVariant(cell, info.type));
 }
 
@@ -206,8 +200,10 @@ void Recordset::setFilter(std::string_view filter)
         names.push_back(column.name);
     const RecordsetFilter parsed(filter, names);
     std::vector<size_t> visible;
+    std::vector<Cell> cells;
     for (size_t i = 0; i < m_cells.rowCount(); ++i) {
-        if (parsed.matches(row(i)))
+        m_cells.readRow(i, cells);
+        if (parsed.matches(cells))
             visible.push_back(i);
     }
     m_visible = std::move(visible);

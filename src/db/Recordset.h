@@ -71,7 +71,6 @@ private:
     size_t columnIndex(std::string_view name) const;
     Field fieldAt(size_t column) const;
     size_t visibleCount() const;
-    std::span<const Cell> row(size_t index) const;
     void showAllRows();
 
     std::vector<Column> m_columns;

@@ -15,19 +15,25 @@ struct ResetGuard
     ~ResetGuard() { sqlite3_reset(statement); }
 };
 
-Cell readCell(sqlite3_stmt *statement, int column)
+// Adds the column's value to the row being written; returns the field type the value
+// suggests, or UnknownFieldType for a null.
+int addCell(CellTable &cells, sqlite3_stmt *statement, int column)
 {
     switch (sqlite3_column_type(statement, column)) {
     case SQLITE_NULL:
-        return std::monostate{};
+        cells.addNull();
+        return UnknownFieldType;
     case SQLITE_INTEGER:
-        return static_cast<long long>(sqlite3_column_int64(statement, column));
+        cells.addInteger(sqlite3_column_int64(statement, column));
+        return AdoType::Integer;
     case SQLITE_FLOAT:
-        return sqlite3_column_double(statement, column);
+        cells.addReal(sqlite3_column_double(statement, column));
+        return AdoType::Double;
     default: {
         const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
-        return std::string(text ? text : "",
-                           static_cast<size_t>(sqlite3_column_bytes(statement, column)));
+        cells.addText(std::string_view(
+            text ? text : "", static_cast<size_t>(sqlite3_column_bytes(statement, column))));
+        return AdoType::VarChar;
     }
     }
 }
@@ -88,12 +94,12 @@ RecordsetPtr SqliteStatement::readAll()
     CellTable cells(static_cast<size_t>(count));
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(m_statement)) == SQLITE_ROW) {
-        const auto row = cells.appendRow();
+        cells.beginRow();
         for (int i = 0; i < count; ++i) {
-            row[static_cast<size_t>(i)] = readCell(m_statement, i);
+            const int type = addCell(cells, m_statement, i);
             auto &column = columns[static_cast<size_t>(i)];
             if (column.type == UnknownFieldType)
-                column.type = fieldTypeFromCell(row[static_cast<size_t>(i)]);
+                column.type = type;
         }
     }
     if (rc != SQLITE_DONE)
