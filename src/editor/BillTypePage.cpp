@@ -228,7 +228,7 @@ void BillTypePage::reloadBillTypeKeys(int32_t newId)
     auto &state = editorState();
     auto rows =
         params::executeOnAccount("Select FID,FName,FAcctID,FNote from ICBillType Order by FID");
-    std::vector<base::Variant> keys;
+    base::VariantColumn keys;
     for (; rows && !rows->isEOF(); rows->MoveNext()) {
         const auto id = rows->Fields("FID").Value();
         if (id.toLong() == newId)

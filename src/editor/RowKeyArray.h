@@ -5,6 +5,7 @@
 
 #include "base/Error.h"
 #include "base/Variant.h"
+#include "base/VariantColumn.h"
 
 namespace orvan::editor {
 
@@ -21,7 +22,7 @@ public:
     bool contains(int32_t index) const { return index >= m_lower && index <= upperBound(); }
 
     // The key at the position; outside the bounds raises "Subscript out of range" (9).
-    const base::Variant &at(int32_t index) const
+    base::Variant at(int32_t index) const
     {
         if (!contains(index))
             throw base::Error(base::ErrorNumber::SubscriptOutOfRange, "Subscript out of range");
@@ -29,17 +30,18 @@ public:
     }
 
     // Replaces the whole array with keys placed from the lower bound on.
-    void assign(int32_t lower, std::vector<base::Variant> keys)
+    void assign(int32_t lower, base::VariantColumn keys)
     {
         m_lower = lower;
         m_keys = std::move(keys);
+        m_keys.shrinkToFit();
     }
 
     void clear() { m_keys.clear(); }
 
 private:
     int32_t m_lower = 0;
-    std::vector<base::Variant> m_keys;
+    base::VariantColumn m_keys;
 };
 
 } // namespace orvan::editor

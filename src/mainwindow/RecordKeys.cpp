@@ -156,13 +156,15 @@ std::optional<RecordKeyList> readRecordKeys(const std::string &key)
     RecordKeyList list;
     readKeys(list, key);
     if (key == NodeKey::SystemSettings && list.keys.size() >= 2)
-        std::swap(list.keys[0], list.keys[1]);
+        list.keys.swap(0, 1);
     if (key == NodeKey::PlanningParameters)
-        list.keys.emplace_back("ProOfBeforeDemandLimit");
+        list.keys.push_back(base::Variant("ProOfBeforeDemandLimit"));
     if (key == NodeKey::VoucherGroups && list.keys.empty()) {
         list.lower = 0;
-        list.keys.assign(2, base::Variant());
+        list.keys.push_back(base::Variant());
+        list.keys.push_back(base::Variant());
     }
+    list.keys.shrinkToFit();
     return list;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/Variant.h"
+#include "base/VariantColumn.h"
 
 namespace orvan::mainwindow {
 
@@ -14,7 +15,7 @@ namespace orvan::mainwindow {
 struct RecordKeyList
 {
     int32_t lower = 2;
-    std::vector<base::Variant> keys;
+    base::VariantColumn keys;
     // The row of the bill type the window was opened for (0 when none).
     int32_t currentRowIndex = 0;
     // Read with the planning keys, for the planning editor.
