@@ -200,15 +200,15 @@ std::vector<DateToken> parseDatePattern(std::string_view pattern)
 std::string renderDateToken(const DateToken &token, double serial, const DateParts &parts,
                             bool twelveHour)
 {
-    const double day = dateOnly(serial);
-    const double newYear = dateSerial(parts.year, 1, 1);
-    const int dayOfYear = static_cast<int>(day - newYear) + 1;
+    // Only the day-of-year tokens need the year's first day.
+    const auto newYear = [&parts] { return dateSerial(parts.year, 1, 1); };
+    const auto dayOfYear = [&] { return static_cast<int>(dateOnly(serial) - newYear()) + 1; };
     const int hour = twelveHour ? (parts.hour % 12 == 0 ? 12 : parts.hour % 12) : parts.hour;
     switch (token.kind) {
     case DateTokenKind::Literal:
         return token.text;
     case DateTokenKind::DayOfYear:
-        return std::to_string(dayOfYear);
+        return std::to_string(dayOfYear());
     case DateTokenKind::Year2:
         return zeroPadded(parts.year % 100, 2);
     case DateTokenKind::Year4:
@@ -239,7 +239,7 @@ std::string renderDateToken(const DateToken &token, double serial, const DatePar
     case DateTokenKind::Weekday:
         return std::to_string(weekday(serial));
     case DateTokenKind::WeekOfYear:
-        return std::to_string((dayOfYear - 1 + weekday(newYear) - 1) / 7 + 1);
+        return std::to_string((dayOfYear() - 1 + weekday(newYear()) - 1) / 7 + 1);
     case DateTokenKind::Hour:
         return std::to_string(hour);
     case DateTokenKind::Hour2:
