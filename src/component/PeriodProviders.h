@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/Object.h"
 
@@ -53,6 +54,24 @@ class ListServerPeriods : public base::Object
 public:
     virtual int32_t GetStartEnd(const std::string &props, int32_t period, double &start,
                                 double &end) = 0;
+
+    struct StartEnd
+    {
+        int32_t result = -1;
+        double start = 0;
+        double end = 0;
+    };
+    // What GetStartEnd answers for the periods 1 to count, asked together; a server that
+    // can read its calendar once for them all does.
+    virtual std::vector<StartEnd> GetStartEnds(const std::string &props, int32_t count)
+    {
+        std::vector<StartEnd> answers(static_cast<size_t>(count > 0 ? count : 0));
+        for (int32_t period = 1; period <= count; ++period) {
+            auto &answer = answers[static_cast<size_t>(period - 1)];
+            answer.result = GetStartEnd(props, period, answer.start, answer.end);
+        }
+        return answers;
+    }
 };
 
 } // namespace orvan::component

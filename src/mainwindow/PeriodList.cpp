@@ -82,10 +82,10 @@ std::vector<std::string> periodListRows(int32_t &currentYear)
     const auto profile = readPeriodProfile();
     currentYear = profile.numberAt(0);
     const int32_t periodCount = profile.numberAt(1);
-    const auto dates = periodDatesOfYear(periodCount);
+    const auto starts = periodStartsOfYear(periodCount);
     std::vector<std::string> rows;
     for (int32_t period = 1; period <= periodCount; ++period)
-        rows.push_back(periodRowText(period, dates[static_cast<size_t>(period - 1)].start));
+        rows.push_back(periodRowText(period, starts[static_cast<size_t>(period - 1)]));
     return rows;
 }
 

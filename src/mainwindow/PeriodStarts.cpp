@@ -52,6 +52,17 @@ PeriodDates calendarDates(const CostCalendar &calendar, int32_t period)
     return dates;
 }
 
+// A period's start from a cost system's calendar; 0 when the calendar has none.
+double startFrom(const CostCalendar &calendar, int32_t period)
+{
+    double start = 0;
+    base::tryStep([&] {
+        if (calendar.startOf(calendar.currentYear(), period, start) != 0)
+            start = 0;
+    });
+    return start;
+}
+
 CostCalendar costCalendar(const std::string &props)
 {
     auto info = provider<component::CostPeriodInfo>(component::ProgId::CostPeriods);
@@ -121,15 +132,26 @@ PeriodDates askedFor(const std::function<PeriodDates(int32_t)> &calendar, int32_
 
 } // namespace
 
-std::vector<PeriodDates> periodDatesOfYear(int32_t periodCount)
+std::vector<double> periodStartsOfYear(int32_t periodCount)
 {
-    std::vector<PeriodDates> dates(static_cast<size_t>(std::max(periodCount, 0)));
-    std::function<PeriodDates(int32_t)> calendar;
-    base::tryStep([&] { calendar = calendarOfSubsystem(); });
-    if (calendar)
-        for (int32_t period = 1; period <= periodCount; ++period)
-            dates[static_cast<size_t>(period - 1)] = askedFor(calendar, period);
-    return dates;
+    std::vector<double> starts(static_cast<size_t>(std::max(periodCount, 0)));
+    base::tryStep([&] {
+        const auto props = component::LoginPropsString();
+        const auto &systemId = component::processState().systemId;
+        if (systemId == "0004" || systemId == "0005" || systemId == "0006") {
+            const auto calendar = systemId == "0004"   ? costCalendar(props)
+                                  : systemId == "0005" ? operationCostCalendar(props)
+                                                       : standardCostCalendar(props);
+            for (int32_t period = 1; period <= periodCount; ++period)
+                starts[static_cast<size_t>(period - 1)] = startFrom(calendar, period);
+            return;
+        }
+        auto server = provider<component::ListServerPeriods>(component::ProgId::ListServer);
+        const auto answers = server->GetStartEnds(props, periodCount);
+        for (size_t i = 0; i < answers.size() && i < starts.size(); ++i)
+            starts[i] = answers[i].result == 0 ? std::floor(answers[i].start) : 0;
+    });
+    return starts;
 }
 
 PeriodDates periodDates(int32_t period)

@@ -16,10 +16,11 @@ struct PeriodDates
 };
 
 // Asks the provider of the calling subsystem ("0004", "0005", "0006": the cost systems'
-// own calendars; any other: the list server) for the periods of its current year, one
-// provider for all of them. A provider that is missing or fails gives a result other
-// than 0 and no start.
-std::vector<PeriodDates> periodDatesOfYear(int32_t periodCount);
+// own calendars; any other: the list server) for a period of its current year. A
+// provider that is missing or fails gives a result other than 0 and no start.
 PeriodDates periodDates(int32_t period);
+// The start of each period of the current year, from one provider asked once for the
+// year where it can answer so (0 where it gives none).
+std::vector<double> periodStartsOfYear(int32_t periodCount);
 
 } // namespace orvan::mainwindow

@@ -12,4 +12,12 @@ int32_t ListServer::GetStartEnd(const std::string &props, int32_t period, double
     return result;
 }
 
+std::vector<ListServer::StartEnd> ListServer::GetStartEnds(const std::string &props, int32_t count)
+{
+    std::vector<StartEnd> answers;
+    for (const auto &[result, span] : m_source.currentYearSpans(props, "IC", count))
+        answers.push_back({result, span.start, span.end});
+    return answers;
+}
+
 } // namespace orvan::suite

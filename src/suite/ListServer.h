@@ -16,6 +16,7 @@ class ListServer : public component::ListServerPeriods
 public:
     int32_t GetStartEnd(const std::string &props, int32_t period, double &start,
                         double &end) override;
+    std::vector<StartEnd> GetStartEnds(const std::string &props, int32_t count) override;
 
 private:
     PeriodSource m_source;

@@ -1,6 +1,8 @@
 #include "suite/PeriodSource.h"
 
+#include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "component/LoginContext.h"
 #include "suite/CostAccount.h"
@@ -83,6 +85,31 @@ int32_t PeriodSource::currentYearSpan(const std::string &props, const char *cate
         span = {};
         return PeriodResult::AccountFailed;
     }
+}
+
+std::vector<std::pair<int32_t, PeriodSpan>>
+PeriodSource::currentYearSpans(const std::string &props, const char *category, int32_t count)
+{
+    std::vector<std::pair<int32_t, PeriodSpan>> spans(static_cast<size_t>(std::max(count, 0)),
+                                                      {PeriodResult::AccountFailed, {}});
+    std::optional<PeriodCalendar> periods;
+    std::optional<int32_t> year;
+    try {
+        periods.emplace(calendar(props));
+        year = periods->currentYear(category);
+    } catch (const std::exception &) {
+        return spans;
+    }
+    for (int32_t period = 1; period <= count; ++period) {
+        auto &[result, span] = spans[static_cast<size_t>(period - 1)];
+        try {
+            result = year ? periods->span(*year, period, span) : PeriodResult::CalendarNotSet;
+        } catch (const std::exception &) {
+            result = PeriodResult::AccountFailed;
+            span = {};
+        }
+    }
+    return spans;
 }
 
 } // namespace orvan::suite

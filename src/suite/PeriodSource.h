@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "suite/PeriodCalendar.h"
 
@@ -26,6 +28,9 @@ public:
     // The span of a period of the category's current year.
     int32_t currentYearSpan(const std::string &props, const char *category, int32_t period,
                             PeriodSpan &span);
+    // The result and span of each of the periods 1 to count of that year, read together.
+    std::vector<std::pair<int32_t, PeriodSpan>>
+    currentYearSpans(const std::string &props, const char *category, int32_t count);
 
 private:
     PeriodCalendar calendar(const std::string &props);
