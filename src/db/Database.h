@@ -87,6 +87,10 @@ public:
     // Prepares one statement of a compiled batch for this engine.
     virtual PreparedStatementPtr prepare(const std::string &sql) = 0;
 
+    // Runs whenever a transaction that may write begins, once the account's write lock is
+    // held where the engine takes one; what it raises fails that transaction.
+    void setWriteBegunHook(std::function<void()> hook) { m_writeBegun = std::move(hook); }
+
 protected:
     explicit Database(std::string path);
 
@@ -95,6 +99,11 @@ protected:
     // Drops every prepared batch (the schema may change under them).
     void forgetPreparedBatches() { m_cache.clear(); }
     void refuseWriteWhenReadOnly() const;
+    void writeBegun()
+    {
+        if (m_writeBegun)
+            m_writeBegun();
+    }
 
     // Runs body; an error it raises is noted against the open outer transaction first.
     template <class Body>
@@ -142,6 +151,7 @@ private:
     // committed, whoever swallowed the error.
     bool m_outerTransactionOpen = false;
     std::optional<base::Error> m_outerFailure;
+    std::function<void()> m_writeBegun;
     BatchCache m_cache{BatchCacheLimit};
     std::map<std::string, RegisteredProcedure, NameLess> m_procedures;
     uint64_t m_catalogVersion = 0;

@@ -212,6 +212,17 @@ void PostgresDatabase::runControl(const char *sql)
     libpq().PQclear(run(sql));
 }
 
+void PostgresDatabase::setTransactionSetting(const std::string &name, const std::string &value)
+{
+    const LibPq &pq = libpq();
+    const char *values[] = {name.c_str(), value.c_str()};
+    PGresult *result = pq.PQexecParams(m_connection, "SELECT set_config($1, $2, true)", 2, nullptr,
+                                       values, nullptr, nullptr, 0);
+    if (pq.PQresultStatus(result) != PGRES_TUPLES_OK)
+        fail(result);
+    pq.PQclear(result);
+}
+
 void PostgresDatabase::executeNative(std::string_view script)
 {
     forgetPreparedBatches(); // the schema may change under the prepared statements
@@ -318,6 +329,7 @@ void PostgresDatabase::takeWriteLock()
         return;
     libpq().PQclear(run(TakeWriteLock));
     m_holdsWriteLock = true;
+    writeBegun();
 }
 
 } // namespace orvan::db

@@ -48,6 +48,8 @@ public:
     // computed column.
     std::string declaredType(unsigned tableId, int column) const;
     const SchemaNames &schemaNames() const { return m_names; }
+    // Sets a server setting for the rest of the open transaction (set_config(..., true)).
+    void setTransactionSetting(const std::string &name, const std::string &value);
 
     // Runs one statement text on the connection and returns its result; raises the
     // server's error. For the connection's statements only.

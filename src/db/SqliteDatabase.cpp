@@ -169,6 +169,14 @@ void SqliteDatabase::beginOuterTransaction(bool write)
     if (write)
         useWriteAheadLogOnce();
     runControl(write ? "BEGIN IMMEDIATE" : "BEGIN");
+    if (write) {
+        try {
+            writeBegun();
+        } catch (...) {
+            runControl("ROLLBACK");
+            throw;
+        }
+    }
 }
 
 } // namespace orvan::db

@@ -2,6 +2,7 @@
 
 #include "db/Database.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>

@@ -32,11 +32,25 @@ Transaction::Transaction(Database &database, Kind kind)
     }
     if (m_nested) {
         run(Savepoint);
+        if (kind == Kind::Write)
+            beginWritingInside();
         return;
     }
     m_database.beginOuterTransaction(kind == Kind::Write);
     m_database.m_outerTransactionOpen = true;
     m_database.m_outerFailure.reset();
+}
+
+// A batch that may write, inside a transaction begun for reading or writing.
+void Transaction::beginWritingInside()
+{
+    try {
+        m_database.writeBegun();
+    } catch (...) {
+        runQuietly(RollbackToSavepoint);
+        runQuietly(ReleaseSavepoint);
+        throw;
+    }
 }
 
 Transaction::~Transaction()

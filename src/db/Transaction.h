@@ -33,6 +33,7 @@ private:
     void runQuietly(const char *sql) noexcept;
 
     void finishOuter();
+    void beginWritingInside();
 
     Database &m_database;
     bool m_nested;
