@@ -10,6 +10,7 @@
 #include "app/AccountCommands.h"
 #include "app/CloseBillCommand.h"
 #include "app/Display.h"
+#include "app/HistoryCommands.h"
 #include "app/LoginSource.h"
 #include "app/ParamCommands.h"
 #include "app/PlanCommands.h"
@@ -20,6 +21,7 @@
 #include "component/ProgIds.h"
 #include "component/SysEnum.h"
 #include "component/SysFace.h"
+#include "suite/ChangeHistory.h"
 #include "suite/DemoAccount.h"
 
 #ifdef ORVAN_HAVE_GUI
@@ -40,6 +42,31 @@ struct WindowOptions
     std::vector<std::string> clicks;
     std::string size; // "WIDTHxHEIGHT"
 };
+
+// The subcommand words of a command line ("profile set", "sql"), recorded with the
+// changes the command makes; "" for the window.
+std::string commandWords(CLI::App &cli, int argc, char **argv)
+{
+    std::string words;
+    CLI::App *level = &cli;
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word.empty() || word.front() == '-')
+            continue;
+        CLI::App *sub = nullptr;
+        for (auto *candidate : level->get_subcommands({}))
+            if (candidate->get_name() == word)
+                sub = candidate;
+        if (!sub) {
+            if (level != &cli)
+                break;
+            continue;
+        }
+        words += (words.empty() ? "" : " ") + word;
+        level = sub;
+    }
+    return words == "gui" ? std::string() : words;
+}
 
 #ifdef ORVAN_HAVE_GUI
 // Writes the demo account on the first run when the login in force uses it.
@@ -164,8 +191,10 @@ int runProgram(int argc, char **argv)
     addScriptCommand(cli, context);
     addCloseBillCommand(cli, context);
     addPlanCommands(cli, context);
+    addHistoryCommands(cli, context);
     auto *guiCommand = cli.add_subcommand("gui", "Open the maintenance window (the default)");
 
+    suite::setChangeCommand(commandWords(cli, argc, argv));
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError &error) {

@@ -1,5 +1,7 @@
 #include "suite/AppConnection.h"
 
+#include "suite/ChangeHistory.h"
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -58,6 +60,7 @@ std::shared_ptr<db::Database> openAccount(const std::string &path)
 {
     auto account = std::make_shared<db::SqliteDatabase>(path);
     db::ProcedureCatalog::instance().installInto(*account);
+    recordChangesOf(*account);
     return account;
 }
 
@@ -72,8 +75,10 @@ std::shared_ptr<db::Database> sharedServerAccount(const std::string &connection)
     auto &slot = open[{connection, std::this_thread::get_id()}];
     if (auto account = slot.lock())
         return account;
-    std::shared_ptr<db::Database> account = std::make_shared<db::PostgresDatabase>(connection);
-    db::ProcedureCatalog::instance().installInto(*account);
+    auto server = std::make_shared<db::PostgresDatabase>(connection);
+    db::ProcedureCatalog::instance().installInto(*server);
+    recordChangesOf(*server);
+    std::shared_ptr<db::Database> account = server;
     slot = account;
     return account;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Text.h"
 #include "support/ProgramRun.h"
 #include "support/ProgramSandbox.h"
 #include "support/TempAccount.h"
@@ -92,4 +93,27 @@ TEST_F(ParamCommands, ProfileSetThenGetRoundTripsValuesWithQuotes)
     EXPECT_EQ(output, "");
     ASSERT_EQ(run({"profile", "get", "General", "CompanyName"}), 0);
     EXPECT_EQ(output, "O'Brien & Co\n");
+}
+
+TEST_F(ParamCommands, HistoryListsTheChangesNewestFirstWithTheCommandThatMadeThem)
+{
+    ASSERT_EQ(run({"history"}), 0);
+    EXPECT_EQ(output, "time\tuser\tname\tmachine\ttable\trecord\tfield\told\tnew\taction\n");
+    ASSERT_EQ(run({"profile", "set", "IC", "ICClosed", "a\tb"}), 0);
+    ASSERT_EQ(run({"profile", "set", "IC", "ICClosed", "0"}, "UserID=7;UserName=Li;"), 0);
+    ASSERT_EQ(run({"history", "--key", "icclosed"}), 0);
+    const auto lines = base::splitAll(output, "\n");
+    ASSERT_EQ(lines.size(), 4u) << output; // heading, two changes, the end
+    EXPECT_NE(lines[1].find("\t7\tLi\t"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("\tt_SystemProfile\tIC.ICClosed\tFValue\ta\\tb\t0\tprofile set"),
+              std::string::npos)
+        << lines[1];
+    EXPECT_NE(lines[2].find("\tIC.ICClosed\tFValue\t1\ta\\tb\tprofile set"), std::string::npos)
+        << lines[2];
+    ASSERT_EQ(run({"history", "--user", "7", "--limit", "1", "--since", "2026/01/01"}), 0);
+    EXPECT_EQ(base::splitAll(output, "\n").size(), 3u) << output;
+    EXPECT_EQ(run({"history", "--since", "2026-02-30"}), 1);
+    EXPECT_EQ(run({"history", "--limit", "0"}), 2) << "a usage error";
+    EXPECT_EQ(run({"history", "prune", "--before", "2999-01-01"}), 1)
+        << "this account names no administrator";
 }

@@ -6,6 +6,7 @@
 #include "db/PostgresDatabase.h"
 #include "db/Recordset.h"
 #include "suite/AppConnection.h"
+#include "suite/ChangeHistory.h"
 #include "suite/DemoAccount.h"
 
 #include <set>
@@ -135,6 +136,29 @@ TEST_F(ServerAccountTest, ConcurrentClientsLoseAndDuplicateNothing)
     EXPECT_EQ(value(connection, "SELECT count(*) FROM t_SystemProfile WHERE FKey='Hits'"), "1");
     EXPECT_EQ(value(connection, "SELECT FValue FROM t_SystemProfile WHERE FKey='Hits'"),
               std::to_string(Clients * Rounds));
+    // The history holds every increment once, each from the value before it.
+    EXPECT_EQ(value(connection, "SELECT count(DISTINCT FNewValue) FROM t_ChangeHistory WHERE "
+                                "FRecord='IC.Hits' AND FField='FValue'"),
+              std::to_string(Clients * Rounds));
+    EXPECT_EQ(value(connection, "SELECT count(*) FROM t_ChangeHistory WHERE FRecord='IC.Hits' "
+                                "AND FField='FValue' AND convert(int,FNewValue) <> "
+                                "ISNULL(convert(int,FOldValue),0)+1"),
+              "0");
+}
+
+TEST_F(ServerAccountTest, HistoryRowsAreKeptAndOnlyThePruneRemovesThem)
+{
+    test::ServerAccount server;
+    AppConnection connection(server.connectString());
+    connection.Execute("UPDATE ICBillType SET FNote='Note' WHERE FID=1");
+    EXPECT_EQ(value(connection, "SELECT FOldValue FROM t_ChangeHistory WHERE FTable='ICBillType'"),
+              "系统预设");
+    EXPECT_EQ(value(connection, "SELECT FNewValue FROM t_ChangeHistory WHERE FTable='ICBillType'"),
+              "Note");
+    EXPECT_THROW(connection.Execute("UPDATE t_ChangeHistory SET FNewValue='x'"), base::Error);
+    EXPECT_THROW(connection.Execute("DELETE FROM t_ChangeHistory"), base::Error);
+    EXPECT_EQ(suite::pruneHistory(connection.database(), "2999-01-01"), 1);
+    EXPECT_EQ(value(connection, "SELECT FNewValue FROM t_ChangeHistory"), "1 rows removed");
 }
 
 // What a connection read may be served again until another connection's change is

@@ -1,0 +1,34 @@
+#pragma once
+
+// What the change history's parts share: the recorded tables, the history table, who
+// and what makes the changes.
+
+#include <string>
+#include <vector>
+
+namespace orvan::suite::history {
+
+inline constexpr long HistoryError = -2147467259; // the data objects' "unspecified error"
+
+// A table whose changes are recorded, with the columns that name a record.
+struct RecordedTable
+{
+    const char *name;
+    std::vector<const char *> keyColumns;
+};
+const std::vector<RecordedTable> &recordedTables();
+
+// The history table in the embedded engine's words; translated for a server.
+extern const char *const HistorySchema;
+
+// Who and what makes a change: the login's user id ("" when none) and name, this
+// machine, and the action (the command words, with the window node).
+std::string userId();
+std::string userName();
+const std::string &machine();
+std::string action();
+
+// Set while the prune removes rows.
+bool &pruning();
+
+} // namespace orvan::suite::history
