@@ -79,6 +79,9 @@ public:
     // account in between: what was read before the earlier stamp may be read again from
     // memory.
     virtual std::pair<int64_t, int64_t> changeStamp() = 0;
+    // Rows this connection's statements inserted, changed or deleted since it opened (on
+    // an account file with the rows its triggers wrote).
+    virtual int64_t rowsChanged() = 0;
 
     // Runs one transaction-control statement ("BEGIN", "COMMIT", "SAVEPOINT x", ...);
     // sql must be a literal (an engine may keep it prepared under its address).

@@ -31,6 +31,7 @@ struct LibPq
     X(PQgetvalue)                                                                                  \
     X(PQgetisnull)                                                                                 \
     X(PQgetlength)                                                                                 \
+    X(PQcmdTuples)                                                                                 \
     X(PQtransactionStatus)                                                                         \
     X(PQsetNoticeProcessor)                                                                        \
     X(PQconninfoParse)                                                                             \

@@ -223,6 +223,21 @@ void PostgresDatabase::setTransactionSetting(const std::string &name, const std:
     pq.PQclear(result);
 }
 
+std::string PostgresDatabase::transactionSetting(const std::string &name)
+{
+    const LibPq &pq = libpq();
+    const char *values[] = {name.c_str()};
+    PGresult *result = pq.PQexecParams(m_connection, "SELECT current_setting($1, true)", 1, nullptr,
+                                       values, nullptr, nullptr, 0);
+    if (pq.PQresultStatus(result) != PGRES_TUPLES_OK)
+        fail(result);
+    std::string value = pq.PQntuples(result) > 0 && !pq.PQgetisnull(result, 0, 0)
+                            ? pq.PQgetvalue(result, 0, 0)
+                            : "";
+    pq.PQclear(result);
+    return value;
+}
+
 void PostgresDatabase::executeNative(std::string_view script)
 {
     forgetPreparedBatches(); // the schema may change under the prepared statements

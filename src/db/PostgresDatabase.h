@@ -37,6 +37,7 @@ public:
 
     void executeNative(std::string_view script) override;
     std::pair<int64_t, int64_t> changeStamp() override;
+    int64_t rowsChanged() override { return m_rowsChanged; }
     void runControl(const char *sql) override;
     PreparedStatementPtr prepare(const std::string &sql) override;
 
@@ -50,6 +51,8 @@ public:
     const SchemaNames &schemaNames() const { return m_names; }
     // Sets a server setting for the rest of the open transaction (set_config(..., true)).
     void setTransactionSetting(const std::string &name, const std::string &value);
+    // A server setting ("" when unset).
+    std::string transactionSetting(const std::string &name);
 
     // Runs one statement text on the connection and returns its result; raises the
     // server's error. For the connection's statements only.
@@ -65,7 +68,11 @@ public:
     // on is gone or closing.
     void release(const std::string &name, uint64_t connection) noexcept;
     // Notes that a statement of this connection changed the account.
-    void noteOwnChange() { ++m_ownChanges; }
+    void noteOwnChange(int64_t rows = 0)
+    {
+        ++m_ownChanges;
+        m_rowsChanged += rows;
+    }
     // Raises the error of a failed result (which it frees) or of the connection.
     [[noreturn]] void fail(pg_result *result);
     bool connectionLost() const;
@@ -93,6 +100,7 @@ private:
     SchemaNames m_names;
     std::map<std::pair<unsigned, int>, std::string> m_declaredTypes;
     int64_t m_ownChanges = 0;
+    int64_t m_rowsChanged = 0;
     uint64_t m_connectionNumber = 0;
     bool m_closing = false;
     bool m_holdsWriteLock = false;

@@ -100,7 +100,7 @@ PGresult *PostgresStatement::execute()
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
         m_database.fail(result);
     if (!m_query)
-        m_database.noteOwnChange();
+        m_database.noteOwnChange(std::atoll(pq.PQcmdTuples(result)));
     return result;
 }
 

@@ -86,6 +86,11 @@ std::pair<int64_t, int64_t> SqliteDatabase::changeStamp()
     return {otherCommits, sqlite3_total_changes64(m_db)};
 }
 
+int64_t SqliteDatabase::rowsChanged()
+{
+    return sqlite3_total_changes64(m_db);
+}
+
 void SqliteDatabase::runControl(const char *sql)
 {
     sqlite3_stmt *statement = controlStatement(sql);

@@ -38,6 +38,7 @@ public:
 
     void executeNative(std::string_view script) override;
     std::pair<int64_t, int64_t> changeStamp() override;
+    int64_t rowsChanged() override;
     // Kept prepared per connection: they run around every batch.
     void runControl(const char *sql) override;
     PreparedStatementPtr prepare(const std::string &sql) override;
