@@ -3,6 +3,7 @@
 -- program then adds one trigger per recorded table:
 --   CREATE TRIGGER orvan_history AFTER INSERT OR UPDATE OR DELETE ON "<table>"
 --   FOR EACH ROW EXECUTE FUNCTION orvan_record_change('<key column>', ...);
+-- and one per bill-template table, executing orvan_count_rewrite().
 -- Who and what makes a change comes from the transaction's setting orvan.actor: user id,
 -- user name, machine and action, separated by U+001F.
 
@@ -51,6 +52,17 @@ BEGIN
                 actor[2], actor[3], TG_TABLE_NAME, record_key, field, old_value, new_value,
                 actor[4]);
     END LOOP;
+    RETURN NULL;
+END $$;
+
+-- Counts the rows of the bill-template tables a transaction changes (orvan.rewritten);
+-- the program writes them as one summary row per rewrite.
+CREATE FUNCTION orvan_count_rewrite() RETURNS trigger
+LANGUAGE plpgsql AS $$
+BEGIN
+    PERFORM set_config('orvan.rewritten',
+        (coalesce(nullif(current_setting('orvan.rewritten', true), ''), '0')::bigint + 1)::text,
+        true);
     RETURN NULL;
 END $$;
 

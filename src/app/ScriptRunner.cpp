@@ -17,6 +17,7 @@
 #include "forms/Form.h"
 #include "forms/Help.h"
 #include "forms/Messages.h"
+#include "suite/ChangeHistory.h"
 #include "suite/SharedProps.h"
 
 namespace orvan::app {
@@ -60,6 +61,7 @@ ScriptRunner::~ScriptRunner() = default;
 int ScriptRunner::run()
 {
     m_context.start();
+    suite::setChangeCommand("script"); // the history names the script as what changed a value
     m_login = resolveLogin(m_context.login);
     forms::setMessages(m_messages);
     forms::setPrinter(std::make_shared<ScriptPrinter>(m_out));

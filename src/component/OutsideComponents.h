@@ -49,6 +49,17 @@ public:
     // Reads that belong together (a list assembled from many questions); null when the
     // connection cannot hold them together.
     virtual std::unique_ptr<ReadingScope> beginReading() { return nullptr; }
+    // Rows this connection's statements changed since it opened (0 when it cannot tell).
+    virtual int64_t rowsChanged() { return 0; }
+    // Records a change whose rows are not recorded one by one as one row of the account's
+    // change history, in the transaction at hand (nothing where the account keeps none).
+    virtual void recordSummary(const std::string &table, const std::string &record,
+                               const std::string &text)
+    {
+        (void)table;
+        (void)record;
+        (void)text;
+    }
 };
 
 // The rights component: true when the logged-in user holds the right.

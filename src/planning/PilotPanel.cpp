@@ -67,6 +67,30 @@ void clearPlanDemands()
     component::requireConnection().Execute("DELETE PLMPSReq");
 }
 
+// The adjustment, the demands it makes stale and its history row are one change: saved
+// together, or nothing of them when the adjustment fails.
+bool adjustAndClearDemands(component::ConnectionComponent &connection, int32_t adjustType,
+                           std::string &reason)
+{
+    connection.BeginTrans();
+    try {
+        const int64_t before = connection.rowsChanged();
+        if (!adjustForePlans(connection, adjustType, reason)) {
+            connection.RollbackTrans();
+            return false;
+        }
+        clearPlanDemands();
+        connection.recordSummary(
+            "forecast plans", adjustType == 0 ? "adjust by start" : "adjust by count",
+            std::to_string(connection.rowsChanged() - before) + " rows changed");
+        connection.CommitTrans();
+        return true;
+    } catch (...) {
+        connection.RollbackTrans();
+        throw;
+    }
+}
+
 } // namespace
 
 std::string adjustmentAnimationPath()
@@ -171,9 +195,7 @@ void PilotPanel::runAdjustment()
         startAnimation();
         forms::shell().yield();
         std::string reason;
-        const bool succeeded = adjustForePlans(*connection, m_adjustType, reason);
-        if (succeeded)
-            clearPlanDemands();
+        const bool succeeded = adjustAndClearDemands(*connection, m_adjustType, reason);
         m_adjustmentFailed = !succeeded;
         m_failure = succeeded ? std::string() : reason;
         m_label = component::TranslateText(succeeded ? "调整主生产计划预测方案结束"

@@ -39,11 +39,15 @@ void deletePlanTables(component::clsDelPlan &plan)
     auto &connection = component::requireConnection();
     connection.BeginTrans();
     try {
+        const int64_t before = connection.rowsChanged();
         for (int16_t i = 0; i < LastPlanTable; ++i) {
             connection.Execute(std::string("DELETE FROM ") + PlanTables[static_cast<size_t>(i)]);
             plan.raiseSetBarVal(static_cast<int16_t>(i + 1));
             forms::shell().yield();
         }
+        connection.recordSummary("forecast plans", "clean",
+                                 std::to_string(connection.rowsChanged() - before) +
+                                     " rows deleted");
         connection.CommitTrans();
     } catch (...) {
         connection.RollbackTrans();

@@ -1,5 +1,7 @@
 #include "suite/AccountOptionProfile.h"
+
 #include "component/AccountReason.h"
+#include "suite/ChangeHistory.h"
 
 #include <array>
 #include <cmath>
@@ -283,6 +285,7 @@ bool AccountOptionProfile::offerWithinChange(const forms::OptionRow &proposed,
         m_storeAttempted = true; // show the page as it is stored now
         return false;
     }
+    TemplateRewrite rewrite(connection());
     m_proposedKey = proposed.key;
     m_proposedValue = value;
     const bool checked = !m_events.OptionChanging || reportErrors([&] {
@@ -301,9 +304,11 @@ bool AccountOptionProfile::offerWithinChange(const forms::OptionRow &proposed,
     if (m_events.OptionCommitted &&
         !reportErrors([&] { m_events.OptionCommitted(proposed.key, value); }))
         return false;
-    if (const int position = switchPosition(proposed.key); position && m_events.OptionSwitched)
-        return reportErrors([&] { m_events.OptionSwitched(position, value.toDouble() != 0); });
-    return true;
+    if (const int position = switchPosition(proposed.key);
+        position && m_events.OptionSwitched &&
+        !reportErrors([&] { m_events.OptionSwitched(position, value.toDouble() != 0); }))
+        return false;
+    return reportErrors([&] { rewrite.record(proposed.key); });
 }
 
 bool AccountOptionProfile::reportErrors(const std::function<void()> &step)

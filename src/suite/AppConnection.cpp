@@ -367,4 +367,16 @@ void AppConnection::RollbackTrans()
     m_transaction.reset();
 }
 
+int64_t AppConnection::rowsChanged()
+{
+    return database().rowsChanged();
+}
+
+void AppConnection::recordSummary(const std::string &table, const std::string &record,
+                                  const std::string &text)
+{
+    if (historyKept(database()))
+        suite::recordSummary(database(), table, record, "", "", text);
+}
+
 } // namespace orvan::suite

@@ -41,6 +41,9 @@ public:
     void RollbackTrans() override;
     std::string changeStamp() override;
     std::unique_ptr<component::ReadingScope> beginReading() override;
+    int64_t rowsChanged() override;
+    void recordSummary(const std::string &table, const std::string &record,
+                       const std::string &text) override;
 
     // The account file this connection was opened on, or the server account as
     // postgresql://user@host:port/account ("" before Open).
@@ -48,6 +51,7 @@ public:
 
     // The open account; raises the reason it could not be opened.
     db::Database &database();
+    bool isOpen() const { return m_database != nullptr; }
 
     // The account file of a connection string; raises for a provider other than SQLite.
     static std::string dataSourceOf(const std::string &connectString);

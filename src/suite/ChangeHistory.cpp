@@ -19,6 +19,7 @@
 #include "db/SqlText.h"
 #include "db/SqliteDatabase.h"
 #include "db/Transaction.h"
+#include "suite/AppConnection.h"
 #include "suite/ChangeHistoryParts.h"
 
 namespace orvan::suite {
@@ -39,6 +40,29 @@ const std::vector<RecordedTable> &recordedTables()
         {"t_BillCodeRule", {"FBillID", "FClassIndex"}},
     };
     return tables;
+}
+
+const std::vector<const char *> &templateTables()
+{
+    static const std::vector<const char *> tables = {"ICClassType",
+                                                     "ICClassTableInfo",
+                                                     "ICClassTableInfoLayout",
+                                                     "ICClassEntryEditorLayout",
+                                                     "ICClassUserProfile",
+                                                     "ICClassSQLReport",
+                                                     "ICClassSQLReportDesc",
+                                                     "ICTemplate",
+                                                     "ICTemplateEntry",
+                                                     "ICChatBillTitle",
+                                                     "ICSelBills",
+                                                     "ICClassLink"};
+    return tables;
+}
+
+int64_t &templateRowsChanged()
+{
+    static int64_t rows = 0;
+    return rows;
 }
 
 const char *const HistorySchema = R"(
@@ -122,6 +146,8 @@ bool &pruning()
 using namespace history;
 
 namespace {
+
+constexpr const char *RewrittenSetting = "orvan.rewritten";
 
 std::string historySql(const HistoryQuery &query)
 {
@@ -229,6 +255,42 @@ std::vector<std::vector<std::string>> readHistory(db::Database &account, const H
     return lines;
 }
 
+void recordSummary(db::Database &account, const std::string &table, const std::string &record,
+                   const std::string &field, const std::string &oldText, const std::string &newText)
+{
+    const auto id = userId();
+    account.execute("INSERT INTO t_ChangeHistory (FTime, FUserID, FUserName, FMachine, FTable, "
+                    "FRecord, FField, FOldValue, FNewValue, FAction) VALUES (" +
+                    db::sqlQuote(utcNow()) + ", " + (id.empty() ? "NULL" : id) + ", " +
+                    db::sqlQuote(userName()) + ", " + db::sqlQuote(machine()) + ", " +
+                    db::sqlQuote(table) + ", " + db::sqlQuote(record) + ", " + db::sqlQuote(field) +
+                    ", " + db::sqlQuote(oldText) + ", " + db::sqlQuote(newText) + ", " +
+                    db::sqlQuote(action()) + ")");
+}
+
+TemplateRewrite::TemplateRewrite(component::ConnectionComponent &connection)
+{
+    templateRowsChanged() = 0;
+    auto *app = dynamic_cast<AppConnection *>(&connection);
+    if (!app || !app->isOpen())
+        return;
+    m_account = &app->database();
+    if (auto *server = dynamic_cast<db::PostgresDatabase *>(m_account))
+        server->setTransactionSetting(RewrittenSetting, "0");
+}
+
+void TemplateRewrite::record(const std::string &record)
+{
+    if (!m_account)
+        return;
+    int64_t rows = templateRowsChanged();
+    if (auto *server = dynamic_cast<db::PostgresDatabase *>(m_account))
+        rows = std::atoll(server->transactionSetting(RewrittenSetting).c_str());
+    if (rows > 0 && historyKept(*m_account))
+        recordSummary(*m_account, "templates", record, "", "",
+                      std::to_string(rows) + " rows rewritten");
+}
+
 int64_t pruneHistory(db::Database &account, const std::string &before)
 {
     const auto day = historyDay(before);
@@ -249,14 +311,8 @@ int64_t pruneHistory(db::Database &account, const std::string &before)
         const PruningAllowed allowed(account);
         account.execute("DELETE" + older);
     }
-    const auto id = userId();
-    account.execute("INSERT INTO t_ChangeHistory (FTime, FUserID, FUserName, FMachine, FTable, "
-                    "FField, FOldValue, FNewValue, FAction) VALUES (" +
-                    db::sqlQuote(utcNow()) + ", " + (id.empty() ? "NULL" : id) + ", " +
-                    db::sqlQuote(userName()) + ", " + db::sqlQuote(machine()) + ", " +
-                    db::sqlQuote(HistoryTable) + ", 'FTime', " + db::sqlQuote("before " + *day) +
-                    ", " + db::sqlQuote(std::to_string(removed) + " rows removed") + ", " +
-                    db::sqlQuote(action()) + ")");
+    recordSummary(account, HistoryTable, "", "FTime", "before " + *day,
+                  std::to_string(removed) + " rows removed");
     transaction.commit();
     return removed;
 }

@@ -12,6 +12,10 @@ class SqliteDatabase;
 class PostgresDatabase;
 } // namespace orvan::db
 
+namespace orvan::component {
+class ConnectionComponent;
+}
+
 namespace orvan::suite {
 
 // The account's change history: a row in t_ChangeHistory for every value the program
@@ -53,6 +57,25 @@ std::vector<std::vector<std::string>> readHistory(db::Database &account, const H
 // The day a text names as yyyy-mm-dd (or yyyy/mm/dd); nothing for any other text or a
 // day no calendar has.
 std::optional<std::string> historyDay(std::string_view text);
+
+// One history row for a change the rows of which are not recorded one by one.
+void recordSummary(db::Database &account, const std::string &table, const std::string &record,
+                   const std::string &field, const std::string &oldText,
+                   const std::string &newText);
+
+// Counts the rows of the bill-template tables changed from its start, inside one
+// transaction of the program; record() writes them as one history row ("templates",
+// the record, "<n> rows rewritten") when there were any.
+class TemplateRewrite
+{
+public:
+    // Counts nothing on a connection other than the program's own.
+    explicit TemplateRewrite(component::ConnectionComponent &connection);
+    void record(const std::string &record);
+
+private:
+    db::Database *m_account = nullptr;
+};
 
 // Whether the account holds a change history yet.
 bool historyKept(db::Database &account);

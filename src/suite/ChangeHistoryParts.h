@@ -3,6 +3,7 @@
 // What the change history's parts share: the recorded tables, the history table, who
 // and what makes the changes.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,12 @@ struct RecordedTable
     std::vector<const char *> keyColumns;
 };
 const std::vector<RecordedTable> &recordedTables();
+
+// The bill-template tables the option changes rewrite: their rows are counted, and the
+// history gets one summary row per rewrite.
+const std::vector<const char *> &templateTables();
+// The rows of those tables this process changed on an account file, counted by triggers.
+int64_t &templateRowsChanged();
 
 // The history table in the embedded engine's words; translated for a server.
 extern const char *const HistorySchema;

@@ -148,6 +148,44 @@ std::string guardTriggers()
            "removed only by history prune'); END;\n";
 }
 
+// orvan_rewritten(): counts a row of a bill-template table changed.
+void rewrittenFunction(sqlite3_context *context, int, sqlite3_value **)
+{
+    ++templateRowsChanged();
+    sqlite3_result_null(context);
+}
+
+bool hasTable(sqlite3 *db, const char *schema, const char *type, const char *name);
+
+// An update counts once: the account's own trigger that stamps a bill class's version
+// (FVersion, FModifyTime) after an update is not a row of its own.
+std::string updatedColumns(sqlite3 *db, const char *table)
+{
+    std::string columns;
+    for (const auto &column : columnsOf(db, table)) {
+        if (base::equalsNoCase(column, "FVersion") || base::equalsNoCase(column, "FModifyTime"))
+            continue;
+        columns += (columns.empty() ? "" : ", ") + column;
+    }
+    return columns;
+}
+
+std::string templateCounters(sqlite3 *db)
+{
+    std::string script;
+    for (const char *table : templateTables()) {
+        if (!hasTable(db, "main", "table", table))
+            continue;
+        for (const std::string &event :
+             {std::string("INSERT"), "UPDATE OF " + updatedColumns(db, table),
+              std::string("DELETE")})
+            script += std::string("CREATE TEMP TRIGGER orvan_rewritten_") + table + "_" +
+                      event.substr(0, 6) + " AFTER " + event + " ON main." + table +
+                      " BEGIN SELECT orvan_rewritten(); END;\n";
+    }
+    return script;
+}
+
 bool hasTable(sqlite3 *db, const char *schema, const char *type, const char *name)
 {
     sqlite3_stmt *statement = nullptr;
@@ -179,7 +217,7 @@ void keepHistory(sqlite3 *db)
     if (hasTable(db, "temp", "trigger", GuardTrigger) ||
         !hasTable(db, "main", "table", "t_SystemProfile"))
         return;
-    std::string script = guardTriggers();
+    std::string script = guardTriggers() + templateCounters(db);
     if (!hasTable(db, "main", "table", HistoryTable))
         script = HistorySchema + script;
     for (const auto &table : recordedTables()) {
@@ -196,6 +234,8 @@ void recordChangesOf(db::SqliteDatabase &account)
 {
     sqlite3_create_function(account.handle(), "orvan_change", 1, SQLITE_UTF8, nullptr,
                             changeFunction, nullptr, nullptr);
+    sqlite3_create_function(account.handle(), "orvan_rewritten", 0, SQLITE_UTF8, nullptr,
+                            rewrittenFunction, nullptr, nullptr);
     sqlite3_create_function(account.handle(), "orvan_value", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
                             nullptr, valueFunction, nullptr, nullptr);
     account.setWriteBegunHook([&account] { keepHistory(account.handle()); });

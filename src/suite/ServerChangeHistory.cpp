@@ -36,6 +36,13 @@ std::string historyScript(const db::SchemaNames &names)
                   quotedName(found->second) +
                   " FOR EACH ROW EXECUTE FUNCTION orvan_record_change(" + keys + ");";
     }
+    for (const char *table : templateTables()) {
+        const auto found = names.find(db::toLower(table));
+        if (found != names.end())
+            script += "\nCREATE TRIGGER orvan_rewritten AFTER INSERT OR UPDATE OR DELETE ON " +
+                      quotedName(found->second) +
+                      " FOR EACH ROW EXECUTE FUNCTION orvan_count_rewrite();";
+    }
     return script;
 }
 

@@ -142,6 +142,23 @@ TEST_P(MainWindowScript, OptionsThatCallOtherComponentsAreSavedWithTheirWork)
               "1");
 }
 
+// The history holds the option's value and one row for the template rows it rewrote.
+TEST_P(MainWindowScript, AnOptionChangeIsRecordedWithOneRowForItsTemplateRewrite)
+{
+    run("show 0\nclick sys18\noption UseLetterSortField 1\nclose\n");
+    const auto history = [this](const char *condition) {
+        return m_account->value(std::string("SELECT COUNT(*) FROM t_ChangeHistory WHERE ") +
+                                condition);
+    };
+    EXPECT_EQ(history("FRecord='SH.UseLetterSortField' AND FOldValue='0' AND FNewValue='1' "
+                      "AND FAction='script sys18'"),
+              "1");
+    EXPECT_EQ(history("FTable='templates' AND FRecord='UseLetterSortField'"), "1");
+    EXPECT_EQ(m_account->value("SELECT FNewValue FROM t_ChangeHistory WHERE FTable='templates'"),
+              "53 rows rewritten");
+    EXPECT_EQ(history("FTable LIKE 'IC%'"), "0") << "no template row one by one";
+}
+
 TEST_P(MainWindowScript, ARefusedKanbanValueLeavesTheOtherPagesUsable)
 {
     const auto out = run("show 0\n"

@@ -33,6 +33,8 @@ using PilotPanelTest = test::PlanningFixture;
 
 TEST_F(PilotPanelTest, DeletionShowsProgressAndClosesAtTheEnd)
 {
+    const long plansRows = count("SELECT (SELECT COUNT(*) FROM PLMPSPlan) + (SELECT COUNT(*) "
+                                 "FROM PLMPS) + (SELECT COUNT(*) FROM PLMPSReq)");
     PilotPanel panel;
     panel.ifAdjust(false);
     shell->runModal(panel);
@@ -45,6 +47,9 @@ TEST_F(PilotPanelTest, DeletionShowsProgressAndClosesAtTheEnd)
     EXPECT_EQ(panel.pictureImage(), 2);
     EXPECT_EQ(panel.panelHeight(), PilotPanel::PanelHeight);
     EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPS"), 0);
+    EXPECT_EQ(text("SELECT FNewValue FROM t_ChangeHistory WHERE FTable='forecast plans' AND "
+                   "FRecord='clean'"),
+              std::to_string(plansRows) + " rows deleted");
 }
 
 TEST_F(PilotPanelTest, AFailedDeletionSaysWhyAndClosesThePanelWithNothingDeleted)
@@ -61,6 +66,7 @@ TEST_F(PilotPanelTest, AFailedDeletionSaysWhyAndClosesThePanelWithNothingDeleted
     EXPECT_EQ(messages->shown()[0].text, panel.failure());
     EXPECT_EQ(messages->shown()[0].icon, forms::Icon::Critical);
     EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPSPlan"), 2) << "nothing is deleted";
+    EXPECT_EQ(count("SELECT COUNT(*) FROM t_ChangeHistory"), 0) << "and nothing recorded";
 }
 
 TEST_F(PilotPanelTest, AdjustmentRunsTheProcedureThenClearsTheDemands)
@@ -80,6 +86,9 @@ TEST_F(PilotPanelTest, AdjustmentRunsTheProcedureThenClearsTheDemands)
     EXPECT_TRUE(panel.closeRequested());
     EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPSReq"), 0);
     EXPECT_EQ(count("SELECT MAX(FTimeZone) FROM PLMPS"), 5);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM t_ChangeHistory WHERE FTable='forecast plans' AND "
+                    "FRecord='adjust by count'"),
+              1);
 }
 
 TEST_F(PilotPanelTest, AFailedProcedureLeavesTheDemandsAlone)
@@ -95,6 +104,7 @@ TEST_F(PilotPanelTest, AFailedProcedureLeavesTheDemandsAlone)
     EXPECT_TRUE(panel.closeRequested());
     EXPECT_EQ(count("SELECT COUNT(*) FROM PLMPSReq"), demands);
     EXPECT_EQ(text("SELECT FStartDate FROM PLMPS WHERE FInterID=1"), "2026-11-30");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM t_ChangeHistory WHERE FTable='forecast plans'"), 0);
 }
 
 TEST_F(PilotPanelTest, AdjustmentErrorsAreShownAndThePassEnds)
