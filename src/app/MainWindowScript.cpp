@@ -8,8 +8,11 @@
 #include "component/ComponentRegistry.h"
 #include "component/OutsideComponents.h"
 #include "component/ProgIds.h"
+#include "component/Translation.h"
 #include "forms/Form.h"
 #include "forms/OptionSheet.h"
+#include "forms/Printer.h"
+#include "mainwindow/HistoryWindow.h"
 #include "mainwindow/MaintenanceWindow.h"
 
 namespace orvan::app {
@@ -241,6 +244,56 @@ bool runSqlLine(const ScriptCommand &command, std::ostream &out, std::string &er
     }
 }
 
+// The history window: `filter TEXT`, `tool Print|Preview`, `dump history` (the caption,
+// the headings, then each row shown, cells ended by "|"; or why none is shown).
+class HistoryTarget : public ScriptTarget
+{
+public:
+    explicit HistoryTarget(mainwindow::HistoryWindow &window)
+        : m_window(window)
+    {}
+
+    bool run(const ScriptCommand &command, std::ostream &out, std::string &error) override
+    {
+        if (command.verb == "filter") {
+            m_window.setFilter(command.rest);
+            return true;
+        }
+        if (command.verb == "tool" && command.args.size() == 1 &&
+            (command.args[0] == "Print" || command.args[0] == "Preview")) {
+            m_window.print(command.args[0] == "Print" ? forms::PrintMode::Print
+                                                      : forms::PrintMode::Preview);
+            return true;
+        }
+        if (command.verb == "dump" && command.args == std::vector<std::string>{"history"}) {
+            dump(out);
+            return true;
+        }
+        error = "the history window has no \"" + command.verb + " " + command.rest + "\"";
+        return false;
+    }
+
+private:
+    void dump(std::ostream &out) const
+    {
+        out << "TITLE " << m_window.caption << "\n";
+        if (!m_window.emptyText().empty()) {
+            out << "EMPTY " << m_window.emptyText() << "\n";
+            return;
+        }
+        for (const auto &heading : mainwindow::HistoryWindow::headings())
+            out << component::TranslateText(heading) << "|";
+        out << "\n";
+        for (const auto &row : m_window.shownRows()) {
+            for (const auto &cell : row)
+                out << cell << "|";
+            out << "\n";
+        }
+    }
+
+    mainwindow::HistoryWindow &m_window;
+};
+
 } // namespace
 
 void registerMainWindowScript()
@@ -249,6 +302,9 @@ void registerMainWindowScript()
     mainwindow::installMaintenanceWindow();
     registerScriptTarget("frmSysMainInface", [](forms::Form &form) {
         return std::make_unique<MainWindowTarget>(dynamic_cast<MaintenanceWindow &>(form));
+    });
+    registerScriptTarget("frmHistory", [](forms::Form &form) {
+        return std::make_unique<HistoryTarget>(dynamic_cast<mainwindow::HistoryWindow &>(form));
     });
 }
 

@@ -6,6 +6,7 @@
 #include "editor/RecordEditor.h"
 #include "gui/AccountLookupDialog.h"
 #include "gui/EditorDialog.h"
+#include "gui/HistoryView.h"
 #include "gui/OptionDetailDialogView.h"
 #include "gui/QtShell.h"
 
@@ -21,6 +22,7 @@ void registerEditorViews()
             dynamic_cast<component::AccountLookupForm &>(form), parent);
     });
     registerOptionDetailViews();
+    registerHistoryView();
 }
 
 } // namespace orvan::gui

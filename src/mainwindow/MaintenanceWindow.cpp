@@ -15,6 +15,7 @@
 #include "forms/Printer.h"
 #include "forms/Shell.h"
 #include "mainwindow/HelpIds.h"
+#include "mainwindow/HistoryWindow.h"
 #include "mainwindow/MainWindowHooks.h"
 #include "mainwindow/NodeTables.h"
 #include "mainwindow/OptionBinding.h"
@@ -152,6 +153,7 @@ void MaintenanceWindow::buildMenus()
                                          {"Modify", TextKey("修改(&M)")},
                                          {"Delete", TextKey("删除(&D)")}});
     menu({"View", TextKey("查看(&V)")}, {{"Refresh", TextKey("刷新(&R)"), "F9"},
+                                         {"History", TextKey("修改记录(&H)..."), "Ctrl+H"},
                                          {"StatusBar", TextKey("状态栏(&S)")},
                                          {"Toolbar", TextKey("工具栏(&T)")},
                                          {"ToolbarLabels", TextKey("工具栏文字(&L)")}});
@@ -409,12 +411,22 @@ bool MaintenanceWindow::menuClick(const std::string &path)
         deleteRecord();
     else if (name == "REFRESH")
         refreshList();
+    else if (name == "HISTORY")
+        showHistory();
     else if (name == "SEARCH")
         keyDown(forms::KeyCodeF1, 0);
     else if (name == "STATUSBAR" || name == "TOOLBAR" || name == "TOOLBARLABELS")
         item->checked = !item->checked;
     notifyChanged();
     return true;
+}
+
+void MaintenanceWindow::showHistory()
+{
+    const auto &key = component::processState().currentNodeKey;
+    const auto *node = tree.find(key);
+    HistoryWindow window(key, node ? node->caption : std::string());
+    forms::shell().runModal(window);
 }
 
 void MaintenanceWindow::printOrPreview(int32_t mode)

@@ -64,6 +64,8 @@ public:
     // Right button released over the overall option list.
     void overallOptionsPopup();
     void refreshList();
+    // View > History: the change history of the selected node.
+    void showHistory();
     void timerFired();
     // Drags the splitter to a position (twips from the window's left edge) and releases
     // it; returns the position taken.

@@ -10,6 +10,7 @@
 #include "base/Error.h"
 #include "base/Format.h"
 #include "base/Text.h"
+#include "component/ChangeHistoryQuery.h"
 #include "component/LoginContext.h"
 #include "component/ProcessState.h"
 #include "db/ColumnTypes.h"
@@ -149,26 +150,6 @@ namespace {
 
 constexpr const char *RewrittenSetting = "orvan.rewritten";
 
-std::string historySql(const HistoryQuery &query)
-{
-    std::string where;
-    const auto add = [&where](const std::string &condition) {
-        where += (where.empty() ? " WHERE " : " AND ") + condition;
-    };
-    if (!query.key.empty()) {
-        const auto key = db::sqlQuote(query.key);
-        add("(FRecord = " + key + " OR FRecord LIKE " + db::sqlQuote("%." + query.key) +
-            " OR FTable = " + key + ")");
-    }
-    if (!query.since.empty())
-        add("FTime >= " + db::sqlQuote(query.since));
-    if (query.user)
-        add("FUserID = " + std::to_string(*query.user));
-    return "SELECT FTime, FUserID, FUserName, FMachine, FTable, FRecord, FField, FOldValue, "
-           "FNewValue, FAction FROM t_ChangeHistory" +
-           where + " ORDER BY FID DESC";
-}
-
 // Pruning the history is the account administrator's: the user the account names so.
 void requireAdministrator(db::Database &account)
 {
@@ -244,7 +225,7 @@ std::vector<std::vector<std::string>> readHistory(db::Database &account, const H
     std::vector<std::vector<std::string>> lines;
     if (!historyKept(account))
         return lines;
-    auto rows = account.execute(historySql(query));
+    auto rows = account.execute(component::historySql(query));
     for (; rows && !rows->isEOF(); rows->MoveNext()) {
         if (query.limit > 0 && lines.size() >= static_cast<size_t>(query.limit))
             break;

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "component/ChangeHistoryQuery.h"
+
 namespace orvan::db {
 class Database;
 class SqliteDatabase;
@@ -41,15 +43,8 @@ bool fileKeepsHistory(db::SqliteDatabase &account);
 // Who and what makes the changes, as a server's orvan.actor setting holds it.
 std::string actorText();
 
-// What `history` lists: all rows, or those of a key (a record key, its last part, or a
-// table), from a day on, of a user; the newest first, at most limit rows (0: all).
-struct HistoryQuery
-{
-    std::string key;
-    std::string since; // yyyy-mm-dd, or with a time
-    std::optional<int32_t> user;
-    int32_t limit = 0;
-};
+using component::HistoryQuery;
+
 // The rows as text: time, user id, user name, machine, table, record, field, old value,
 // new value, action; nothing when the account keeps no history yet.
 std::vector<std::vector<std::string>> readHistory(db::Database &account, const HistoryQuery &query);

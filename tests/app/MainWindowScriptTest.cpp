@@ -159,6 +159,37 @@ TEST_P(MainWindowScript, AnOptionChangeIsRecordedWithOneRowForItsTemplateRewrite
     EXPECT_EQ(history("FTable LIKE 'IC%'"), "0") << "no template row one by one";
 }
 
+// View > History shows the node's own changes, newest first, and the filter narrows them.
+TEST_P(MainWindowScript, TheHistoryWindowShowsTheNodesChangesAndFilters)
+{
+    run("show 0\nclick sys18\noption UseLetterSortField 1\nclose\n");
+    m_language = "EN";
+    const auto out = run("show 0\nclick sys9\nmenu View.History\ndump history\nclose\n"
+                         "click sys18\nmenu View.History\ndump history\nfilter sh.useletter\n"
+                         "dump history\nfilter nothing like it\ndump history\ntool Print\n"
+                         "close\nclose\n");
+    EXPECT_NE(out.find("TITLE Change History - Bill Types\nEMPTY No changes are recorded.\n"),
+              std::string::npos)
+        << out;
+    const auto shopFloor = out.find("TITLE Change History - ");
+    ASSERT_NE(out.find("TITLE Change History - ", shopFloor + 1), std::string::npos) << out;
+    const auto rows = out.substr(out.find("TITLE Change History - ", shopFloor + 1));
+    EXPECT_NE(rows.find("Time (UTC)|User|Machine|Table|Record|Field|Old value|New value|Action|\n"),
+              std::string::npos)
+        << rows;
+    const auto summary =
+        rows.find("|templates|UseLetterSortField|||53 rows rewritten|script sys18|");
+    const auto value = rows.find("|t_SystemProfile|SH.UseLetterSortField|FValue|0|1|script sys18|");
+    ASSERT_NE(summary, std::string::npos) << rows;
+    EXPECT_LT(summary, value) << "the newest first";
+    const auto filtered = rows.substr(rows.find("TITLE", 1));
+    EXPECT_EQ(filtered.find("templates"), std::string::npos) << filtered;
+    EXPECT_NE(filtered.find("SH.UseLetterSortField"), std::string::npos) << filtered;
+    EXPECT_NE(out.find("EMPTY No recorded change matches the filter.\n"), std::string::npos);
+    EXPECT_NE(out.find("PRINT Change History - Shop Floor Options | 0 rows"), std::string::npos)
+        << out;
+}
+
 TEST_P(MainWindowScript, ARefusedKanbanValueLeavesTheOtherPagesUsable)
 {
     const auto out = run("show 0\n"

@@ -10,11 +10,15 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTableWidget>
+
+#include <cstdlib>
 
 #include "closing/BillClosingDialog.h"
 #include "forms/OptionSheet.h"
 #include "forms/Printer.h"
 #include "gui/BillClosingDialogView.h"
+#include "gui/HistoryView.h"
 #include "gui/LedgerTableModel.h"
 #include "gui/LedgerTableView.h"
 #include "gui/MenuBinder.h"
@@ -23,6 +27,7 @@
 #include "gui/ParameterTreeView.h"
 #include "gui/QtShell.h"
 #include "gui/ToolbarBinder.h"
+#include "mainwindow/HistoryWindow.h"
 
 using namespace orvan;
 
@@ -257,3 +262,30 @@ TEST_F(ClosingViewTest, CloseNamesThePeriodAndAsksFirst)
 }
 
 } // namespace
+
+// The history view shows the rows of the window's node and hands the filter to it. With
+// ORVAN_SCREENSHOT_DIR set it also writes history.png there (the README's picture).
+TEST_F(MainWindowViewTest, HistoryViewShowsTheNodesChangesAndFiltersThem)
+{
+    setLogin("UserID=16394;UserName=administrator;SubID=;LANGUAGE=chs;");
+    show(0);
+    click("sys9");
+    connection().Execute("UPDATE ICBillType SET FNote='展会样机' WHERE FID=1");
+    connection().Execute("UPDATE ICBillType SET FName='赠品(促销)' WHERE FID=2");
+    connection().Execute("UPDATE t_VoucherGroup SET FName='收款' WHERE FGroupID=2");
+    mainwindow::HistoryWindow history("sys9", "单据类型");
+    history.load();
+    gui::HistoryView historyView(history);
+    historyView.show();
+    settle();
+    EXPECT_EQ(historyView.windowTitle(), QStringLiteral("修改记录 - 单据类型"));
+    ASSERT_EQ(historyView.table()->rowCount(), 2) << "the bill types' changes only";
+    EXPECT_EQ(historyView.table()->item(0, 5)->text(), QStringLiteral("FName"));
+    EXPECT_EQ(historyView.table()->item(0, 7)->text(), QStringLiteral("赠品(促销)"));
+    if (const char *folder = std::getenv("ORVAN_SCREENSHOT_DIR"))
+        historyView.grab().save(QString::fromLocal8Bit(folder) + "/history.png");
+    historyView.filterBox()->setText(QStringLiteral("fnote"));
+    settle();
+    ASSERT_EQ(historyView.table()->rowCount(), 1);
+    EXPECT_EQ(history.filter(), "fnote");
+}
