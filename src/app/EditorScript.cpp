@@ -52,6 +52,12 @@ public:
             return setRuleCell(command, error);
         if (verb == "dump" && args.size() == 1 && args[0] == "rules")
             return dumpRules(out, error);
+        if (verb == "dump" && args.size() == 1 && args[0] == "changed") {
+            out << "CHANGED "
+                << (m_editor.lastChange().empty() ? std::string("-") : m_editor.lastChange())
+                << "\n";
+            return true;
+        }
         error = "the record editor has no \"" + verb + " " + command.rest + "\"";
         return false;
     }

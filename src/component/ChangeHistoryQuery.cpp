@@ -45,4 +45,11 @@ std::string historySql(const HistoryQuery &query)
            where + " ORDER BY FID DESC";
 }
 
+std::string recordChangesSql(const std::string &table, const std::string &record)
+{
+    return "SELECT FTime, FUserName, FUserID FROM t_ChangeHistory WHERE FTable = " +
+           db::sqlQuote(table) + " AND (FRecord = " + db::sqlQuote(record) + " OR FRecord LIKE " +
+           db::sqlQuote("%." + record) + ") ORDER BY FID DESC";
+}
+
 } // namespace orvan::component

@@ -26,4 +26,8 @@ struct HistoryQuery
 // value, new value, action.
 std::string historySql(const HistoryQuery &query);
 
+// The changes of one record of a table, the newest first: time, user name, user id. The
+// record is its key, or a key's last part ("CurrentYear" for "IC.CurrentYear").
+std::string recordChangesSql(const std::string &table, const std::string &record);
+
 } // namespace orvan::component

@@ -1,4 +1,6 @@
 #include "editor/RecordEditor.h"
+#include "component/ChangeHistoryQuery.h"
+#include "params/ProfileStore.h"
 
 #include <fmt/format.h>
 
@@ -183,6 +185,50 @@ void RecordEditor::loadCurrentRecord()
     if (m_page && m_page->loadsOnOpen())
         m_page->load(editorState().currentRow);
     rememberActiveText();
+    readLastChange();
+}
+
+namespace {
+
+// The table that holds the records a node's editor shows.
+const char *recordTableOf(const std::string &nodeKey)
+{
+    namespace Key = params::NodeKey;
+    if (nodeKey == Key::BillTypes)
+        return "ICBillType";
+    if (nodeKey == Key::PrintControl)
+        return "ICPrintMaxCount";
+    if (nodeKey == Key::VoucherGroups)
+        return "t_VoucherGroup";
+    if (nodeKey == Key::BillSettings)
+        return "ICBillNo";
+    if (nodeKey == Key::SystemSettings || nodeKey == Key::AccountSetParameters ||
+        nodeKey == Key::PlanningParameters)
+        return "t_SystemProfile";
+    return nullptr;
+}
+
+} // namespace
+
+void RecordEditor::readLastChange()
+{
+    m_lastChange.clear();
+    const auto &state = editorState();
+    const char *table = recordTableOf(m_nodeKey);
+    if (!table || !state.rowKeys.contains(state.currentRow))
+        return;
+    const auto record = base::trim(state.rowKeys.at(state.currentRow).text());
+    if (record.empty())
+        return;
+    base::tryStep([&] {
+        auto rows = params::executeOnAccount(component::recordChangesSql(table, record));
+        if (!rows || rows->isEOF())
+            return;
+        const auto name = rows->Fields(1).Value().text();
+        const auto who = name.empty() ? rows->Fields(2).Value().text() : name;
+        m_lastChange = component::FormatText(TranslateText("最后修改：%1，%2（UTC）"), who,
+                                             rows->Fields(0).Value().text());
+    });
 }
 
 // Navigation.
@@ -230,6 +276,7 @@ void RecordEditor::saveRecord()
     m_page->save();
     if (m_page->clearsChangedAfterSave())
         changed = false;
+    readLastChange();
 }
 
 void RecordEditor::moveTo(std::string_view key)
@@ -245,6 +292,7 @@ void RecordEditor::moveTo(std::string_view key)
         m_page->load(target);
     rememberActiveText();
     state.currentRow = target;
+    readLastChange();
     computeNavigationTargets();
     if (m_page)
         m_page->afterMove();

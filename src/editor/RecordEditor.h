@@ -93,6 +93,9 @@ public:
     static void showError(const std::string &text);
 
     const std::string &nodeKey() const { return m_nodeKey; }
+    // Who last changed the record shown, and when ("" when the history holds no change
+    // of it).
+    const std::string &lastChange() const { return m_lastChange; }
     EditorPage *page() { return m_page.get(); }
 
     forms::CellGrid &grid() { return m_grid; }
@@ -130,7 +133,10 @@ private:
     std::string activeText() const;
     void noteEdit();
 
+    void readLastChange();
+
     std::string m_nodeKey;
+    std::string m_lastChange;
     std::unique_ptr<EditorPage> m_page;
     forms::CellGrid m_grid;
     forms::Toolbar m_toolbar;

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
@@ -167,6 +168,10 @@ EditorDialog::EditorDialog(RecordEditor &form, QWidget *parent)
     layout->setContentsMargins(6, 0, 6, 6);
     layout->addWidget(m_toolBar);
     layout->addWidget(m_tabs, 1);
+    m_lastChange = new QLabel(this);
+    m_lastChange->setObjectName(QStringLiteral("lastChange"));
+    m_lastChange->setEnabled(false); // a quiet line under the record
+    layout->addWidget(m_lastChange);
     refresh();
 }
 
@@ -248,6 +253,8 @@ void EditorDialog::refresh()
     renderTabs();
     renderFirstTab();
     m_options->render(m_editor.options());
+    m_lastChange->setText(qt(m_editor.lastChange()));
+    m_lastChange->setVisible(!m_editor.lastChange().empty());
     m_rendering = false;
     if (!m_sized) {
         m_sized = true;

@@ -7,6 +7,7 @@
 
 class QAction;
 class QCheckBox;
+class QLabel;
 class QStackedWidget;
 class QTabWidget;
 class QToolBar;
@@ -64,6 +65,7 @@ private:
     QToolBar *m_toolBar = nullptr;
     std::map<std::string, QAction *> m_actions;
     QTabWidget *m_tabs = nullptr;
+    QLabel *m_lastChange = nullptr;
     QStackedWidget *m_firstTab = nullptr;
     CellGridView *m_grid = nullptr;
     QWidget *m_pagePanel = nullptr;

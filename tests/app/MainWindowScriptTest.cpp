@@ -190,6 +190,21 @@ TEST_P(MainWindowScript, TheHistoryWindowShowsTheNodesChangesAndFilters)
         << out;
 }
 
+// The editor says who last changed the record it shows, and says so anew after a save.
+TEST_P(MainWindowScript, TheEditorShowsWhoLastChangedTheRecord)
+{
+    m_language = "EN";
+    const auto out = run("show 0\nclick sys9\nrow 3\ntool Modify\ndump changed\n"
+                         "cell 2 4 Gift\ntool Save\ndump changed\ntool Ne\ndump changed\n"
+                         "tool Exit\nclose\n");
+    const auto first = out.find("CHANGED -\n");
+    const auto saved = out.find("CHANGED Last changed by 16394 on ");
+    ASSERT_NE(first, std::string::npos) << out;
+    ASSERT_NE(saved, std::string::npos) << out;
+    EXPECT_LT(first, saved);
+    EXPECT_NE(out.find("CHANGED -\n", saved), std::string::npos) << "the next record: none";
+}
+
 TEST_P(MainWindowScript, ARefusedKanbanValueLeavesTheOtherPagesUsable)
 {
     const auto out = run("show 0\n"
