@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 #include "base/Error.h"
 #include "base/Format.h"
@@ -106,17 +107,26 @@ PeriodDates listServerDates(component::ListServerPeriods &server, const std::str
     return dates;
 }
 
+// The calendar of a calling cost system ("0004", "0005", "0006"); nothing for any other
+// subsystem, which the list server serves.
+std::optional<CostCalendar> costCalendarOfSubsystem(const std::string &props)
+{
+    const auto &systemId = component::processState().systemId;
+    if (systemId == "0004")
+        return costCalendar(props);
+    if (systemId == "0005")
+        return operationCostCalendar(props);
+    if (systemId == "0006")
+        return standardCostCalendar(props);
+    return std::nullopt;
+}
+
 // The dates of a period from the calendar of the calling subsystem, made once.
 std::function<PeriodDates(int32_t period)> calendarOfSubsystem()
 {
     const auto props = component::LoginPropsString();
-    const auto &systemId = component::processState().systemId;
-    if (systemId == "0004" || systemId == "0005" || systemId == "0006") {
-        const auto calendar = systemId == "0004"   ? costCalendar(props)
-                              : systemId == "0005" ? operationCostCalendar(props)
-                                                   : standardCostCalendar(props);
-        return [calendar](int32_t period) { return calendarDates(calendar, period); };
-    }
+    if (const auto calendar = costCalendarOfSubsystem(props))
+        return [calendar = *calendar](int32_t period) { return calendarDates(calendar, period); };
     auto server = provider<component::ListServerPeriods>(component::ProgId::ListServer);
     return [server, props](int32_t period) { return listServerDates(*server, props, period); };
 }
@@ -137,13 +147,9 @@ std::vector<double> periodStartsOfYear(int32_t periodCount)
     std::vector<double> starts(static_cast<size_t>(std::max(periodCount, 0)));
     base::tryStep([&] {
         const auto props = component::LoginPropsString();
-        const auto &systemId = component::processState().systemId;
-        if (systemId == "0004" || systemId == "0005" || systemId == "0006") {
-            const auto calendar = systemId == "0004"   ? costCalendar(props)
-                                  : systemId == "0005" ? operationCostCalendar(props)
-                                                       : standardCostCalendar(props);
+        if (const auto calendar = costCalendarOfSubsystem(props)) {
             for (int32_t period = 1; period <= periodCount; ++period)
-                starts[static_cast<size_t>(period - 1)] = startFrom(calendar, period);
+                starts[static_cast<size_t>(period - 1)] = startFrom(*calendar, period);
             return;
         }
         auto server = provider<component::ListServerPeriods>(component::ProgId::ListServer);
