@@ -16,6 +16,7 @@
 #include "app/PlanCommands.h"
 #include "app/ProgramContext.h"
 #include "app/ScriptCommandLine.h"
+#include "app/SettingsCommands.h"
 #include "app/WindowProgram.h"
 #include "component/ComponentRegistry.h"
 #include "component/ProgIds.h"
@@ -192,6 +193,7 @@ int runProgram(int argc, char **argv)
     addCloseBillCommand(cli, context);
     addPlanCommands(cli, context);
     addHistoryCommands(cli, context);
+    addSettingsCommands(cli, context);
     auto *guiCommand = cli.add_subcommand("gui", "Open the maintenance window (the default)");
 
     suite::setChangeCommand(commandWords(cli, argc, argv));

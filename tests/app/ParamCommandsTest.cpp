@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -116,4 +119,22 @@ TEST_F(ParamCommands, HistoryListsTheChangesNewestFirstWithTheCommandThatMadeThe
     EXPECT_EQ(run({"history", "--limit", "0"}), 2) << "a usage error";
     EXPECT_EQ(run({"history", "prune", "--before", "2999-01-01"}), 1)
         << "this account names no administrator";
+}
+
+TEST_F(ParamCommands, SettingsExportWritesTheFileOrSaysWhyNot)
+{
+    const auto file = std::filesystem::temp_directory_path() / "orvan-settings-test.json";
+    ASSERT_EQ(run({"settings", "export", file.string(), "--scope", "options,calculation"}), 0);
+    std::ifstream in(file);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find(R"("scopes": ["options","calculation"],)"), std::string::npos) << text;
+    EXPECT_NE(
+        text.find(
+            R"({"table":"t_SystemProfile","key":["IC","ICClosed"],"field":"FValue","value":"1"})"),
+        std::string::npos)
+        << text;
+    std::filesystem::remove(file);
+    EXPECT_EQ(run({"settings", "export", "-", "--scope", "colours"}), 1);
+    EXPECT_EQ(run({"settings", "export", "/nonexistent/folder/s.json"}), 1);
+    EXPECT_FALSE(std::filesystem::exists("/nonexistent/folder/s.json.part"));
 }
