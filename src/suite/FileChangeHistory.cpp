@@ -200,6 +200,31 @@ bool hasTable(sqlite3 *db, const char *schema, const char *type, const char *nam
     return found;
 }
 
+enum class AccountTables { None, WithoutHistory, WithHistory };
+
+// Whether the file holds an account, and one with a history: one look at the schema, as a
+// connection is opened.
+AccountTables accountTables(sqlite3 *db)
+{
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(db,
+                           "SELECT count(*), max(lower(name) = 't_changehistory') FROM "
+                           "main.sqlite_master WHERE type = 'table' AND lower(name) IN "
+                           "('t_systemprofile', 't_changehistory')",
+                           -1, &statement, nullptr) != SQLITE_OK)
+        return AccountTables::None;
+    AccountTables tables = AccountTables::None;
+    if (sqlite3_step(statement) == SQLITE_ROW) {
+        const int found = sqlite3_column_int(statement, 0);
+        const bool history = sqlite3_column_int(statement, 1) != 0;
+        tables = found == 2               ? AccountTables::WithHistory
+                 : found == 1 && !history ? AccountTables::WithoutHistory
+                                          : AccountTables::None;
+    }
+    sqlite3_finalize(statement);
+    return tables;
+}
+
 void run(sqlite3 *db, const std::string &script)
 {
     char *message = nullptr;
@@ -241,9 +266,7 @@ void recordChangesOf(db::SqliteDatabase &account)
     account.setWriteBegunHook([&account] { keepHistory(account.handle()); });
     // An account the program has not written before gets its (empty) history at once, so
     // that it does not appear later beside some unrelated change.
-    sqlite3 *db = account.handle();
-    if (!hasTable(db, "main", "table", "t_SystemProfile") ||
-        hasTable(db, "main", "table", HistoryTable))
+    if (accountTables(account.handle()) != AccountTables::WithoutHistory)
         return;
     try {
         db::Transaction transaction(account);
