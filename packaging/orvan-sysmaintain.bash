@@ -4,7 +4,7 @@ _orvan_sysmaintain()
     local cur prev words cword
     _init_completion || return
 
-    local commands="init-demo sql tree detail-sql option profile script close-bill plans gui"
+    local commands="init-demo sql tree detail-sql option profile script close-bill plans history settings gui"
     case $prev in
         --lang)
             COMPREPLY=($(compgen -W "chs CHT EN" -- "$cur"))
@@ -18,12 +18,17 @@ _orvan_sysmaintain()
         --press)
             COMPREPLY=($(compgen -W "Close Reopen Reconcile Exit F1" -- "$cur"))
             return ;;
+        --scope)
+            COMPREPLY=($(compgen -W "all options useroptions calculation numbering printcontrol
+                billtypes vouchergroups periods" -- "$cur"))
+            return ;;
     esac
 
     local command="" i
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            init-demo | sql | tree | detail-sql | option | profile | script | close-bill | plans | gui)
+            init-demo | sql | tree | detail-sql | option | profile | script | close-bill | plans | \
+                history | settings | gui)
                 command=${words[i]}
                 break ;;
         esac
@@ -37,6 +42,9 @@ _orvan_sysmaintain()
         plans) COMPREPLY=($(compgen -W "clean adjust --yes --help" -- "$cur")) ;;
         close-bill) COMPREPLY=($(compgen -W "--press --dump --help" -- "$cur")) ;;
         init-demo) COMPREPLY=($(compgen -W "--if-missing --help" -- "$cur")) ;;
+        history) COMPREPLY=($(compgen -W "prune --key --since --user --limit --before --help" \
+                -- "$cur")) ;;
+        settings) COMPREPLY=($(compgen -W "export --scope --help" -- "$cur")) ;;
         script) _filedir ;;
         *) COMPREPLY=($(compgen -W "--help" -- "$cur")) ;;
     esac
