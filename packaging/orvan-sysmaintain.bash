@@ -4,7 +4,7 @@ _orvan_sysmaintain()
     local cur prev words cword
     _init_completion || return
 
-    local commands="init-demo sql tree detail-sql option profile script close-bill plans history settings gui"
+    local commands="init-demo sql tree detail-sql option profile script close-bill plans history settings find gui"
     case $prev in
         --lang)
             COMPREPLY=($(compgen -W "chs CHT EN" -- "$cur"))
@@ -28,7 +28,7 @@ _orvan_sysmaintain()
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
             init-demo | sql | tree | detail-sql | option | profile | script | close-bill | plans | \
-                history | settings | gui)
+                history | settings | find | gui)
                 command=${words[i]}
                 break ;;
         esac

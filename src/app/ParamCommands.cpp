@@ -19,6 +19,7 @@
 #include "component/SysFace.h"
 #include "db/SqlText.h"
 #include "forms/TreeControl.h"
+#include "params/ParameterSearch.h"
 #include "params/ParameterTree.h"
 #include "params/ProfileStore.h"
 
@@ -112,6 +113,18 @@ void runProfileGet(const ParamOptions &options, ProgramContext &context)
     std::cout << value.value_or("0") << "\n";
 }
 
+void runFind(const ParamOptions &options, ProgramContext &context)
+{
+    connect(context);
+    const auto matches = params::findParameters(options.value);
+    std::cout << "node\tcaption\tkey\tvalue\n";
+    for (const auto &match : matches)
+        std::cout << match.nodeKey << "\t" << match.caption << "\t" << match.key << "\t"
+                  << match.value << "\n";
+    if (matches.empty())
+        throw base::Error(-1, "nothing matches \"" + options.value + "\"");
+}
+
 void runProfileSet(const ParamOptions &options, ProgramContext &context)
 {
     connect(context);
@@ -153,6 +166,10 @@ void addValueCommands(CLI::App &cli, ProgramContext &context,
     auto *get = command(*option, "get", "Print the option value of the login's user", context,
                         [options, &context] { runOptionGet(*options, context); });
     get->add_option("KEY", options->key, "Option key")->required();
+
+    auto *find = command(cli, "find", "Print the parameters that hold a text", context,
+                         [options, &context] { runFind(*options, context); });
+    find->add_option("TEXT", options->value, "Text of a caption, key or value")->required();
 
     auto *profile = cli.add_subcommand("profile", "Values of t_SystemProfile");
     profile->require_subcommand(1);

@@ -21,6 +21,9 @@ struct ProgramContext;
 //   option get KEY                       the option value of the login's user: -1, 0 or 1
 //   profile get CATEGORY KEY             one t_SystemProfile value ("0" when absent)
 //   profile set CATEGORY KEY VALUE       writes one t_SystemProfile value
+//   find TEXT                            the parameters that hold the text: a heading, then
+//                                        node, caption, key and value a line; exit 1 when
+//                                        nothing matches
 void addParamCommands(CLI::App &cli, ProgramContext &context);
 
 // One line per node in display order: two spaces per depth, key, tab, caption, tab, tag.

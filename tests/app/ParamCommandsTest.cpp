@@ -138,3 +138,12 @@ TEST_F(ParamCommands, SettingsExportWritesTheFileOrSaysWhyNot)
     EXPECT_EQ(run({"settings", "export", "/nonexistent/folder/s.json"}), 1);
     EXPECT_FALSE(std::filesystem::exists("/nonexistent/folder/s.json.part"));
 }
+
+TEST_F(ParamCommands, FindPrintsTheMatchesOrSaysThereAreNone)
+{
+    ASSERT_EQ(run({"find", "useshort"}), 0);
+    EXPECT_EQ(output.substr(0, output.find('\n') + 1), "node\tcaption\tkey\tvalue\n");
+    EXPECT_NE(output.find("\tUseShortNumber\t1\n"), std::string::npos) << output;
+    EXPECT_EQ(run({"find", "no such words"}), 1);
+    EXPECT_EQ(output, "node\tcaption\tkey\tvalue\n");
+}
