@@ -105,10 +105,12 @@ std::string loginValue(const char *name)
 
 std::string userId()
 {
+    // Spliced into SQL as a number: a whole number of at most nine digits, or nothing.
     const auto id = base::trim(loginValue("UserID"));
+    const auto digits = std::string_view(id).substr(!id.empty() && id.front() == '-' ? 1 : 0);
     const bool number =
-        !id.empty() && std::all_of(id.begin() + (id.front() == '-' ? 1 : 0), id.end(),
-                                   [](char c) { return c >= '0' && c <= '9'; });
+        !digits.empty() && digits.size() <= 9 &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
     return number ? id : std::string();
 }
 

@@ -97,8 +97,11 @@ TEST_F(ChangeHistoryTest, RowsAreRemovedOnlyByTheAdministratorsPrune)
     EXPECT_EQ(suite::historyDay("2024/02/29"), "2024-02-29");
     EXPECT_EQ(suite::historyDay("2024-2-29"), std::nullopt);
 
-    setLogin("UserID=16395;UserName=Guest;SubID=;LANGUAGE=chs;");
-    EXPECT_THROW(suite::pruneHistory(app.database(), "2999-01-01"), base::Error);
+    for (const char *login :
+         {"UserID=16395;UserName=Guest;", "UserID=-;", "UserID=;", "UserID=16394 OR 1=1;"}) {
+        setLogin(std::string(login) + "SubID=;LANGUAGE=chs;");
+        EXPECT_THROW(suite::pruneHistory(app.database(), "2999-01-01"), base::Error) << login;
+    }
     EXPECT_EQ(history().size(), rows);
 
     setLogin("UserID=16394;UserName=administrator;SubID=;LANGUAGE=chs;");
