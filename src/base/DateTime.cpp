@@ -332,4 +332,14 @@ double now()
     return dateTimeSerial(parts);
 }
 
+std::string utcTimestamp()
+{
+    const std::time_t seconds = std::time(nullptr);
+    std::tm parts{};
+    ::gmtime_r(&seconds, &parts);
+    char text[32] = {};
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &parts);
+    return text;
+}
+
 } // namespace orvan::base

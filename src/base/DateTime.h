@@ -78,5 +78,7 @@ std::string dateToText(double serial);
 // The local clock: Date (today at midnight) and Now (to the second).
 double today();
 double now();
+// The time now in UTC as "YYYY-MM-DD HH:MM:SS", as records of changes keep it.
+std::string utcTimestamp();
 
 } // namespace orvan::base

@@ -4,9 +4,8 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
-#include <ctime>
 
+#include "base/DateTime.h"
 #include "base/Error.h"
 #include "base/Format.h"
 #include "base/Text.h"
@@ -164,16 +163,6 @@ void requireAdministrator(db::Database &account)
                           "OrvanConnection");
 }
 
-std::string utcNow()
-{
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm parts{};
-    ::gmtime_r(&now, &parts);
-    std::array<char, 32> text{};
-    std::strftime(text.data(), text.size(), "%Y-%m-%d %H:%M:%S", &parts);
-    return text.data();
-}
-
 // Lets the prune remove rows for the rest of its transaction.
 class PruningAllowed
 {
@@ -244,7 +233,7 @@ void recordSummary(db::Database &account, const std::string &table, const std::s
     const auto id = userId();
     account.execute("INSERT INTO t_ChangeHistory (FTime, FUserID, FUserName, FMachine, FTable, "
                     "FRecord, FField, FOldValue, FNewValue, FAction) VALUES (" +
-                    db::sqlQuote(utcNow()) + ", " + (id.empty() ? "NULL" : id) + ", " +
+                    db::sqlQuote(base::utcTimestamp()) + ", " + (id.empty() ? "NULL" : id) + ", " +
                     db::sqlQuote(userName()) + ", " + db::sqlQuote(machine()) + ", " +
                     db::sqlQuote(table) + ", " + db::sqlQuote(record) + ", " + db::sqlQuote(field) +
                     ", " + db::sqlQuote(oldText) + ", " + db::sqlQuote(newText) + ", " +

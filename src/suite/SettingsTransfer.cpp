@@ -1,13 +1,11 @@
 #include "suite/SettingsTransfer.h"
 
 #include <algorithm>
-#include <array>
-#include <chrono>
 #include <cmath>
-#include <ctime>
 
 #include <nlohmann/json.hpp>
 
+#include "base/DateTime.h"
 #include "base/Error.h"
 #include "base/Format.h"
 #include "base/Variant.h"
@@ -109,16 +107,6 @@ std::string companyName(db::Database &account)
     return rows && !rows->isEOF() ? rows->Fields(0).Value().text() : std::string();
 }
 
-std::string utcNow()
-{
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm parts{};
-    ::gmtime_r(&now, &parts);
-    std::array<char, 32> text{};
-    std::strftime(text.data(), text.size(), "%Y-%m-%d %H:%M:%S", &parts);
-    return text.data();
-}
-
 std::vector<std::string> chosenScopes(const std::vector<std::string> &asked)
 {
     const auto &known = settingsScopes();
@@ -165,7 +153,7 @@ std::string exportSettings(db::Database &account, const std::vector<std::string>
     head["format"] = "orvan-sysmaintain settings";
     head["schemaVersion"] = SettingsSchemaVersion;
     head["company"] = companyName(account);
-    head["exported"] = utcNow();
+    head["exported"] = base::utcTimestamp();
     head["scopes"] = chosen;
     std::string text = "{\n";
     for (const auto &[name, value] : head.items())
