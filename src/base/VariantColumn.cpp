@@ -4,40 +4,11 @@
 #include <limits>
 #include <stdexcept>
 
+#include "base/Varint.h"
+
 namespace orvan::base {
 
 namespace {
-
-void appendVarint(std::vector<char> &bytes, uint64_t value)
-{
-    while (value >= 0x80) {
-        bytes.push_back(static_cast<char>((value & 0x7F) | 0x80));
-        value >>= 7;
-    }
-    bytes.push_back(static_cast<char>(value));
-}
-
-uint64_t readVarint(const char *&p)
-{
-    uint64_t value = 0;
-    for (int shift = 0;; shift += 7) {
-        const auto byte = static_cast<unsigned char>(*p++);
-        value |= static_cast<uint64_t>(byte & 0x7F) << shift;
-        if ((byte & 0x80) == 0)
-            return value;
-    }
-}
-
-// Whole numbers of either sign in few bytes: 0, -1, 1, -2, 2, ... become 0, 1, 2, 3, 4.
-uint64_t zigzag(int64_t value)
-{
-    return (static_cast<uint64_t>(value) << 1) ^ static_cast<uint64_t>(value >> 63);
-}
-
-int64_t unzigzag(uint64_t value)
-{
-    return static_cast<int64_t>(value >> 1) ^ -static_cast<int64_t>(value & 1);
-}
 
 void appendDouble(std::vector<char> &bytes, double value)
 {

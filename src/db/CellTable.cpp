@@ -3,46 +3,19 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/Varint.h"
+
 namespace orvan::db {
 
 namespace {
 
+using base::appendVarint;
+using base::MaxVarintBytes;
+using base::readVarint;
+using base::unzigzag;
+using base::zigzag;
+
 enum Tag : char { NullTag, IntegerTag, RealTag, TextTag };
-
-// Integers are kept zigzag-encoded in 7-bit groups, so small ones of either sign take a
-// byte or two.
-void appendVarint(std::vector<char> &bytes, unsigned long long value)
-{
-    while (value >= 0x80) {
-        bytes.push_back(static_cast<char>((value & 0x7F) | 0x80));
-        value >>= 7;
-    }
-    bytes.push_back(static_cast<char>(value));
-}
-
-unsigned long long readVarint(const char *&p)
-{
-    unsigned long long value = 0;
-    for (int shift = 0;; shift += 7) {
-        const auto byte = static_cast<unsigned char>(*p++);
-        value |= static_cast<unsigned long long>(byte & 0x7F) << shift;
-        if ((byte & 0x80) == 0)
-            return value;
-    }
-}
-
-unsigned long long zigzag(long long value)
-{
-    return (static_cast<unsigned long long>(value) << 1) ^
-           static_cast<unsigned long long>(value >> 63);
-}
-
-long long unzigzag(unsigned long long value)
-{
-    return static_cast<long long>(value >> 1) ^ -static_cast<long long>(value & 1);
-}
-
-constexpr size_t MaxVarintBytes = 10;
 
 void skipCell(const char *&p)
 {
@@ -68,7 +41,7 @@ Cell takeCell(const char *&p)
 {
     switch (*p++) {
     case IntegerTag:
-        return unzigzag(readVarint(p));
+        return static_cast<long long>(unzigzag(readVarint(p)));
     case RealTag: {
         double value = 0;
         std::memcpy(&value, p, sizeof value);
@@ -140,7 +113,7 @@ void CellTable::addInteger(long long value)
     reserve(1 + MaxVarintBytes);
     auto &chunk = m_chunks.back();
     chunk.push_back(IntegerTag);
-    appendVarint(chunk, zigzag(value));
+    appendVarint(chunk, zigzag(static_cast<int64_t>(value)));
 }
 
 void CellTable::addReal(double value)
