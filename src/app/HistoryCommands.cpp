@@ -7,12 +7,7 @@
 
 #include "app/ProgramContext.h"
 #include "base/Error.h"
-#include "component/ComponentRegistry.h"
-#include "component/OutsideComponents.h"
-#include "component/ProcessState.h"
-#include "component/ProgIds.h"
 #include "db/Database.h"
-#include "suite/AppConnection.h"
 #include "suite/ChangeHistory.h"
 
 namespace orvan::app {
@@ -26,19 +21,6 @@ struct HistoryOptions
 
 constexpr const char *HistoryHeading =
     "time\tuser\tname\tmachine\ttable\trecord\tfield\told\tnew\taction\n";
-
-db::Database &accountOf(ProgramContext &context)
-{
-    context.start();
-    auto connection =
-        component::ComponentRegistry::instance().createAs<component::ConnectionComponent>(
-            component::ProgId::Connection);
-    component::processState().connection = connection;
-    auto *app = dynamic_cast<suite::AppConnection *>(connection.get());
-    if (!app)
-        throw base::Error(-1, "the account's connection keeps no history");
-    return app->database();
-}
 
 // A value on one line of the listing.
 std::string escaped(const std::string &text)
@@ -66,7 +48,7 @@ void runHistory(const HistoryOptions &options, ProgramContext &context)
             throw base::Error(-1, "--since takes a date as yyyy-mm-dd, not " + query.since);
         query.since = *day;
     }
-    auto &account = accountOf(context);
+    auto &account = context.account();
     const auto lines = suite::readHistory(account, query);
     std::cout << HistoryHeading;
     for (const auto &line : lines) {
@@ -78,7 +60,7 @@ void runHistory(const HistoryOptions &options, ProgramContext &context)
 
 void runPrune(const HistoryOptions &options, ProgramContext &context)
 {
-    auto &account = accountOf(context);
+    auto &account = context.account();
     const auto removed = suite::pruneHistory(account, options.before);
     std::cout << removed << "\n";
 }

@@ -5,6 +5,11 @@
 #include "app/Startup.h"
 #include "base/Error.h"
 #include "component/AccountReason.h"
+#include "component/ComponentRegistry.h"
+#include "component/OutsideComponents.h"
+#include "component/ProcessState.h"
+#include "component/ProgIds.h"
+#include "suite/AppConnection.h"
 
 namespace orvan::app {
 
@@ -36,6 +41,19 @@ void ProgramContext::guarded(const std::function<void()> &body)
         std::cerr << "orvan-sysmaintain: " << error.what() << "\n";
         exitCode = 1;
     }
+}
+
+db::Database &ProgramContext::account()
+{
+    start();
+    auto connection =
+        component::ComponentRegistry::instance().createAs<component::ConnectionComponent>(
+            component::ProgId::Connection);
+    component::processState().connection = connection;
+    auto *app = dynamic_cast<suite::AppConnection *>(connection.get());
+    if (!app)
+        throw base::Error(-1, "the account's connection is not the program's own");
+    return app->database();
 }
 
 } // namespace orvan::app

@@ -6,6 +6,10 @@
 #include "app/LoginSource.h"
 #include "base/Error.h"
 
+namespace orvan::db {
+class Database;
+}
+
 namespace orvan::app {
 
 // Tells on standard error why a command failed, in the user's language (for an account
@@ -26,6 +30,10 @@ struct ProgramContext
     // Runs a command body; an error it raises is written to standard error and leaves
     // exit code 1 (the command ends with a message, never an abort).
     void guarded(const std::function<void()> &body);
+
+    // Starts, opens the login's account as the process's connection and returns it, for
+    // commands that work on the account itself (its history, its settings file).
+    db::Database &account();
 
 private:
     bool m_started = false;

@@ -9,10 +9,6 @@
 
 #include "app/ProgramContext.h"
 #include "base/Error.h"
-#include "component/ComponentRegistry.h"
-#include "component/OutsideComponents.h"
-#include "component/ProgIds.h"
-#include "suite/AppConnection.h"
 #include "suite/SettingsTransfer.h"
 
 namespace orvan::app {
@@ -49,14 +45,7 @@ void writeFile(const std::string &path, const std::string &text)
 
 void runExport(const SettingsOptions &options, ProgramContext &context)
 {
-    context.start();
-    auto connection =
-        component::ComponentRegistry::instance().createAs<component::ConnectionComponent>(
-            component::ProgId::Connection);
-    auto *app = dynamic_cast<suite::AppConnection *>(connection.get());
-    if (!app)
-        throw base::Error(-1, "the account's connection cannot export settings");
-    writeFile(options.file, suite::exportSettings(app->database(), options.scopes));
+    writeFile(options.file, suite::exportSettings(context.account(), options.scopes));
 }
 
 } // namespace
