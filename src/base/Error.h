@@ -25,6 +25,8 @@ inline constexpr long ArgumentNotOptional = 449;
 inline constexpr long WrongArgumentCount = 450;
 inline constexpr long DuplicateKey = 457;
 inline constexpr long ElementNotFound = 35601;
+// The data objects' "unspecified error": the account refused what was asked of it.
+inline constexpr long DataUnspecified = -2147467259;
 } // namespace ErrorNumber
 
 // Why the account could not take a change, for the message the user reads; the error's

@@ -23,6 +23,16 @@ public:
     virtual ~ReadingScope() = default;
 };
 
+// While it lives, what the process's connections change belongs to one write transaction
+// (their own transactions nest inside it): kept by commit(), undone when the scope ends
+// without it.
+class ChangeScope
+{
+public:
+    virtual ~ChangeScope() = default;
+    virtual void commit() = 0;
+};
+
 // The connection to the account database. Execute runs one SQL text (a query, a
 // statement or a batch) and returns a recordset for a query (at end of file when there
 // are no rows) or nullptr for statements; errors are raised as base::Error.
@@ -49,6 +59,9 @@ public:
     // Reads that belong together (a list assembled from many questions); null when the
     // connection cannot hold them together.
     virtual std::unique_ptr<ReadingScope> beginReading() { return nullptr; }
+    // A change made of many steps, each of which may begin and commit its own
+    // transaction; null when the connection cannot hold them together.
+    virtual std::unique_ptr<ChangeScope> beginChange() { return nullptr; }
     // Rows this connection's statements changed since it opened (0 when it cannot tell).
     virtual int64_t rowsChanged() { return 0; }
     // Records a change whose rows are not recorded one by one as one row of the account's

@@ -43,6 +43,9 @@ struct ProcessState
     // The node whose content the maintenance window shows, and its help set code.
     std::string currentNodeKey;
     std::string helpSetCode;
+    // What the change history names as the action while it is set (a settings import);
+    // the command, the script or the window's node otherwise.
+    std::string changeAction;
 
     std::shared_ptr<RightsComponent> rightsComponent; // created on the first rights check
     std::shared_ptr<HelpComponent> helpComponent;     // created on the first F1

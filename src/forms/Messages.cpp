@@ -68,4 +68,15 @@ void setMessages(std::shared_ptr<Messages> service)
     currentService() = service ? std::move(service) : std::make_shared<ConsoleMessages>();
 }
 
+MessagesScope::MessagesScope(std::shared_ptr<Messages> service)
+    : m_previous(currentService())
+{
+    setMessages(std::move(service));
+}
+
+MessagesScope::~MessagesScope()
+{
+    currentService() = std::move(m_previous);
+}
+
 } // namespace orvan::forms

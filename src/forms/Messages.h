@@ -89,4 +89,17 @@ public:
 Messages &messages();
 void setMessages(std::shared_ptr<Messages> service);
 
+// Installs a message service while it lives and puts the previous one back after.
+class MessagesScope
+{
+public:
+    explicit MessagesScope(std::shared_ptr<Messages> service);
+    ~MessagesScope();
+    MessagesScope(const MessagesScope &) = delete;
+    MessagesScope &operator=(const MessagesScope &) = delete;
+
+private:
+    std::shared_ptr<Messages> m_previous;
+};
+
 } // namespace orvan::forms

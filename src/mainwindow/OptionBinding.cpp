@@ -16,25 +16,7 @@ void OptionBinding::bind(const std::shared_ptr<component::OptionProfileControl> 
     m_control = control;
     if (!control)
         return;
-    component::OptionProfileEvents events;
-    events.OptionChanging = [this](const std::string &key, const base::Variant &value,
-                                   bool &cancel) {
-        m_rules.OptionChanging(key, value, cancel);
-        mirrorRejection();
-    };
-    events.OptionChanged = [this](const std::string &key, const base::Variant &value) {
-        m_rules.OptionChanged(key, value);
-        mirrorRejection();
-    };
-    events.OptionCommitted = [this](const std::string &key, const base::Variant &value) {
-        m_rules.OptionCommitted(key, value);
-    };
-    events.BomOptionRequest = [this] { m_rules.BomOptionRequested(); };
-    events.ShortageWarningRequest = [this](const base::ObjectPtr &request) {
-        m_rules.ShortageWarningRequested(request);
-    };
-    events.OptionSwitched = [this](int position, bool on) { m_rules.OptionSwitched(position, on); };
-    control->setEvents(std::move(events));
+    rules::routeNotifications(*control, m_rules, [this] { mirrorRejection(); });
 }
 
 void OptionBinding::mirrorRejection()

@@ -91,6 +91,34 @@ void OptionChangeRules::load()
     });
 }
 
+void routeNotifications(component::OptionProfileControl &control, OptionChangeRules &rules,
+                        std::function<void()> afterCheck)
+{
+    auto after = [afterCheck = std::move(afterCheck)] {
+        if (afterCheck)
+            afterCheck();
+    };
+    component::OptionProfileEvents events;
+    events.OptionChanging = [&rules, after](const std::string &key, const base::Variant &value,
+                                            bool &cancel) {
+        rules.OptionChanging(key, value, cancel);
+        after();
+    };
+    events.OptionChanged = [&rules, after](const std::string &key, const base::Variant &value) {
+        rules.OptionChanged(key, value);
+        after();
+    };
+    events.OptionCommitted = [&rules](const std::string &key, const base::Variant &value) {
+        rules.OptionCommitted(key, value);
+    };
+    events.BomOptionRequest = [&rules] { rules.BomOptionRequested(); };
+    events.ShortageWarningRequest = [&rules](const base::ObjectPtr &request) {
+        rules.ShortageWarningRequested(request);
+    };
+    events.OptionSwitched = [&rules](int position, bool on) { rules.OptionSwitched(position, on); };
+    control.setEvents(std::move(events));
+}
+
 void OptionChangeRules::reject(const char *message, bool &cancel)
 {
     inform(TranslateText(message));

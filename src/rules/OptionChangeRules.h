@@ -7,6 +7,7 @@
 
 #include "base/Object.h"
 #include "base/Variant.h"
+#include "component/OptionProfileControl.h"
 #include "db/Recordset.h"
 
 namespace orvan::rules {
@@ -75,6 +76,11 @@ private:
     OptionControlAccess &m_control;
     std::string m_rejectedKey; // the key whose value a range check refused last
 };
+
+// Routes the control's notifications to the rules; afterCheck (when set) runs after each
+// check and each reaction to an accepted value.
+void routeNotifications(component::OptionProfileControl &control, OptionChangeRules &rules,
+                        std::function<void()> afterCheck = {});
 
 // The batches of the rules, for callers that compare or log them.
 std::string passMarkSql(double mark);

@@ -28,7 +28,7 @@
 namespace orvan::suite {
 namespace {
 
-constexpr long ConnectionError = -2147467259; // the data objects' "unspecified error"
+constexpr long ConnectionError = base::ErrorNumber::DataUnspecified;
 
 // Tables whose numbers GetICMaxNum hands out, with their key column.
 const char *keyColumnOf(const std::string &tableName)
@@ -176,6 +176,18 @@ public:
     explicit AccountReadingScope(db::Database &account)
         : m_transaction(account, db::Transaction::Kind::Read)
     {}
+
+private:
+    db::Transaction m_transaction;
+};
+
+class AccountChangeScope : public component::ChangeScope
+{
+public:
+    explicit AccountChangeScope(db::Database &account)
+        : m_transaction(account, db::Transaction::Kind::Write)
+    {}
+    void commit() override { m_transaction.commit(); }
 
 private:
     db::Transaction m_transaction;
@@ -360,6 +372,11 @@ std::string AppConnection::changeStamp()
 std::unique_ptr<component::ReadingScope> AppConnection::beginReading()
 {
     return std::make_unique<AccountReadingScope>(database());
+}
+
+std::unique_ptr<component::ChangeScope> AppConnection::beginChange()
+{
+    return std::make_unique<AccountChangeScope>(database());
 }
 
 void AppConnection::RollbackTrans()

@@ -41,6 +41,7 @@ public:
     void RollbackTrans() override;
     std::string changeStamp() override;
     std::unique_ptr<component::ReadingScope> beginReading() override;
+    std::unique_ptr<component::ChangeScope> beginChange() override;
     int64_t rowsChanged() override;
     void recordSummary(const std::string &table, const std::string &record,
                        const std::string &text) override;

@@ -130,6 +130,8 @@ const std::string &machine()
 
 std::string action()
 {
+    if (const auto &named = component::processState().changeAction; !named.empty())
+        return named;
     std::string words = commandWords().empty() ? "gui" : commandWords();
     const auto &node = component::processState().currentNodeKey;
     if (!node.empty() && (words == "gui" || words == "script"))

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "base/Error.h"
+
 namespace orvan::suite::history {
 
-inline constexpr long HistoryError = -2147467259; // the data objects' "unspecified error"
+inline constexpr long HistoryError = base::ErrorNumber::DataUnspecified;
 
 // A table whose changes are recorded, with the columns that name a record.
 struct RecordedTable
