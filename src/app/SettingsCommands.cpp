@@ -5,11 +5,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <memory>
 
 #include "app/ProgramContext.h"
 #include "base/Error.h"
-#include "suite/SettingsTransfer.h"
+#include "transfer/SettingsFile.h"
+#include "transfer/SettingsImport.h"
 
 namespace orvan::app {
 namespace {
@@ -18,6 +20,7 @@ struct SettingsOptions
 {
     std::string file;
     std::vector<std::string> scopes;
+    bool dryRun = false;
 };
 
 // Writes the text beside the file first, so that a failed write leaves the file as it was.
@@ -43,9 +46,54 @@ void writeFile(const std::string &path, const std::string &text)
     }
 }
 
+std::string readFile(const std::string &path)
+{
+    std::istream *in = &std::cin;
+    std::ifstream file;
+    if (path != "-") {
+        file.open(path, std::ios::binary);
+        if (!file)
+            throw base::Error(-1, "cannot read " + path);
+        in = &file;
+    }
+    return {std::istreambuf_iterator<char>(*in), std::istreambuf_iterator<char>()};
+}
+
 void runExport(const SettingsOptions &options, ProgramContext &context)
 {
-    writeFile(options.file, suite::exportSettings(context.account(), options.scopes));
+    context.account();
+    writeFile(options.file, transfer::exportSettings(options.scopes));
+}
+
+void reportImport(const transfer::ImportReport &report, bool dryRun)
+{
+    std::cout << transfer::importListing(report);
+    for (const auto &change : report.changes)
+        for (const auto &note : change.notes)
+            std::cerr << "note: " << change.entry.table << " " << change.entry.record() << " "
+                      << change.entry.field << ": " << note << "\n";
+    for (const auto &entry : report.kept)
+        std::cerr << "kept: " << entry.table << " " << entry.record() << " " << entry.field
+                  << ": the account's own calendar is not imported\n";
+    for (const auto &refusal : report.refused)
+        std::cerr << "refused: " << refusal.entry.table << " " << refusal.entry.record() << " "
+                  << refusal.entry.field << ": " << refusal.reason << "\n";
+    const auto count =
+        std::to_string(report.changes.size()) + (report.changes.size() == 1 ? " value" : " values");
+    if (!report.refused.empty())
+        throw base::Error(-1, "nothing was imported: " + std::to_string(report.refused.size()) +
+                                  " entries are refused");
+    if (dryRun)
+        std::cerr << "dry run: " << count << " would change; nothing was written\n";
+    else
+        std::cerr << count << " imported\n";
+}
+
+void runImport(const SettingsOptions &options, ProgramContext &context)
+{
+    const auto file = transfer::parseSettingsFile(readFile(options.file));
+    context.account();
+    reportImport(transfer::importSettings(file, options.dryRun), options.dryRun);
 }
 
 } // namespace
@@ -62,6 +110,13 @@ void addSettingsCommands(CLI::App &cli, ProgramContext &context)
         ->delimiter(',');
     exporting->callback(
         [options, &context] { context.guarded([&] { runExport(*options, context); }); });
+    auto *importing = settings->add_subcommand(
+        "import", "Take the parameters of a settings file, all of them or none");
+    importing->add_option("FILE", options->file, "The file (- for standard input)")->required();
+    importing->add_flag("--dry-run", options->dryRun,
+                        "List what would change and what is refused; write nothing");
+    importing->callback(
+        [options, &context] { context.guarded([&] { runImport(*options, context); }); });
 }
 
 } // namespace orvan::app

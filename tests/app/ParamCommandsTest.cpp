@@ -139,6 +139,34 @@ TEST_F(ParamCommands, SettingsExportWritesTheFileOrSaysWhyNot)
     EXPECT_FALSE(std::filesystem::exists("/nonexistent/folder/s.json.part"));
 }
 
+TEST_F(ParamCommands, SettingsImportListsAppliesOrRefusesAsAWhole)
+{
+    const auto file = std::filesystem::temp_directory_path() / "orvan-import-test.json";
+    const auto write = [&file](const std::string &entries) {
+        std::ofstream(file) << R"({"format": "orvan-sysmaintain settings", "schemaVersion": 1,)"
+                            << R"( "entries": [)" << entries << "]}";
+    };
+    write(
+        R"({"table":"t_SystemProfile","key":["IC","UseShortNumber"],"field":"FValue","value":"0"})");
+    ASSERT_EQ(run({"settings", "import", file.string(), "--dry-run"}), 0);
+    EXPECT_EQ(output, "table\trecord\tfield\tcurrent\tnew\n"
+                      "t_SystemProfile\tIC.UseShortNumber\tFValue\t\t0\n")
+        << "the option has no stored value yet";
+    ASSERT_EQ(run({"profile", "get", "IC", "UseShortNumber"}), 0);
+    EXPECT_EQ(output, "0\n");
+    ASSERT_EQ(run({"settings", "import", file.string()}), 0);
+    ASSERT_EQ(run({"history", "--key", "UseShortNumber"}), 0);
+    EXPECT_NE(output.find("\tsettings import\n"), std::string::npos) << output;
+
+    write(R"({"table":"t_SystemProfile","key":["IC","Off"],"field":"FValue","value":"1"},)"
+          R"({"table":"t_SystemProfile","key":["IC","Nowhere"],"field":"FValue","value":"1"})");
+    EXPECT_EQ(run({"settings", "import", file.string()}), 1);
+    ASSERT_EQ(run({"profile", "get", "IC", "Off"}), 0);
+    EXPECT_EQ(output, "0\n") << "nothing of a file with a refused entry is applied";
+    std::filesystem::remove(file);
+    EXPECT_EQ(run({"settings", "import", file.string()}), 1) << "a missing file";
+}
+
 TEST_F(ParamCommands, FindPrintsTheMatchesOrSaysThereAreNone)
 {
     ASSERT_EQ(run({"find", "useshort"}), 0);

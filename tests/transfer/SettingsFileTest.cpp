@@ -5,13 +5,21 @@
 
 #include "base/Error.h"
 #include "suite/AppConnection.h"
-#include "suite/SettingsTransfer.h"
+#include "transfer/SettingsFile.h"
 
 using namespace orvan;
 
 namespace {
 
-using SettingsTransferTest = test::AccountFixture<>;
+class SettingsFileTest : public test::AccountFixture<>
+{
+protected:
+    void SetUp() override
+    {
+        AccountFixture::SetUp();
+        connectProcess();
+    }
+};
 
 std::string withoutTime(std::string text)
 {
@@ -19,17 +27,16 @@ std::string withoutTime(std::string text)
     return at == std::string::npos ? text : text.erase(at, text.find('\n', at) - at);
 }
 
-TEST_F(SettingsTransferTest, ExportWritesEveryValueOnALineOfItsOwnInAStableOrder)
+TEST_F(SettingsFileTest, ExportWritesEveryValueOnALineOfItsOwnInAStableOrder)
 {
-    suite::AppConnection app(account.connectString());
-    app.Execute("UPDATE t_SystemProfile SET FValue='Orvan Demo \"A\"' WHERE "
-                "FCategory='General' AND FKey='CompanyName'");
-    const auto text = suite::exportSettings(app.database(), {});
+    connection().Execute("UPDATE t_SystemProfile SET FValue='Orvan Demo \"A\"' WHERE "
+                         "FCategory='General' AND FKey='CompanyName'");
+    const auto text = transfer::exportSettings({});
     const auto file = nlohmann::json::parse(text);
     EXPECT_EQ(file["format"], "orvan-sysmaintain settings");
-    EXPECT_EQ(file["schemaVersion"], suite::SettingsSchemaVersion);
+    EXPECT_EQ(file["schemaVersion"], transfer::SettingsSchemaVersion);
     EXPECT_EQ(file["company"], "Orvan Demo \"A\"");
-    EXPECT_EQ(file["scopes"].get<std::vector<std::string>>(), suite::settingsScopes());
+    EXPECT_EQ(file["scopes"].get<std::vector<std::string>>(), transfer::settingsScopes());
     const auto &entries = file["entries"];
     ASSERT_GT(entries.size(), 100u);
     size_t lines = 0;
@@ -49,20 +56,19 @@ TEST_F(SettingsTransferTest, ExportWritesEveryValueOnALineOfItsOwnInAStableOrder
             R"("table":"t_PeriodDate","key":["2026","1"],"field":"FStartDate","value":"2026-01-01"})"),
         std::string::npos)
         << "dates as yyyy-mm-dd";
-    EXPECT_EQ(withoutTime(suite::exportSettings(app.database(), {"all"})), withoutTime(text));
+    EXPECT_EQ(withoutTime(transfer::exportSettings({"all"})), withoutTime(text));
 }
 
-TEST_F(SettingsTransferTest, ScopesChooseTheTablesAndAnUnknownScopeNamesTheKnownOnes)
+TEST_F(SettingsFileTest, ScopesChooseTheTablesAndAnUnknownScopeNamesTheKnownOnes)
 {
-    suite::AppConnection app(account.connectString());
-    const auto file = nlohmann::json::parse(
-        suite::exportSettings(app.database(), {"vouchergroups", "billtypes"}));
+    const auto file =
+        nlohmann::json::parse(transfer::exportSettings({"vouchergroups", "billtypes"}));
     EXPECT_EQ(file["scopes"], nlohmann::json::array({"billtypes", "vouchergroups"}))
         << "in the file's order";
     for (const auto &entry : file["entries"])
         EXPECT_TRUE(entry["table"] == "ICBillType" || entry["table"] == "t_VoucherGroup") << entry;
     try {
-        suite::exportSettings(app.database(), {"options", "colours"});
+        transfer::exportSettings({"options", "colours"});
         FAIL() << "an unknown scope is refused";
     } catch (const base::Error &error) {
         EXPECT_NE(error.description().find("unknown scope colours; the scopes are all, options"),
@@ -71,14 +77,14 @@ TEST_F(SettingsTransferTest, ScopesChooseTheTablesAndAnUnknownScopeNamesTheKnown
     }
 }
 
-TEST_F(SettingsTransferTest, AFileAndAServerAccountExportTheSameFile)
+TEST_F(SettingsFileTest, AFileAndAServerAccountExportTheSameFile)
 {
     ORVAN_REQUIRE_TEST_SERVER();
     test::ServerAccount server;
-    suite::AppConnection file(account.connectString());
-    suite::AppConnection onServer(server.connectString());
-    EXPECT_EQ(withoutTime(suite::exportSettings(onServer.database(), {})),
-              withoutTime(suite::exportSettings(file.database(), {})));
+    const auto fromFile = transfer::exportSettings({});
+    component::processState().connection =
+        std::make_shared<suite::AppConnection>(server.connectString());
+    EXPECT_EQ(withoutTime(transfer::exportSettings({})), withoutTime(fromFile));
 }
 
 } // namespace
