@@ -44,7 +44,7 @@ _orvan_sysmaintain()
         init-demo) COMPREPLY=($(compgen -W "--if-missing --help" -- "$cur")) ;;
         history) COMPREPLY=($(compgen -W "prune --key --since --user --limit --before --help" \
                 -- "$cur")) ;;
-        settings) COMPREPLY=($(compgen -W "export --scope --help" -- "$cur")) ;;
+        settings) COMPREPLY=($(compgen -W "export import --scope --dry-run --help" -- "$cur")) ;;
         script) _filedir ;;
         *) COMPREPLY=($(compgen -W "--help" -- "$cur")) ;;
     esac

@@ -2,10 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 
 #include "app/ProgramContext.h"
@@ -23,46 +20,10 @@ struct SettingsOptions
     bool dryRun = false;
 };
 
-// Writes the text beside the file first, so that a failed write leaves the file as it was.
-void writeFile(const std::string &path, const std::string &text)
-{
-    if (path == "-") {
-        std::cout << text;
-        return;
-    }
-    const std::string temporary = path + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.close();
-        if (!out)
-            throw base::Error(-1, "cannot write " + path);
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        throw base::Error(-1, "cannot write " + path);
-    }
-}
-
-std::string readFile(const std::string &path)
-{
-    std::istream *in = &std::cin;
-    std::ifstream file;
-    if (path != "-") {
-        file.open(path, std::ios::binary);
-        if (!file)
-            throw base::Error(-1, "cannot read " + path);
-        in = &file;
-    }
-    return {std::istreambuf_iterator<char>(*in), std::istreambuf_iterator<char>()};
-}
-
 void runExport(const SettingsOptions &options, ProgramContext &context)
 {
     context.account();
-    writeFile(options.file, transfer::exportSettings(options.scopes));
+    transfer::writeSettingsText(options.file, transfer::exportSettings(options.scopes));
 }
 
 void reportImport(const transfer::ImportReport &report, bool dryRun)
@@ -91,7 +52,7 @@ void reportImport(const transfer::ImportReport &report, bool dryRun)
 
 void runImport(const SettingsOptions &options, ProgramContext &context)
 {
-    const auto file = transfer::parseSettingsFile(readFile(options.file));
+    const auto file = transfer::parseSettingsFile(transfer::readSettingsText(options.file));
     context.account();
     reportImport(transfer::importSettings(file, options.dryRun), options.dryRun);
 }

@@ -3,6 +3,7 @@
 #include "app/CloseBillScript.h"
 #include "app/EditorScript.h"
 #include "app/MainWindowScript.h"
+#include "app/SettingsTransferScript.h"
 #include "billcode/BillCodeCaches.h"
 #include "billcode/BillSettingsPage.h"
 #include "closing/CloseBillWindow.h"
@@ -48,6 +49,7 @@ void startComponents(const std::string &login)
     registerCloseBillScript();
     registerMainWindowScript();
     registerEditorScript();
+    registerSettingsTransferScript();
     planning::installPlanning();
     rules::registerRuleProcedures();
     installBillCodeRules();

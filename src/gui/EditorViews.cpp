@@ -9,6 +9,7 @@
 #include "gui/HistoryView.h"
 #include "gui/OptionDetailDialogView.h"
 #include "gui/QtShell.h"
+#include "gui/SettingsTransferView.h"
 
 namespace orvan::gui {
 
@@ -23,6 +24,7 @@ void registerEditorViews()
     });
     registerOptionDetailViews();
     registerHistoryView();
+    registerSettingsTransferView();
 }
 
 } // namespace orvan::gui

@@ -19,6 +19,7 @@
 #include "mainwindow/MainWindowHooks.h"
 #include "mainwindow/NodeTables.h"
 #include "mainwindow/OptionBinding.h"
+#include "mainwindow/SettingsTransferWindow.h"
 #include "params/NodeTable.h"
 #include "params/ParameterTree.h"
 #include "params/ProfileStore.h"
@@ -27,6 +28,17 @@ namespace orvan::mainwindow {
 
 namespace NodeKey = params::NodeKey;
 namespace {
+
+// Runs the export or import window; after an import the window reads the account again.
+void transferSettings(MaintenanceWindow &window, SettingsTransferWindow::Mode mode)
+{
+    SettingsTransferWindow transfer(mode);
+    forms::shell().runModal(transfer);
+    if (!transfer.accountChanged())
+        return;
+    window.optionBinding().load();
+    window.selectAndClick(component::processState().currentNodeKey);
+}
 
 // The company's name for the print letterhead: the English name for an English login
 // when the account has one.
@@ -148,7 +160,9 @@ void MaintenanceWindow::buildMenus()
     menu({"File", TextKey("文件(&F)")}, {{"Close", TextKey("关闭(&C)")},
                                          {"Preview", TextKey("打印预览(&V)")},
                                          {"Print", TextKey("打印(&P)..."), "Ctrl+P"},
-                                         {"PrintSetup", TextKey("打印设置(&R)...")}});
+                                         {"PrintSetup", TextKey("打印设置(&R)...")},
+                                         {"ExportSettings", TextKey("导出设置(&X)...")},
+                                         {"ImportSettings", TextKey("导入设置(&I)...")}});
     menu({"Edit", TextKey("编辑(&E)")}, {{"Add", TextKey("新增(&N)")},
                                          {"Modify", TextKey("修改(&M)")},
                                          {"Delete", TextKey("删除(&D)")}});
@@ -413,6 +427,10 @@ bool MaintenanceWindow::menuClick(const std::string &path)
         refreshList();
     else if (name == "HISTORY")
         showHistory();
+    else if (name == "EXPORTSETTINGS")
+        transferSettings(*this, SettingsTransferWindow::Mode::Export);
+    else if (name == "IMPORTSETTINGS")
+        transferSettings(*this, SettingsTransferWindow::Mode::Import);
     else if (name == "SEARCH")
         keyDown(forms::KeyCodeF1, 0);
     else if (name == "STATUSBAR" || name == "TOOLBAR" || name == "TOOLBARLABELS")

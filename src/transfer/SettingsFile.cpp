@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 
 #include <nlohmann/json.hpp>
 
@@ -262,6 +266,41 @@ SettingsFile parseSettingsFile(const std::string &text)
     for (size_t i = 0; i < entries->size(); ++i)
         file.entries.push_back(entryOf((*entries)[i], i + 1));
     return file;
+}
+
+void writeSettingsText(const std::string &path, const std::string &text)
+{
+    if (path == "-") {
+        std::cout << text;
+        return;
+    }
+    const std::string temporary = path + ".part";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << text;
+        out.close();
+        if (!out)
+            throw base::Error(base::ErrorNumber::PathFileAccessError, "cannot write " + path);
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        throw base::Error(base::ErrorNumber::PathFileAccessError, "cannot write " + path);
+    }
+}
+
+std::string readSettingsText(const std::string &path)
+{
+    std::istream *in = &std::cin;
+    std::ifstream file;
+    if (path != "-") {
+        file.open(path, std::ios::binary);
+        if (!file)
+            throw base::Error(base::ErrorNumber::FileNotFound, "cannot read " + path);
+        in = &file;
+    }
+    return {std::istreambuf_iterator<char>(*in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace orvan::transfer

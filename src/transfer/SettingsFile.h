@@ -67,4 +67,10 @@ struct SettingsFile
 // (with its number).
 SettingsFile parseSettingsFile(const std::string &text);
 
+// Writes a settings file beside its place first, so that a failed write leaves the file
+// as it was; "-" writes standard output. Raises base::Error naming the file.
+void writeSettingsText(const std::string &path, const std::string &text);
+// A file's text; "-" reads standard input. Raises base::Error naming the file.
+std::string readSettingsText(const std::string &path);
+
 } // namespace orvan::transfer
