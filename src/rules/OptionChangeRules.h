@@ -52,6 +52,9 @@ public:
     // Selects a tree node of the window (the quality options after a mark check fails).
     std::function<void(const std::string &key)> selectNode;
 
+    // The options whose details live in another module's dialog open it once stored;
+    // an import, which carries the details itself, turns this off.
+    bool showDetailDialogs = true;
     bool lastCheckRejected = false;
     bool skipMarkRecheck = false;
     bool alarmSwitchStored = false;

@@ -252,21 +252,24 @@ bool OptionChangeRules::commitDialog(const std::string &key, const base::Variant
     if (key == "StrictReportInOrder" || key == "ITEMSTOCK_FROMTYPE" ||
         key == "JOBPAY_IMPORTOPTION" || key == "SUBCONTRACTMO_CLOSEOPTION" ||
         key == "MO_CLOSEOPTION" || upper == "SFCOPERMAPPINGSCOPE") {
-        showDialog(component::ProgId::BackFlushParamOption, showOption);
+        if (showDetailDialogs)
+            showDialog(component::ProgId::BackFlushParamOption, showOption);
         return true;
     }
     if (key == "AutoTranOrvanBill") {
-        showDialog(component::ProgId::KanbanParamOption, showOption);
+        if (showDetailDialogs)
+            showDialog(component::ProgId::KanbanParamOption, showOption);
         return true;
     }
     if (upper == "PRODUCTSUITCHECK" || upper == "OUTSOURCESUITCHECK") {
         auto settings = std::make_shared<base::Dictionary>();
         settings->set("Category", base::Variant("IC"));
         settings->set("Key", base::Variant(key));
-        showDialog(component::ProgId::SuitControlSetter, [&settings](base::Object &dialog) {
-            std::vector<base::Variant> args{base::Variant(base::ObjectPtr(settings))};
-            dialog.invoke("Show", base::InvokeKind::Method, args);
-        });
+        if (showDetailDialogs)
+            showDialog(component::ProgId::SuitControlSetter, [&settings](base::Object &dialog) {
+                std::vector<base::Variant> args{base::Variant(base::ObjectPtr(settings))};
+                dialog.invoke("Show", base::InvokeKind::Method, args);
+            });
         return true;
     }
     return false;

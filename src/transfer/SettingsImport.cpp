@@ -71,21 +71,31 @@ bool anyRow(const std::string &sql)
 struct AccountValues
 {
     std::map<std::string, std::optional<std::string>> values; // by valueId
-    std::set<std::string> records;                            // by recordId
     std::map<std::string, int32_t> optionGroups;              // by recordId of the profile row
 
     void read()
     {
-        for (auto &entry : readSettings({})) {
-            records.insert(recordId(entry.table, entry.key));
+        for (auto &entry : readSettings({}))
             values[valueId(entry)] = std::move(entry.value);
-        }
         auto rows = params::executeOnAccount("SELECT FCategory, FKey, FID FROM icsystemprofile "
                                              "ORDER BY FID");
         for (; rows && !rows->isEOF(); rows->MoveNext())
             optionGroups.emplace(recordId("t_SystemProfile", {rows->Fields(0).Value().text(),
                                                               rows->Fields(1).Value().text()}),
                                  rows->Fields(2).Value().toLong());
+    }
+
+    // Whether a profile row the account lacks is one it may hold: an option, or a detail
+    // of one (the option's key, "_", the detail) as the options' own dialogs store them.
+    bool knowsProfileKey(const SettingsEntry &entry) const
+    {
+        const auto id = recordId(entry.table, entry.key);
+        if (optionGroups.count(id) > 0)
+            return true;
+        for (auto at = id.find('_'); at != std::string::npos; at = id.find('_', at + 1))
+            if (optionGroups.count(id.substr(0, at)) > 0)
+                return true;
+        return false;
     }
 
     // The option group of a profile entry; none for a profile row that is no option.
@@ -102,7 +112,7 @@ struct AccountValues
 bool mayAdd(const SettingsEntry &entry, const AccountValues &account)
 {
     if (entry.table == "t_SystemProfile")
-        return account.optionGroup(entry).has_value();
+        return account.knowsProfileKey(entry);
     if (entry.table == "QMUserOption")
         return isWholeNumber(entry.key[0]) &&
                anyRow("SELECT 1 FROM t_User WHERE FUserID = " + entry.key[0]);
@@ -167,6 +177,7 @@ public:
         , m_rules(*this)
     {
         m_rules.load();
+        m_rules.showDetailDialogs = false; // the file carries the details as profile rows
         rules::routeNotifications(*m_control, m_rules);
     }
 

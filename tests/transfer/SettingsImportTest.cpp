@@ -121,6 +121,24 @@ TEST_F(SettingsImportTest, OneValueTheOptionRulesRefuseKeepsEveryOtherValueOut)
     EXPECT_EQ(profile("UseLetterSortField"), "1");
 }
 
+TEST_F(SettingsImportTest, AnOptionWithADetailDialogTakesItsDetailsFromTheFileWithoutTheDialog)
+{
+    const auto report = transfer::importSettings(
+        fileOf({option("SH", "MO_CLOSEOPTION", "1"),
+                option("SH", "MO_CLOSEOPTION_IssueFinished", "1"), option("SH", "MO_CLOSE", "1")}),
+        false);
+    ASSERT_EQ(report.refused.size(), 1u) << "a key that only begins like an option";
+    EXPECT_EQ(report.refused[0].entry.key[1], "MO_CLOSE");
+    const auto details =
+        transfer::importSettings(fileOf({option("SH", "MO_CLOSEOPTION", "1"),
+                                         option("SH", "MO_CLOSEOPTION_IssueFinished", "1")}),
+                                 false);
+    EXPECT_TRUE(details.applied);
+    EXPECT_EQ(profile("MO_CLOSEOPTION"), "1");
+    EXPECT_EQ(profile("MO_CLOSEOPTION_IssueFinished"), "1");
+    EXPECT_TRUE(shell->formsRun().empty()) << "no detail dialog opened";
+}
+
 TEST_F(SettingsImportTest, UnknownTablesFieldsAndRecordsAreRefusedAndTheCalendarIsKept)
 {
     const auto report = transfer::importSettings(
