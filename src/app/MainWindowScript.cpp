@@ -46,6 +46,15 @@ private:
             return checkOverallOption(command.args[0], command.args[1], error);
         if (verb == "option" && command.args.size() >= 2)
             return changeOption(command.args[0], command.textAfter(1), error);
+        if (verb == "find") {
+            m_window.setSearchText(command.rest);
+            return true;
+        }
+        if (verb == "next" && command.args.empty()) {
+            if (!m_window.nextMatch())
+                error = "no match to go to";
+            return error.empty();
+        }
         if (argument.empty())
             return unknown(command, error);
         if (verb == "click")
@@ -183,6 +192,8 @@ private:
         }
         if (what == "tree")
             dumpTree(out);
+        else if (what == "find")
+            dumpFind(out);
         else if (what == "grid")
             dumpGrid(out);
         else if (what == "title")
@@ -203,9 +214,26 @@ private:
     {
         const auto &tree = m_window.tree;
         for (const auto *node : tree.displayOrder()) {
+            if (node->hidden)
+                continue;
             out << std::string(2 * tree.depthOf(*node), ' ') << node->key << "\t" << node->caption
                 << "\t" << node->tag << (node->key == m_window.selectedKey() ? "*" : "") << "\n";
         }
+    }
+
+    // The matches of the search as the find command prints them, or the window's text
+    // saying that nothing matched.
+    void dumpFind(std::ostream &out)
+    {
+        const auto &search = m_window.search();
+        if (!search.emptyText().empty()) {
+            out << search.emptyText() << "\n";
+            return;
+        }
+        out << "node\tcaption\tkey\tvalue\n";
+        for (const auto &match : search.matches())
+            out << match.nodeKey << "\t" << match.caption << "\t" << match.key << "\t"
+                << match.value << "\n";
     }
 
     void dumpGrid(std::ostream &out)

@@ -18,6 +18,8 @@ struct TreeNode
     int image = 1;
     int selectedImage = 2;
     bool expanded = false;
+    bool hidden = false; // left out of view by a filter; its children with it
+    bool bold = false;
     std::vector<TreeNode *> children; // in display order
 };
 

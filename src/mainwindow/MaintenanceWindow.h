@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "forms/TreeControl.h"
 #include "mainwindow/OverallOptions.h"
 #include "mainwindow/RecordKeys.h"
+#include "mainwindow/TreeSearch.h"
 
 namespace orvan::mainwindow {
 class OptionBinding;
@@ -73,6 +75,20 @@ public:
     // Moves the splitter for the view (to fit the tree's captions); the position stays
     // the window's own, not one the user chose.
     void placeSplitter(int twips);
+
+    // The search box: searches the parameters for the text ("" or blanks clear it) and
+    // keeps the tree filtered to the nodes of the matches (see TreeSearch).
+    void setSearchText(const std::string &text);
+    // Enter in the search box: clicks the node of the next match (the first after the
+    // last) and makes the matching option or row current; false when nothing matches.
+    bool nextMatch();
+    const TreeSearch &search() const { return m_search; }
+    // Whether the search marks an option of the page shown, or a row of the list shown:
+    // one that shows the text or the key or value of a match of the node.
+    bool isSearchHit(const std::string &optionKey) const;
+    bool isSearchHitRow(int row);
+    // The option sheet shown (the option page or a calculation page); nullptr for none.
+    forms::OptionSheet *shownSheet();
 
     // The rows the grid shows (row 1 the heading).
     std::vector<std::string> rowText(int row);
@@ -178,6 +194,10 @@ private:
     void reloadAfterChange(const std::string &sql, bool afterDelete);
     void placeOverallOptions(const std::string &key);
 
+    const std::set<int> &searchHitRows();
+    int rowOfMatch(const params::SearchMatch &match) const;
+    void makeMatchCurrent(const params::SearchMatch &match);
+
     commands::SysDetail m_detail;
     OverallOptions m_overallOptions;
     std::unique_ptr<OptionBinding> m_options;
@@ -192,6 +212,18 @@ private:
     // The column widths (from column 3) the user gave each node's list, by node key.
     std::map<std::string, std::string> m_nodeColumnWidths;
     std::function<double()> m_clock;
+    TreeSearch m_search;
+    int m_searchRuns = 0;
+    // The rows the search marks in the list shown, for the node, list load and search
+    // they were found for.
+    struct SearchHitRows
+    {
+        std::string nodeKey;
+        int refreshes = -1;
+        int searchRun = -1;
+        std::set<int> rows;
+    };
+    SearchHitRows m_searchHitRows;
 };
 
 // Runs the maintenance window modally through the process's shell.

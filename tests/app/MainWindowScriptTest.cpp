@@ -369,6 +369,34 @@ TEST_P(MainWindowScript, PresetBillTypesAreShownInTheLoginsLanguageAndUsersAsTyp
     EXPECT_NE(out.find("|1001|U01|研发领用|660201|研发部门领用材料|\n"), std::string::npos) << out;
 }
 
+// find filters the tree as typing into the search box does, dump find prints the matches
+// as the find command does (or what the window says when nothing matches), next clicks
+// the node of the next match, and find alone shows every node again.
+TEST_P(MainWindowScript, FindFiltersTheTreeAndNextGoesFromMatchToMatch)
+{
+    const auto out = run("show 0\nfind 显示所有单据表头\ndump tree\ndump find\nnext\n"
+                         "dump title\nnext\ndump title\nfind zzqx\ndump find\ndump tree\nnext\n"
+                         "find\ndump tree\nclose\n");
+    EXPECT_EQ(m_exitCode, 1) << out;
+    EXPECT_TRUE(out.starts_with("sys3\t供应链整体选项\t3\n"
+                                "node\tcaption\tkey\tvalue\n"
+                                "sys3\t显示所有单据表头\tShowAllBillHead\t1\n"
+                                "[供应链整体选项]:\n[供应链整体选项]:\n"
+                                "没有找到“zzqx”。\n"
+                                "ERROR 12: no match to go to\n"
+                                "sys1\t系统设置\t1\n"))
+        << out;
+    EXPECT_NE(out.find("sys3\t供应链整体选项\t3*\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("sys13\t质量系统选项\t13\n"), std::string::npos) << out;
+
+    m_language = "EN";
+    EXPECT_EQ(run("show 0\nfind BILL TYPES\ndump find\nfind zzqx\ndump find\nclose\n"),
+              "node\tcaption\tkey\tvalue\n"
+              "sys9\tBill Types\t\t\n"
+              "sys19\tShow subcontract bill types\tShowSubcontractBillType\t1\n"
+              "No parameter matches \"zzqx\".\n");
+}
+
 TEST_P(MainWindowScript, TheSupplyChainPagePrintsItsOverallOptionsToo)
 {
     const auto out = run("show 0\nclick sys3\nmenu File.Preview\nclose\n");
