@@ -79,9 +79,11 @@ QVariant LedgerTableModel::data(const QModelIndex &index, int role) const
     case Qt::BackgroundRole: {
         cells(row); // reading a row sets its colour
         const auto color = m_grid.rowColor(row);
-        if (color == m_grid.backColor())
-            return {};
-        return QBrush(hostColor(color));
+        if (color != m_grid.backColor())
+            return QBrush(hostColor(color));
+        if (m_marked && m_marked(row))
+            return m_markBrush;
+        return {};
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(alignmentOf(m_grid.columnAlign(index.column() + 1)));
@@ -102,6 +104,12 @@ QVariant LedgerTableModel::headerData(int section, Qt::Orientation orientation, 
     const auto &texts = cells(1);
     const auto column = static_cast<std::size_t>(section);
     return column < texts.size() ? qt(texts[column]) : QString();
+}
+
+void LedgerTableModel::markRows(std::function<bool(int gridRow)> marked, QBrush brush)
+{
+    m_marked = std::move(marked);
+    m_markBrush = std::move(brush);
 }
 
 bool LedgerTableModel::sync()

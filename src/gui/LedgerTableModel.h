@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QBrush>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,6 +35,10 @@ public:
     // Forgets every row read and re-reads the grid.
     void reload();
 
+    // Rows the predicate marks (a search's) take the brush as background, unless the
+    // grid gives them a colour of their own.
+    void markRows(std::function<bool(int gridRow)> marked, QBrush brush);
+
     // The grid row of a model row and back.
     static int gridRow(int modelRow) { return modelRow + 2; }
     static int modelRow(int gridRow) { return gridRow - 2; }
@@ -52,6 +58,8 @@ private:
     forms::LedgerGrid &m_grid;
     Shape m_shape;
     mutable std::map<int, std::vector<std::string>> m_rows;
+    std::function<bool(int gridRow)> m_marked;
+    QBrush m_markBrush;
 };
 
 } // namespace orvan::gui

@@ -23,6 +23,7 @@
 #include "base/Text.h"
 #include "component/Translation.h"
 #include "gui/GuiHost.h"
+#include "gui/LedgerTableModel.h"
 #include "gui/LedgerTableView.h"
 #include "gui/MainWindowCommands.h"
 #include "gui/MenuBinder.h"
@@ -31,6 +32,7 @@
 #include "gui/ParameterTreeView.h"
 #include "gui/QtPrinter.h"
 #include "gui/QtShell.h"
+#include "gui/SearchBox.h"
 #include "gui/ToolbarBinder.h"
 #include "gui/Twips.h"
 #include "gui/ViewTexts.h"
@@ -104,6 +106,7 @@ void MainWindowView::buildWidgets()
     m_itemTitle = new QLabel(this);
     m_itemTitle->setObjectName(QStringLiteral("SSPTitleItem"));
     m_tree = new ParameterTreeView(m_window.tree, this);
+    m_search = new SearchBox(this);
     m_grid = new LedgerTableView(m_window.list, this);
     m_overallOptions = new OverallOptionList(this);
     m_overallOptions->setObjectName(QStringLiteral("ListVSysSet"));
@@ -140,6 +143,7 @@ void MainWindowView::buildWidgets()
     m_ctrl1->setObjectName(QStringLiteral("ctrl1"));
     m_ctrlCost1 = calculationView(&MaintenanceWindow::costCalculationControl);
     m_ctrlCost1->setObjectName(QStringLiteral("ctrlCost1"));
+    markSearchHits();
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("sbStatusBar"));
@@ -182,6 +186,26 @@ QWidget *MainWindowView::buildContentPane()
     return pane;
 }
 
+// The options and rows the window's search marks take the search's colour.
+void MainWindowView::markSearchHits()
+{
+    const QBrush hit(SearchBox::hitColor());
+    m_grid->ledgerModel().markRows([this](int row) { return m_window.isSearchHitRow(row); }, hit);
+    for (auto *sheet : {m_optionPage, m_ctrl1, m_ctrlCost1})
+        sheet->markRows([this](const std::string &key) { return m_window.isSearchHit(key); }, hit);
+}
+
+QWidget *MainWindowView::buildTreePane()
+{
+    auto *pane = new QWidget(this);
+    auto *layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(m_search);
+    layout->addWidget(m_tree, 1);
+    return pane;
+}
+
 void MainWindowView::buildLayout()
 {
     QFont titleFont = m_classTitle->font();
@@ -200,7 +224,7 @@ void MainWindowView::buildLayout()
     m_splitter->setObjectName(QStringLiteral("splitter"));
     m_splitter->setChildrenCollapsible(false);
     m_splitter->setHandleWidth(5);
-    m_splitter->addWidget(m_tree);
+    m_splitter->addWidget(buildTreePane());
     m_splitter->addWidget(buildContentPane());
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -249,6 +273,21 @@ void MainWindowView::connectActions()
     connect(help, &QShortcut::activated, this,
             [this] { guarded([this] { m_window.keyDown(forms::KeyCodeF1, 0); }); });
     connectListKeys();
+    connectSearch();
+}
+
+// Typing searches and filters the tree, Enter goes to the next match, Ctrl+F takes the
+// focus to the box.
+void MainWindowView::connectSearch()
+{
+    connect(m_search, &SearchBox::textTyped, this, [this](const std::string &text) {
+        guarded([this, &text] { m_window.setSearchText(text); });
+        refresh();
+    });
+    connect(m_search, &SearchBox::nextRequested, this,
+            [this] { withWaitCursor([this] { m_window.nextMatch(); }); });
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, m_search, &SearchBox::takeFocus);
 }
 
 // The keys list users expect on the list: Ins adds, Enter or F2 modifies, Del deletes,
@@ -389,6 +428,7 @@ void MainWindowView::refresh()
     m_itemTitle->setText(qt(m_window.itemTitle.caption));
     m_itemTitle->setVisible(m_window.itemTitle.visible);
     m_tree->render(m_window.selectedKey());
+    m_search->render(m_window.search().text(), m_window.search().emptyText());
     renderContent();
     renderOverallOptions();
     renderBars();

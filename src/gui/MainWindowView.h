@@ -25,13 +25,15 @@ class MenuBinder;
 class OptionSheetView;
 class OverallOptionList;
 class ParameterTreeView;
+class SearchBox;
 class ToolbarBinder;
 
-// The maintenance window: menus and toolbar on top, the class title, then the parameter
-// tree beside the content of the chosen node (the list grid, the option page with the
-// overall option list above it for the overall options, or a calculation-parameter
-// control), and the status bar. Every widget shows the window's state; every user
-// action goes to the window, and the view re-reads the state when it changes.
+// The maintenance window: menus and toolbar on top, the class title, then the search box
+// over the parameter tree beside the content of the chosen node (the list grid, the
+// option page with the overall option list above it for the overall options, or a
+// calculation-parameter control), and the status bar. Every widget shows the window's
+// state; every user action goes to the window, and the view re-reads the state when it
+// changes.
 class MainWindowView : public FormDialog
 {
     Q_OBJECT
@@ -46,6 +48,7 @@ public:
 
     mainwindow::MaintenanceWindow &window() const { return m_window; }
     ParameterTreeView *tree() const { return m_tree; }
+    SearchBox *searchBox() const { return m_search; }
     LedgerTableView *grid() const { return m_grid; }
     OptionSheetView *optionPage() const { return m_optionPage; }
     OptionSheetView *calculationView(bool cost) const { return cost ? m_ctrlCost1 : m_ctrl1; }
@@ -80,6 +83,9 @@ private:
     void buildLayout();
     void connectActions();
     QWidget *buildContentPane();
+    QWidget *buildTreePane();
+    void connectSearch();
+    void markSearchHits();
     void renderContent();
     void renderOverallOptions();
     void renderBars();
@@ -102,6 +108,7 @@ private:
     QLabel *m_classTitle = nullptr;
     QLabel *m_itemTitle = nullptr;
     ParameterTreeView *m_tree = nullptr;
+    SearchBox *m_search = nullptr;
     QSplitter *m_splitter = nullptr;
     QStackedWidget *m_content = nullptr;
     QWidget *m_empty = nullptr;

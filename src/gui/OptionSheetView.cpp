@@ -211,6 +211,12 @@ void OptionSheetView::render()
     m_rendering = false;
 }
 
+void OptionSheetView::markRows(std::function<bool(const std::string &key)> marked, QBrush brush)
+{
+    m_marked = std::move(marked);
+    m_markBrush = std::move(brush);
+}
+
 void OptionSheetView::changeEvent(QEvent *event)
 {
     QTableWidget::changeEvent(event);
@@ -349,6 +355,7 @@ void OptionSheetView::showValue(int index, const forms::OptionRow &row)
     if (auto *caption = item(index, 0)) {
         caption->setText(qt(row.caption));
         caption->setForeground(row.enabled ? palette().text() : palette().placeholderText());
+        caption->setBackground(m_marked && m_marked(row.key) ? m_markBrush : QBrush());
     }
     if (auto *box = editorChild<QCheckBox>(cell)) {
         const QSignalBlocker quiet(box);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBrush>
 #include <QStringList>
 #include <QTableWidget>
 
@@ -36,6 +37,9 @@ public:
     QWidget *editor(const std::string &key) const;
     // The height that shows every row.
     int contentHeight() const;
+    // The captions of the rows the predicate marks (a search's) take the brush as
+    // background.
+    void markRows(std::function<bool(const std::string &key)> marked, QBrush brush);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -64,6 +68,8 @@ private:
     ChangeFunction m_change;
     std::vector<RowShape> m_shape;
     std::vector<QWidget *> m_editors;
+    std::function<bool(const std::string &key)> m_marked;
+    QBrush m_markBrush;
     QObject *m_wheelGuard = nullptr;
     bool m_rendering = false;
     bool m_changing = false;

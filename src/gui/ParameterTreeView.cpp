@@ -102,10 +102,12 @@ void ParameterTreeView::render(const std::string &selectedKey)
     if (shapeOf() != m_shape)
         rebuild();
     for (const auto &[key, item] : m_items) {
-        if (const auto *node = m_tree.find(key); node && item->childCount() > 0)
-            item->setExpanded(node->expanded);
+        if (const auto *node = m_tree.find(key))
+            showNodeState(*node, *item);
     }
     auto *selected = itemOf(selectedKey);
+    if (selected && selected->isHidden())
+        selected = nullptr;
     if (selected != currentItem()) {
         setCurrentItem(selected);
         if (selected)
@@ -115,6 +117,19 @@ void ParameterTreeView::render(const std::string &selectedKey)
         clearSelection();
     setVisible(m_tree.visible());
     m_rendering = false;
+}
+
+// Open or closed, hidden by a filter, bold.
+void ParameterTreeView::showNodeState(const forms::TreeNode &node, QTreeWidgetItem &item)
+{
+    item.setHidden(node.hidden);
+    if (item.childCount() > 0)
+        item.setExpanded(node.expanded);
+    if (item.font(0).bold() != node.bold) {
+        QFont font = item.font(0);
+        font.setBold(node.bold);
+        item.setFont(0, font);
+    }
 }
 
 // The selection spans the whole row even when the captions are narrower than the tree.

@@ -8,14 +8,15 @@
 
 namespace orvan::forms {
 class TreeControl;
-}
+struct TreeNode;
+} // namespace orvan::forms
 
 namespace orvan::gui {
 
-// The parameter tree: the tree control's nodes in display order with their expanded
-// state and images (1 a closed folder, 2 an open one; the selected image shows on the
-// selected node). The user's choice of a node is reported; the selection shown is the
-// window's.
+// The parameter tree: the tree control's nodes in display order with their expanded,
+// hidden and bold state and images (1 a closed folder, 2 an open one; the selected image
+// shows on the selected node). The user's choice of a node is reported; the selection
+// shown is the window's.
 class ParameterTreeView : public QTreeWidget
 {
     Q_OBJECT
@@ -50,6 +51,7 @@ private:
     void rebuild();
     void choose(QTreeWidgetItem *item);
     void setExpandedState(QTreeWidgetItem *item, bool expanded);
+    void showNodeState(const forms::TreeNode &node, QTreeWidgetItem &item);
     QIcon iconOf(int image, int selectedImage) const;
 
     forms::TreeControl &m_tree;

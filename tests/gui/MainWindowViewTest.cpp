@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,6 +27,7 @@
 #include "gui/OverallOptionList.h"
 #include "gui/ParameterTreeView.h"
 #include "gui/QtShell.h"
+#include "gui/SearchBox.h"
 #include "gui/ToolbarBinder.h"
 #include "mainwindow/HistoryWindow.h"
 
@@ -288,4 +290,82 @@ TEST_F(MainWindowViewTest, HistoryViewShowsTheNodesChangesAndFiltersThem)
     settle();
     ASSERT_EQ(historyView.table()->rowCount(), 1);
     EXPECT_EQ(history.filter(), "fnote");
+}
+
+// Ctrl+F takes the focus to the search box, typing filters the tree, Enter goes from match
+// to match with the options of the page marked and Escape brings every node back. With
+// ORVAN_SCREENSHOT_DIR set it also writes search.png there (the README's picture).
+TEST_F(MainWindowViewTest, SearchBoxTakesCtrlFFiltersTheTreeAndGoesToTheMatches)
+{
+    show(0);
+    view->activateWindow();
+    view->tree()->setFocus();
+    settle();
+    auto *edit = view->searchBox()->edit();
+    QKeyEvent find(QEvent::KeyPress, Qt::Key_F, Qt::ControlModifier);
+    QApplication::sendEvent(view->tree(), &find);
+    settle();
+    EXPECT_EQ(view->focusWidget(), edit);
+
+    for (const QChar c : QStringLiteral("单据")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &press);
+    }
+    settle();
+    EXPECT_EQ(window->search().text(), "单据");
+    EXPECT_TRUE(view->tree()->itemOf("sys1")->isHidden());
+    auto *stock = view->tree()->itemOf("sys6");
+    EXPECT_FALSE(stock->isHidden());
+    EXPECT_TRUE(stock->font(0).bold());
+
+    // The matches: the bill settings, the bill types, one supply-chain option, then the
+    // stock options.
+    for (int press = 0; press < 4; ++press) {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(edit, &enter);
+    }
+    settle();
+    ASSERT_EQ(window->selectedKey(), "sys6");
+    auto *page = view->optionPage();
+    ASSERT_EQ(view->shownContent(), page);
+    const auto &sheet = window->optionControl->sheet();
+    ASSERT_GE(page->currentRow(), 0);
+    EXPECT_EQ(sheet.rows.at(static_cast<std::size_t>(page->currentRow())).key, "CheckBillPosted");
+    int marked = 0;
+    for (int row = 0; row < page->rowCount(); ++row)
+        marked += page->item(row, 0)->background().color() == gui::SearchBox::hitColor();
+    EXPECT_EQ(marked, 4) << "the options that hold the text";
+    if (const char *folder = std::getenv("ORVAN_SCREENSHOT_DIR"))
+        view->grab().save(QString::fromLocal8Bit(folder) + "/search.png");
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(edit, &escape);
+    settle();
+    EXPECT_TRUE(edit->text().isEmpty());
+    EXPECT_FALSE(view->tree()->itemOf("sys1")->isHidden());
+    EXPECT_FALSE(stock->font(0).bold());
+    EXPECT_TRUE(view->isVisible()) << "Escape in the box leaves the window open";
+}
+
+// Nothing matching: the box says so under it; the list's rows a search marks are coloured.
+TEST_F(MainWindowViewTest, SearchBoxSaysWhenNothingMatchesAndMarksListRows)
+{
+    show(0);
+    click("sys9");
+    view->searchBox()->edit()->setText(QStringLiteral("zzqx"));
+    settle();
+    EXPECT_TRUE(view->searchBox()->emptyLabel()->isVisible());
+    EXPECT_EQ(view->searchBox()->emptyLabel()->text(), QStringLiteral("没有找到“zzqx”。"));
+
+    view->searchBox()->edit()->setText(QStringLiteral("赠品"));
+    settle();
+    EXPECT_FALSE(view->searchBox()->emptyLabel()->isVisible());
+    auto &model = view->grid()->ledgerModel();
+    int marked = 0;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const auto brush = model.data(model.index(row, 1), Qt::BackgroundRole);
+        if (brush.isValid() && brush.value<QBrush>().color() == gui::SearchBox::hitColor())
+            ++marked;
+    }
+    EXPECT_EQ(marked, 1);
 }
