@@ -83,8 +83,9 @@ std::size_t findNoCase(std::string_view text, std::string_view needle, std::size
         return npos;
     if (needle.empty())
         return start;
+    const char first = foldAscii(needle.front());
     for (std::size_t i = start; i + needle.size() <= text.size(); ++i) {
-        if (equalsNoCase(text.substr(i, needle.size()), needle))
+        if (foldAscii(text[i]) == first && equalsNoCase(text.substr(i, needle.size()), needle))
             return i;
     }
     return npos;

@@ -110,7 +110,10 @@ std::string withLoginProp(std::string_view text, std::string_view name, std::str
 
 std::string LoginPropsString()
 {
-    auto props = ComponentRegistry::instance().createAs<SharedPropsComponent>(ProgId::SharedProps);
+    // Asked several times a click: the component is made once for the process.
+    auto &props = processState().sharedProps;
+    if (!props)
+        props = ComponentRegistry::instance().createAs<SharedPropsComponent>(ProgId::SharedProps);
     return props->GetProperty(static_cast<int32_t>(::getpid()), "PropsString").text();
 }
 
@@ -133,16 +136,14 @@ int32_t CurrentUserID()
 
 std::string scanLoginPropIn(std::string_view propsString, std::string_view name)
 {
-    std::string s(propsString);
-    if (s.empty() || s.back() != ';')
-        s += ';';
     const auto needle = std::string(name) + "=";
-    const auto at = base::findNoCase(s, needle);
+    const auto at = base::findNoCase(propsString, needle);
     if (at == base::npos)
         return {};
     const auto valueStart = at + needle.size();
-    const auto end = s.find(';', at);
-    return s.substr(valueStart, end - valueStart);
+    const auto end = propsString.find(';', at); // the last value may end without one
+    return std::string(propsString.substr(
+        valueStart, end == std::string_view::npos ? std::string_view::npos : end - valueStart));
 }
 
 std::string ScanLoginProp(std::string_view name)

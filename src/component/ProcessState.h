@@ -47,8 +47,9 @@ struct ProcessState
     // the command, the script or the window's node otherwise.
     std::string changeAction;
 
-    std::shared_ptr<RightsComponent> rightsComponent; // created on the first rights check
-    std::shared_ptr<HelpComponent> helpComponent;     // created on the first F1
+    std::shared_ptr<RightsComponent> rightsComponent;  // created on the first rights check
+    std::shared_ptr<SharedPropsComponent> sharedProps; // created on the first login read
+    std::shared_ptr<HelpComponent> helpComponent;      // created on the first F1
 
     // Live SysFace instances; the shared connection is released with the last one.
     int liveSysFaces = 0;

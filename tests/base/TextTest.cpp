@@ -18,6 +18,8 @@ TEST(Text, CaseInsensitiveSearchAndCompare)
     EXPECT_EQ(findNoCase("abc", "d"), npos);
     EXPECT_EQ(findNoCase("abc", ""), 0u);
     EXPECT_EQ(findNoCase("abcabc", "ABC", 1), 3u);
+    EXPECT_EQ(findNoCase("aaB", "AB"), 1u) << "a first letter that starts no match";
+    EXPECT_EQ(findNoCase("xyZ", "z"), 2u) << "the last letter";
     EXPECT_TRUE(equalsNoCase("Language", "LANGUAGE"));
     EXPECT_FALSE(equalsNoCase("Lang", "Language"));
     EXPECT_TRUE(startsWithNoCase("OrvanCaculateRpt.x", "orvancaculaterpt."));
