@@ -2,7 +2,6 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "component/Translation.h"
 #include "forms/Printer.h"
 #include "gui/QtShell.h"
+#include "gui/RowsTable.h"
 #include "gui/ViewTexts.h"
 #include "mainwindow/HistoryWindow.h"
 
@@ -29,7 +29,7 @@ HistoryView::HistoryView(mainwindow::HistoryWindow &window, QWidget *parent)
     : FormDialog(window, parent)
     , m_window(window)
     , m_filter(new QLineEdit(this))
-    , m_table(new QTableWidget(this))
+    , m_table(makeRowsTable(this, mainwindow::HistoryWindow::headings()))
     , m_empty(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmHistory"));
@@ -48,19 +48,6 @@ HistoryView::HistoryView(mainwindow::HistoryWindow &window, QWidget *parent)
         guarded([this, &text] { m_window.setFilter(text.toStdString()); });
     });
 
-    QStringList headings;
-    for (const auto &heading : mainwindow::HistoryWindow::headings())
-        headings << qt(component::TranslateText(heading));
-    m_table->setObjectName(QStringLiteral("rows"));
-    m_table->setColumnCount(static_cast<int>(headings.size()));
-    m_table->setHorizontalHeaderLabels(headings);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setAlternatingRowColors(true);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(m_table->columnCount() - 1,
-                                                      QHeaderView::Stretch);
     m_empty->setAlignment(Qt::AlignCenter);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -84,13 +71,7 @@ HistoryView::HistoryView(mainwindow::HistoryWindow &window, QWidget *parent)
 void HistoryView::refresh()
 {
     setWindowTitle(qt(m_window.caption));
-    const auto &rows = m_window.shownRows();
-    m_table->setRowCount(static_cast<int>(rows.size()));
-    for (size_t r = 0; r < rows.size(); ++r) {
-        for (size_t c = 0; c < rows[r].size(); ++c)
-            m_table->setItem(static_cast<int>(r), static_cast<int>(c),
-                             new QTableWidgetItem(qt(rows[r][c])));
-    }
+    showRows(*m_table, m_window.shownRows());
     m_empty->setText(qt(m_window.emptyText()));
     m_empty->setVisible(!m_window.emptyText().empty());
 }

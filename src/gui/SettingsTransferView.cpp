@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 
 #include "component/Translation.h"
 #include "gui/QtShell.h"
+#include "gui/RowsTable.h"
 #include "gui/ViewTexts.h"
 #include "mainwindow/SettingsTransferWindow.h"
 
@@ -108,20 +108,7 @@ void SettingsTransferView::addScopes(QLayout *layout)
 
 void SettingsTransferView::addList(QLayout *layout)
 {
-    QStringList headings;
-    for (const auto &heading : mainwindow::SettingsTransferWindow::headings())
-        headings << qt(component::TranslateText(heading));
-    m_table = new QTableWidget(this);
-    m_table->setObjectName(QStringLiteral("rows"));
-    m_table->setColumnCount(static_cast<int>(headings.size()));
-    m_table->setHorizontalHeaderLabels(headings);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setAlternatingRowColors(true);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(m_table->columnCount() - 1,
-                                                      QHeaderView::Stretch);
+    m_table = makeRowsTable(this, mainwindow::SettingsTransferWindow::headings());
     layout->addWidget(m_table);
 }
 
@@ -147,12 +134,7 @@ void SettingsTransferView::refresh()
         m_scopes[i]->setChecked(scopes[i].second);
     }
     if (m_table) {
-        const auto &rows = m_window.rows();
-        m_table->setRowCount(static_cast<int>(rows.size()));
-        for (size_t r = 0; r < rows.size(); ++r)
-            for (size_t c = 0; c < rows[r].size(); ++c)
-                m_table->setItem(static_cast<int>(r), static_cast<int>(c),
-                                 new QTableWidgetItem(qt(rows[r][c])));
+        showRows(*m_table, m_window.rows());
         m_apply->setEnabled(m_window.canApply());
     }
     m_status->setText(qt(m_window.status()));
