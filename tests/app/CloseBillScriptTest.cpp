@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/ProgramContext.h"
-#include "app/ScriptRunner.h"
-#include "support/EngineAccount.h"
 #include "support/ProgramSandbox.h"
+#include "support/ScriptRun.h"
 
 using namespace orvan;
 
@@ -25,15 +21,10 @@ protected:
     // The output of one script run in a fresh process.
     std::string run(const std::string &script, int userId = 16394)
     {
-        test::ProgramSandbox program;
-        app::ProgramContext context;
-        context.login.login = "UserID=" + std::to_string(userId) + ";SubID=;LANGUAGE=chs;";
-        context.login.database = m_account->database();
-        std::istringstream in(script);
-        std::ostringstream out;
-        app::ScriptRunner runner(in, out, context);
-        m_exitCode = runner.run();
-        return out.str();
+        const auto ran = test::runScript(
+            *m_account, "UserID=" + std::to_string(userId) + ";SubID=;LANGUAGE=chs;", script);
+        m_exitCode = ran.exitCode;
+        return ran.output;
     }
 
     std::unique_ptr<test::EngineAccount> m_account;

@@ -3,10 +3,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/ProgramContext.h"
-#include "app/ScriptRunner.h"
-#include "support/EngineAccount.h"
 #include "support/ProgramSandbox.h"
+#include "support/ScriptRun.h"
 
 using namespace orvan;
 
@@ -29,15 +27,10 @@ protected:
     // The output of one script run in a fresh process.
     std::string run(const std::string &script)
     {
-        test::ProgramSandbox program;
-        app::ProgramContext context;
-        context.login.login = "UserID=16394;SubID=;LANGUAGE=" + m_language + ";";
-        context.login.database = m_account->database();
-        std::istringstream in(script);
-        std::ostringstream out;
-        app::ScriptRunner runner(in, out, context);
-        m_exitCode = runner.run();
-        return out.str();
+        const auto ran =
+            test::runScript(*m_account, "UserID=16394;SubID=;LANGUAGE=" + m_language + ";", script);
+        m_exitCode = ran.exitCode;
+        return ran.output;
     }
 
     std::unique_ptr<test::EngineAccount> m_account;

@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
-#include "app/ProgramContext.h"
-#include "app/ScriptRunner.h"
-#include "support/EngineAccount.h"
-#include "support/ProgramSandbox.h"
+#include "support/ScriptRun.h"
 
 using namespace orvan;
 
@@ -27,15 +23,10 @@ protected:
 
     std::string run(const std::string &script)
     {
-        test::ProgramSandbox program;
-        app::ProgramContext context;
-        context.login.login = "UserID=16394;SubID=;LANGUAGE=" + language + ";";
-        context.login.database = m_account->database();
-        std::istringstream in(script);
-        std::ostringstream out;
-        app::ScriptRunner runner(in, out, context);
-        m_exitCode = runner.run();
-        return out.str();
+        const auto ran =
+            test::runScript(*m_account, "UserID=16394;SubID=;LANGUAGE=" + language + ";", script);
+        m_exitCode = ran.exitCode;
+        return ran.output;
     }
 
     std::string exportLines() const
