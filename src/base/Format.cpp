@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -215,6 +216,19 @@ std::string exponentText(const NumberToken &token, int exponent)
     return out + number;
 }
 
+// A program formats with a handful of patterns (a list's columns, the status bar's load
+// time), so each thread parses each pattern once.
+const NumberPattern &parsedNumberPattern(std::string_view section)
+{
+    constexpr std::size_t Kept = 256; // beyond this the patterns are not a handful
+    thread_local std::map<std::string, NumberPattern, std::less<>> parsed;
+    if (const auto found = parsed.find(section); found != parsed.end())
+        return found->second;
+    if (parsed.size() >= Kept)
+        parsed.clear();
+    return parsed.emplace(std::string(section), parseNumberPattern(section)).first->second;
+}
+
 std::string renderNumber(const NumberPattern &pattern, double value, bool writeSign)
 {
     const RoundedNumber rounded = roundForPattern(pattern, value);
@@ -322,7 +336,7 @@ std::string formatNumber(double value, std::string_view pattern)
     }
     if (chosen.empty())
         return numberToText(value);
-    return renderNumber(parseNumberPattern(chosen), value, writeSign);
+    return renderNumber(parsedNumberPattern(chosen), value, writeSign);
 }
 
 std::string format(const Variant &value, std::string_view pattern)

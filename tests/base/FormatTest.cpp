@@ -59,6 +59,17 @@ TEST(FormatNumberTest, ElapsedTimesOfTheStatusBar)
     });
 }
 
+TEST(FormatNumberTest, APatternFormatsAlikeWhenUsedAgainAndAfterManyOthers)
+{
+    EXPECT_EQ(formatNumber(1.005, "0.00"), formatNumber(1.005, "0.00"));
+    EXPECT_EQ(formatNumber(2.5, "0.00"), "2.50") << "another value, the same pattern";
+    for (int width = 1; width <= 300; ++width) // more patterns than are kept parsed
+        EXPECT_EQ(formatNumber(7, std::string(width % 20 + 1, '0') + "\"x" + std::to_string(width) +
+                                      "\""),
+                  std::string(width % 20, '0') + "7x" + std::to_string(width));
+    EXPECT_EQ(formatNumber(2.5, "0.00"), "2.50");
+}
+
 TEST(FormatNumberTest, ZeroPlaceholdersAlwaysWriteDigits)
 {
     expectNumbers({
