@@ -29,15 +29,6 @@ std::string joined(const std::vector<std::string> &notes)
     return text;
 }
 
-size_t entryCount(const std::string &fileText)
-{
-    size_t count = 0;
-    for (auto at = fileText.find("\n    {"); at != std::string::npos;
-         at = fileText.find("\n    {", at + 1))
-        ++count;
-    return count;
-}
-
 } // namespace
 
 const std::vector<std::string> &SettingsTransferWindow::headings()
@@ -107,9 +98,9 @@ void SettingsTransferWindow::exportFile()
     if (m_path.empty() || chosen.empty())
         return fail(TranslateText(m_path.empty() ? "请先选择文件。" : "请至少选择一类设置。"));
     try {
-        const auto text = transfer::exportSettings(chosen);
-        transfer::writeSettingsText(m_path, text);
-        m_status = FormatText("已导出%1个值到%2。", std::to_string(entryCount(text)), m_path);
+        const auto entries = transfer::readSettings(chosen);
+        transfer::writeSettingsText(m_path, transfer::settingsText(chosen, entries));
+        m_status = FormatText("已导出%1个值到%2。", std::to_string(entries.size()), m_path);
     } catch (const base::Error &error) {
         return fail(error.description());
     }

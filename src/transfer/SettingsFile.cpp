@@ -226,16 +226,15 @@ std::vector<SettingsEntry> readSettings(const std::vector<std::string> &scopes)
     return entries;
 }
 
-std::string exportSettings(const std::vector<std::string> &scopes)
+std::string settingsText(const std::vector<std::string> &scopes,
+                         const std::vector<SettingsEntry> &entries)
 {
-    const auto chosen = chosenScopes(scopes);
-    const auto entries = readSettings(chosen);
     Json head;
     head["format"] = SettingsFormat;
     head["schemaVersion"] = SettingsSchemaVersion;
     head["company"] = companyName();
     head["exported"] = base::utcTimestamp();
-    head["scopes"] = chosen;
+    head["scopes"] = chosenScopes(scopes);
     std::string text = "{\n";
     for (const auto &[name, value] : head.items())
         text += "  " + Json(name).dump() + ": " + value.dump() + ",\n";
@@ -244,6 +243,11 @@ std::string exportSettings(const std::vector<std::string> &scopes)
         text += std::string(i ? ",\n" : "\n") + "    " + entryLine(entries[i]);
     text += entries.empty() ? "]\n}\n" : "\n  ]\n}\n";
     return text;
+}
+
+std::string exportSettings(const std::vector<std::string> &scopes)
+{
+    return settingsText(scopes, readSettings(scopes));
 }
 
 SettingsFile parseSettingsFile(const std::string &text)

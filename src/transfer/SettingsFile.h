@@ -50,7 +50,10 @@ struct SettingsEntry
 // The account's values of the scopes (as chosenScopes() takes them), in the file's order.
 std::vector<SettingsEntry> readSettings(const std::vector<std::string> &scopes);
 
-// The file's text for the scopes.
+// The file's text of entries read for the scopes.
+std::string settingsText(const std::vector<std::string> &scopes,
+                         const std::vector<SettingsEntry> &entries);
+// The file's text for the scopes: readSettings, then settingsText.
 std::string exportSettings(const std::vector<std::string> &scopes);
 
 struct SettingsFile
