@@ -97,7 +97,7 @@ bool showsFooterRow()
 
 bool isLicensedEdition()
 {
-    const auto edition = component::ScanLoginProp("OrvanVersion");
+    const auto edition = component::LoginEdition();
     return edition == "ZSE" || edition == "ZEE";
 }
 

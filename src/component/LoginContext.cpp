@@ -151,6 +151,22 @@ std::string ScanLoginProp(std::string_view name)
     return scanLoginPropIn(LoginPropsString(), name);
 }
 
+std::string LoginEdition()
+{
+    auto &edition = processState().edition;
+    if (!edition) {
+        std::string read;
+        base::tryStep([&read] { read = ScanLoginProp("OrvanVersion"); });
+        edition = std::move(read);
+    }
+    return *edition;
+}
+
+void forgetLoginEdition()
+{
+    processState().edition.reset();
+}
+
 bool CheckRight(int32_t objectId, int32_t rightId, int32_t mask)
 {
     auto &state = processState();

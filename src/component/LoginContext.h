@@ -44,6 +44,12 @@ std::string ScanLoginProp(std::string_view name);
 // The same search in a given property string.
 std::string scanLoginPropIn(std::string_view propsString, std::string_view name);
 
+// The login's "OrvanVersion" ("" when absent), read once per login: a click asks for it.
+std::string LoginEdition();
+
+// Forgets the edition read once, for a login published anew.
+void forgetLoginEdition();
+
 // Asks the rights component; on refusal tells the user and returns false.
 bool CheckRight(int32_t objectId, int32_t rightId, int32_t mask);
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/Dictionary.h"
@@ -40,6 +41,8 @@ struct ProcessState
     bool printControl = false;
     std::string systemId;
     std::string language;
+    // The login's "OrvanVersion", read once per published login ("" when it has none).
+    std::optional<std::string> edition;
     // The node whose content the maintenance window shows, and its help set code.
     std::string currentNodeKey;
     std::string helpSetCode;

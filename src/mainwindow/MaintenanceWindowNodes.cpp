@@ -41,8 +41,7 @@ bool hidesOptionPages(const std::string &key)
 
 bool isLicensedEdition()
 {
-    std::string edition;
-    tryStep([&] { edition = component::ScanLoginProp("OrvanVersion"); });
+    const auto edition = component::LoginEdition();
     return edition == "ZSE" || edition == "ZEE";
 }
 

@@ -19,13 +19,6 @@ using base::tryStep;
 using component::TextKey;
 using namespace NodeKey;
 
-std::string editionCode()
-{
-    std::string edition;
-    tryStep([&edition] { edition = component::ScanLoginProp("OrvanVersion"); });
-    return edition;
-}
-
 bool isCostSystem(const std::string &systemId)
 {
     return systemId == "0004" || systemId == "0005" || systemId == "0006";
@@ -106,7 +99,7 @@ void ParameterTree::buildSupplyChainOptions()
     for (const char *key : {SupplyChainOptions, PurchasingOptions, SubcontractOptions, SalesOptions,
                             ImportOptions, ExportOptions})
         addRoot(key);
-    const auto edition = editionCode();
+    const auto edition = component::LoginEdition();
     if (edition != "ZEE" && edition != "ZSE") {
         addRoot(DistributionOptions);
         addRoot(StoreOptions);
@@ -239,7 +232,7 @@ void ParameterTree::GetDetailSql(int32_t kind, int32_t tag, std::string &sql) co
     context.systemId = state.systemId;
     context.helpSystem = state.helpSystem;
     context.periodDefineMethod = profileFlags().periodDefineMethod;
-    context.edition = editionCode();
+    context.edition = component::LoginEdition();
     sql = buildDetailSql(kind, tag, context);
 }
 

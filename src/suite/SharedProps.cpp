@@ -5,6 +5,7 @@
 #include <map>
 
 #include "base/Text.h"
+#include "component/LoginContext.h"
 
 namespace orvan::suite {
 namespace {
@@ -20,6 +21,7 @@ std::map<int32_t, std::string> &published()
 void SharedProps::publish(int32_t processId, std::string propsString)
 {
     published()[processId] = std::move(propsString);
+    component::forgetLoginEdition();
 }
 
 void SharedProps::publishForThisProcess(std::string propsString)
@@ -30,6 +32,7 @@ void SharedProps::publishForThisProcess(std::string propsString)
 void SharedProps::clearAll()
 {
     published().clear();
+    component::forgetLoginEdition();
 }
 
 base::Variant SharedProps::GetProperty(int32_t processId, const std::string &name)
