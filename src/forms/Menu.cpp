@@ -8,11 +8,12 @@ namespace {
 
 MenuItem *findIn(std::vector<MenuItem> &items, std::string_view path)
 {
-    const auto split = base::splitOnce(path, ".");
+    const auto dot = path.find('.');
+    const auto name = path.substr(0, dot);
     for (auto &item : items) {
-        if (item.separator || !base::equalsNoCase(item.name, split.first))
+        if (item.separator || !base::equalsNoCase(item.name, name))
             continue;
-        return split.found ? findIn(item.children, split.rest) : &item;
+        return dot == std::string_view::npos ? &item : findIn(item.children, path.substr(dot + 1));
     }
     return nullptr;
 }

@@ -135,6 +135,8 @@ const NodeInfo *findNode(std::string_view key)
 
 const NodeInfo *findNodeNoCase(std::string_view key)
 {
+    if (const auto *exact = findNode(key); exact && !isAlarmKey(key))
+        return exact;
     const auto &nodes = table();
     const auto found = std::find_if(nodes.begin(), nodes.end(), [key](const NodeInfo &node) {
         return base::equalsNoCase(key, node.key);
