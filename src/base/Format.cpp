@@ -318,10 +318,8 @@ std::string formatNumber(double value, std::string_view pattern)
         pattern = *named;
     if (pattern.empty() || !std::isfinite(value))
         return numberToText(value);
-    const std::vector<std::string_view> sections = formatting::splitSections(pattern);
-    auto section = [&](std::size_t index) {
-        return index < sections.size() ? sections[index] : std::string_view();
-    };
+    const formatting::PatternSections sections = formatting::splitSections(pattern);
+    auto section = [&](std::size_t index) { return sections[index]; };
 
     // The section follows the value's text at 15 digits, as the host decides it.
     const bool negative = value < 0;

@@ -66,9 +66,10 @@ std::string_view quotedOrEscaped(std::string_view pattern, std::size_t &pos)
     return text;
 }
 
-std::vector<std::string_view> splitSections(std::string_view pattern)
+PatternSections splitSections(std::string_view pattern)
 {
-    std::vector<std::string_view> sections;
+    PatternSections sections;
+    std::size_t count = 0;
     std::size_t start = 0;
     std::size_t pos = 0;
     while (pos < pattern.size()) {
@@ -76,13 +77,16 @@ std::vector<std::string_view> splitSections(std::string_view pattern)
         if (c == '"' || c == '\\') {
             quotedOrEscaped(pattern, pos);
         } else if (c == ';') {
-            sections.push_back(pattern.substr(start, pos - start));
+            if (count < sections.size())
+                sections[count] = pattern.substr(start, pos - start);
+            ++count;
             start = ++pos;
         } else {
             ++pos;
         }
     }
-    sections.push_back(pattern.substr(start));
+    if (count < sections.size())
+        sections[count] = pattern.substr(start);
     return sections;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 // Pattern-reading helpers shared by the number and date formats of Format.h.
 namespace orvan::base::formatting {
@@ -12,8 +12,10 @@ namespace orvan::base::formatting {
 // be any UTF-8 character); pos moves past it. An unclosed quote runs to the end.
 std::string_view quotedOrEscaped(std::string_view pattern, std::size_t &pos);
 
-// The sections of a pattern, split at ";" outside quotes and escapes.
-std::vector<std::string_view> splitSections(std::string_view pattern);
+// The first three sections of a pattern (positive, negative, zero), split at ";" outside
+// quotes and escapes; absent sections are empty, later ones are left out.
+using PatternSections = std::array<std::string_view, 3>;
+PatternSections splitSections(std::string_view pattern);
 
 // The pattern behind a named number format ("Fixed", ...; "General Number" is the
 // empty pattern), or nothing when the pattern is no such name.
