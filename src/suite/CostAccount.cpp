@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/DateTime.h"
 #include "base/Text.h"
 #include "component/LoginContext.h"
 #include "db/Database.h"
@@ -66,8 +67,8 @@ void CostAccount::forgetCalendarWhenChanged()
     m_periodDatesByYear.clear();
 }
 
-std::optional<std::string> CostAccount::calendarSetting(const std::string &category,
-                                                        const std::string &key)
+std::optional<std::string> CostAccount::calendarSetting(std::string_view category,
+                                                        std::string_view key)
 {
     if (!m_calendarSettings) {
         std::vector<CalendarSetting> settings;
@@ -84,8 +85,19 @@ std::optional<std::string> CostAccount::calendarSetting(const std::string &categ
     return std::nullopt;
 }
 
-std::optional<std::pair<base::Variant, base::Variant>>
-CostAccount::storedPeriodDates(int32_t year, int32_t period)
+namespace {
+
+// A stored date as a whole day; nothing when the value is no date.
+std::optional<double> storedDay(const base::Variant &value)
+{
+    if (!base::isDate(value))
+        return std::nullopt;
+    return base::dateOnly(value.toDate());
+}
+
+} // namespace
+
+const CostAccount::StoredPeriod *CostAccount::storedPeriodDates(int32_t year, int32_t period)
 {
     auto found = m_periodDatesByYear.find(year);
     if (found == m_periodDatesByYear.end()) {
@@ -96,14 +108,13 @@ CostAccount::storedPeriodDates(int32_t year, int32_t period)
             const double number = rows->Fields(0).Value().toDouble();
             if (number == std::floor(number) && std::abs(number) <= INT32_MAX)
                 dates.emplace(static_cast<int32_t>(number),
-                              std::pair(rows->Fields(1).Value(), rows->Fields(2).Value()));
+                              StoredPeriod{storedDay(rows->Fields(1).Value()),
+                                           storedDay(rows->Fields(2).Value())});
         }
         found = m_periodDatesByYear.emplace(year, std::move(dates)).first;
     }
     const auto dates = found->second.find(period);
-    if (dates == found->second.end())
-        return std::nullopt;
-    return dates->second;
+    return dates == found->second.end() ? nullptr : &dates->second;
 }
 
 } // namespace orvan::suite

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -44,10 +45,16 @@ public:
     void forgetCalendarWhenChanged();
     // FValue of a calendar setting (GL PeriodCount, PeriodDefineMethod, PeriodDates; any
     // category's CurrentYear), "" for NULL; nothing when the row is absent.
-    std::optional<std::string> calendarSetting(const std::string &category, const std::string &key);
-    // FStartDate and FEndDate of the t_PeriodDate row of a period, when there is one.
-    std::optional<std::pair<base::Variant, base::Variant>> storedPeriodDates(int32_t year,
-                                                                             int32_t period);
+    std::optional<std::string> calendarSetting(std::string_view category, std::string_view key);
+    // FStartDate and FEndDate of a t_PeriodDate row as whole days, each nothing when the
+    // column holds no date.
+    struct StoredPeriod
+    {
+        std::optional<double> start;
+        std::optional<double> end;
+    };
+    // The row of a period, null when there is none; valid until the next call.
+    const StoredPeriod *storedPeriodDates(int32_t year, int32_t period);
 
     // The login's language ("chs", "CHT", "EN"; "" when absent).
     const std::string &language() const { return m_language; }
@@ -59,7 +66,7 @@ private:
         std::string key;
         std::string value;
     };
-    using PeriodDates = std::map<int32_t, std::pair<base::Variant, base::Variant>>;
+    using PeriodDates = std::map<int32_t, StoredPeriod>;
 
     AppConnection m_connection;
     std::string m_language;

@@ -6,7 +6,6 @@
 
 #include "base/Convert.h"
 #include "base/DateTime.h"
-#include "base/Variant.h"
 #include "db/SqlText.h"
 #include "suite/CostAccount.h"
 
@@ -83,8 +82,13 @@ std::optional<int32_t> PeriodCalendar::currentYear(const std::string &category)
 
 int32_t PeriodCalendar::span(int32_t year, int32_t period, PeriodSpan &span)
 {
+    return this->span(year, period, periodCount(), span);
+}
+
+int32_t PeriodCalendar::span(int32_t year, int32_t period, std::optional<int32_t> count,
+                             PeriodSpan &span)
+{
     span = {};
-    const auto count = periodCount();
     if (!count)
         return PeriodResult::CalendarNotSet;
     if (period < 1 || period > *count || year < MinYear || year > MaxYear)
@@ -98,17 +102,11 @@ int32_t PeriodCalendar::span(int32_t year, int32_t period, PeriodSpan &span)
 
 int32_t PeriodCalendar::storedSpan(int32_t year, int32_t period, PeriodSpan &span, bool &found)
 {
-    const auto dates = m_account.storedPeriodDates(year, period);
-    found = dates.has_value();
-    if (!found)
+    const auto *dates = m_account.storedPeriodDates(year, period);
+    found = dates != nullptr;
+    if (!found || !dates->start || !dates->end || *dates->end < *dates->start)
         return PeriodResult::CalendarNotSet;
-    const auto &[start, end] = *dates;
-    if (!base::isDate(start) || !base::isDate(end))
-        return PeriodResult::CalendarNotSet;
-    const PeriodSpan stored{base::dateOnly(start.toDate()), base::dateOnly(end.toDate())};
-    if (stored.end < stored.start)
-        return PeriodResult::CalendarNotSet;
-    span = stored;
+    span = {*dates->start, *dates->end};
     return PeriodResult::Done;
 }
 

@@ -53,6 +53,8 @@ public:
     std::optional<int32_t> currentYear(const std::string &category);
     // The days of a period; a PeriodResult code.
     int32_t span(int32_t year, int32_t period, PeriodSpan &span);
+    // The same with the period count read already (periodCount()), for a list of periods.
+    int32_t span(int32_t year, int32_t period, std::optional<int32_t> count, PeriodSpan &span);
 
 private:
     std::optional<std::string> profileText(const char *category, const char *key);

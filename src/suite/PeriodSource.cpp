@@ -94,16 +94,19 @@ PeriodSource::currentYearSpans(const std::string &props, const char *category, i
                                                       {PeriodResult::AccountFailed, {}});
     std::optional<PeriodCalendar> periods;
     std::optional<int32_t> year;
+    std::optional<int32_t> periodCount;
     try {
         periods.emplace(calendar(props));
         year = periods->currentYear(category);
+        periodCount = periods->periodCount();
     } catch (const std::exception &) {
         return spans;
     }
     for (int32_t period = 1; period <= count; ++period) {
         auto &[result, span] = spans[static_cast<size_t>(period - 1)];
         try {
-            result = year ? periods->span(*year, period, span) : PeriodResult::CalendarNotSet;
+            result = year ? periods->span(*year, period, periodCount, span)
+                          : PeriodResult::CalendarNotSet;
         } catch (const std::exception &) {
             result = PeriodResult::AccountFailed;
             span = {};
