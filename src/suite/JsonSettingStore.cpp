@@ -4,6 +4,9 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 
 #include <nlohmann/json.hpp>
@@ -95,9 +98,24 @@ FileStamp stampOf(const std::filesystem::path &file)
 
 struct JsonSettingStore::Cache
 {
+    std::mutex lock;
     std::optional<FileStamp> stamp; // none before the first read
     Json settings = Json::object();
 };
+
+// A window makes a store for each setting it reads: the parsed file is kept for the
+// process, one per file, and read again only when the file changed.
+std::shared_ptr<JsonSettingStore::Cache>
+JsonSettingStore::cacheOf(const std::filesystem::path &file)
+{
+    static std::mutex lock;
+    static std::map<std::string, std::shared_ptr<Cache>> caches;
+    const std::lock_guard guard(lock);
+    auto &cache = caches[file.string()];
+    if (!cache)
+        cache = std::make_shared<Cache>();
+    return cache;
+}
 
 JsonSettingStore::JsonSettingStore()
     : JsonSettingStore(defaultFile())
@@ -105,7 +123,7 @@ JsonSettingStore::JsonSettingStore()
 
 JsonSettingStore::JsonSettingStore(std::filesystem::path file)
     : m_file(std::move(file))
-    , m_cache(std::make_unique<Cache>())
+    , m_cache(cacheOf(m_file))
 {}
 
 JsonSettingStore::~JsonSettingStore() = default;
@@ -125,6 +143,7 @@ std::filesystem::path JsonSettingStore::defaultFile()
 base::Variant JsonSettingStore::read(const std::string &section, const std::string &key,
                                      const base::Variant &defaultValue)
 {
+    const std::lock_guard guard(m_cache->lock);
     const auto stamp = stampOf(m_file);
     if (m_cache->stamp != stamp) {
         m_cache->settings = loadSettings(m_file);
@@ -141,6 +160,7 @@ base::Variant JsonSettingStore::read(const std::string &section, const std::stri
 void JsonSettingStore::write(const std::string &section, const std::string &key,
                              const base::Variant &value)
 {
+    const std::lock_guard guard(m_cache->lock);
     auto settings = loadSettings(m_file);
     if (!settings[section].is_object())
         settings[section] = Json::object();

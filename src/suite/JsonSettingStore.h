@@ -10,10 +10,9 @@ namespace orvan::suite {
 
 // The setting store kept as one JSON object per user: { section: { key: value } } in
 // $XDG_CONFIG_HOME/orvan-sysmaintain/settings.json (~/.config when the variable is not
-// set). The file is parsed once and again only when it changed on disk, so two windows of
-// one user see each other's writes; a write reads the file afresh, then replaces it in one
-// rename, so a crash never leaves half a file.
-// A missing or unreadable file reads as empty.
+// set). The file is parsed once per process and again only when it changed on disk, so two
+// windows of one user see each other's writes; a write reads the file afresh, then replaces it in
+// one rename, so a crash never leaves half a file. A missing or unreadable file reads as empty.
 class JsonSettingStore : public component::SettingStoreComponent
 {
 public:
@@ -31,9 +30,10 @@ public:
 
 private:
     struct Cache;
+    static std::shared_ptr<Cache> cacheOf(const std::filesystem::path &file);
 
     std::filesystem::path m_file;
-    std::unique_ptr<Cache> m_cache; // the parsed file and the state of the file it came from
+    std::shared_ptr<Cache> m_cache; // the parsed file and the state of the file it came from
 };
 
 } // namespace orvan::suite
