@@ -264,7 +264,11 @@ void AppConnection::noteOpenFailure(const base::Error &error)
 
 std::string AppConnection::dataSourceOf(const std::string &connectString)
 {
-    const auto connection = component::parseConnectionString(connectString);
+    return dataSourceIn(component::parseConnectionString(connectString));
+}
+
+std::string AppConnection::dataSourceIn(const component::ConnectionString &connection)
+{
     if (!connection.embedded())
         throw base::Error(ConnectionError,
                           "The account's provider \"" + connection.provider +
@@ -294,7 +298,7 @@ void AppConnection::open(const std::string &connectString)
         m_database = std::move(account);
         return;
     }
-    m_path = dataSourceOf(connectString);
+    m_path = dataSourceIn(connection);
     m_database = sharedAccount(m_path);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/Error.h"
+#include "component/ConnectionString.h"
 #include "component/OutsideComponents.h"
 #include "db/Transaction.h"
 
@@ -58,6 +59,7 @@ public:
     static std::string dataSourceOf(const std::string &connectString);
 
 private:
+    static std::string dataSourceIn(const component::ConnectionString &connection);
     void open(const std::string &connectString);
     void noteOpenFailure(const base::Error &error);
     std::string openFailureText() const;
