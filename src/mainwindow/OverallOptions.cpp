@@ -1,6 +1,7 @@
 #include "mainwindow/OverallOptions.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "base/Convert.h"
@@ -74,7 +75,10 @@ const std::vector<OverallOptionEntry> Entries = {
 // The position of an entry in the state table: its number less one ("mlv45" is 44).
 int positionOf(const OverallOptionEntry &entry)
 {
-    return std::stoi(std::string(entry.itemKey).substr(3)) - 1;
+    const std::string_view digits = std::string_view(entry.itemKey).substr(3);
+    int number = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    return number - 1;
 }
 
 const OverallOptionEntry *entryOf(const std::string &itemKey)
@@ -131,7 +135,8 @@ void OverallOptions::fill(forms::CheckList &list)
     m_values.assign(Positions, 0);
     double auditChoice = 0;
     base::tryStep([&] {
-        auto rows = params::executeOnAccount(overallOptionsSql());
+        static const std::string sql = overallOptionsSql(); // the same text every open
+        auto rows = params::executeOnAccount(sql);
         for (; rows && !rows->isEOF(); rows->MoveNext()) {
             const auto key = rows->Fields("FKey").Value().text();
             const auto value = rows->Fields("FValue").Value();
