@@ -56,6 +56,9 @@ public:
     int fieldCount() const;
     std::string fieldName(int index) const;
     int fieldType(int index) const;
+    // The index of a field by name, ignoring case, for a loop that reads it on every row;
+    // raises error 3265 when there is none.
+    size_t columnIndex(std::string_view name) const;
 
     // The filter text ("" for none). Setting it shows only the matching records and moves
     // to the first of them; "" shows all again.
@@ -68,7 +71,6 @@ public:
 private:
     void requireOpen() const;
     void requireCurrent() const;
-    size_t columnIndex(std::string_view name) const;
     Field fieldAt(size_t column) const;
     size_t visibleCount() const;
     void showAllRows();

@@ -55,18 +55,22 @@ void notePlanningLimit(RecordKeyList &list, const std::string &key, const base::
         list.timeZoneCount = number;
 }
 
-void readKeys(RecordKeyList &list, const std::string &key)
+void readKeys(RecordKeyList &list, const std::string &key, const std::string &sql)
 {
-    auto rows = params::executeOnAccount(recordKeySql(key));
+    auto rows = params::executeOnAccount(sql);
+    if (!rows || rows->isEOF())
+        return;
     const auto &state = component::processState();
-    const char *field = keyFieldOf(key);
-    for (; rows && !rows->isEOF(); rows->MoveNext()) {
-        const auto value = rows->Fields(field).Value();
+    const auto keyColumn = static_cast<int>(rows->columnIndex(keyFieldOf(key)));
+    const bool planning = key == NodeKey::PlanningParameters;
+    const bool selectsBill =
+        key == NodeKey::BillSettings && state.sysClass == 0 && state.classTypeId != 0;
+    for (; !rows->isEOF(); rows->MoveNext()) {
+        const auto value = rows->Fields(keyColumn).Value();
         list.keys.push_back(value);
-        if (key == NodeKey::PlanningParameters)
+        if (planning)
             notePlanningLimit(list, value.text(), rows->Fields("FValue").Value());
-        if (key == NodeKey::BillSettings && state.sysClass == 0 && state.classTypeId != 0 &&
-            !value.isNull() && value.toLong() == state.classTypeId)
+        if (selectsBill && !value.isNull() && value.toLong() == state.classTypeId)
             list.currentRowIndex = list.upperBound();
     }
 }
@@ -151,10 +155,11 @@ std::string recordKeySql(const std::string &key)
 
 std::optional<RecordKeyList> readRecordKeys(const std::string &key)
 {
-    if (recordKeySql(key).empty())
+    const auto sql = recordKeySql(key);
+    if (sql.empty())
         return std::nullopt;
     RecordKeyList list;
-    readKeys(list, key);
+    readKeys(list, key, sql);
     if (key == NodeKey::SystemSettings && list.keys.size() >= 2)
         list.keys.swap(0, 1);
     if (key == NodeKey::PlanningParameters)
