@@ -80,7 +80,7 @@ int fieldTypeFromCell(const Cell &cell)
     return UnknownFieldType;
 }
 
-base::Variant cellToVariant(const Cell &cell, int fieldType)
+base::Variant cellToVariant(Cell cell, int fieldType)
 {
     if (std::holds_alternative<std::monostate>(cell))
         return base::Variant::null();
@@ -100,11 +100,11 @@ base::Variant cellToVariant(const Cell &cell, int fieldType)
             return base::Variant::date(*real);
         return base::Variant(*real);
     }
-    const std::string &text = std::get<std::string>(cell);
+    std::string &text = std::get<std::string>(cell);
     double serial = 0;
     if (fieldType == AdoType::DBTimeStamp && parseIsoDate(text, serial))
         return base::Variant::date(serial);
-    return base::Variant(text);
+    return base::Variant(std::move(text));
 }
 
 bool parseIsoDate(std::string_view text, double &serial)

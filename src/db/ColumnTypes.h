@@ -43,7 +43,7 @@ inline constexpr int UnknownFieldType = 0;
 // fields -> Boolean; date fields -> Date when the text is a date; integers -> Long
 // (Integer for SmallInt/TinyInt, Double beyond 32 bits or in real fields); reals ->
 // Double; text -> String.
-base::Variant cellToVariant(const Cell &cell, int fieldType);
+base::Variant cellToVariant(Cell cell, int fieldType);
 
 // Days since 1899-12-30 with the time as fraction, of "YYYY-MM-DD[ HH:MM[:SS[.fff]]]"
 // (a "T" may separate date and time); false when the text is not such a date.

@@ -18,7 +18,9 @@ public:
 
     const std::string &Name() const { return m_name; }
     int Type() const { return m_type; }
-    const base::Variant &Value() const { return m_value; }
+    const base::Variant &Value() const & { return m_value; }
+    // The value of a field read and dropped at once (rows->Fields(...).Value()).
+    base::Variant Value() && { return std::move(m_value); }
 
 private:
     std::string m_name;

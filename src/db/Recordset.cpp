@@ -144,8 +144,8 @@ Field Recordset::fieldAt(size_t column) const
     requireCurrent();
     const Column &info = m_columns[column];
     const auto position = static_cast<size_t>(m_position);
-    const Cell cell = m_cells.cell(m_filtered ? m_visible[position] : position, column);
-    return Field(info.name, info.type, cellToVariant(cell, info.type));
+    Cell cell = m_cells.cell(m_filtered ? m_visible[position] : position, column);
+    return Field(info.name, info.type, cellToVariant(std::move(cell), info.type));
 }
 
 Field Recordset::Fields(std::string_view name) const
