@@ -11,6 +11,17 @@ namespace orvan::base {
 // 0, 1, 2, 3, ... so that small numbers of either sign stay short.
 inline constexpr std::size_t MaxVarintBytes = 10;
 
+// Writes the number at p, which has room for MaxVarintBytes; returns the byte after it.
+inline char *writeVarint(char *p, uint64_t value)
+{
+    while (value >= 0x80) {
+        *p++ = static_cast<char>((value & 0x7F) | 0x80);
+        value >>= 7;
+    }
+    *p++ = static_cast<char>(value);
+    return p;
+}
+
 inline void appendVarint(std::vector<char> &bytes, uint64_t value)
 {
     while (value >= 0x80) {

@@ -9,10 +9,10 @@ namespace orvan::db {
 
 namespace {
 
-using base::appendVarint;
 using base::MaxVarintBytes;
 using base::readVarint;
 using base::unzigzag;
+using base::writeVarint;
 using base::zigzag;
 
 enum Tag : char { NullTag, IntegerTag, RealTag, TextTag };
@@ -61,6 +61,36 @@ Cell takeCell(const char *&p)
 
 } // namespace
 
+CellTable::Chunk::Chunk(size_t capacity)
+    : m_bytes(std::make_unique_for_overwrite<char[]>(capacity))
+    , m_capacity(capacity)
+{}
+
+CellTable::Chunk::Chunk(const Chunk &other)
+    : Chunk(other.m_size)
+{
+    if (other.m_size > 0)
+        std::memcpy(m_bytes.get(), other.data(), other.m_size);
+    m_size = other.m_size;
+}
+
+CellTable::Chunk &CellTable::Chunk::operator=(const Chunk &other)
+{
+    if (this != &other)
+        *this = Chunk(other);
+    return *this;
+}
+
+void CellTable::Chunk::resize(size_t capacity)
+{
+    auto bytes = std::make_unique_for_overwrite<char[]>(capacity);
+    m_size = std::min(m_size, capacity);
+    if (m_size > 0)
+        std::memcpy(bytes.get(), m_bytes.get(), m_size);
+    m_bytes = std::move(bytes);
+    m_capacity = capacity;
+}
+
 CellTable::CellTable(size_t columnCount)
     : m_columnCount(columnCount)
 {}
@@ -68,34 +98,31 @@ CellTable::CellTable(size_t columnCount)
 void CellTable::beginRow()
 {
     if (m_chunks.empty()) {
-        m_chunks.emplace_back().reserve(ChunkBytes);
+        m_chunks.emplace_back(ChunkBytes);
         m_chunkFirstRows.push_back(0);
     }
     m_rowOffsets.push_back(static_cast<uint32_t>(m_chunks.back().size()));
     m_cellsInRow = 0;
 }
 
-void CellTable::reserve(size_t bytes)
+void CellTable::makeRoom(size_t bytes)
 {
     auto *chunk = &m_chunks.back();
-    if (chunk->size() + bytes > chunk->capacity()) {
-        const size_t rowStart = m_rowOffsets.back();
-        const size_t written = chunk->size() - rowStart;
-        if (rowStart == 0) {
-            // The row fills its chunk alone: the chunk grows with it.
-            chunk->reserve(std::max(2 * chunk->capacity(), chunk->size() + bytes));
-        } else {
-            // The row moves to a chunk of its own, with what it has written so far.
-            std::vector<char> next;
-            next.reserve(std::max(ChunkBytes, written + bytes));
-            next.insert(next.end(), chunk->begin() + static_cast<std::ptrdiff_t>(rowStart),
-                        chunk->end());
-            chunk->resize(rowStart);
-            m_chunks.push_back(std::move(next));
-            m_chunkFirstRows.push_back(m_rowOffsets.size() - 1);
-            m_rowOffsets.back() = 0;
-        }
+    const size_t rowStart = m_rowOffsets.back();
+    const size_t written = chunk->size() - rowStart;
+    if (rowStart == 0) {
+        // The row fills its chunk alone: the chunk grows with it.
+        chunk->resize(std::max(2 * chunk->capacity(), chunk->size() + bytes));
+        return;
     }
+    // The row moves to a chunk of its own, with what it has written so far.
+    Chunk next(std::max(ChunkBytes, written + bytes));
+    std::memcpy(next.end(), chunk->data() + rowStart, written);
+    next.wrote(next.end() + written);
+    chunk->truncate(rowStart);
+    m_chunks.push_back(std::move(next));
+    m_chunkFirstRows.push_back(m_rowOffsets.size() - 1);
+    m_rowOffsets.back() = 0;
 }
 
 void CellTable::addNull()
@@ -103,7 +130,10 @@ void CellTable::addNull()
     if (m_cellsInRow++ >= m_columnCount)
         return;
     reserve(1);
-    m_chunks.back().push_back(NullTag);
+    auto &chunk = m_chunks.back();
+    char *p = chunk.end();
+    *p++ = NullTag;
+    chunk.wrote(p);
 }
 
 void CellTable::addInteger(long long value)
@@ -112,8 +142,9 @@ void CellTable::addInteger(long long value)
         return;
     reserve(1 + MaxVarintBytes);
     auto &chunk = m_chunks.back();
-    chunk.push_back(IntegerTag);
-    appendVarint(chunk, zigzag(static_cast<int64_t>(value)));
+    char *p = chunk.end();
+    *p++ = IntegerTag;
+    chunk.wrote(writeVarint(p, zigzag(static_cast<int64_t>(value))));
 }
 
 void CellTable::addReal(double value)
@@ -122,10 +153,10 @@ void CellTable::addReal(double value)
         return;
     reserve(1 + sizeof value);
     auto &chunk = m_chunks.back();
-    chunk.push_back(RealTag);
-    char bytes[sizeof value];
-    std::memcpy(bytes, &value, sizeof value);
-    chunk.insert(chunk.end(), bytes, bytes + sizeof value);
+    char *p = chunk.end();
+    *p++ = RealTag;
+    std::memcpy(p, &value, sizeof value);
+    chunk.wrote(p + sizeof value);
 }
 
 void CellTable::addText(std::string_view text)
@@ -134,9 +165,12 @@ void CellTable::addText(std::string_view text)
         return;
     reserve(1 + MaxVarintBytes + text.size());
     auto &chunk = m_chunks.back();
-    chunk.push_back(TextTag);
-    appendVarint(chunk, text.size());
-    chunk.insert(chunk.end(), text.begin(), text.end());
+    char *p = chunk.end();
+    *p++ = TextTag;
+    p = writeVarint(p, text.size());
+    if (!text.empty())
+        std::memcpy(p, text.data(), text.size());
+    chunk.wrote(p + text.size());
 }
 
 void CellTable::addCell(const Cell &cell)
@@ -194,8 +228,8 @@ void CellTable::clear()
 
 void CellTable::shrinkToFit()
 {
-    if (!m_chunks.empty())
-        m_chunks.back().shrink_to_fit();
+    if (!m_chunks.empty() && m_chunks.back().size() < m_chunks.back().capacity())
+        m_chunks.back().resize(m_chunks.back().size());
     m_rowOffsets.shrink_to_fit();
 }
 

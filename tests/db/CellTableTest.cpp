@@ -73,3 +73,19 @@ TEST(CellTable, RowsLargerThanAChunkStayWhole)
     EXPECT_EQ(cells.cell(2, 1), Cell{big});
     EXPECT_EQ(cells.cell(3, 1), Cell{4LL});
 }
+
+TEST(CellTable, ACopyHoldsTheSameRowsAndGrowsApart)
+{
+    CellTable cells(2);
+    cells.appendRow(std::vector<Cell>{1LL, std::string("one")});
+    cells.shrinkToFit();
+    CellTable copy = cells;
+    copy.appendRow(std::vector<Cell>{2LL, std::string(100 * 1024, 'c')});
+    cells.appendRow(std::vector<Cell>{3LL, Cell{}});
+    EXPECT_EQ(copy.cell(0, 1), Cell{std::string("one")});
+    EXPECT_EQ(copy.cell(1, 1), Cell{std::string(100 * 1024, 'c')});
+    EXPECT_EQ(cells.cell(1, 0), Cell{3LL});
+    EXPECT_EQ(cells.rowCount(), 2u);
+    cells = copy;
+    EXPECT_EQ(cells.cell(1, 0), Cell{2LL});
+}
