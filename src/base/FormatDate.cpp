@@ -262,6 +262,48 @@ std::string renderDateToken(const DateToken &token, double serial, const DatePar
     return {};
 }
 
+// Writes a zero-padded non-negative number straight into the text being built.
+void appendZeroPadded(std::string &out, int value, size_t width)
+{
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const auto count = static_cast<size_t>(end - digits);
+    if (count < width)
+        out.append(width - count, '0');
+    out.append(digits, count);
+}
+
+// The token's text appended to out: the tokens of the usual date and time patterns are
+// written in place, the rest through renderDateToken.
+void appendDateToken(std::string &out, const DateToken &token, double serial,
+                     const DateParts &parts, bool twelveHour)
+{
+    const auto padded = [&out](int value, size_t width) {
+        if (value < 0)
+            out += zeroPadded(value, width);
+        else
+            appendZeroPadded(out, value, width);
+    };
+    switch (token.kind) {
+    case DateTokenKind::Literal:
+        out += token.text;
+        return;
+    case DateTokenKind::Year4:
+        return padded(parts.year, 4);
+    case DateTokenKind::Month2:
+        return padded(parts.month, 2);
+    case DateTokenKind::Day2:
+        return padded(parts.day, 2);
+    case DateTokenKind::Minute2:
+        return padded(parts.minute, 2);
+    case DateTokenKind::Second2:
+        return padded(parts.second, 2);
+    default:
+        out += renderDateToken(token, serial, parts, twelveHour);
+        return;
+    }
+}
+
 } // namespace
 
 std::string formatDate(double serial, std::string_view pattern)
@@ -273,7 +315,7 @@ std::string formatDate(double serial, std::string_view pattern)
         twelveHour = twelveHour || token.kind == DateTokenKind::AmPm;
     std::string out;
     for (const DateToken &token : tokens)
-        out += renderDateToken(token, serial, parts, twelveHour);
+        appendDateToken(out, token, serial, parts, twelveHour);
     return out;
 }
 
