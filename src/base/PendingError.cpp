@@ -18,13 +18,22 @@ void PendingError::clear()
     current() = PendingError{};
 }
 
+// Translation and formatting run under a guard many times a click, almost always with
+// nothing pending: that case copies nothing.
 PendingErrorGuard::PendingErrorGuard()
-    : m_saved(PendingError::current())
-{}
+    : m_wasClear(PendingError::current().isClear())
+{
+    if (!m_wasClear)
+        m_saved = PendingError::current();
+}
 
 PendingErrorGuard::~PendingErrorGuard()
 {
-    PendingError::current() = m_saved;
+    auto &current = PendingError::current();
+    if (!m_wasClear)
+        current = m_saved;
+    else if (!current.isClear())
+        current = PendingError{};
 }
 
 } // namespace orvan::base

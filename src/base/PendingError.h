@@ -19,6 +19,11 @@ struct PendingError
     std::string source;
 
     bool isSet() const { return number != 0; }
+    bool isClear() const
+    {
+        return number == 0 && description.empty() && helpContext == 0 && helpFile.empty() &&
+               source.empty();
+    }
 
     // The pending error of this thread (number 0 when none).
     static PendingError &current();
@@ -38,6 +43,7 @@ public:
 
 private:
     PendingError m_saved;
+    bool m_wasClear; // nothing was pending: nothing to copy, only to clear again
 };
 
 } // namespace orvan::base

@@ -1,4 +1,5 @@
 #include "base/Error.h"
+#include "base/PendingError.h"
 
 #include <gtest/gtest.h>
 
@@ -24,4 +25,26 @@ TEST(TryStep, KeepsTheLastSwallowedUnavailableAccountUntilItIsTaken)
     EXPECT_EQ(takeSwallowedAccountError(), std::nullopt) << "taking it clears it";
 
     EXPECT_THROW(tryStep([] { throw std::logic_error("bug"); }), std::logic_error);
+}
+
+TEST(PendingErrorGuardTest, PutsBackWhatWasPendingOrNothing)
+{
+    using orvan::base::PendingError;
+    using orvan::base::PendingErrorGuard;
+    PendingError::clear();
+    {
+        PendingErrorGuard guard;
+        PendingError::raise(orvan::base::Error(5, "Invalid procedure call"));
+    }
+    EXPECT_TRUE(PendingError::current().isClear()) << "nothing was pending before";
+
+    PendingError::raise(orvan::base::Error(13, "Type mismatch", "frmTest"));
+    {
+        PendingErrorGuard guard;
+        PendingError::clear();
+        PendingError::raise(orvan::base::Error(5, "Invalid procedure call"));
+    }
+    EXPECT_EQ(PendingError::current().number, 13);
+    EXPECT_EQ(PendingError::current().source, "frmTest");
+    PendingError::clear();
 }
