@@ -246,13 +246,14 @@ std::string StringLoader::LoadString(const std::string &text)
 std::string StringLoader::translate(std::string_view resBaseName, std::string_view language,
                                     const std::string &text)
 {
+    const bool english = base::equalsNoCase(language, "EN");
+    if (!english && !base::equalsNoCase(language, "CHT"))
+        return text; // the texts are written in this language: no catalog to ask
     static std::mutex lock;
     const std::lock_guard guard(lock);
-    if (base::equalsNoCase(language, "EN"))
+    if (english)
         return catalogFor<EnglishCatalog>(resBaseName).lookup(text);
-    if (base::equalsNoCase(language, "CHT"))
-        return catalogFor<TraditionalCatalog>(resBaseName).lookup(text);
-    return text;
+    return catalogFor<TraditionalCatalog>(resBaseName).lookup(text);
 }
 
 } // namespace orvan::suite
