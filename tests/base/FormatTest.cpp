@@ -172,6 +172,8 @@ TEST(FormatNumberTest, PercentSectionsLiteralsAndNames)
         {0, "0.00;(0.00);\"zero\"", "zero"},
         {-5, "0.00;;\"zero\"", "-5.00"},
         {0, "0;-0;\"-\"", "-"},
+        {0, "0;-0;\"-\";\"fourth\"", "-"}, // a fourth section is not read
+        {-5, "\"a;b\"0;\"c;d\"0", "c;d5"}, // a quoted ";" splits nothing
         {1234.5, "\"¥\"#,##0.00", "¥1,234.50"},
         {5, "0.00 元", "5.00 元"},
         {5, "\\#0", "#5"},

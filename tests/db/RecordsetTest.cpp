@@ -228,3 +228,13 @@ TEST_F(RecordsetTest, NumbersAreReadAndWrittenTheSameUnderACommaDecimalLocale)
     EXPECT_EQ(orvan::base::parseNumber("1.5"), 1.5);
     EXPECT_EQ(Variant(0.5).text(), "0.5");
 }
+
+TEST_F(RecordsetTest, AFieldReadAndDroppedAtOnceKeepsItsValueAndColumnsAreFoundByName)
+{
+    const std::string longText(200, 'x'); // held on the heap, where a dangling read shows
+    RecordsetPtr text = db->execute("select '" + longText + "' AS FLong, 1 AS FOne");
+    const auto &value = text->Fields("FLong").Value();
+    EXPECT_EQ(value.text(), longText);
+    EXPECT_EQ(text->columnIndex("fone"), 1u);
+    EXPECT_EQ(errorNumberOf([&] { text->columnIndex("FNone"); }), 3265);
+}

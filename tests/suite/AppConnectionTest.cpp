@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "base/Error.h"
+#include "component/LoginContext.h"
 #include "db/Recordset.h"
 #include "db/SqliteDatabase.h"
 #include "suite/AppConnection.h"
@@ -179,4 +180,17 @@ TEST_F(AppConnectionTest, ReadsThatBelongTogetherSeeOneStateOfTheAccount)
         EXPECT_EQ(users(), before) << "the same state until the scope ends";
     }
     EXPECT_EQ(users(), before - 1);
+}
+
+TEST_F(AppConnectionTest, TheEditionFollowsEachLoginPublished)
+{
+    setLogin("UserID=1;OrvanVersion=ZSE;");
+    EXPECT_EQ(component::LoginEdition(), "ZSE");
+    setLogin("UserID=1;OrvanVersion=ZEE;");
+    EXPECT_EQ(component::LoginEdition(), "ZEE");
+    setLogin("UserID=1;");
+    EXPECT_EQ(component::LoginEdition(), "");
+    setLogin("UserID=1;OrvanVersion=ZSE;");
+    suite::SharedProps::clearAll();
+    EXPECT_EQ(component::LoginEdition(), "") << "no login left to read";
 }
