@@ -127,15 +127,23 @@ std::vector<DateToken> parseDatePattern(std::string_view pattern);
 
 // A number with leading zeros up to width digits, as "{:0width}" formats it; lists format
 // one date a row, so this avoids the general formatter.
+// Writes a zero-padded non-negative number straight into the text being built.
+void appendZeroPadded(std::string &out, int value, size_t width)
+{
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const auto count = static_cast<size_t>(end - digits);
+    if (count < width)
+        out.append(width - count, '0');
+    out.append(digits, count);
+}
+
 std::string zeroPadded(int value, size_t width)
 {
     if (value < 0)
         return fmt::format("{:0{}}", value, width);
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    const auto count = static_cast<size_t>(end - digits);
-    std::string text(count < width ? width - count : 0, '0');
-    text.append(digits, count);
+    std::string text;
+    appendZeroPadded(text, value, width);
     return text;
 }
 
@@ -260,17 +268,6 @@ std::string renderDateToken(const DateToken &token, double serial, const DatePar
         return parts.hour < 12 ? token.text : token.pm;
     }
     return {};
-}
-
-// Writes a zero-padded non-negative number straight into the text being built.
-void appendZeroPadded(std::string &out, int value, size_t width)
-{
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    const auto count = static_cast<size_t>(end - digits);
-    if (count < width)
-        out.append(width - count, '0');
-    out.append(digits, count);
 }
 
 // The token's text appended to out: the tokens of the usual date and time patterns are

@@ -24,11 +24,8 @@ inline char *writeVarint(char *p, uint64_t value)
 
 inline void appendVarint(std::vector<char> &bytes, uint64_t value)
 {
-    while (value >= 0x80) {
-        bytes.push_back(static_cast<char>((value & 0x7F) | 0x80));
-        value >>= 7;
-    }
-    bytes.push_back(static_cast<char>(value));
+    char written[MaxVarintBytes];
+    bytes.insert(bytes.end(), written, writeVarint(written, value));
 }
 
 // The number at p; p moves past it.

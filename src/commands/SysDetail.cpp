@@ -97,8 +97,7 @@ bool showsFooterRow()
 
 bool isLicensedEdition()
 {
-    const auto edition = component::LoginEdition();
-    return edition == "ZSE" || edition == "ZEE";
+    return component::isLicensedEdition(component::LoginEdition());
 }
 
 // The captions of the class bills' fields in the login's language, by the caption the

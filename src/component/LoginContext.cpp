@@ -162,6 +162,11 @@ std::string LoginEdition()
     return *edition;
 }
 
+bool isLicensedEdition(std::string_view edition)
+{
+    return edition == "ZSE" || edition == "ZEE";
+}
+
 void forgetLoginEdition()
 {
     processState().edition.reset();

@@ -47,6 +47,10 @@ std::string scanLoginPropIn(std::string_view propsString, std::string_view name)
 // The login's "OrvanVersion" ("" when absent), read once per login: a click asks for it.
 std::string LoginEdition();
 
+// Whether an edition is one of the licensed editions ("ZSE", "ZEE"), which leave the
+// retail and store options out.
+bool isLicensedEdition(std::string_view edition);
+
 // Forgets the edition read once, for a login published anew.
 void forgetLoginEdition();
 

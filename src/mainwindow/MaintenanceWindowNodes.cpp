@@ -41,8 +41,7 @@ bool hidesOptionPages(const std::string &key)
 
 bool isLicensedEdition()
 {
-    const auto edition = component::LoginEdition();
-    return edition == "ZSE" || edition == "ZEE";
+    return component::isLicensedEdition(component::LoginEdition());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "params/DetailSql.h"
 
+#include "component/LoginContext.h"
 #include "component/Translation.h"
 #include "db/SqlText.h"
 #include "params/NodeTable.h"
@@ -102,7 +103,7 @@ std::string systemNodeSql(int32_t tag, const DetailContext &context)
                            "FAcctNumber FROM ICBillType t1 ") +
                " left join t_Account t2 ON t1.FAcctID=t2.FAccountID Order by t1.FID";
     case 17:
-        if (context.edition == "ZSE" || context.edition == "ZEE")
+        if (component::isLicensedEdition(context.edition))
             return {};
         return "SELECT FValue,FKey from t_systemprofile where FCategory='Retail'";
     case 25:

@@ -99,8 +99,7 @@ void ParameterTree::buildSupplyChainOptions()
     for (const char *key : {SupplyChainOptions, PurchasingOptions, SubcontractOptions, SalesOptions,
                             ImportOptions, ExportOptions})
         addRoot(key);
-    const auto edition = component::LoginEdition();
-    if (edition != "ZEE" && edition != "ZSE") {
+    if (!component::isLicensedEdition(component::LoginEdition())) {
         addRoot(DistributionOptions);
         addRoot(StoreOptions);
     }
