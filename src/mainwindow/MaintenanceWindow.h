@@ -183,6 +183,7 @@ private:
     bool showAlarmPage(const std::string &key);
     void applyRecordCommands(const std::string &key);
     void buildRecordKeys(const std::string &key);
+    void keepRecordKeys(const std::string &key, RecordKeyList keys);
 
     void loadList(const std::string &sql);
     void renumberVoucherGroups();

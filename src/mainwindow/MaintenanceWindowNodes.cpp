@@ -115,6 +115,8 @@ void MaintenanceWindow::loadNodeRows(const forms::TreeNode &node)
     // Voucher groups are deleted by the id their row holds: keep the keys with the rows.
     if (node.key == NodeKey::VoucherGroups)
         buildRecordKeys(node.key);
+    else if (!sql.empty() && keysComeWithList(node.key))
+        keepRecordKeys(node.key, recordKeysOf(node.key, m_detail.recordset().get()));
 }
 
 void MaintenanceWindow::loadList(const std::string &sql)
@@ -252,7 +254,9 @@ void MaintenanceWindow::showLedger(const std::string &key)
     optionPageVisible = false;
     calculationControlVisible = costCalculationControlVisible = false;
     listVisible = true;
-    buildRecordKeys(key);
+    // Keys that come with the list are taken from its rows once they are loaded.
+    if (!keysComeWithList(key))
+        buildRecordKeys(key);
 }
 
 // Alarm nodes: the root shows the page without a category; a row ("alarm" + category +
@@ -299,15 +303,19 @@ void MaintenanceWindow::applyRecordCommands(const std::string &key)
 
 void MaintenanceWindow::buildRecordKeys(const std::string &key)
 {
-    if (auto keys = readRecordKeys(key)) {
-        m_recordKeys = std::move(*keys);
-        auto &values = editor::editorState();
-        values.rowKeys.assign(m_recordKeys.lower, m_recordKeys.keys);
-        if (key == NodeKey::PlanningParameters) {
-            values.demandTimeLimit = m_recordKeys.demandTimeLimit;
-            values.planTimeLimit = m_recordKeys.planTimeLimit;
-            values.timeZoneCount = m_recordKeys.timeZoneCount;
-        }
+    if (auto keys = readRecordKeys(key))
+        keepRecordKeys(key, std::move(*keys));
+}
+
+void MaintenanceWindow::keepRecordKeys(const std::string &key, RecordKeyList keys)
+{
+    m_recordKeys = std::move(keys);
+    auto &values = editor::editorState();
+    values.rowKeys.assign(m_recordKeys.lower, m_recordKeys.keys);
+    if (key == NodeKey::PlanningParameters) {
+        values.demandTimeLimit = m_recordKeys.demandTimeLimit;
+        values.planTimeLimit = m_recordKeys.planTimeLimit;
+        values.timeZoneCount = m_recordKeys.timeZoneCount;
     }
 }
 

@@ -55,21 +55,20 @@ void notePlanningLimit(RecordKeyList &list, const std::string &key, const base::
         list.timeZoneCount = number;
 }
 
-void readKeys(RecordKeyList &list, const std::string &key, const std::string &sql)
+void readKeys(RecordKeyList &list, const std::string &key, db::Recordset &rows)
 {
-    auto rows = params::executeOnAccount(sql);
-    if (!rows || rows->isEOF())
+    if (rows.isEOF())
         return;
     const auto &state = component::processState();
-    const auto keyColumn = static_cast<int>(rows->columnIndex(keyFieldOf(key)));
+    const auto keyColumn = static_cast<int>(rows.columnIndex(keyFieldOf(key)));
     const bool planning = key == NodeKey::PlanningParameters;
     const bool selectsBill =
         key == NodeKey::BillSettings && state.sysClass == 0 && state.classTypeId != 0;
-    for (; !rows->isEOF(); rows->MoveNext()) {
-        const auto value = rows->Fields(keyColumn).Value();
+    for (; !rows.isEOF(); rows.MoveNext()) {
+        const auto value = rows.Fields(keyColumn).Value();
         list.keys.push_back(value);
         if (planning)
-            notePlanningLimit(list, value.text(), rows->Fields("FValue").Value());
+            notePlanningLimit(list, value.text(), rows.Fields("FValue").Value());
         if (selectsBill && !value.isNull() && value.toLong() == state.classTypeId)
             list.currentRowIndex = list.upperBound();
     }
@@ -153,13 +152,28 @@ std::string recordKeySql(const std::string &key)
     return {};
 }
 
+bool keysComeWithList(const std::string &key)
+{
+    return key == NodeKey::SystemSettings || key == NodeKey::PrintControl;
+}
+
 std::optional<RecordKeyList> readRecordKeys(const std::string &key)
 {
     const auto sql = recordKeySql(key);
     if (sql.empty())
         return std::nullopt;
+    auto rows = params::executeOnAccount(sql);
+    return recordKeysOf(key, rows.get());
+}
+
+RecordKeyList recordKeysOf(const std::string &key, db::Recordset *rows)
+{
     RecordKeyList list;
-    readKeys(list, key, sql);
+    if (rows) {
+        rows->MoveFirst();
+        readKeys(list, key, *rows);
+        rows->MoveFirst();
+    }
     if (key == NodeKey::SystemSettings && list.keys.size() >= 2)
         list.keys.swap(0, 1);
     if (key == NodeKey::PlanningParameters)

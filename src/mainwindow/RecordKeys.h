@@ -7,6 +7,7 @@
 
 #include "base/Variant.h"
 #include "base/VariantColumn.h"
+#include "db/Recordset.h"
 
 namespace orvan::mainwindow {
 
@@ -34,6 +35,14 @@ std::string recordKeySql(const std::string &key);
 // Reads the record keys of a node; nothing for a node without a key list. Raises what the
 // database raises.
 std::optional<RecordKeyList> readRecordKeys(const std::string &key);
+
+// True for the nodes whose key query is the query of their own list: their keys are taken
+// from the list's rows rather than read a second time.
+bool keysComeWithList(const std::string &key);
+
+// The record keys of a node taken from rows of its key query (none when rows is null).
+// Leaves the rows on their first record.
+RecordKeyList recordKeysOf(const std::string &key, db::Recordset *rows);
 
 // The query View > Refresh reloads a node with ("" when the grid keeps its rows). After
 // Modify the bill settings show "不控制" for manual entry values other than 1 and 0.

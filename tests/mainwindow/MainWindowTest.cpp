@@ -1,8 +1,13 @@
 #include "MainWindowFixture.h"
+#include "db/Database.h"
+#include "editor/EditorState.h"
 #include "forms/Clipboard.h"
 
 #include "mainwindow/HelpIds.h"
 #include "mainwindow/NodeTables.h"
+#include "mainwindow/RecordKeys.h"
+
+#include <algorithm>
 
 using namespace orvan;
 using mainwindow::MaintenanceWindow;
@@ -276,6 +281,27 @@ TEST_F(MainWindowTest, PreviewAndPrintRouting)
     component::processState().currentNodeKey = "sys7";
     window->toolbarClick("PrintView");
     EXPECT_EQ(window->lastPrintTarget, "ctrl1");
+}
+
+// The company and print-control lists are their own key queries: a click runs the query
+// once and takes the keys from the rows shown.
+TEST_F(MainWindowTest, ListsThatAreTheirKeyQueryRunItOnceAndKeepItsKeys)
+{
+    auto window = open(0);
+    for (const std::string key : {"sys4", "sys1"}) {
+        std::vector<std::string> batches;
+        db::Database::observeBatches([&](std::string_view batch) { batches.emplace_back(batch); });
+        window->selectAndClick(key);
+        db::Database::observeBatches(nullptr);
+        EXPECT_EQ(std::count(batches.begin(), batches.end(), mainwindow::recordKeySql(key)), 1)
+            << key;
+        const auto keys = mainwindow::readRecordKeys(key);
+        ASSERT_TRUE(keys);
+        ASSERT_EQ(window->recordKeys().keys.size(), keys->keys.size()) << key;
+        for (int32_t row = keys->lower; row <= keys->upperBound(); ++row)
+            EXPECT_EQ(window->recordKeys().keyOfRow(row).text(), keys->keyOfRow(row).text());
+        EXPECT_EQ(editor::editorState().rowKeys.at(3).text(), keys->keyOfRow(3).text());
+    }
 }
 
 TEST_F(MainWindowTest, PlanningListHasItsFooterRow)
