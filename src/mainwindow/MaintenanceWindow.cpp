@@ -102,14 +102,16 @@ MaintenanceWindow::MaintenanceWindow()
     , m_clock(secondsSinceMidnight)
 {
     tryStep([this] {
-        auto store = settingStore();
-        m_columnWidth1 = store->read(SettingsSection, "ColWidth1", 2000).toLong();
-        m_columnWidth2 = store->read(SettingsSection, "ColWidth2", 2000).toLong();
-        placement.left = store->read(SettingsSection, "WindowLeft", 0).toLong();
-        placement.top = store->read(SettingsSection, "WindowTop", 0).toLong();
-        placement.width = store->read(SettingsSection, "WindowWidth", 0).toLong();
-        placement.height = store->read(SettingsSection, "WindowHeight", 0).toLong();
-        m_storedSplitter = store->read(SettingsSection, "SplitterPosition", 0).toLong();
+        component::SettingRead stored[] = {
+            {"ColWidth1", 2000}, {"ColWidth2", 2000}, {"WindowLeft", 0},       {"WindowTop", 0},
+            {"WindowWidth", 0},  {"WindowHeight", 0}, {"SplitterPosition", 0},
+        };
+        settingStore()->readMany(SettingsSection, stored);
+        int *const targets[] = {&m_columnWidth1,  &m_columnWidth2,  &placement.left,
+                                &placement.top,   &placement.width, &placement.height,
+                                &m_storedSplitter};
+        for (std::size_t i = 0; i < std::size(stored); ++i)
+            *targets[i] = stored[i].value.toLong(); // a bad value leaves the rest unread
     });
     overallOptionList.left = ListOutOfView;
     overallOptionList.visible = false;

@@ -53,6 +53,16 @@ base::Variant fromJson(const Json &value)
     return base::Variant::null();
 }
 
+base::Variant valueIn(const Json &settings, const std::string &section, const std::string &key,
+                      const base::Variant &defaultValue)
+{
+    const auto found = settings.find(section);
+    if (found == settings.end() || !found->is_object() || !found->contains(key))
+        return defaultValue;
+    auto value = fromJson(found->at(key));
+    return value.isNull() ? defaultValue : value;
+}
+
 void saveSettings(const std::filesystem::path &file, const Json &settings)
 {
     std::error_code ignored;
@@ -140,21 +150,29 @@ std::filesystem::path JsonSettingStore::defaultFile()
     return base / "orvan-sysmaintain" / "settings.json";
 }
 
-base::Variant JsonSettingStore::read(const std::string &section, const std::string &key,
-                                     const base::Variant &defaultValue)
+const JsonSettingStore::Json &JsonSettingStore::freshSettings()
 {
-    const std::lock_guard guard(m_cache->lock);
     const auto stamp = stampOf(m_file);
     if (m_cache->stamp != stamp) {
         m_cache->settings = loadSettings(m_file);
         m_cache->stamp = stamp;
     }
-    const auto &settings = m_cache->settings;
-    const auto found = settings.find(section);
-    if (found == settings.end() || !found->is_object() || !found->contains(key))
-        return defaultValue;
-    const auto value = fromJson(found->at(key));
-    return value.isNull() ? defaultValue : value;
+    return m_cache->settings;
+}
+
+base::Variant JsonSettingStore::read(const std::string &section, const std::string &key,
+                                     const base::Variant &defaultValue)
+{
+    const std::lock_guard guard(m_cache->lock);
+    return valueIn(freshSettings(), section, key, defaultValue);
+}
+
+void JsonSettingStore::readMany(const std::string &section, std::span<component::SettingRead> reads)
+{
+    const std::lock_guard guard(m_cache->lock);
+    const auto &settings = freshSettings();
+    for (auto &entry : reads)
+        entry.value = valueIn(settings, section, entry.key, entry.value);
 }
 
 void JsonSettingStore::write(const std::string &section, const std::string &key,

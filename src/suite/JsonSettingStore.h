@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include <nlohmann/json_fwd.hpp>
+
 #include "component/SettingStore.h"
 
 namespace orvan::suite {
@@ -15,6 +17,8 @@ namespace orvan::suite {
 // one rename, so a crash never leaves half a file. A missing or unreadable file reads as empty.
 class JsonSettingStore : public component::SettingStoreComponent
 {
+    using Json = nlohmann::json;
+
 public:
     JsonSettingStore();
     explicit JsonSettingStore(std::filesystem::path file);
@@ -24,6 +28,7 @@ public:
                        const base::Variant &defaultValue) override;
     void write(const std::string &section, const std::string &key,
                const base::Variant &value) override;
+    void readMany(const std::string &section, std::span<component::SettingRead> reads) override;
 
     const std::filesystem::path &file() const { return m_file; }
     static std::filesystem::path defaultFile();
@@ -31,6 +36,8 @@ public:
 private:
     struct Cache;
     static std::shared_ptr<Cache> cacheOf(const std::filesystem::path &file);
+    // The parsed file as it is on disk now; the caller holds the cache's lock.
+    const Json &freshSettings();
 
     std::filesystem::path m_file;
     std::shared_ptr<Cache> m_cache; // the parsed file and the state of the file it came from

@@ -50,3 +50,26 @@ TEST_F(JsonSettingStoreTest, EachStoreSeesTheFileAsItIsNow)
     std::ofstream(m_file, std::ios::trunc) << "{ not json";
     EXPECT_EQ(textOf(second, "Width"), "none") << "an unreadable file reads as empty";
 }
+
+TEST_F(JsonSettingStoreTest, ReadManyAnswersAsReadDoesForEachKey)
+{
+    JsonSettingStore store(m_file);
+    store.write("Window", "Width", base::Variant(int32_t{640}));
+    store.write("Window", "Title", base::Variant(std::string("main")));
+    store.write("Other", "Height", base::Variant(int32_t{480}));
+    component::SettingRead reads[] = {
+        {"Width", base::Variant(int32_t{1})},
+        {"Height", base::Variant(int32_t{2})}, // written, but in another section
+        {"Title", base::Variant()},
+    };
+    store.readMany("Window", reads);
+    EXPECT_EQ(reads[0].value.toLong(), 640);
+    EXPECT_EQ(reads[1].value.toLong(), 2);
+    EXPECT_EQ(reads[2].value.text(), "main");
+
+    std::ofstream(m_file, std::ios::trunc) << R"({"Window": {"Width": 800, "Title": null}})";
+    component::SettingRead again[] = {{"Width", base::Variant()}, {"Title", base::Variant("x")}};
+    JsonSettingStore(m_file).readMany("Window", again);
+    EXPECT_EQ(again[0].value.toLong(), 800) << "the file as it is now";
+    EXPECT_EQ(again[1].value.text(), "x") << "a null value reads as the default";
+}
