@@ -30,6 +30,31 @@ namespace {
 
 constexpr long ConnectionError = base::ErrorNumber::DataUnspecified;
 
+// A window open makes a connection for each component that reads the account: the
+// login's connection string is parsed again only when the login changed.
+std::string loginConnectString()
+{
+    thread_local std::string lastProps;
+    thread_local std::string lastConnectString;
+    auto props = component::LoginPropsString();
+    if (props != lastProps) {
+        lastConnectString = component::parseLoginPropsText(props).value("ConnectString").text();
+        lastProps = std::move(props);
+    }
+    return lastConnectString;
+}
+
+const component::ConnectionString &parsedConnectionString(const std::string &text)
+{
+    thread_local std::string lastText;
+    thread_local component::ConnectionString lastParsed;
+    if (text != lastText || lastText.empty()) {
+        lastParsed = component::parseConnectionString(text);
+        lastText = text;
+    }
+    return lastParsed;
+}
+
 // Tables whose numbers GetICMaxNum hands out, with their key column.
 const char *keyColumnOf(const std::string &tableName)
 {
@@ -198,8 +223,7 @@ private:
 AppConnection::AppConnection()
 {
     try {
-        const auto login = component::parseLoginPropsText(component::LoginPropsString());
-        open(login.value("ConnectString").text());
+        open(loginConnectString());
     } catch (const base::Error &error) {
         noteOpenFailure(error);
     }
@@ -284,7 +308,7 @@ std::string AppConnection::dataSourceIn(const component::ConnectionString &conne
 
 void AppConnection::open(const std::string &connectString)
 {
-    const auto connection = component::parseConnectionString(connectString);
+    const auto &connection = parsedConnectionString(connectString);
     m_server = connection.server();
     if (m_server) {
         if (connection.database.empty())
