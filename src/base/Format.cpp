@@ -310,10 +310,38 @@ std::string renderNumber(const NumberPattern &pattern, double value, bool writeS
     return out;
 }
 
+// "#.00" as the status bar's load time asks for it, without the general path's
+// 15-digit text: for a positive value whose hundredths lie clear of a rounding tie, that
+// text rounds as the value itself does. Nothing when the general path must decide.
+std::optional<std::string> hashPointZeroZero(double value)
+{
+    // Below 1e7 the 15-digit rounding moves the hundredths by under 1e-6.
+    if (!(value >= 0.01 && value < 1e7))
+        return std::nullopt;
+    const double hundredths = value * 100;
+    const double below = std::floor(hundredths);
+    const double rest = hundredths - below;
+    if (std::fabs(rest - 0.5) < 1e-3)
+        return std::nullopt;
+    const auto units = static_cast<long long>(below) + (rest > 0.5 ? 1 : 0);
+    char text[32];
+    char *end = text;
+    if (units >= 100)
+        end = std::to_chars(text, text + sizeof text, units / 100).ptr;
+    *end++ = '.';
+    *end++ = static_cast<char>('0' + units / 10 % 10);
+    *end++ = static_cast<char>('0' + units % 10);
+    return std::string(text, end);
+}
+
 } // namespace
 
 std::string formatNumber(double value, std::string_view pattern)
 {
+    if (pattern == "#.00") {
+        if (auto text = hashPointZeroZero(value))
+            return std::move(*text);
+    }
     if (const std::optional<std::string_view> named = formatting::namedNumberPattern(pattern))
         pattern = *named;
     if (pattern.empty() || !std::isfinite(value))

@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iomanip>
+#include <random>
+#include <vector>
+
 namespace orvan::base {
 namespace {
 
@@ -57,6 +62,28 @@ TEST(FormatNumberTest, ElapsedTimesOfTheStatusBar)
         {0.00001 * 1000, "#.00", ".01"},
         {12.0, "#.00", "12.00"},
     });
+}
+
+// "#.00" takes a shorter road for most values; "#.00;" is the same pattern by the general
+// one (its empty negative section is never chosen for a positive value).
+TEST(FormatNumberTest, HashPointZeroZeroAgreesWithTheGeneralPathEverywhere)
+{
+    std::vector<double> values = {0.01,        0.0149999,  0.015, 1.005,       2.675, 1.125, 0.125,
+                                  9999999.995, 9999999.99, 1e7,   1e7 + 0.125, 5e-3,  99.995};
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> exponent(-3, 9);
+    std::uniform_int_distribution<long long> cents(1, 100'000'000'000);
+    for (int i = 0; i < 20000; ++i) {
+        values.push_back(std::pow(10.0, exponent(random)));
+        values.push_back(static_cast<double>(cents(random)) / 100 + 0.005); // on a tie
+        values.push_back(static_cast<double>(cents(random) % 100'000) / 1000);
+    }
+    for (const double value : values) {
+        ASSERT_EQ(formatNumber(value, "#.00"), formatNumber(value, "#.00;"))
+            << std::setprecision(17) << value;
+        ASSERT_EQ(formatNumber(-value, "#.00"), "-" + formatNumber(value, "#.00;"))
+            << std::setprecision(17) << -value;
+    }
 }
 
 TEST(FormatNumberTest, APatternFormatsAlikeWhenUsedAgainAndAfterManyOthers)
