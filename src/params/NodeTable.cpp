@@ -121,15 +121,21 @@ std::span<const NodeInfo> allNodes()
 
 const NodeInfo *findNode(std::string_view key)
 {
-    // Every click looks its node up: by hash, not by comparing with every key.
+    // Every click looks its node up: by hash, not by comparing with every key,
     static const auto byKey = [] {
         std::unordered_map<std::string_view, const NodeInfo *> nodes;
         for (const auto &node : table())
             nodes.emplace(node.key, &node);
         return nodes;
     }();
-    if (const auto found = byKey.find(key); found != byKey.end())
+    // and a click asks for its own node about ten times over.
+    thread_local std::pair<std::string_view, const NodeInfo *> lastFound{};
+    if (lastFound.second && key == lastFound.first)
+        return lastFound.second;
+    if (const auto found = byKey.find(key); found != byKey.end()) {
+        lastFound = *found;
         return found->second;
+    }
     return isAlarmKey(key) ? &AlarmRow : nullptr;
 }
 

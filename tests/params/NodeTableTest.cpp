@@ -54,8 +54,11 @@ TEST(NodeTable, AlarmRowsShareOneEntryAndUnknownKeysHaveNone)
     EXPECT_EQ(row->optionPage, 12);
     EXPECT_EQ(findNode("alarmQM|6"), row);
     EXPECT_NE(findNode(NodeKey::AlarmRoot), row) << "the root has its own caption";
-    EXPECT_EQ(findNode("sys15"), nullptr);
+    const auto *company = findNode("sys1");
+    ASSERT_NE(company, nullptr);
+    EXPECT_EQ(findNode("sys15"), nullptr) << "a longer key right after the one it starts";
     EXPECT_EQ(findNode("SYS1"), nullptr) << "keys are compared exactly";
+    EXPECT_EQ(findNode("sys1"), company);
     EXPECT_EQ(nodeCaption("sys15"), std::string());
     EXPECT_EQ(detailKindOf("alarmIC|2"), GroupNodes);
     EXPECT_EQ(detailKindOf("xsysx"), SystemNodes);
