@@ -9,6 +9,9 @@
 //   BM_SqliteOnly/<key>        the node's detail query, in plain SQLite
 //   BM_DetailQuery/<key>       the node's detail query through the window's connection
 //   BM_SqliteAll/<key>         every query the click ran, in plain SQLite
+//   BM_PairedClick/<key>, BM_PairedOpen/[program-]<class>
+//                              the window's work and its statements in plain SQLite in turn
+//                              in every iteration; the counter "ratio" is window ÷ SQLite
 // The window side is timed on the steady clock around the timed work alone, the SQLite
 // side in real time.
 // Plain SQLite prepares once, then per run steps every row and reads every column, each
@@ -336,6 +339,83 @@ void windowClick(benchmark::State &state, const NodeCase &node)
     state.counters["gridRows"] = window->list.rowCount();
 }
 
+// Seconds since start, and start moved to now.
+double lap(std::chrono::steady_clock::time_point &start)
+{
+    const auto now = std::chrono::steady_clock::now();
+    const double seconds = std::chrono::duration<double>(now - start).count();
+    start = now;
+    return seconds;
+}
+
+// The window's work and the same statements in plain SQLite, timed in turn in every
+// iteration, so that the machine's drift touches both alike. Reports their ratio; the
+// iteration time is the window's.
+class PairedTimes
+{
+public:
+    template <typename Window, typename Native>
+    void time(benchmark::State &state, Window &&window, Native &&native)
+    {
+        auto start = std::chrono::steady_clock::now();
+        window();
+        const double windowSeconds = lap(start);
+        native();
+        m_native += lap(start);
+        m_window += windowSeconds;
+        state.SetIterationTime(windowSeconds);
+    }
+
+    void report(benchmark::State &state) const
+    {
+        if (m_native > 0)
+            state.counters["ratio"] = m_window / m_native;
+    }
+
+private:
+    double m_window = 0;
+    double m_native = 0;
+};
+
+void pairedClick(benchmark::State &state, const NodeCase &node)
+{
+    const auto recorded = recordClick(node);
+    if (!recorded.error.empty()) {
+        state.SkipWithError(recorded.error.c_str());
+        return;
+    }
+    NativeBatches native(largeAccount().path(), recorded.allBatches);
+    WindowSession session;
+    auto window = session.open(node.sysClass);
+    window->selectAndClick(node.key);
+    PairedTimes times;
+    for (auto _ : state) {
+        window->selectAndClick(node.other);
+        times.time(
+            state, [&] { window->selectAndClick(node.key); }, [&] { native.run(); });
+    }
+    times.report(state);
+}
+
+void pairedOpen(benchmark::State &state, int32_t sysClass, Start start)
+{
+    const auto recorded = recordOpen(sysClass, start);
+    if (!recorded.error.empty()) {
+        state.SkipWithError(recorded.error.c_str());
+        return;
+    }
+    NativeBatches native(largeAccount().path(), recorded.allBatches);
+    WindowSession session(start);
+    auto window = session.open(sysClass);
+    PairedTimes times;
+    for (auto _ : state) {
+        window.reset();
+        times.time(
+            state, [&] { window = session.open(sysClass); }, [&] { native.run(); });
+    }
+    times.report(state);
+}
+
 // The node's detail query run through the window's own connection, as its list loads it:
 // the data layer's share of a click, against BM_SqliteOnly.
 void detailQuery(benchmark::State &state, const NodeCase &node)
@@ -382,6 +462,14 @@ bool registerWindowBenchmarks()
                                      sysClass, Start::AsProgram)
             ->UseRealTime()
             ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_PairedOpen/" + label).c_str(), pairedOpen, sysClass,
+                                     Start::WindowOnly)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_PairedOpen/program-" + label).c_str(), pairedOpen,
+                                     sysClass, Start::AsProgram)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
     }
     for (const auto &node : NodeCases) {
         const std::string key = node.key;
@@ -390,6 +478,9 @@ bool registerWindowBenchmarks()
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("BM_SqliteOnly/" + key).c_str(), sqliteDetail, node)
             ->UseRealTime()
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_PairedClick/" + key).c_str(), pairedClick, node)
+            ->UseManualTime()
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("BM_DetailQuery/" + key).c_str(), detailQuery, node)
             ->Unit(benchmark::kMicrosecond);
