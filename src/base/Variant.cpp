@@ -1,5 +1,7 @@
 #include "base/Variant.h"
 
+#include <utility>
+
 #include "base/Error.h"
 
 namespace orvan::base {
@@ -66,11 +68,18 @@ double Variant::dateValue() const
     throw Error::typeMismatch();
 }
 
-std::string Variant::text() const
+std::string Variant::text() const &
 {
     if (isEmpty() || isNull())
         return {};
     return toString();
+}
+
+std::string Variant::text() &&
+{
+    if (auto *string = std::get_if<std::string>(&m_value))
+        return std::move(*string);
+    return std::as_const(*this).text();
 }
 
 bool Variant::operator==(const Variant &other) const

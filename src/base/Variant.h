@@ -86,7 +86,9 @@ public:
     double toDate() const;
 
     // Text of the value for display and SQL: Empty and Null give "", otherwise toString().
-    std::string text() const;
+    std::string text() const &;
+    // The same; a temporary hands its string over rather than copying it.
+    std::string text() &&;
 
     // Same type and same value (objects: same instance).
     bool operator==(const Variant &other) const;

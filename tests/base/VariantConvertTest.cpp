@@ -220,6 +220,12 @@ TEST(VariantConvertTest, ToString)
     EXPECT_EQ(Variant().text(), "");
     EXPECT_EQ(Variant(int32_t{5}).text(), "5");
     EXPECT_EQ(Variant::date(45292).text(), "2024-01-01");
+    // A temporary hands its string over; a kept value keeps it.
+    const std::string longText(100, 'x');
+    EXPECT_EQ(Variant(longText).text(), longText);
+    Variant kept(longText);
+    EXPECT_EQ(kept.text(), longText);
+    EXPECT_EQ(kept.stringValue(), longText);
 }
 
 TEST(VariantConvertTest, ToDate)
