@@ -1,7 +1,10 @@
 #include "component/LoginContext.h"
 #include "component/AccountReason.h"
 
+#include <pthread.h>
 #include <unistd.h>
+
+#include <atomic>
 
 #include "base/Error.h"
 #include "base/Text.h"
@@ -13,6 +16,25 @@
 
 namespace orvan::component {
 namespace {
+
+// The login is read several times a click, and getpid is a system call: the id is kept,
+// and forgotten in a forked child, which has an id of its own.
+std::atomic<pid_t> keptProcessId{0};
+
+int32_t thisProcessId()
+{
+    static const bool forgetInChild = [] {
+        ::pthread_atfork(nullptr, nullptr, [] { keptProcessId = 0; });
+        return true;
+    }();
+    (void)forgetInChild;
+    pid_t id = keptProcessId.load(std::memory_order_relaxed);
+    if (id == 0) {
+        id = ::getpid();
+        keptProcessId.store(id, std::memory_order_relaxed);
+    }
+    return static_cast<int32_t>(id);
+}
 
 struct Entry
 {
@@ -114,7 +136,7 @@ std::string LoginPropsString()
     auto &props = processState().sharedProps;
     if (!props)
         props = ComponentRegistry::instance().createAs<SharedPropsComponent>(ProgId::SharedProps);
-    return props->GetProperty(static_cast<int32_t>(::getpid()), "PropsString").text();
+    return props->GetProperty(thisProcessId(), "PropsString").text();
 }
 
 void ParseLoginProps(std::string_view text)

@@ -1,5 +1,8 @@
 #include "support/AccountFixture.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <set>
 #include <thread>
@@ -193,4 +196,22 @@ TEST_F(AppConnectionTest, TheEditionFollowsEachLoginPublished)
     setLogin("UserID=1;OrvanVersion=ZSE;");
     suite::SharedProps::clearAll();
     EXPECT_EQ(component::LoginEdition(), "") << "no login left to read";
+}
+
+// A forked child has a process id of its own, and reads the login published for it.
+TEST_F(AppConnectionTest, AForkedChildReadsTheLoginOfItsOwnProcess)
+{
+    setLogin("UserID=1;");
+    const auto parentLogin = component::LoginPropsString();
+    ASSERT_TRUE(parentLogin.ends_with("UserID=1;"));
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        suite::SharedProps::publishForThisProcess("UserID=2;");
+        ::_exit(component::LoginPropsString() == "UserID=2;" ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(component::LoginPropsString(), parentLogin) << "the parent keeps its own";
 }
