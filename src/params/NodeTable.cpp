@@ -121,14 +121,14 @@ std::span<const NodeInfo> allNodes()
 
 const NodeInfo *findNode(std::string_view key)
 {
-    // Every click looks its node up: by hash, not by comparing with every key,
+    // Every click looks its node up: by hash, not by comparing with every key.
     static const auto byKey = [] {
         std::unordered_map<std::string_view, const NodeInfo *> nodes;
         for (const auto &node : table())
             nodes.emplace(node.key, &node);
         return nodes;
     }();
-    // and a click asks for its own node about ten times over.
+    // A click asks for its own node about ten times: the last one found is tried first.
     thread_local std::pair<std::string_view, const NodeInfo *> lastFound{};
     if (lastFound.second && key == lastFound.first)
         return lastFound.second;

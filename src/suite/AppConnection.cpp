@@ -308,7 +308,7 @@ std::string AppConnection::dataSourceIn(const component::ConnectionString &conne
 
 void AppConnection::open(const std::string &connectString)
 {
-    const auto &connection = parsedConnectionString(connectString);
+    const auto connection = parsedConnectionString(connectString);
     m_server = connection.server();
     if (m_server) {
         if (connection.database.empty())
