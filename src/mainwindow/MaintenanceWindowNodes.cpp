@@ -254,8 +254,11 @@ void MaintenanceWindow::showLedger(const std::string &key)
     optionPageVisible = false;
     calculationControlVisible = costCalculationControlVisible = false;
     listVisible = true;
-    // Keys that come with the list are taken from its rows once they are loaded.
-    if (!keysComeWithList(key))
+    // Keys that come with the list are taken from its rows once they are loaded; until
+    // then, and when the list cannot be read, there are none.
+    if (keysComeWithList(key))
+        keepRecordKeys(key, RecordKeyList{});
+    else
         buildRecordKeys(key);
 }
 

@@ -154,7 +154,10 @@ std::string recordKeySql(const std::string &key)
 
 bool keysComeWithList(const std::string &key)
 {
-    return key == NodeKey::SystemSettings || key == NodeKey::PrintControl;
+    // The bill types' list joins each type to its account by the account's primary key:
+    // a row per type, in the order of the type ids, as the key query reads them.
+    return key == NodeKey::SystemSettings || key == NodeKey::PrintControl ||
+           key == NodeKey::BillTypes;
 }
 
 std::optional<RecordKeyList> readRecordKeys(const std::string &key)

@@ -36,8 +36,8 @@ std::string recordKeySql(const std::string &key);
 // database raises.
 std::optional<RecordKeyList> readRecordKeys(const std::string &key);
 
-// True for the nodes whose key query is the query of their own list: their keys are taken
-// from the list's rows rather than read a second time.
+// True for the nodes whose list holds their record keys, a row per key in the key query's
+// order: their keys are taken from the list's rows rather than read a second time.
 bool keysComeWithList(const std::string &key);
 
 // The record keys of a node taken from rows of its key query (none when rows is null).

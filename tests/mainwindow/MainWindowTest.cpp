@@ -8,6 +8,7 @@
 #include "mainwindow/RecordKeys.h"
 
 #include <algorithm>
+#include <set>
 
 using namespace orvan;
 using mainwindow::MaintenanceWindow;
@@ -283,17 +284,21 @@ TEST_F(MainWindowTest, PreviewAndPrintRouting)
     EXPECT_EQ(window->lastPrintTarget, "ctrl1");
 }
 
-// The company and print-control lists are their own key queries: a click runs the query
-// once and takes the keys from the rows shown.
-TEST_F(MainWindowTest, ListsThatAreTheirKeyQueryRunItOnceAndKeepItsKeys)
+// The company, print-control and bill-type lists hold their record keys: a click runs no
+// query twice and takes the keys from the rows shown.
+TEST_F(MainWindowTest, ListsThatHoldTheirKeysAreReadOnceAndKeepThem)
 {
     auto window = open(0);
-    for (const std::string key : {"sys4", "sys1"}) {
+    for (const std::string key : {"sys4", "sys1", "sys9"}) {
         std::vector<std::string> batches;
         db::Database::observeBatches([&](std::string_view batch) { batches.emplace_back(batch); });
         window->selectAndClick(key);
         db::Database::observeBatches(nullptr);
-        EXPECT_EQ(std::count(batches.begin(), batches.end(), mainwindow::recordKeySql(key)), 1)
+        EXPECT_EQ(std::set<std::string>(batches.begin(), batches.end()).size(), batches.size())
+            << key;
+        const long keyQueryRuns = key == "sys9" ? 0 : 1; // the others' list is the key query
+        EXPECT_EQ(std::count(batches.begin(), batches.end(), mainwindow::recordKeySql(key)),
+                  keyQueryRuns)
             << key;
         const auto keys = mainwindow::readRecordKeys(key);
         ASSERT_TRUE(keys);
@@ -302,6 +307,18 @@ TEST_F(MainWindowTest, ListsThatAreTheirKeyQueryRunItOnceAndKeepItsKeys)
             EXPECT_EQ(window->recordKeys().keyOfRow(row).text(), keys->keyOfRow(row).text());
         EXPECT_EQ(editor::editorState().rowKeys.at(3).text(), keys->keyOfRow(3).text());
     }
+}
+
+TEST_F(MainWindowTest, AListThatCannotBeReadLeavesNoKeysOfTheNodeBefore)
+{
+    auto window = open(0);
+    window->selectAndClick("sys9");
+    ASSERT_FALSE(window->recordKeys().keys.empty());
+    account.runNative("DROP TABLE ICPrintMaxCount");
+    window->selectAndClick("sys4");
+    EXPECT_FALSE(messages->shown().empty());
+    EXPECT_TRUE(window->recordKeys().keys.empty());
+    EXPECT_TRUE(editor::editorState().rowKeys.empty());
 }
 
 TEST_F(MainWindowTest, PlanningListHasItsFooterRow)
