@@ -33,9 +33,13 @@ PeriodProfile readPeriodProfile()
     PeriodProfile profile;
     base::tryStep([&] {
         auto rows = params::executeOnAccount(periodProfileSql());
-        for (; rows && !rows->isEOF(); rows->MoveNext()) {
-            profile.keys.push_back(rows->Fields("Fkey").Value().text());
-            profile.values.push_back(rows->Fields("Fvalue").Value());
+        if (!rows || rows->isEOF())
+            return;
+        const auto keyColumn = static_cast<int>(rows->columnIndex("Fkey"));
+        const auto valueColumn = static_cast<int>(rows->columnIndex("Fvalue"));
+        for (; !rows->isEOF(); rows->MoveNext()) {
+            profile.keys.push_back(rows->Fields(keyColumn).Value().text());
+            profile.values.push_back(rows->Fields(valueColumn).Value());
         }
     });
     return profile;
