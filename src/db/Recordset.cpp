@@ -141,11 +141,20 @@ size_t Recordset::columnIndex(std::string_view name) const
 
 Field Recordset::fieldAt(size_t column) const
 {
+    auto value = valueAt(column);
+    const Column &info = m_columns[column];
+    return Field(info.name, info.type, std::move(value));
+}
+
+base::Variant Recordset::valueAt(size_t column) const
+{
     requireCurrent();
+    if (column >= m_columns.size())
+        throw itemNotFound();
     const Column &info = m_columns[column];
     const auto position = static_cast<size_t>(m_position);
     Cell cell = m_cells.cell(m_filtered ? m_visible[position] : position, column);
-    return Field(info.name, info.type, cellToVariant(std::move(cell), info.type));
+    return cellToVariant(std::move(cell), info.type);
 }
 
 Field Recordset::Fields(std::string_view name) const

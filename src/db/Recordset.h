@@ -59,6 +59,9 @@ public:
     // The index of a field by name, ignoring case, for a loop that reads it on every row;
     // raises error 3265 when there is none.
     size_t columnIndex(std::string_view name) const;
+    // The current record's value in a column columnIndex found, as Fields(...).Value()
+    // gives it, without making the field.
+    base::Variant valueAt(size_t column) const;
 
     // The filter text ("" for none). Setting it shows only the matching records and moves
     // to the first of them; "" shows all again.

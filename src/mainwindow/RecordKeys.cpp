@@ -60,12 +60,12 @@ void readKeys(RecordKeyList &list, const std::string &key, db::Recordset &rows)
     if (rows.isEOF())
         return;
     const auto &state = component::processState();
-    const auto keyColumn = static_cast<int>(rows.columnIndex(keyFieldOf(key)));
+    const auto keyColumn = rows.columnIndex(keyFieldOf(key));
     const bool planning = key == NodeKey::PlanningParameters;
     const bool selectsBill =
         key == NodeKey::BillSettings && state.sysClass == 0 && state.classTypeId != 0;
     for (; !rows.isEOF(); rows.MoveNext()) {
-        const auto value = rows.Fields(keyColumn).Value();
+        const auto value = rows.valueAt(keyColumn);
         list.keys.push_back(value);
         if (planning)
             notePlanningLimit(list, value.text(), rows.Fields("FValue").Value());

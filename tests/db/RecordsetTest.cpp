@@ -237,4 +237,11 @@ TEST_F(RecordsetTest, AFieldReadAndDroppedAtOnceKeepsItsValueAndColumnsAreFoundB
     EXPECT_EQ(value.text(), longText);
     EXPECT_EQ(text->columnIndex("fone"), 1u);
     EXPECT_EQ(errorNumberOf([&] { text->columnIndex("FNone"); }), 3265);
+    EXPECT_EQ(text->valueAt(1), text->Fields("FOne").Value());
+    EXPECT_EQ(text->valueAt(0).text(), longText);
+    EXPECT_EQ(errorNumberOf([&] { text->valueAt(2); }), 3265);
+    text->MoveNext();
+    EXPECT_EQ(errorNumberOf([&] { text->valueAt(0); }), 3021) << "no current record at EOF";
+    text->Close();
+    EXPECT_EQ(errorNumberOf([&] { text->valueAt(0); }), 3704);
 }
