@@ -123,6 +123,12 @@ void VariantColumn::clear()
     m_objects.clear();
 }
 
+void VariantColumn::reserve(size_t count, size_t bytesEach)
+{
+    m_starts.reserve(m_starts.size() + count);
+    m_bytes.reserve(m_bytes.size() + count * bytesEach);
+}
+
 void VariantColumn::shrinkToFit()
 {
     m_bytes.shrink_to_fit();

@@ -26,6 +26,8 @@ public:
     Variant operator[](size_t index) const;
     void swap(size_t first, size_t second);
     void clear();
+    // Makes room for count more values of about bytesEach bytes.
+    void reserve(size_t count, size_t bytesEach);
     // Gives back the room kept for values still to come.
     void shrinkToFit();
 

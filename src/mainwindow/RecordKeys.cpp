@@ -61,6 +61,7 @@ void readKeys(RecordKeyList &list, const std::string &key, db::Recordset &rows)
         return;
     const auto &state = component::processState();
     const auto keyColumn = rows.columnIndex(keyFieldOf(key));
+    list.keys.reserve(static_cast<size_t>(rows.RecordCount()), 4); // mostly small ids
     const bool planning = key == NodeKey::PlanningParameters;
     const bool selectsBill =
         key == NodeKey::BillSettings && state.sysClass == 0 && state.classTypeId != 0;

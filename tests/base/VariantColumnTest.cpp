@@ -39,6 +39,9 @@ TEST(VariantColumn, SwapKeepsTheOtherValues)
     EXPECT_EQ(column[0], Variant(7));
     EXPECT_EQ(column[1], Variant("FCompany"));
     EXPECT_EQ(column[2], Variant("FAddress"));
+    column.reserve(1000, 4); // room only: the values stay
+    EXPECT_EQ(column.size(), 3u);
+    EXPECT_EQ(column[1], Variant("FCompany"));
     column.push_back(Variant::null());
     EXPECT_EQ(column.size(), 4u);
     EXPECT_TRUE(column[3].isNull());
