@@ -14,9 +14,9 @@
 namespace orvan::mainwindow {
 namespace {
 
+// The profile's values in the order of their keys: CurrentYear, PeriodCount, PeriodDates.
 struct PeriodProfile
 {
-    std::vector<std::string> keys;
     std::vector<base::Variant> values;
 
     int32_t numberAt(std::size_t index) const
@@ -35,12 +35,9 @@ PeriodProfile readPeriodProfile()
         auto rows = params::executeOnAccount(periodProfileSql());
         if (!rows || rows->isEOF())
             return;
-        const auto keyColumn = static_cast<int>(rows->columnIndex("Fkey"));
-        const auto valueColumn = static_cast<int>(rows->columnIndex("Fvalue"));
-        for (; !rows->isEOF(); rows->MoveNext()) {
-            profile.keys.push_back(rows->Fields(keyColumn).Value().text());
-            profile.values.push_back(rows->Fields(valueColumn).Value());
-        }
+        const auto valueColumn = rows->columnIndex("Fvalue");
+        for (; !rows->isEOF(); rows->MoveNext())
+            profile.values.push_back(rows->valueAt(valueColumn));
     });
     return profile;
 }
