@@ -14,10 +14,10 @@ namespace orvan::db {
 
 namespace {
 
-base::Variant numberValue(const std::string &text, bool negative)
+base::Variant numberValue(std::string_view text, bool negative)
 {
-    const std::string signedText = negative ? "-" + text : text;
-    if (text.find_first_of(".eE") == std::string::npos) {
+    const std::string signedText = (negative ? "-" : "") + std::string(text);
+    if (text.find_first_of(".eE") == std::string_view::npos) {
         long long value = 0;
         const auto [ptr, ec] =
             std::from_chars(signedText.data(), signedText.data() + signedText.size(), value);
@@ -54,7 +54,7 @@ CallArgument readArgument(Segment tokens, size_t begin, size_t end)
     else if (value.isWord() && !negative && !isReservedWord(value))
         argument.value = base::Variant(value.name());
     else
-        throw sqlError("Incorrect syntax in exec near '" + value.text + "'");
+        throw sqlError("Incorrect syntax in exec near '" + std::string(value.text) + "'");
     return argument;
 }
 
@@ -133,7 +133,7 @@ private:
             throw sqlError("'" + toUpper(first.text) +
                            "' is not supported by the embedded database");
         if (!(first.is("SELECT") || first.is("INSERT") || first.is("UPDATE") || first.is("DELETE")))
-            throw sqlError("Incorrect syntax near '" + first.text + "'");
+            throw sqlError("Incorrect syntax near '" + std::string(first.text) + "'");
         PlanStep statement;
         statement.sql = rewriteStatement(segment, m_dialect);
         return statement;
@@ -162,11 +162,43 @@ private:
     int m_conditionDepth = 0;
 };
 
+// The token vector of one compile. The thread keeps the room of the last one for the next:
+// a fresh vector is one large allocation per compile, which costs malloc more than the
+// scanning itself. A very large room is not kept.
+class TokenBuffer
+{
+public:
+    TokenBuffer()
+        : tokens(std::move(spare()))
+    {}
+    ~TokenBuffer()
+    {
+        constexpr size_t MaxKeptTokens = 4096;
+        if (tokens.capacity() > MaxKeptTokens)
+            return;
+        tokens.clear();
+        spare() = std::move(tokens);
+    }
+    TokenBuffer(const TokenBuffer &) = delete;
+    TokenBuffer &operator=(const TokenBuffer &) = delete;
+
+    std::vector<Token> tokens;
+
+private:
+    static std::vector<Token> &spare()
+    {
+        thread_local std::vector<Token> kept;
+        return kept;
+    }
+};
+
 } // namespace
 
 BatchPlan compileBatch(std::string_view batch, const SqlDialect &dialect)
 {
-    const auto tokens = tokenize(batch);
+    TokenBuffer buffer;
+    const std::vector<Token> &tokens = buffer.tokens;
+    tokenize(batch, buffer.tokens);
     checkExpressionDepth(tokens);
     std::vector<Segment> segments = splitStatements(tokens);
     return Compiler(std::move(segments), dialect).run();

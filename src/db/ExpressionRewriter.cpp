@@ -25,9 +25,9 @@ void checkSupported(std::span<const Token> tokens)
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token &token = tokens[i];
         if (token.kind == TokenKind::Variable)
-            refuse("The variable " + token.text);
+            refuse("The variable " + std::string(token.text));
         if (token.kind == TokenKind::Word && token.text.front() == '#')
-            refuse("The temporary table " + token.text);
+            refuse("The temporary table " + std::string(token.text));
         if (token.is("TOP"))
             refuse("TOP");
         if (token.isOperator("^"))
@@ -116,7 +116,7 @@ NeededRewrites neededRewrites(std::span<const Token> tokens)
 struct ConvertType
 {
     std::string name;
-    std::string length;
+    std::string_view length; // the number token's text
 };
 
 ConvertType readConvertType(std::span<const Token> tokens, size_t begin, size_t end)
@@ -156,9 +156,10 @@ ConvertTarget convertTarget(const std::string &typeName)
     return ConvertTarget::Unsupported;
 }
 
-void addToken(std::vector<Token> &out, TokenKind kind, std::string text, bool spaceBefore = false)
+void addToken(std::vector<Token> &out, TokenKind kind, std::string_view text,
+              bool spaceBefore = false)
 {
-    out.push_back(makeToken(kind, std::move(text), spaceBefore));
+    out.push_back(makeToken(kind, text, spaceBefore));
 }
 
 // The tokens of the call that replaces convert(type, expression) before the expression.
@@ -465,11 +466,11 @@ private:
 
 } // namespace
 
-Token makeToken(TokenKind kind, std::string text, bool spaceBefore)
+Token makeToken(TokenKind kind, std::string_view text, bool spaceBefore)
 {
     Token token;
     token.kind = kind;
-    token.text = std::move(text);
+    token.text = text;
     token.spaceBefore = spaceBefore;
     return token;
 }

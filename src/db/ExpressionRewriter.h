@@ -31,6 +31,6 @@ std::string renderTokens(std::span<const Token> tokens, size_t begin, size_t end
 std::string renderTokens(std::span<const Token> tokens);
 
 // A token made by the rewriter.
-Token makeToken(TokenKind kind, std::string text, bool spaceBefore = true);
+Token makeToken(TokenKind kind, std::string_view text, bool spaceBefore = true);
 
 } // namespace orvan::db

@@ -150,18 +150,19 @@ private:
     std::vector<Heading> m_headings;
 };
 
-Token nameToken(std::string text, bool spaceBefore)
+Token nameToken(std::string_view text, bool spaceBefore)
 {
     Token token;
     token.kind = TokenKind::Word;
-    token.text = std::move(text);
+    token.text = text;
     token.spaceBefore = spaceBefore;
     return token;
 }
 
 } // namespace
 
-std::vector<Token> adaptNamesForServer(std::span<const Token> statement, const SchemaNames &names)
+std::vector<Token> adaptNamesForServer(std::span<const Token> statement, const SchemaNames &names,
+                                       TokenTexts &texts)
 {
     const SelectLists lists(statement);
     SchemaNames aliases; // by lower-case name, as written
@@ -182,16 +183,16 @@ std::vector<Token> adaptNamesForServer(std::span<const Token> statement, const S
                 token.kind == TokenKind::String ? token.stringValue() : token.name();
             const std::string lower = toLower(name);
             if (const auto alias = aliases.find(lower); alias != aliases.end())
-                token = nameToken(quoted(alias->second), token.spaceBefore);
+                token = nameToken(texts.keep(quoted(alias->second)), token.spaceBefore);
             else if (const auto known = names.find(lower); known != names.end())
-                token = nameToken(quoted(known->second), token.spaceBefore);
+                token = nameToken(texts.keep(quoted(known->second)), token.spaceBefore);
             else if (isQuotedName(token) || token.kind == TokenKind::String)
-                token = nameToken(quoted(lower), token.spaceBefore);
+                token = nameToken(texts.keep(quoted(lower)), token.spaceBefore);
         }
         result.push_back(std::move(token));
         if (const std::string *heading = lists.headingAfter(i)) {
             result.push_back(nameToken("AS", true));
-            result.push_back(nameToken(quoted(*heading), true));
+            result.push_back(nameToken(texts.keep(quoted(*heading)), true));
         }
     }
     return result;

@@ -19,7 +19,8 @@ namespace orvan::db {
 //   the column so there;
 // - another bracketed or quoted name is quoted in lower case, as the server folds the
 //   same name unquoted.
-// Every other token is kept.
-std::vector<Token> adaptNamesForServer(std::span<const Token> statement, const SchemaNames &names);
+// Every other token is kept. The texts of the new tokens are kept in texts.
+std::vector<Token> adaptNamesForServer(std::span<const Token> statement, const SchemaNames &names,
+                                       TokenTexts &texts);
 
 } // namespace orvan::db

@@ -102,13 +102,14 @@ TableShape readTable(Statement statement)
 }
 
 // The server's type for a type word of the schema at i, and how many tokens it takes.
-std::pair<std::string, size_t> serverType(Statement statement, size_t i)
+std::pair<std::string_view, size_t> serverType(Statement statement, size_t i)
 {
     const Token &token = statement[i];
     const bool nocase =
         i + 2 < statement.size() && statement[i + 1].is("COLLATE") && statement[i + 2].is("NOCASE");
     if (token.is("TEXT"))
-        return nocase ? std::pair<std::string, size_t>{"citext", 3} : std::pair{"text", 1};
+        return nocase ? std::pair<std::string_view, size_t>{"citext", 3}
+                      : std::pair<std::string_view, size_t>{"text", 1};
     if (token.is("REAL") || token.is("DECIMAL"))
         return {"numeric", 1};
     if (token.is("BIT"))
@@ -125,14 +126,15 @@ std::pair<std::string, size_t> serverType(Statement statement, size_t i)
 std::string render(Statement statement, const SchemaNames &names, bool withTypes)
 {
     std::vector<Token> tokens;
+    TokenTexts quotedNames;
     tokens.reserve(statement.size());
     for (size_t i = 0; i < statement.size(); ++i) {
         Token token = statement[i];
         if (token.isWord()) {
             const auto [type, length] =
-                withTypes ? serverType(statement, i) : std::pair<std::string, size_t>{{}, 0};
+                withTypes ? serverType(statement, i) : std::pair<std::string_view, size_t>{{}, 0};
             if (const auto known = names.find(toLower(token.name())); known != names.end()) {
-                token.text = quoted(known->second);
+                token.text = quotedNames.keep(quoted(known->second));
             } else if (length > 0) {
                 token.text = type;
                 i += length - 1;

@@ -55,7 +55,7 @@ std::vector<Assignment> readAssignments(std::span<const Token> tokens, size_t be
         size_t pos = start;
         if (pos >= i || !tokens[pos].isWord())
             throw sqlError("Incorrect syntax in SET near '" +
-                           (pos < end ? tokens[pos].text : std::string(",")) + "'");
+                           std::string(pos < end ? tokens[pos].text : ",") + "'");
         std::string column = tokens[pos].name();
         if (pos + 2 < i && tokens[pos + 1].isOperator(".")) {
             bool known = false;
@@ -69,7 +69,7 @@ std::vector<Assignment> readAssignments(std::span<const Token> tokens, size_t be
             pos += 2;
         }
         if (pos + 2 > i || !tokens[pos + 1].isOperator("="))
-            throw sqlError("Incorrect syntax in SET near '" + tokens[pos].text + "'");
+            throw sqlError("Incorrect syntax in SET near '" + std::string(tokens[pos].text) + "'");
         assignments.push_back({column, renderTokens(tokens, pos + 2, i)});
         start = i + 1;
     }
@@ -130,7 +130,7 @@ std::string rewriteDelete(std::span<const Token> tokens, const SqlDialect &diale
                ")";
     }
     if (pos < end && !tokens[pos].is("WHERE"))
-        throw sqlError("Incorrect syntax near '" + tokens[pos].text + "' in DELETE");
+        throw sqlError("Incorrect syntax near '" + std::string(tokens[pos].text) + "' in DELETE");
     return "DELETE FROM " + quoteName(target) +
            (pos < end ? " " + renderTokens(tokens, pos, end) : "");
 }
@@ -147,8 +147,9 @@ std::string rewriteInsert(std::span<const Token> tokens)
 std::string rewriteStatement(std::span<const Token> statement, const SqlDialect &dialect)
 {
     std::vector<Token> named;
+    TokenTexts namedTexts;
     if (dialect.forServer()) {
-        named = adaptNamesForServer(statement, *dialect.serverNames);
+        named = adaptNamesForServer(statement, *dialect.serverNames, namedTexts);
         statement = named;
     }
     std::vector<Token> rewritten;
@@ -162,7 +163,7 @@ std::string rewriteStatement(std::span<const Token> statement, const SqlDialect 
         return rewriteUpdate(tokens, dialect);
     if (first.is("DELETE"))
         return rewriteDelete(tokens, dialect);
-    throw sqlError("Incorrect syntax near '" + first.text + "'");
+    throw sqlError("Incorrect syntax near '" + std::string(first.text) + "'");
 }
 
 std::string rewriteCondition(std::span<const Token> condition, const SqlDialect &dialect)
@@ -170,8 +171,9 @@ std::string rewriteCondition(std::span<const Token> condition, const SqlDialect 
     if (condition.empty())
         throw sqlError("Incorrect syntax: IF without a condition");
     std::vector<Token> named;
+    TokenTexts namedTexts;
     if (dialect.forServer()) {
-        named = adaptNamesForServer(condition, *dialect.serverNames);
+        named = adaptNamesForServer(condition, *dialect.serverNames, namedTexts);
         condition = named;
     }
     std::vector<Token> rewritten;

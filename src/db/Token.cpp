@@ -52,7 +52,7 @@ std::string Token::name() const
         }
         return result;
     }
-    return text;
+    return std::string(text);
 }
 
 std::string Token::stringValue() const

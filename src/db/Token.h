@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <string>
 #include <string_view>
 
@@ -19,11 +20,13 @@ enum class TokenKind {
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 
 // One lexical unit of a T-SQL batch. Comments and blanks are not tokens; a token
-// records whether blank space or a comment stood before it.
+// records whether blank space or a comment stood before it. A token views its text: in the
+// batch it was read from, in a string literal, or in storage its maker keeps beside the
+// tokens (TokenTexts); it is valid while that text is.
 struct Token
 {
     TokenKind kind = TokenKind::Word;
-    std::string text;          // as written, except bracketed names keep their brackets
+    std::string_view text;     // as written, except bracketed names keep their brackets
     bool spaceBefore = false;  // blank, line break or comment between this and the previous token
     bool nationalText = false; // String written as N'...'
     size_t offset = 0;         // byte offset in the batch, for messages
@@ -41,6 +44,17 @@ struct Token
     std::string name() const;
     // The text of a String token without its quotes, doubled quotes made single.
     std::string stringValue() const;
+};
+
+// Storage for the texts of tokens a rewrite makes up; a text keeps its place while
+// others are added.
+class TokenTexts
+{
+public:
+    std::string_view keep(std::string text) { return m_texts.emplace_back(std::move(text)); }
+
+private:
+    std::deque<std::string> m_texts;
 };
 
 std::string toUpper(std::string_view text);

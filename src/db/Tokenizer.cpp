@@ -30,17 +30,18 @@ bool isBlank(char c)
 class Scanner
 {
 public:
-    explicit Scanner(std::string_view text)
+    Scanner(std::string_view text, std::vector<Token> &tokens)
         : m_text(text)
+        , m_tokens(tokens)
     {
+        m_tokens.clear();
         m_tokens.reserve(text.size() / 4 + 8); // about one token per four characters
     }
 
-    std::vector<Token> run()
+    void run()
     {
         while (skipBlanksAndComments())
             m_tokens.push_back(next());
-        return std::move(m_tokens);
     }
 
 private:
@@ -124,7 +125,7 @@ private:
                 ++m_pos;
             while (isWordChar(at(m_pos)))
                 ++m_pos;
-            token.text = std::string(m_text.substr(start, m_pos - start));
+            token.text = m_text.substr(start, m_pos - start);
         } else {
             punctuation(token);
         }
@@ -139,7 +140,7 @@ private:
         return last.kind == TokenKind::Word || last.kind == TokenKind::CloseParen;
     }
 
-    std::string quoted(char close, const char *unclosed)
+    std::string_view quoted(char close, const char *unclosed)
     {
         const size_t start = m_pos;
         ++m_pos; // opening character
@@ -150,21 +151,21 @@ private:
                     continue;
                 }
                 ++m_pos;
-                return std::string(m_text.substr(start, m_pos - start));
+                return m_text.substr(start, m_pos - start);
             }
             ++m_pos;
         }
         fail(unclosed, start);
     }
 
-    std::string number()
+    std::string_view number()
     {
         const size_t start = m_pos;
         if (m_text[m_pos] == '0' && (at(m_pos + 1) == 'x' || at(m_pos + 1) == 'X')) {
             m_pos += 2;
             while (std::isxdigit(static_cast<unsigned char>(at(m_pos))))
                 ++m_pos;
-            return std::string(m_text.substr(start, m_pos - start));
+            return m_text.substr(start, m_pos - start);
         }
         while (isDigit(at(m_pos)))
             ++m_pos;
@@ -184,15 +185,15 @@ private:
                     ++m_pos;
             }
         }
-        return std::string(m_text.substr(start, m_pos - start));
+        return m_text.substr(start, m_pos - start);
     }
 
-    std::string word()
+    std::string_view word()
     {
         const size_t start = m_pos;
         while (isWordChar(at(m_pos)))
             ++m_pos;
-        return std::string(m_text.substr(start, m_pos - start));
+        return m_text.substr(start, m_pos - start);
     }
 
     void punctuation(Token &token)
@@ -208,27 +209,34 @@ private:
             token.kind = TokenKind::Semicolon;
         } else if ((c == '<' && (d == '>' || d == '=')) || (c == '>' && d == '=') ||
                    (c == '!' && (d == '=' || d == '<' || d == '>'))) {
-            token.text = std::string{c, d};
+            token.text = m_text.substr(m_pos, 2);
             m_pos += 2;
             return;
         } else if (std::string_view("+-*/%&|^~=<>.,").find(c) == std::string_view::npos) {
             fail(std::string("Incorrect syntax near '") + c + "'", m_pos);
         }
-        token.text = std::string(1, c);
+        token.text = m_text.substr(m_pos, 1);
         ++m_pos;
     }
 
     std::string_view m_text;
     size_t m_pos = 0;
     bool m_space = false;
-    std::vector<Token> m_tokens;
+    std::vector<Token> &m_tokens;
 };
 
 } // namespace
 
 std::vector<Token> tokenize(std::string_view text)
 {
-    return Scanner(text).run();
+    std::vector<Token> tokens;
+    tokenize(text, tokens);
+    return tokens;
+}
+
+void tokenize(std::string_view text, std::vector<Token> &tokens)
+{
+    Scanner(text, tokens).run();
 }
 
 } // namespace orvan::db

@@ -13,5 +13,7 @@ namespace orvan::db {
 // tokens. Raises orvan::base::Error for an unterminated literal, name or comment and
 // for a character that belongs to no token.
 std::vector<Token> tokenize(std::string_view text);
+// The same into tokens, whose earlier content is dropped and whose room is reused.
+void tokenize(std::string_view text, std::vector<Token> &tokens);
 
 } // namespace orvan::db

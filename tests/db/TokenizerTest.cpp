@@ -12,7 +12,7 @@ std::vector<std::string> texts(const std::vector<Token> &tokens)
 {
     std::vector<std::string> result;
     for (const Token &token : tokens)
-        result.push_back(token.text);
+        result.emplace_back(token.text);
     return result;
 }
 
