@@ -4,26 +4,6 @@
 
 namespace orvan::db {
 
-namespace {
-
-char upperAscii(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-} // namespace
-
-bool equalsIgnoreCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (upperAscii(a[i]) != upperAscii(b[i]))
-            return false;
-    }
-    return true;
-}
-
 std::string toUpper(std::string_view text)
 {
     std::string result(text);

@@ -17,7 +17,22 @@ enum class TokenKind {
     Semicolon,  // ;
 };
 
-bool equalsIgnoreCase(std::string_view a, std::string_view b);
+constexpr char upperAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Inline: the compiler compares nearly every word it reads with several keywords.
+inline bool equalsIgnoreCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (upperAscii(a[i]) != upperAscii(b[i]))
+            return false;
+    }
+    return true;
+}
 
 // One lexical unit of a T-SQL batch. Comments and blanks are not tokens; a token
 // records whether blank space or a comment stood before it. A token views its text: in the
