@@ -1,6 +1,6 @@
 #pragma once
 
-#include <deque>
+#include <forward_list>
 #include <string>
 #include <string_view>
 
@@ -66,10 +66,10 @@ struct Token
 class TokenTexts
 {
 public:
-    std::string_view keep(std::string text) { return m_texts.emplace_back(std::move(text)); }
+    std::string_view keep(std::string text) { return m_texts.emplace_front(std::move(text)); }
 
 private:
-    std::deque<std::string> m_texts;
+    std::forward_list<std::string> m_texts; // allocates nothing while empty
 };
 
 std::string toUpper(std::string_view text);
