@@ -92,6 +92,7 @@ bool hasConvertCall(std::span<const Token> tokens)
 struct NeededRewrites
 {
     bool changesTokens = false; // a schema prefix, !< or !>, ISNULL( or CONVERT(
+    bool dropsSchemaPrefixes = false;
     bool groupsBitRuns = false; // & or |
 };
 
@@ -105,8 +106,9 @@ NeededRewrites neededRewrites(std::span<const Token> tokens)
             needed.groupsBitRuns |= token.text == "&" || token.text == "|";
         } else if (token.kind == TokenKind::Word) {
             const bool call = i + 1 < tokens.size() && tokens[i + 1].kind == TokenKind::OpenParen;
-            needed.changesTokens |=
-                isSchemaPrefix(tokens, i) || (call && (token.is("ISNULL") || token.is("CONVERT")));
+            const bool prefix = isSchemaPrefix(tokens, i);
+            needed.dropsSchemaPrefixes |= prefix;
+            needed.changesTokens |= prefix || (call && (token.is("ISNULL") || token.is("CONVERT")));
         }
     }
     return needed;
@@ -336,13 +338,15 @@ public:
     explicit BitPrecedence(std::span<const Token> tokens)
         : m_tokens(tokens)
         , m_groups(tokens)
-        , m_opens(tokens.size(), 0)
-        , m_closes(tokens.size(), 0)
     {}
 
-    std::vector<Token> run()
+    // Fills grouped with the tokens and the parentheses that group them, and returns
+    // true; returns false, leaving grouped alone, when no run needs them.
+    bool run(std::vector<Token> &grouped)
     {
         fixLevel(0, m_tokens.size());
+        if (m_grouped == 0)
+            return false;
         std::vector<Token> result;
         result.reserve(m_tokens.size() + 2 * m_grouped);
         for (size_t i = 0; i < m_tokens.size(); ++i) {
@@ -355,7 +359,8 @@ public:
             for (int k = 0; k < m_closes[i]; ++k)
                 result.push_back(makeToken(TokenKind::CloseParen, ")", false));
         }
-        return result;
+        grouped = std::move(result);
+        return true;
     }
 
 private:
@@ -450,6 +455,10 @@ private:
 
     void group(const std::vector<Term> &terms)
     {
+        if (m_opens.empty()) { // the first run grouped: most statements have none
+            m_opens.assign(m_tokens.size(), 0);
+            m_closes.assign(m_tokens.size(), 0);
+        }
         m_opens[terms.front().first] += static_cast<int>(terms.size() - 1);
         for (size_t t = 1; t < terms.size(); ++t)
             ++m_closes[terms[t].last];
@@ -482,10 +491,19 @@ std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
     const NeededRewrites needed = neededRewrites(tokens);
     std::span<const Token> result = tokens;
     if (needed.changesTokens) {
-        rewritten = withoutSchemaPrefixes(tokens);
+        // One copy where it can: the converts' rewrite copies, and so does dropping the
+        // prefixes. Mapping function names and operators touches no convert, so it may
+        // come last.
+        std::span<const Token> source = tokens;
+        if (needed.dropsSchemaPrefixes) {
+            rewritten = withoutSchemaPrefixes(tokens);
+            source = rewritten;
+        }
+        if (hasConvertCall(source))
+            rewritten = rewriteConverts(source);
+        else if (!needed.dropsSchemaPrefixes)
+            rewritten.assign(source.begin(), source.end());
         mapFunctionsAndOperators(rewritten, dialect);
-        if (hasConvertCall(rewritten))
-            rewritten = rewriteConverts(rewritten);
         result = rewritten;
     }
     // Without & or | no run needs grouping; the groups are still checked as fixLevel would.
@@ -493,7 +511,9 @@ std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
         checkGroupsClosed(result);
         return result;
     }
-    std::vector<Token> grouped = BitPrecedence(result).run();
+    std::vector<Token> grouped;
+    if (!BitPrecedence(result).run(grouped))
+        return result;
     rewritten = std::move(grouped);
     return rewritten;
 }

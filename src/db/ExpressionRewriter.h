@@ -20,7 +20,8 @@ namespace orvan::db {
 //   T-SQL evaluates it (SQLite binds + - tighter than & |); ^ is refused;
 // - variables, #temporary tables, TOP and SELECT ... INTO are refused.
 // Returns tokens themselves when none of this changes them, else the rewritten tokens,
-// kept in rewritten. Raises orvan::base::Error naming the refused construct.
+// kept in rewritten, which must not hold tokens. Raises orvan::base::Error naming the refused
+// construct.
 std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
                                           std::vector<Token> &rewritten,
                                           const SqlDialect &dialect = {});

@@ -47,3 +47,15 @@ TEST(ExpressionRewriter, RefusesTheFirstGroupNotClosedWithOrWithoutBitOperators)
     EXPECT_EQ(compiled("select (case when a=1 then 2 end) from t"),
               "select (case when a=1 then 2 end) from t");
 }
+
+TEST(ExpressionRewriter, AppliesEveryTokenRewriteTogetherWithOrWithoutSchemaPrefixes)
+{
+    EXPECT_EQ(compiled("select convert(int, isnull(a,0)) from t where b !< 1"),
+              "select to_int_strict( IFNULL(a,0)) from t where b >= 1");
+    EXPECT_EQ(compiled("select convert(int, isnull(a,0)) from dbo.t where b !> 1"),
+              "select to_int_strict( IFNULL(a,0)) from t where b <= 1");
+    EXPECT_EQ(compiled("select isnull(a, 0) from dbo.t"), "select IFNULL(a, 0) from t");
+    EXPECT_EQ(compiled("select isnull(a, 0) from t"), "select IFNULL(a, 0) from t");
+    EXPECT_EQ(compiled("select convert(varchar(3), n'x') from t"),
+              "select SUBSTR(CAST( 'x' AS TEXT),1,3) from t");
+}
