@@ -111,6 +111,7 @@ public:
     BatchPlan run()
     {
         BatchPlan plan;
+        plan.steps.reserve(m_segments.size()); // at most one step per statement
         while (m_next < m_segments.size())
             plan.steps.push_back(step());
         return plan;

@@ -11,13 +11,16 @@ namespace {
 
 std::string quoted(std::string_view name)
 {
-    std::string text = "\"";
+    std::string text;
+    text.reserve(name.size() + 2);
+    text += '"';
     for (char c : name) {
         text += c;
         if (c == '"')
             text += '"';
     }
-    return text + "\"";
+    text += '"';
+    return text;
 }
 
 bool isQuotedName(const Token &token)

@@ -91,10 +91,18 @@ std::string rewriteUpdate(std::span<const Token> tokens, const SqlDialect &diale
     if (from == end) {
         std::string text = "UPDATE " + quoteName(target) + " SET ";
         const auto assignments = readAssignments(tokens, pos + 1, setEnd, {target});
-        for (size_t a = 0; a < assignments.size(); ++a)
-            text +=
-                (a ? ", " : "") + quoteName(assignments[a].column) + " = " + assignments[a].value;
-        return text + (where < end ? " " + renderTokens(tokens, where, end) : "");
+        for (size_t a = 0; a < assignments.size(); ++a) {
+            if (a > 0)
+                text += ", ";
+            text += quoteName(assignments[a].column);
+            text += " = ";
+            text += assignments[a].value;
+        }
+        if (where < end) {
+            text += ' ';
+            text += renderTokens(tokens, where, end);
+        }
+        return text;
     }
     const ResolvedTarget resolved = resolveTarget(readFromClause(tokens, from + 1, where), target);
     const auto assignments = readAssignments(tokens, pos + 1, setEnd, {target, resolved.reference});
