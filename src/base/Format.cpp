@@ -315,8 +315,9 @@ std::string renderNumber(const NumberPattern &pattern, double value, bool writeS
 // text rounds as the value itself does. Nothing when the general path must decide.
 std::optional<std::string> hashPointZeroZero(double value)
 {
-    // Below 1e7 the 15-digit rounding moves the hundredths by under 1e-6.
-    if (!(value >= 0.01 && value < 1e7))
+    // Below 1e7 the 15-digit rounding moves the hundredths by under 1e-6. Short loads
+    // are timed in milliseconds well below one hundredth.
+    if (!(value > 0 && value < 1e7))
         return std::nullopt;
     const double hundredths = value * 100;
     const double below = std::floor(hundredths);

@@ -86,6 +86,22 @@ TEST(FormatNumberTest, HashPointZeroZeroAgreesWithTheGeneralPathEverywhere)
     }
 }
 
+TEST(FormatNumberTest, HashPointZeroZeroAgreesWithTheGeneralPathBelowOneHundredth)
+{
+    std::vector<double> values = {
+        5e-324, 1e-300, 1e-15, 1e-7, 0.0049999, 0.005, 0.0050001, 0.00999, 0.0099999999999999};
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> exponent(-12, -2);
+    for (int i = 0; i < 20000; ++i)
+        values.push_back(std::pow(10.0, exponent(random)));
+    for (const double value : values)
+        ASSERT_EQ(formatNumber(value, "#.00"), formatNumber(value, "#.00;"))
+            << std::setprecision(17) << value;
+    EXPECT_EQ(formatNumber(0.004, "#.00"), ".00");
+    EXPECT_EQ(formatNumber(0.006, "#.00"), ".01");
+    EXPECT_EQ(formatNumber(0.0, "#.00"), ".00");
+}
+
 TEST(FormatNumberTest, APatternFormatsAlikeWhenUsedAgainAndAfterManyOthers)
 {
     EXPECT_EQ(formatNumber(1.005, "0.00"), formatNumber(1.005, "0.00"));
