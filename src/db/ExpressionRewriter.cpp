@@ -20,21 +20,20 @@ bool isWordLike(const Token &token)
            token.kind == TokenKind::Variable;
 }
 
-void checkSupported(std::span<const Token> tokens)
+// Raises the refusal for the token at i, if it is one the engine does not run.
+void checkSupported(std::span<const Token> tokens, size_t i)
 {
-    for (size_t i = 0; i < tokens.size(); ++i) {
-        const Token &token = tokens[i];
-        if (token.kind == TokenKind::Variable)
-            refuse("The variable " + std::string(token.text));
-        if (token.kind == TokenKind::Word && token.text.front() == '#')
-            refuse("The temporary table " + std::string(token.text));
-        if (token.is("TOP"))
-            refuse("TOP");
-        if (token.isOperator("^"))
-            refuse("The ^ operator");
-        if (token.is("INTO") && i > 0 && !tokens[0].is("INSERT"))
-            refuse("SELECT ... INTO");
-    }
+    const Token &token = tokens[i];
+    if (token.kind == TokenKind::Variable)
+        refuse("The variable " + std::string(token.text));
+    if (token.kind == TokenKind::Word && token.text.front() == '#')
+        refuse("The temporary table " + std::string(token.text));
+    if (token.is("TOP"))
+        refuse("TOP");
+    if (token.isOperator("^"))
+        refuse("The ^ operator");
+    if (token.is("INTO") && i > 0 && !tokens[0].is("INSERT"))
+        refuse("SELECT ... INTO");
 }
 
 bool isSchemaPrefix(std::span<const Token> tokens, size_t i)
@@ -96,10 +95,12 @@ struct NeededRewrites
     bool groupsBitRuns = false; // & or |
 };
 
-NeededRewrites neededRewrites(std::span<const Token> tokens)
+// Checks every token as checkSupported does, in order, and notes what needs rewriting.
+NeededRewrites checkedNeededRewrites(std::span<const Token> tokens)
 {
     NeededRewrites needed;
     for (size_t i = 0; i < tokens.size(); ++i) {
+        checkSupported(tokens, i);
         const Token &token = tokens[i];
         if (token.kind == TokenKind::Operator) {
             needed.changesTokens |= token.text == "!<" || token.text == "!>";
@@ -487,8 +488,7 @@ Token makeToken(TokenKind kind, std::string_view text, bool spaceBefore)
 std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
                                           std::vector<Token> &rewritten, const SqlDialect &dialect)
 {
-    checkSupported(tokens);
-    const NeededRewrites needed = neededRewrites(tokens);
+    const NeededRewrites needed = checkedNeededRewrites(tokens);
     std::span<const Token> result = tokens;
     if (needed.changesTokens) {
         // One copy where it can: the converts' rewrite copies, and so does dropping the
