@@ -37,7 +37,7 @@ private:
             finish(m_end + 1); // ELSE of an IF stands alone
     }
 
-    bool atTopLevel() const { return m_depth == 0; }
+    bool atTopLevel() const { return m_parenDepth == 0 && m_caseDepth == 0; }
     bool inStatement() const { return m_start < m_end; }
 
     bool continuesStatement(const Token &token) const
@@ -64,7 +64,6 @@ private:
         else if (m_parenDepth == 0 && (token.is("VALUES") || token.is("SELECT")) && inStatement() &&
                  m_tokens[m_start].is("INSERT"))
             m_insertHasSource = true;
-        m_depth = m_parenDepth + m_caseDepth;
     }
 
     // Ends the statement being read just before end; the next one starts there.
@@ -82,7 +81,6 @@ private:
     size_t m_end = 0;
     int m_parenDepth = 0;
     int m_caseDepth = 0;
-    int m_depth = 0; // both depths added: one value to test for the top level
     bool m_insertHasSource = false;
 };
 

@@ -122,18 +122,6 @@ constexpr std::array<uint8_t, KeywordSlots> KeywordIndex = [] {
 
 static_assert(std::size(Keywords) * 2 < KeywordSlots);
 
-// Compared in place: a library call costs more than these few characters.
-bool sameShortText(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i])
-            return false;
-    }
-    return true;
-}
-
 // The roles of a word token, 0 for anything that is not a keyword.
 uint8_t keywordRoles(const Token &token)
 {
@@ -146,7 +134,7 @@ uint8_t keywordRoles(const Token &token)
     for (size_t slot = keywordHash(upper) & (KeywordSlots - 1); KeywordIndex[slot] != 0;
          slot = (slot + 1) & (KeywordSlots - 1)) {
         const Keyword &keyword = Keywords[KeywordIndex[slot] - 1];
-        if (sameShortText(keyword.word, upper))
+        if (keyword.word == upper)
             return keyword.roles;
     }
     return 0;
