@@ -202,9 +202,10 @@ void SysDetail::TakeJournalData(const std::string &sql, db::RecordsetPtr rows, l
     m_fieldCaptions.reset(); // read again, in the login's language, when a picture asks
     m_presetBillTypes.reset();
     count = m_rows ? m_rows->RecordCount() : 0;
+    const int fields = m_rows ? m_rows->fieldCount() : 0;
     for (auto &entry : m_columns) {
         entry.dataType = 0;
-        for (int i = 0; m_rows && i < m_rows->fieldCount(); ++i) {
+        for (int i = 0; i < fields; ++i) {
             if (base::equalsNoCase(m_rows->fieldName(i), entry.field))
                 entry.dataType = m_rows->fieldType(i);
         }

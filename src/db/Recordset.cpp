@@ -177,7 +177,7 @@ int Recordset::fieldCount() const
     return static_cast<int>(m_columns.size());
 }
 
-std::string Recordset::fieldName(int index) const
+const std::string &Recordset::fieldName(int index) const
 {
     if (index < 0 || index >= fieldCount())
         throw itemNotFound();

@@ -54,7 +54,7 @@ public:
     Field Fields(std::string_view name) const;
     Field Fields(int index) const;
     int fieldCount() const;
-    std::string fieldName(int index) const;
+    const std::string &fieldName(int index) const;
     int fieldType(int index) const;
     // The index of a field by name, ignoring case, for a loop that reads it on every row;
     // raises error 3265 when there is none.
