@@ -89,15 +89,43 @@ std::vector<DetailColumn> parameterColumns(int32_t kind, int32_t tag)
             column("FKey", parameterTitle(kind, tag)), column("FValue", TextKey("参数值"))};
 }
 
+bool isLicensedEdition()
+{
+    return component::isLicensedEdition(component::LoginEdition());
+}
+
+// Whether the node's detail kind and tag have a column set of their own; other nodes keep
+// the columns shown before.
+bool hasColumnSet(int32_t kind, int32_t tag)
+{
+    if (kind == 0)
+        return tag == 0 || tag == 1 || tag == 2 || tag == 4 || tag == 9 || tag == 11 || tag == 12 ||
+               tag == 14 || (tag == 17 && !isLicensedEdition());
+    return kind == 1 || kind == 2;
+}
+
+// The columns of a kind and tag that hasColumnSet accepts.
+std::vector<DetailColumn> columnSetOf(int32_t kind, int32_t tag)
+{
+    if (kind == 0 && (tag == 2 || tag == 12))
+        return billSettingColumns();
+    if (kind == 0 && (tag == 4 || tag == 14))
+        return printControlColumns();
+    if (kind == 0 && tag == 9)
+        return billTypeColumns();
+    if (kind == 0 && tag == 0)
+        return {column("FName", TextKey("名称")), column("FNumber", TextKey("代码"))};
+    if (kind == 0)
+        return keyValueColumns();
+    if (kind == 1 && (tag == 3 || tag == 23))
+        return {column("FName", TextKey("凭证字"))}; // voucher groups: their names
+    return parameterColumns(kind, tag);
+}
+
 bool showsFooterRow()
 {
     const auto &key = component::processState().currentNodeKey;
     return key == NodeKey::PeriodState || key == NodeKey::PlanningParameters;
-}
-
-bool isLicensedEdition()
-{
-    return component::isLicensedEdition(component::LoginEdition());
 }
 
 // The captions of the class bills' fields in the login's language, by the caption the
@@ -173,27 +201,46 @@ std::string currencyCode(const std::string &id)
 
 void SysDetail::GetTitleInfo(int32_t kind, int32_t tag)
 {
-    if (kind == 0 && (tag == 2 || tag == 12))
-        setColumns(billSettingColumns());
-    else if (kind == 0 && (tag == 4 || tag == 14))
-        setColumns(printControlColumns());
-    else if (kind == 0 && tag == 9)
-        setColumns(billTypeColumns());
-    else if (kind == 0 && (tag == 1 || tag == 11 || (tag == 17 && !isLicensedEdition())))
-        setColumns(keyValueColumns());
-    else if (kind == 0 && tag == 0)
-        setColumns({column("FName", TextKey("名称")), column("FNumber", TextKey("代码"))});
-    else if (kind == 1 && (tag == 3 || tag == 23))
-        setColumns({column("FName", TextKey("凭证字"))}); // voucher groups: their names
-    else if (kind == 1 || kind == 2)
-        setColumns(parameterColumns(kind, tag));
+    if (hasColumnSet(kind, tag))
+        useColumnSet({kind, tag});
     if (kind == 1 && m_grid)
         m_grid->setColumnCount(std::max(m_grid->columnCount(), 4));
 }
 
-void SysDetail::setColumns(std::vector<DetailColumn> columns)
+// Column sets are built, their titles translated, once per list: a node shown again takes
+// back the set it had.
+void SysDetail::useColumnSet(ColumnSetKey key)
 {
-    m_columns = std::move(columns);
+    if (auto language = component::LoginLanguage(); language != m_columnsLanguage) {
+        m_columnSets.clear(); // their titles are in the language the login had
+        m_columnsKey.reset();
+        m_columnsLanguage = std::move(language);
+    }
+    if (m_columnsKey == key)
+        return;
+    keepColumnSet();
+    if (auto kept = m_columnSets.extract(key))
+        m_columns = std::move(kept.mapped());
+    else
+        m_columns = columnSetOf(key.first, key.second);
+    for (auto &entry : m_columns)
+        entry.dataType = 0;
+    m_columnsKey = key;
+}
+
+// Puts the shown column set aside; the list then has no columns.
+void SysDetail::keepColumnSet()
+{
+    if (m_columnsKey)
+        m_columnSets.insert_or_assign(*m_columnsKey, std::move(m_columns));
+    m_columns.clear();
+    m_columnsKey.reset();
+}
+
+void SysDetail::clearColumns()
+{
+    keepColumnSet();
+    m_rows.reset();
 }
 
 void SysDetail::TakeJournalData(const std::string &sql, db::RecordsetPtr rows, long &count)

@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "db/Recordset.h"
@@ -52,18 +53,17 @@ public:
 
     const std::vector<DetailColumn> &columns() const { return m_columns; }
     // Forgets the columns and rows: the list shows nothing.
-    void clearColumns()
-    {
-        m_columns.clear();
-        m_rows.reset();
-    }
+    void clearColumns();
     db::RecordsetPtr recordset() const { return m_rows; }
 
     // The cells of a row text.
     static std::vector<std::string> cellsOf(const std::string &rowText);
 
 private:
-    void setColumns(std::vector<DetailColumn> columns);
+    using ColumnSetKey = std::pair<int32_t, int32_t>; // detail kind, tag
+
+    void useColumnSet(ColumnSetKey key);
+    void keepColumnSet();
     void moveToGridRow(int32_t row);
     std::string cellText(const DetailColumn &column);
     std::string shownPicture(const std::string &picture);
@@ -72,6 +72,9 @@ private:
     forms::LedgerGrid *m_grid = nullptr;
     db::RecordsetPtr m_rows;
     std::vector<DetailColumn> m_columns;
+    std::optional<ColumnSetKey> m_columnsKey;                       // the set m_columns holds
+    std::map<ColumnSetKey, std::vector<DetailColumn>> m_columnSets; // sets shown before
+    std::string m_columnsLanguage;              // the login's language when the sets were built
     std::map<std::string, int32_t> m_selection; // row text -> row number
     std::optional<std::map<std::string, std::string>> m_fieldCaptions;
     std::optional<std::set<std::string>> m_presetBillTypes; // ids, read when first asked

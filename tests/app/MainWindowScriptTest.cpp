@@ -437,6 +437,19 @@ TEST_P(MainWindowScript, EveryNodeOfEveryClassOpens)
 
 } // namespace
 
+// A list shown again after the script changed the language has its headings in the new one.
+TEST_P(MainWindowScript, ListHeadingsFollowALanguageChangeWhileTheWindowIsOpen)
+{
+    const auto out = run("show 0\nclick sys9\ndump grid\nlang EN\nclick sys4\nclick sys9\n"
+                         "dump grid\nclose\n");
+    EXPECT_EQ(m_exitCode, 0) << out;
+    const auto chinese = out.find("||代码|名称|科目代码|备注|\n");
+    const auto english = out.find("||Code|Name|Account code|Note|\n");
+    ASSERT_NE(chinese, std::string::npos) << out;
+    ASSERT_NE(english, std::string::npos) << out;
+    EXPECT_LT(chinese, english);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, MainWindowScript,
                          ::testing::Values(test::Engine::File, test::Engine::Server),
                          [](const auto &info) { return test::engineName(info.param); });

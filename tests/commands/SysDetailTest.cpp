@@ -129,3 +129,28 @@ TEST_F(SysDetailTest, CompanyRowsSwapAlsoInListsOfTwoAndOneRow)
     load("sys1", 0, 1, "SELECT 'CompanyName' AS FKey, 'A' AS FValue");
     EXPECT_EQ(SysDetail::cellsOf(row(2)).at(1), "A");
 }
+
+// Column sets are built once per list; a node shown again gets its own set back, with the
+// field types of the rows it shows now.
+TEST_F(SysDetailTest, ANodeShownAgainGetsItsColumnsBackWithTodaysFieldTypes)
+{
+    load("sys4", 0, 4, "SELECT FID, FName FROM ICPrintMaxCount ORDER BY FID");
+    const auto printHeading = row(1);
+    EXPECT_EQ(printHeading, "||表单类型|控制打印次数|最大打印次数|审核后才允许打印|");
+    EXPECT_EQ(grid.columnAlign(2), 1) << "FID is a number";
+
+    load("sys9", 0, 9, "SELECT FID, FName, FNumber FROM ICBillType ORDER BY FID");
+    EXPECT_EQ(row(1), "||代码|名称|科目代码|备注|");
+
+    load("sys4", 0, 4, "SELECT 'x' AS FID, 'y' AS FName");
+    EXPECT_EQ(row(1), printHeading);
+    EXPECT_EQ(grid.columnAlign(2), 0) << "FID is text now";
+
+    detail.clearColumns();
+    EXPECT_TRUE(detail.columns().empty());
+    load("sys9", 0, 9, "SELECT FID FROM ICBillType");
+    EXPECT_EQ(row(1), "||代码|名称|科目代码|备注|");
+
+    detail.GetTitleInfo(0, 5); // a node without a set of its own keeps the columns shown
+    EXPECT_EQ(row(1), "||代码|名称|科目代码|备注|");
+}
