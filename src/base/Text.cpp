@@ -83,12 +83,26 @@ std::size_t findNoCase(std::string_view text, std::string_view needle, std::size
         return npos;
     if (needle.empty())
         return start;
-    const char first = foldAscii(needle.front());
-    for (std::size_t i = start; i + needle.size() <= text.size(); ++i) {
-        if (foldAscii(text[i]) == first && equalsNoCase(text.substr(i, needle.size()), needle))
-            return i;
+    if (needle.size() > text.size())
+        return npos;
+    const std::size_t last = text.size() - needle.size(); // the last place a match starts
+    // Candidates are the places of the first letter in either case, each found by a
+    // memchr and looked for again only once it is passed.
+    const char upper = foldAscii(needle.front());
+    const char lower = lowerAscii(needle.front());
+    std::size_t atUpper = text.find(upper, start);
+    std::size_t atLower = upper == lower ? npos : text.find(lower, start);
+    while (true) {
+        const std::size_t at = std::min(atUpper, atLower);
+        if (at == npos || at > last)
+            return npos;
+        if (equalsNoCase(text.substr(at, needle.size()), needle))
+            return at;
+        if (at == atUpper)
+            atUpper = text.find(upper, at + 1);
+        else
+            atLower = text.find(lower, at + 1);
     }
-    return npos;
 }
 
 SplitOnce splitOnce(std::string_view text, std::string_view delimiter)

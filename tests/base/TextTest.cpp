@@ -27,6 +27,19 @@ TEST(Text, CaseInsensitiveSearchAndCompare)
     EXPECT_EQ(upperCase("cb中"), "CB中");
 }
 
+TEST(Text, CaseInsensitiveSearchTriesBothCasesOfTheFirstLetterInTextOrder)
+{
+    EXPECT_EQ(findNoCase("lAnG;Lang;LANGUAGE=chs", "language="), 10u);
+    EXPECT_EQ(findNoCase("LANGUAGx;language=en", "LANGUAGE="), 9u);
+    EXPECT_EQ(findNoCase("a=1;=b", "=B"), 4u) << "a first character without case";
+    EXPECT_EQ(findNoCase("abcAB", "ab", 4), npos) << "no room left after start";
+    EXPECT_EQ(findNoCase("abcAB", "ab", 3), 3u);
+    EXPECT_EQ(findNoCase("ab", "abc"), npos);
+    EXPECT_EQ(findNoCase("ab", "", 2), 2u);
+    EXPECT_EQ(findNoCase("ab", "", 3), npos);
+    EXPECT_EQ(findNoCase("中文Lang", "LANG"), 6u);
+}
+
 TEST(Text, SplitOnceKeepsEverythingAfterTheFirstDelimiter)
 {
     const auto split = splitOnce("a=b=c", "=");
