@@ -157,6 +157,22 @@ base::Variant Recordset::valueAt(size_t column) const
     return cellToVariant(std::move(cell), info.type);
 }
 
+void Recordset::appendColumn(size_t column, base::VariantColumn &values) const
+{
+    const auto count = static_cast<long>(visibleCount());
+    if (isEOF())
+        return;
+    requireCurrent();
+    if (column >= m_columns.size())
+        throw itemNotFound();
+    const int type = m_columns[column].type;
+    for (long position = m_position; position < count; ++position) {
+        const auto row = static_cast<size_t>(position);
+        values.push_back(
+            cellToVariant(m_cells.cell(m_filtered ? m_visible[row] : row, column), type));
+    }
+}
+
 Field Recordset::Fields(std::string_view name) const
 {
     requireOpen();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/VariantColumn.h"
 #include "db/CellTable.h"
 #include "db/ColumnTypes.h"
 #include "db/Field.h"
@@ -62,6 +63,9 @@ public:
     // The current record's value in a column columnIndex found, as Fields(...).Value()
     // gives it, without making the field.
     base::Variant valueAt(size_t column) const;
+    // The column's value in every record from the current one to the last, as valueAt
+    // gives them, appended to values; the current record stays.
+    void appendColumn(size_t column, base::VariantColumn &values) const;
 
     // The filter text ("" for none). Setting it shows only the matching records and moves
     // to the first of them; "" shows all again.

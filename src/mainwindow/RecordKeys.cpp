@@ -65,6 +65,10 @@ void readKeys(RecordKeyList &list, const std::string &key, db::Recordset &rows)
     const bool planning = key == NodeKey::PlanningParameters;
     const bool selectsBill =
         key == NodeKey::BillSettings && state.sysClass == 0 && state.classTypeId != 0;
+    if (!planning && !selectsBill) {
+        rows.appendColumn(keyColumn, list.keys);
+        return;
+    }
     for (; !rows.isEOF(); rows.MoveNext()) {
         const auto value = rows.valueAt(keyColumn);
         list.keys.push_back(value);

@@ -123,6 +123,39 @@ TEST_F(RecordsetTest, EmptyResultIsOpenAtBothEnds)
     EXPECT_EQ(errorNumberOf([&] { empty->MoveNext(); }), NoCurrentRecordNumber);
 }
 
+// A column read whole gives what valueAt gives record by record, from the current record
+// on, through a filter too, and leaves the current record where it was.
+TEST_F(RecordsetTest, AColumnReadWholeMatchesItsValuesRecordByRecord)
+{
+    const auto column = rows->columnIndex("FCount");
+    for (const char *filter : {"", "FKey<>'def'"}) {
+        rows->setFilter(filter);
+        std::vector<Variant> expected;
+        for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext())
+            expected.push_back(rows->valueAt(column));
+        rows->MoveFirst();
+        orvan::base::VariantColumn whole;
+        rows->appendColumn(column, whole);
+        ASSERT_EQ(whole.size(), expected.size()) << filter;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(whole[i].type(), expected[i].type()) << filter << " " << i;
+            EXPECT_EQ(whole[i].text(), expected[i].text()) << filter << " " << i;
+        }
+        EXPECT_EQ(rows->valueAt(column).text(), expected.front().text()) << "still the first";
+    }
+    rows->setFilter("");
+    rows->MoveLast();
+    orvan::base::VariantColumn last;
+    rows->appendColumn(column, last);
+    ASSERT_EQ(last.size(), 1u);
+    EXPECT_TRUE(last[0].isNull()) << "ghi has no count";
+    rows->MoveNext();
+    rows->appendColumn(column, last);
+    EXPECT_EQ(last.size(), 1u) << "nothing from EOF";
+    rows->MoveFirst();
+    EXPECT_EQ(errorNumberOf([&] { rows->appendColumn(7, last); }), ItemNotFoundNumber);
+}
+
 TEST_F(RecordsetTest, ClosedRecordsetRefusesUse)
 {
     rows->Close();
