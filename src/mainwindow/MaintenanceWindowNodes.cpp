@@ -286,16 +286,20 @@ bool MaintenanceWindow::showAlarmPage(const std::string &key)
 void MaintenanceWindow::applyRecordCommands(const std::string &key)
 {
     const auto commands = recordCommandsOf(key);
-    auto apply = [](const std::optional<bool> &value, bool &target) {
+    auto showButton = [this](const std::optional<bool> &value, const char *name) {
         if (value)
-            target = *value;
+            toolbar.button(name).visible = *value;
     };
-    apply(commands.newButton, toolbar.button("New").visible);
-    apply(commands.deleteButton, toolbar.button("Delete").visible);
-    apply(commands.modifyButton, toolbar.button("Modify").visible);
-    apply(commands.editAdd, menus.item("Edit.Add").enabled);
-    apply(commands.editDelete, menus.item("Edit.Delete").enabled);
-    apply(commands.editModify, menus.item("Edit.Modify").enabled);
+    auto enableItem = [this](const std::optional<bool> &value, const char *path) {
+        if (value)
+            menus.item(path).enabled = *value;
+    };
+    showButton(commands.newButton, "New");
+    showButton(commands.deleteButton, "Delete");
+    showButton(commands.modifyButton, "Modify");
+    enableItem(commands.editAdd, "Edit.Add");
+    enableItem(commands.editDelete, "Edit.Delete");
+    enableItem(commands.editModify, "Edit.Modify");
     // Modify does nothing on an option page or a group node: it is not offered there.
     toolbar.button("Modify").enabled = !isOptionOrGroupNode(key);
     if (commands.popupCommands) {
