@@ -74,10 +74,16 @@ std::string billSettingsSql()
 
 std::string printControlSql()
 {
-    return "SELECT FID," + LanguageColumn("FName") +
-           " AS FName,FPrintControlOrNo,FPrintMaxCount,(case FPrintAfterCheck when 1 then " +
-           sqlQuote(TranslateText("是")) + " when 0 then " + sqlQuote(TranslateText("否")) +
-           " else '' end) FPrintAfterCheck FROM ICPrintMaxCount Order by Fpos";
+    std::string sql;
+    sql.reserve(192);
+    sql.append("SELECT FID,")
+        .append(LanguageColumn("FName"))
+        .append(" AS FName,FPrintControlOrNo,FPrintMaxCount,(case FPrintAfterCheck when 1 then ")
+        .append(sqlQuote(TranslateText("是")))
+        .append(" when 0 then ")
+        .append(sqlQuote(TranslateText("否")))
+        .append(" else '' end) FPrintAfterCheck FROM ICPrintMaxCount Order by Fpos");
+    return sql;
 }
 
 std::string optionCategorySql(const char *category)
