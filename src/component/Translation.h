@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +34,19 @@ std::string LoginLanguage();
 // asking the string loader; a compound text (with "^|^") is translated piece by piece.
 // When no string loader is available the text is shown as written.
 std::string TranslateText(std::string_view text);
+
+// The fixed words of one window, each translated once for the login's language and asked
+// again only when that language has changed: a window that shows the same words on every
+// click does not send them to the string loader each time.
+class TranslatedTexts
+{
+public:
+    const std::string &operator()(std::string_view text);
+
+private:
+    std::string m_language; // the login's language the texts are in
+    std::map<std::string, std::string, std::less<>> m_texts;
+};
 
 // A compound text: pieces separated by "^|^"; a piece beginning with "~$~" is translated
 // (without the marker), every other piece is taken as it stands; joined without separator.

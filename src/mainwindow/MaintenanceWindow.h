@@ -11,6 +11,7 @@
 #include "commands/SysDetail.h"
 #include "component/OptionProfileControl.h"
 #include "component/SettingStore.h"
+#include "component/Translation.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/LedgerGrid.h"
@@ -213,6 +214,7 @@ private:
     // The column widths (from column 3) the user gave each node's list, by node key.
     std::map<std::string, std::string> m_nodeColumnWidths;
     std::function<double()> m_clock;
+    component::TranslatedTexts m_words; // the fixed words every click shows
     TreeSearch m_search;
     int m_searchRuns = 0;
     // The rows the search marks in the list shown, for the node, list load and search

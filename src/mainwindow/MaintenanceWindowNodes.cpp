@@ -22,7 +22,6 @@ namespace NodeKey = params::NodeKey;
 namespace {
 
 using base::tryStep;
-using component::TranslateText;
 
 // The record lists show how many records they hold.
 bool isRecordList(const std::string &key)
@@ -133,15 +132,15 @@ void MaintenanceWindow::showLoadTime(double start)
 {
     const double elapsed = m_clock() - start;
     if (auto *panel = statusBar.panel("Passtime"))
-        panel->text = TranslateText("取数据时间: ") + loadTimeText(elapsed);
+        panel->text = m_words("取数据时间: ") + loadTimeText(elapsed, m_words);
 }
 
 void MaintenanceWindow::showItemTitle(const forms::TreeNode &node)
 {
     const auto &key = node.key;
     if (isRecordList(key)) {
-        itemTitle.caption = "[" + node.caption + TranslateText("]----共计：") +
-                            std::to_string(list.rowCount() - 1) + TranslateText("条记录");
+        itemTitle.caption = "[" + node.caption + m_words("]----共计：") +
+                            std::to_string(list.rowCount() - 1) + m_words("条记录");
         return;
     }
     itemTitle.caption = "[" + node.caption + "]:";
@@ -158,7 +157,7 @@ void MaintenanceWindow::switchContent(const std::string &key)
     if (!showNodeContent(key))
         return;
     if (const char *title = classTitleOf(key)) {
-        classTitle.caption = TranslateText(title);
+        classTitle.caption = m_words(title);
         if (hidesOptionPages(key)) {
             optionPageVisible = false;
             calculationControlVisible = costCalculationControlVisible = false;

@@ -109,15 +109,20 @@ std::string footerText(std::string_view key)
     return {};
 }
 
-std::string loadTimeText(double elapsedSeconds)
+std::string loadTimeText(double elapsedSeconds, component::TranslatedTexts &words)
 {
     if (elapsedSeconds > 1) {
-        auto unit = TranslateText(" 秒");
-        if (unit.empty() || unit.front() != ' ')
-            unit.insert(0, " ");
-        return base::formatNumber(elapsedSeconds, "#.00") + unit;
+        const auto &unit = words(" 秒");
+        const bool spaced = !unit.empty() && unit.front() == ' ';
+        return base::formatNumber(elapsedSeconds, "#.00") + (spaced ? "" : " ") + unit;
     }
-    return base::formatNumber(elapsedSeconds * 1000, "#.00") + TranslateText("毫秒");
+    return base::formatNumber(elapsedSeconds * 1000, "#.00") + words("毫秒");
+}
+
+std::string loadTimeText(double elapsedSeconds)
+{
+    component::TranslatedTexts words;
+    return loadTimeText(elapsedSeconds, words);
 }
 
 } // namespace orvan::mainwindow

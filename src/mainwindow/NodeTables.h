@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "component/Translation.h"
 #include "params/NodeTable.h"
 
 // What the maintenance window decides by a node key, read from the node table
@@ -45,5 +46,7 @@ std::string footerText(std::string_view key);
 // The load time for the status bar: seconds "#.00" + " 秒" above one second, else
 // milliseconds "#.00" + "毫秒", translated.
 std::string loadTimeText(double elapsedSeconds);
+// The same, with the unit taken from a window's translated words.
+std::string loadTimeText(double elapsedSeconds, component::TranslatedTexts &words);
 
 } // namespace orvan::mainwindow

@@ -182,3 +182,21 @@ TEST_F(Translation, FormFontFollowsTheLanguage)
     EXPECT_EQ(form.font, "font-CHT");
     EXPECT_EQ(processState().language, "CHT");
 }
+
+// A window's fixed words go to the loader once, and again once the login's language has
+// changed.
+TEST_F(Translation, FixedWordsAreTranslatedOncePerLanguage)
+{
+    useLanguage("EN");
+    TranslatedTexts words;
+    EXPECT_EQ(words(" 是 "), "EN:是");
+    EXPECT_EQ(words(" 是 "), "EN:是");
+    EXPECT_EQ(words("否"), "EN:否");
+    EXPECT_EQ(loader->asked, (std::vector<std::string>{"是", "否"}));
+
+    useLanguage("CHT");
+    processState().language.clear(); // as a script's change of language does
+    EXPECT_EQ(words(" 是 "), "CHT:是");
+    EXPECT_EQ(loader->asked, (std::vector<std::string>{"是", "否", "是"}));
+    EXPECT_EQ(words(""), "");
+}
