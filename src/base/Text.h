@@ -18,7 +18,20 @@ std::string trim(std::string_view text);
 std::string upperCase(std::string_view text);
 std::string lowerCase(std::string_view text);
 
-bool equalsNoCase(std::string_view a, std::string_view b);
+// Inline: names are compared this way in every lookup of a control, field or key.
+inline bool equalsNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    auto fold = [](char c) {
+        return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    };
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && fold(a[i]) != fold(b[i]))
+            return false;
+    }
+    return true;
+}
 bool startsWithNoCase(std::string_view text, std::string_view prefix);
 bool endsWithNoCase(std::string_view text, std::string_view suffix);
 // Byte offset of the first occurrence of needle at or after start, ignoring case; npos
