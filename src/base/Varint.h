@@ -22,10 +22,14 @@ inline char *writeVarint(char *p, uint64_t value)
     return p;
 }
 
+// A byte at a time: numbers are a few bytes long, shorter than a copy call is worth.
 inline void appendVarint(std::vector<char> &bytes, uint64_t value)
 {
-    char written[MaxVarintBytes];
-    bytes.insert(bytes.end(), written, writeVarint(written, value));
+    while (value >= 0x80) {
+        bytes.push_back(static_cast<char>((value & 0x7F) | 0x80));
+        value >>= 7;
+    }
+    bytes.push_back(static_cast<char>(value));
 }
 
 // The number at p; p moves past it.
