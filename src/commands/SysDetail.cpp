@@ -212,34 +212,26 @@ void SysDetail::GetTitleInfo(int32_t kind, int32_t tag)
 void SysDetail::useColumnSet(ColumnSetKey key)
 {
     if (auto language = component::LoginLanguage(); language != m_columnsLanguage) {
+        m_shownColumns = nullptr;
         m_columnSets.clear(); // their titles are in the language the login had
-        m_columnsKey.reset();
         m_columnsLanguage = std::move(language);
     }
-    if (m_columnsKey == key)
-        return;
-    keepColumnSet();
-    if (auto kept = m_columnSets.extract(key))
-        m_columns = std::move(kept.mapped());
-    else
-        m_columns = columnSetOf(key.first, key.second);
-    for (auto &entry : m_columns)
+    auto set = m_columnSets.find(key);
+    if (set == m_columnSets.end())
+        set = m_columnSets.emplace(key, columnSetOf(key.first, key.second)).first;
+    for (auto &entry : set->second)
         entry.dataType = 0;
-    m_columnsKey = key;
+    m_shownColumns = &set->second;
 }
 
-// Puts the shown column set aside; the list then has no columns.
-void SysDetail::keepColumnSet()
+std::vector<DetailColumn> &SysDetail::shownColumns()
 {
-    if (m_columnsKey)
-        m_columnSets.insert_or_assign(*m_columnsKey, std::move(m_columns));
-    m_columns.clear();
-    m_columnsKey.reset();
+    return m_shownColumns ? *m_shownColumns : m_noColumns;
 }
 
 void SysDetail::clearColumns()
 {
-    keepColumnSet();
+    m_shownColumns = nullptr;
     m_rows.reset();
 }
 
@@ -249,16 +241,19 @@ void SysDetail::TakeJournalData(const std::string &sql, db::RecordsetPtr rows, l
     m_fieldCaptions.reset(); // read again, in the login's language, when a picture asks
     m_presetBillTypes.reset();
     count = m_rows ? m_rows->RecordCount() : 0;
-    const int fields = m_rows ? m_rows->fieldCount() : 0;
-    for (auto &entry : m_columns) {
+    auto &columns = shownColumns();
+    for (auto &entry : columns)
         entry.dataType = 0;
-        for (int i = 0; i < fields; ++i) {
-            if (base::equalsNoCase(m_rows->fieldName(i), entry.field))
+    const int fields = m_rows ? m_rows->fieldCount() : 0;
+    for (int i = 0; i < fields; ++i) { // a name given twice: its last field's type
+        const auto &name = m_rows->fieldName(i);
+        for (auto &entry : columns) {
+            if (base::equalsNoCase(name, entry.field))
                 entry.dataType = m_rows->fieldType(i);
         }
     }
     if (m_grid) {
-        m_grid->setColumnCount(static_cast<int>(m_columns.size()));
+        m_grid->setColumnCount(static_cast<int>(columns.size()));
         m_grid->setRowCount(static_cast<int>(count) + (showsFooterRow() ? 2 : 1));
         m_grid->setColumnSwitch(1, ColumnSwitchFixed, true);
         m_grid->setColumnSwitch(2, ColumnSwitchFixed, true);
@@ -269,16 +264,17 @@ void SysDetail::TakeJournalData(const std::string &sql, db::RecordsetPtr rows, l
 void SysDetail::TRowData(int32_t which, std::string &text)
 {
     text.clear();
-    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+    const auto &columns = shownColumns();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
         if (which != 1) {
             text += " |";
             continue;
         }
-        text += m_columns[i].title + "|";
+        text += columns[i].title + "|";
         // Every column is aligned anew: the previous node's alignment is not this one's.
         if (m_grid)
             m_grid->setColumnAlign(static_cast<int>(i) + 1,
-                                   isNumericType(m_columns[i].dataType) ? 1 : 0);
+                                   isNumericType(columns[i].dataType) ? 1 : 0);
     }
 }
 
@@ -334,7 +330,7 @@ void SysDetail::DRowData(int32_t row, std::string &text)
     const bool haveRows = m_rows && m_rows->RecordCount() > 0;
     if (haveRows)
         base::tryStep([this, row] { moveToGridRow(row); });
-    for (const auto &entry : m_columns) {
+    for (const auto &entry : shownColumns()) {
         std::string cell;
         if (haveRows)
             base::tryStep([&] { cell = cellText(entry); });

@@ -35,6 +35,11 @@ public:
     static constexpr uint32_t HighlightColor = 0x9090E0; // RGB(224, 144, 144) as 0xBBGGRR
     static constexpr int ColumnSwitchFixed = 16;
 
+    SysDetail() = default;
+    // The list points into its own column sets: it is not copied or moved.
+    SysDetail(const SysDetail &) = delete;
+    SysDetail &operator=(const SysDetail &) = delete;
+
     void attachGrid(forms::LedgerGrid *grid) { m_grid = grid; }
 
     // Replaces the column set by that of the node's detail kind and tag.
@@ -51,7 +56,10 @@ public:
     // Highlights a row and clears the previous highlight (only when flag is true).
     void TakeSelection(bool flag, int32_t row);
 
-    const std::vector<DetailColumn> &columns() const { return m_columns; }
+    const std::vector<DetailColumn> &columns() const
+    {
+        return m_shownColumns ? *m_shownColumns : m_noColumns;
+    }
     // Forgets the columns and rows: the list shows nothing.
     void clearColumns();
     db::RecordsetPtr recordset() const { return m_rows; }
@@ -63,7 +71,7 @@ private:
     using ColumnSetKey = std::pair<int32_t, int32_t>; // detail kind, tag
 
     void useColumnSet(ColumnSetKey key);
-    void keepColumnSet();
+    std::vector<DetailColumn> &shownColumns();
     void moveToGridRow(int32_t row);
     std::string cellText(const DetailColumn &column);
     std::string shownPicture(const std::string &picture);
@@ -71,10 +79,11 @@ private:
 
     forms::LedgerGrid *m_grid = nullptr;
     db::RecordsetPtr m_rows;
-    std::vector<DetailColumn> m_columns;
-    std::optional<ColumnSetKey> m_columnsKey;                       // the set m_columns holds
-    std::map<ColumnSetKey, std::vector<DetailColumn>> m_columnSets; // sets shown before
-    std::string m_columnsLanguage;              // the login's language when the sets were built
+    // The column sets built for the login's language, by kind and tag, and the one shown.
+    std::map<ColumnSetKey, std::vector<DetailColumn>> m_columnSets;
+    std::vector<DetailColumn> *m_shownColumns = nullptr;
+    std::vector<DetailColumn> m_noColumns; // what the list shows before a set and after clear
+    std::string m_columnsLanguage;
     std::map<std::string, int32_t> m_selection; // row text -> row number
     std::optional<std::map<std::string, std::string>> m_fieldCaptions;
     std::optional<std::set<std::string>> m_presetBillTypes; // ids, read when first asked
