@@ -41,8 +41,10 @@ void readLanguageOnce()
 
 std::string LoginLanguage()
 {
-    base::tryStep(readLanguageOnce); // without a login there is no language to read
-    return processState().language;
+    const auto &language = processState().language;
+    if (language.empty())
+        base::tryStep(readLanguageOnce); // without a login there is no language to read
+    return language;
 }
 
 namespace {
