@@ -84,16 +84,13 @@ void SqliteStatement::run()
 RecordsetPtr SqliteStatement::readAll()
 {
     ResetGuard guard{m_statement};
-    const int count = sqlite3_column_count(m_statement);
-    std::vector<Recordset::Column> columns(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const char *declared = sqlite3_column_decltype(m_statement, i);
-        columns[static_cast<size_t>(i)].name = sqlite3_column_name(m_statement, i);
-        columns[static_cast<size_t>(i)].type = fieldTypeFromDeclaration(declared ? declared : "");
-    }
+    // A statement SQLite prepares anew, after another connection changed the schema, has
+    // its new columns only once it has stepped.
+    int rc = sqlite3_step(m_statement);
+    auto columns = declaredColumns();
+    const int count = static_cast<int>(columns.size());
     CellTable cells(static_cast<size_t>(count));
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(m_statement)) == SQLITE_ROW) {
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(m_statement)) {
         cells.beginRow();
         for (int i = 0; i < count; ++i) {
             const int type = addCell(cells, m_statement, i);
@@ -109,6 +106,40 @@ RecordsetPtr SqliteStatement::readAll()
             column.type = AdoType::VarChar;
     }
     return std::make_shared<Recordset>(std::move(columns), std::move(cells));
+}
+
+const std::vector<Recordset::Column> &SqliteStatement::declaredColumns()
+{
+    const int count = sqlite3_column_count(m_statement);
+    if (declaredColumnsHold(count))
+        return m_declared;
+    m_declared.assign(static_cast<size_t>(count), {});
+    m_declarations.assign(static_cast<size_t>(count), {});
+    for (int i = 0; i < count; ++i) {
+        const char *declared = sqlite3_column_decltype(m_statement, i);
+        auto &column = m_declared[static_cast<size_t>(i)];
+        const char *name = sqlite3_column_name(m_statement, i);
+        column.name = name ? name : "";
+        m_declarations[static_cast<size_t>(i)] = declared ? declared : "";
+        column.type = fieldTypeFromDeclaration(m_declarations[static_cast<size_t>(i)]);
+    }
+    return m_declared;
+}
+
+// SQLite prepares a statement anew when the schema changed, and its columns may then have
+// other names or declarations.
+bool SqliteStatement::declaredColumnsHold(int count) const
+{
+    if (m_declared.size() != static_cast<size_t>(count) || count == 0)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const char *declared = sqlite3_column_decltype(m_statement, i);
+        const char *name = sqlite3_column_name(m_statement, i);
+        if (!name || m_declared[static_cast<size_t>(i)].name != name ||
+            m_declarations[static_cast<size_t>(i)] != (declared ? declared : ""))
+            return false;
+    }
+    return true;
 }
 
 long long SqliteStatement::readInteger()

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "db/PreparedStatement.h"
+#include "db/Recordset.h"
 
 #include <string>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -31,9 +33,15 @@ public:
 
 private:
     [[noreturn]] void fail();
+    const std::vector<Recordset::Column> &declaredColumns();
+    bool declaredColumnsHold(int count) const;
 
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_statement = nullptr;
+    // The columns' names and the types their declarations give, with the declarations:
+    // worked out on the first read, and again when SQLite prepared the statement anew.
+    std::vector<Recordset::Column> m_declared;
+    std::vector<std::string> m_declarations;
 };
 
 } // namespace orvan::db

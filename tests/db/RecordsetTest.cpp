@@ -156,6 +156,34 @@ TEST_F(RecordsetTest, AColumnReadWholeMatchesItsValuesRecordByRecord)
     EXPECT_EQ(errorNumberOf([&] { rows->appendColumn(7, last); }), ItemNotFoundNumber);
 }
 
+// The same query text run again after its table changed gives the table's columns as they
+// are now, names and declared types.
+TEST_F(RecordsetTest, AQueryRunAgainAfterItsTableChangedReadsTheNewColumns)
+{
+    const std::string query = "select * from Opt order by FKey";
+    auto heading = [&] {
+        const auto read = db->execute(query);
+        std::string text;
+        for (int i = 0; i < read->fieldCount(); ++i)
+            text += read->fieldName(i) + ":" + std::to_string(read->fieldType(i)) + " ";
+        return text;
+    };
+    const auto before = heading();
+    EXPECT_EQ(before, heading()) << "unchanged when run again";
+    db->executeNative("ALTER TABLE Opt ADD COLUMN FNote NVARCHAR(9)");
+    EXPECT_EQ(heading(), before + "FNote:" + std::to_string(AdoType::VarWChar) + " ");
+    // As many columns as before, two of them declared otherwise and one named otherwise, by
+    // another connection: this one learns of it only when its statement runs.
+    SqliteDatabase other(file.path(), SqliteDatabase::OpenMode::Existing);
+    other.executeNative("DROP TABLE Opt; CREATE TABLE Opt (FKey INT, FValue FLOAT, FOn BIT,"
+                        " FRate REAL, FCount INT, FSmall SMALLINT, FDate DATETIME, FMemo INT);"
+                        "INSERT INTO Opt (FKey, FValue) VALUES (1, 2.5)");
+    const auto unchanged = before.substr(before.find("FOn:"));
+    EXPECT_EQ(heading(), "FKey:" + std::to_string(AdoType::Integer) +
+                             " FValue:" + std::to_string(AdoType::Double) + " " + unchanged +
+                             "FMemo:" + std::to_string(AdoType::Integer) + " ");
+}
+
 TEST_F(RecordsetTest, ClosedRecordsetRefusesUse)
 {
     rows->Close();
