@@ -98,7 +98,7 @@ CellTable::CellTable(size_t columnCount)
 void CellTable::beginRow()
 {
     if (m_chunks.empty()) {
-        m_chunks.emplace_back(ChunkBytes);
+        m_chunks.emplace_back(FirstChunkBytes);
         m_chunkFirstRows.push_back(0);
     }
     m_rowOffsets.push_back(static_cast<uint32_t>(m_chunks.back().size()));
@@ -110,9 +110,15 @@ void CellTable::makeRoom(size_t bytes)
     auto *chunk = &m_chunks.back();
     const size_t rowStart = m_rowOffsets.back();
     const size_t written = chunk->size() - rowStart;
+    const size_t needed = chunk->size() + bytes;
     if (rowStart == 0) {
         // The row fills its chunk alone: the chunk grows with it.
-        chunk->resize(std::max(2 * chunk->capacity(), chunk->size() + bytes));
+        chunk->resize(std::max(2 * chunk->capacity(), needed));
+        return;
+    }
+    if (m_chunks.size() == 1 && needed <= ChunkBytes) {
+        // The first chunk grows until it is a whole chunk.
+        chunk->resize(std::max(std::min(2 * chunk->capacity(), ChunkBytes), needed));
         return;
     }
     // The row moves to a chunk of its own, with what it has written so far.

@@ -46,6 +46,9 @@ public:
 
 private:
     static constexpr size_t ChunkBytes = 64 * 1024; // below the mmap threshold
+    // The first chunk starts small and doubles up to ChunkBytes: most lists are a few
+    // rows, and a whole chunk for them costs more than reading them.
+    static constexpr size_t FirstChunkBytes = 1024;
 
     // A block of cell bytes written at its end: a cell is written through a pointer after
     // one check for room, not byte by byte.
