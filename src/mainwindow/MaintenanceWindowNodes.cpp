@@ -47,11 +47,12 @@ bool isLicensedEdition()
 
 void MaintenanceWindow::selectAndClick(const std::string &key)
 {
-    if (!tree.find(key))
+    const auto *node = tree.find(key);
+    if (!node)
         return;
     m_selectedKey = key;
     tree.ensureVisible(key);
-    nodeClick(key);
+    clickNode(*node);
 }
 
 void MaintenanceWindow::nodeClick(const std::string &key)
@@ -139,8 +140,11 @@ void MaintenanceWindow::showItemTitle(const forms::TreeNode &node)
 {
     const auto &key = node.key;
     if (isRecordList(key)) {
-        itemTitle.caption = "[" + node.caption + m_words("]----共计：") +
-                            std::to_string(list.rowCount() - 1) + m_words("条记录");
+        itemTitle.caption.assign("[")
+            .append(node.caption)
+            .append(m_words("]----共计："))
+            .append(std::to_string(list.rowCount() - 1))
+            .append(m_words("条记录"));
         return;
     }
     itemTitle.caption = "[" + node.caption + "]:";
