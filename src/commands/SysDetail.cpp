@@ -207,18 +207,14 @@ void SysDetail::GetTitleInfo(int32_t kind, int32_t tag)
         m_grid->setColumnCount(std::max(m_grid->columnCount(), 4));
 }
 
-// Column sets are built, their titles translated, once per list: a node shown again takes
-// back the set it had.
+// Column sets are built, their titles translated, once per list and language: a node shown
+// again takes back the set it had.
 void SysDetail::useColumnSet(ColumnSetKey key)
 {
-    if (auto language = component::LoginLanguage(); language != m_columnsLanguage) {
-        m_shownColumns = nullptr;
-        m_columnSets.clear(); // their titles are in the language the login had
-        m_columnsLanguage = std::move(language);
-    }
-    auto set = m_columnSets.find(key);
-    if (set == m_columnSets.end())
-        set = m_columnSets.emplace(key, columnSetOf(key.first, key.second)).first;
+    auto &sets = m_columnSets[component::LoginLanguage()]; // titles differ by language
+    auto set = sets.find(key);
+    if (set == sets.end())
+        set = sets.emplace(key, columnSetOf(key.first, key.second)).first;
     for (auto &entry : set->second)
         entry.dataType = 0;
     m_shownColumns = &set->second;

@@ -79,11 +79,10 @@ private:
 
     forms::LedgerGrid *m_grid = nullptr;
     db::RecordsetPtr m_rows;
-    // The column sets built for the login's language, by kind and tag, and the one shown.
-    std::map<ColumnSetKey, std::vector<DetailColumn>> m_columnSets;
+    // The column sets built, by login language, kind and tag, and the one shown.
+    std::map<std::string, std::map<ColumnSetKey, std::vector<DetailColumn>>> m_columnSets;
     std::vector<DetailColumn> *m_shownColumns = nullptr;
-    std::vector<DetailColumn> m_noColumns; // what the list shows before a set and after clear
-    std::string m_columnsLanguage;
+    std::vector<DetailColumn> m_noColumns;      // what the list shows before a set and after clear
     std::map<std::string, int32_t> m_selection; // row text -> row number
     std::optional<std::map<std::string, std::string>> m_fieldCaptions;
     std::optional<std::set<std::string>> m_presetBillTypes; // ids, read when first asked

@@ -86,13 +86,10 @@ std::string TranslateText(std::string_view text)
 
 const std::string &TranslatedTexts::operator()(std::string_view text)
 {
-    if (auto language = LoginLanguage(); language != m_language) {
-        m_texts.clear();
-        m_language = std::move(language);
-    }
-    auto found = m_texts.find(text);
-    if (found == m_texts.end())
-        found = m_texts.emplace(std::string(text), TranslateText(text)).first;
+    auto &texts = m_byLanguage[LoginLanguage()];
+    auto found = texts.find(text);
+    if (found == texts.end())
+        found = texts.emplace(std::string(text), TranslateText(text)).first;
     return found->second;
 }
 

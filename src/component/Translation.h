@@ -35,17 +35,17 @@ std::string LoginLanguage();
 // When no string loader is available the text is shown as written.
 std::string TranslateText(std::string_view text);
 
-// The fixed words of one window, each translated once for the login's language and asked
-// again only when that language has changed: a window that shows the same words on every
-// click does not send them to the string loader each time.
+// The fixed words of one window, each translated once for each login language it is
+// shown in: a window that shows the same words on every click does not send them to the
+// string loader each time. A translation handed out stays valid as long as the object.
 class TranslatedTexts
 {
 public:
     const std::string &operator()(std::string_view text);
 
 private:
-    std::string m_language; // the login's language the texts are in
-    std::map<std::string, std::string, std::less<>> m_texts;
+    using Texts = std::map<std::string, std::string, std::less<>>; // text -> translation
+    std::map<std::string, Texts> m_byLanguage;
 };
 
 // A compound text: pieces separated by "^|^"; a piece beginning with "~$~" is translated

@@ -87,6 +87,8 @@ RecordsetPtr SqliteStatement::readAll()
     // A statement SQLite prepares anew, after another connection changed the schema, has
     // its new columns only once it has stepped.
     int rc = sqlite3_step(m_statement);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        fail();
     auto columns = declaredColumns();
     const int count = static_cast<int>(columns.size());
     CellTable cells(static_cast<size_t>(count));

@@ -196,7 +196,14 @@ TEST_F(Translation, FixedWordsAreTranslatedOncePerLanguage)
 
     useLanguage("CHT");
     processState().language.clear(); // as a script's change of language does
-    EXPECT_EQ(words(" 是 "), "CHT:是");
+    const auto &traditional = words(" 是 ");
+    EXPECT_EQ(traditional, "CHT:是");
     EXPECT_EQ(loader->asked, (std::vector<std::string>{"是", "否", "是"}));
     EXPECT_EQ(words(""), "");
+
+    useLanguage("EN");
+    processState().language.clear();
+    EXPECT_EQ(words("否"), "EN:否") << "kept from before";
+    EXPECT_EQ(loader->asked.size(), 3u) << "nothing asked again";
+    EXPECT_EQ(traditional, "CHT:是") << "a translation handed out stays valid";
 }
