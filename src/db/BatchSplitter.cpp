@@ -37,7 +37,7 @@ private:
             finish(m_end + 1); // ELSE of an IF stands alone
     }
 
-    bool atTopLevel() const { return m_parenDepth == 0 && m_caseDepth == 0; }
+    bool atTopLevel() const { return m_nesting == 0; }
     bool inStatement() const { return m_start < m_end; }
 
     bool continuesStatement(const Token &token) const
@@ -54,16 +54,27 @@ private:
     void track(const Token &token)
     {
         if (token.kind == TokenKind::OpenParen)
-            ++m_parenDepth;
+            open(m_parenDepth);
         else if (token.kind == TokenKind::CloseParen && m_parenDepth > 0)
-            --m_parenDepth;
+            close(m_parenDepth);
         else if (token.is("CASE"))
-            ++m_caseDepth;
+            open(m_caseDepth);
         else if (token.is("END") && m_caseDepth > 0)
-            --m_caseDepth;
+            close(m_caseDepth);
         else if (m_parenDepth == 0 && (token.is("VALUES") || token.is("SELECT")) && inStatement() &&
                  m_tokens[m_start].is("INSERT"))
             m_insertHasSource = true;
+    }
+
+    void open(int &depth)
+    {
+        ++depth;
+        ++m_nesting;
+    }
+    void close(int &depth)
+    {
+        --depth;
+        --m_nesting;
     }
 
     // Ends the statement being read just before end; the next one starts there.
@@ -81,6 +92,10 @@ private:
     size_t m_end = 0;
     int m_parenDepth = 0;
     int m_caseDepth = 0;
+    // Parentheses and CASEs open together. Asked of every token, it is kept on its own:
+    // testing both depths at once made the compiler read them as one 8-byte word just
+    // after writing one of them, which stalls the processor on every token.
+    int m_nesting = 0;
     bool m_insertHasSource = false;
 };
 
