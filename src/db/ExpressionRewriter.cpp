@@ -68,7 +68,7 @@ void mapFunctionsAndOperators(std::vector<Token> &tokens, const SqlDialect &dial
     }
     for (size_t i = 0; i + 1 < tokens.size(); ++i) {
         if (tokens[i].is("ISNULL") && tokens[i + 1].kind == TokenKind::OpenParen)
-            tokens[i].text = dialect.forServer() ? "COALESCE" : "IFNULL";
+            tokens[i].setText(dialect.forServer() ? "COALESCE" : "IFNULL");
     }
 }
 

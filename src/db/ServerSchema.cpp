@@ -134,9 +134,9 @@ std::string render(Statement statement, const SchemaNames &names, bool withTypes
             const auto [type, length] =
                 withTypes ? serverType(statement, i) : std::pair<std::string_view, size_t>{{}, 0};
             if (const auto known = names.find(toLower(token.name())); known != names.end()) {
-                token.text = quotedNames.keep(quoted(known->second));
+                token.setText(quotedNames.keep(quoted(known->second)));
             } else if (length > 0) {
-                token.text = type;
+                token.setText(type);
                 i += length - 1;
             }
         }

@@ -2,6 +2,7 @@
 
 #include "db/DbError.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -96,51 +97,86 @@ constexpr Keyword Keywords[] = {
     {"DENY", Refused},
 };
 
-constexpr size_t MaxKeywordLength = 9;
-constexpr size_t KeywordSlots = 256; // a power of two, under half full
+// A keyword is looked up as its first eight bytes packed into one number, the first lowest,
+// with the case bit cleared, and its ninth letter, if any. Clearing the bit turns a
+// lower-case letter into its capital and leaves every other byte a word may hold outside
+// the capitals, so two words match exactly when they are the same word regardless of case.
+constexpr size_t PackedLength = 8;
+constexpr size_t MaxKeywordLength = PackedLength + 1;
+constexpr uint64_t CaseBits = 0x2020202020202020ull;
 
-// FNV-1a of the upper-case text.
-constexpr uint32_t keywordHash(std::string_view upper)
+constexpr uint64_t packedWord(std::string_view word)
 {
-    uint32_t hash = 2166136261u;
-    for (char c : upper)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    return hash;
+    uint64_t packed = 0;
+    for (size_t i = 0; i < word.size() && i < PackedLength; ++i)
+        packed |= static_cast<uint64_t>(static_cast<unsigned char>(word[i])) << (8 * i);
+    return packed & ~CaseBits;
 }
 
-// Open addressing: slot holds an index into Keywords plus one, 0 when empty.
-constexpr std::array<uint8_t, KeywordSlots> KeywordIndex = [] {
-    std::array<uint8_t, KeywordSlots> slots{};
-    for (size_t k = 0; k < std::size(Keywords); ++k) {
-        size_t slot = keywordHash(Keywords[k].word) & (KeywordSlots - 1);
-        while (slots[slot] != 0)
+constexpr char ninthLetter(std::string_view word)
+{
+    return word.size() > PackedLength ? upperAscii(word[PackedLength]) : '\0';
+}
+
+constexpr size_t KeywordSlots = 256; // a power of two, under half full
+
+constexpr size_t keywordSlot(uint64_t packed, char ninth)
+{
+    return static_cast<size_t>(
+        ((packed ^ static_cast<unsigned char>(ninth)) * 0x9E3779B97F4A7C15ull) >> 56);
+}
+
+struct KeywordSlot
+{
+    uint64_t packed = 0; // 0: empty
+    char ninth = '\0';
+    uint8_t roles = 0;
+};
+
+// Open addressing over the keywords.
+constexpr std::array<KeywordSlot, KeywordSlots> KeywordTable = [] {
+    std::array<KeywordSlot, KeywordSlots> slots{};
+    for (const Keyword &keyword : Keywords) {
+        const uint64_t packed = packedWord(keyword.word);
+        const char ninth = ninthLetter(keyword.word);
+        size_t slot = keywordSlot(packed, ninth);
+        while (slots[slot].packed != 0)
             slot = (slot + 1) & (KeywordSlots - 1);
-        slots[slot] = static_cast<uint8_t>(k + 1);
+        slots[slot] = KeywordSlot{packed, ninth, keyword.roles};
     }
     return slots;
 }();
 
 static_assert(std::size(Keywords) * 2 < KeywordSlots);
+static_assert(std::all_of(std::begin(Keywords), std::end(Keywords), [](const Keyword &keyword) {
+    return keyword.word.size() <= MaxKeywordLength;
+}));
 
-// The roles of a word token, 0 for anything that is not a keyword.
+// The roles of a token, 0 for anything that is not a keyword.
 uint8_t keywordRoles(const Token &token)
 {
-    if (token.kind != TokenKind::Word || token.text.size() > MaxKeywordLength)
+    if (token.kind != TokenKind::Word)
         return 0;
-    char buffer[MaxKeywordLength];
-    for (size_t i = 0; i < token.text.size(); ++i)
-        buffer[i] = upperAscii(token.text[i]);
-    const std::string_view upper(buffer, token.text.size());
-    for (size_t slot = keywordHash(upper) & (KeywordSlots - 1); KeywordIndex[slot] != 0;
-         slot = (slot + 1) & (KeywordSlots - 1)) {
-        const Keyword &keyword = Keywords[KeywordIndex[slot] - 1];
-        if (keyword.word == upper)
-            return keyword.roles;
-    }
-    return 0;
+    if (token.keywordRoles != Token::RolesUnknown)
+        return token.keywordRoles;
+    return wordKeywordRoles(token.text);
 }
 
 } // namespace
+
+uint8_t wordKeywordRoles(std::string_view word)
+{
+    if (word.empty() || word.size() > MaxKeywordLength)
+        return 0;
+    const uint64_t packed = packedWord(word);
+    const char ninth = ninthLetter(word);
+    for (size_t slot = keywordSlot(packed, ninth); KeywordTable[slot].packed != 0;
+         slot = (slot + 1) & (KeywordSlots - 1)) {
+        if (KeywordTable[slot].packed == packed && KeywordTable[slot].ninth == ninth)
+            return KeywordTable[slot].roles;
+    }
+    return 0;
+}
 
 bool isReservedWord(const Token &token)
 {

@@ -6,6 +6,9 @@
 
 namespace orvan::db {
 
+// What a word is as a keyword, for Token::keywordRoles; 0 when it is none.
+uint8_t wordKeywordRoles(std::string_view word);
+
 // Words that end an operand in an expression (clause and operator keywords).
 bool isReservedWord(const Token &token);
 // Words that start a statement of a batch, supported or refused.

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <forward_list>
 #include <string>
 #include <string_view>
 
 namespace orvan::db {
 
-enum class TokenKind {
+enum class TokenKind : uint8_t {
     Word,       // identifier or keyword, including bracketed and quoted names
     Number,     // 12, 1.5, .5, 1E3, 0x1F
     String,     // '...' with doubled quotes; text holds the literal as written
@@ -40,11 +41,23 @@ inline bool equalsIgnoreCase(std::string_view a, std::string_view b)
 // tokens (TokenTexts); it is valid while that text is.
 struct Token
 {
+    static constexpr uint8_t RolesUnknown = 0xFF;
+
     TokenKind kind = TokenKind::Word;
-    std::string_view text;     // as written, except bracketed names keep their brackets
     bool spaceBefore = false;  // blank, line break or comment between this and the previous token
     bool nationalText = false; // String written as N'...'
-    size_t offset = 0;         // byte offset in the batch, for messages
+    // What the word is as a keyword (SqlKeywords), worked out once by the tokenizer. A token
+    // made up later, or whose text a rewrite changes, has RolesUnknown: worked out when asked.
+    uint8_t keywordRoles = RolesUnknown;
+    std::string_view text; // as written, except bracketed names keep their brackets
+    size_t offset = 0;     // byte offset in the batch, for messages
+
+    // Gives the token another text; what it is as a keyword is worked out afresh when asked.
+    void setText(std::string_view newText)
+    {
+        text = newText;
+        keywordRoles = RolesUnknown;
+    }
 
     bool isWord() const { return kind == TokenKind::Word; }
     // A word equal to keyword, compared without regard to case; quoted names never match.

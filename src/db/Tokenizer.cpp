@@ -1,6 +1,7 @@
 #include "db/Tokenizer.h"
 
 #include "db/DbError.h"
+#include "db/SqlKeywords.h"
 
 namespace orvan::db {
 
@@ -97,6 +98,7 @@ private:
     Token next()
     {
         Token token;
+        token.keywordRoles = 0; // a word's are set below
         token.offset = m_pos;
         token.spaceBefore = m_space;
         m_space = false;
@@ -118,6 +120,7 @@ private:
             token.text = number();
         } else if (isWordStart(c)) {
             token.text = word();
+            token.keywordRoles = wordKeywordRoles(token.text);
         } else if (c == '@') {
             token.kind = TokenKind::Variable;
             const size_t start = m_pos;

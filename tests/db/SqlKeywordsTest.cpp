@@ -1,4 +1,5 @@
 #include "db/SqlKeywords.h"
+#include "db/Tokenizer.h"
 
 #include <gtest/gtest.h>
 
@@ -34,4 +35,43 @@ TEST(SqlKeywords, TellSupportedAndRefusedStatementWords)
         EXPECT_TRUE(isRefusedStatement(word(refused))) << refused;
     for (const char *accepted : {"ELSE", "IF", "select", "EXEC", "DECLAR"})
         EXPECT_FALSE(isRefusedStatement(word(accepted))) << accepted;
+}
+
+TEST(SqlKeywords, NineLetterWordsMatchOnlyWhole)
+{
+    EXPECT_TRUE(isReservedWord(word("InterSect")));
+    EXPECT_TRUE(isRefusedStatement(word("RaisError")));
+    for (const char *other : {"INTERSEC", "INTERSECX", "RAISERROS", "RAISERRO", "INTERSECT1"})
+        EXPECT_FALSE(isReservedWord(word(other)) || startsStatement(word(other))) << other;
+}
+
+// Bytes a word may hold besides letters: none of them may pass for a letter of a keyword.
+TEST(SqlKeywords, OtherWordBytesNeverMatchALetter)
+{
+    for (const char *other : {"SELEC$", "SELEC_", "SELEC#", "SELEC1", "S\xC3\x89LECT", "FRO\xCD",
+                              "_ND", "#ND", "$ND", "\xC5ND", "\xE5nd"})
+        EXPECT_FALSE(isReservedWord(word(other)) || startsStatement(word(other))) << other;
+}
+
+// The tokenizer works out each word's roles once; asking a token afresh must agree.
+TEST(SqlKeywords, TokenizedWordsKnowTheirRoles)
+{
+    const auto tokens = tokenize("select Distinct x [from] \"where\" intersect RAISERROR end "
+                                 "FValue n'N' @v sElEcTs");
+    for (const Token &token : tokens) {
+        ASSERT_NE(token.keywordRoles, Token::RolesUnknown) << token.text;
+        Token afresh = token;
+        afresh.keywordRoles = Token::RolesUnknown;
+        EXPECT_EQ(isReservedWord(token), isReservedWord(afresh)) << token.text;
+        EXPECT_EQ(startsStatement(token), startsStatement(afresh)) << token.text;
+        EXPECT_EQ(isRefusedStatement(token), isRefusedStatement(afresh)) << token.text;
+    }
+    EXPECT_FALSE(isReservedWord(tokens[3])); // [from]
+    EXPECT_FALSE(isReservedWord(tokens[4])); // "where"
+
+    Token renamed = tokens[0];
+    renamed.setText("FValue");
+    EXPECT_FALSE(isReservedWord(renamed));
+    renamed.setText("WHERE");
+    EXPECT_TRUE(isReservedWord(renamed));
 }
