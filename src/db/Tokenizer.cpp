@@ -3,29 +3,59 @@
 #include "db/DbError.h"
 #include "db/SqlKeywords.h"
 
+#include <array>
+#include <cstdint>
+
 namespace orvan::db {
 
 namespace {
 
+// What a byte may be in a token, looked up once per byte.
+enum CharClass : uint8_t {
+    Digit = 1,
+    WordStart = 2, // a letter, _, # or any byte of a multi-byte character
+    WordChar = 4,  // a word start, a digit or $
+    Blank = 8,
+};
+
+constexpr std::array<uint8_t, 256> CharClasses = [] {
+    std::array<uint8_t, 256> classes{};
+    for (int c = 0; c < 256; ++c) {
+        const bool digit = c >= '0' && c <= '9';
+        const bool wordStart =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '#' || c >= 0x80;
+        const bool blank =
+            c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+        classes[c] = static_cast<uint8_t>((digit ? Digit : 0) | (wordStart ? WordStart : 0) |
+                                          (digit || wordStart || c == '$' ? WordChar : 0) |
+                                          (blank ? Blank : 0));
+    }
+    return classes;
+}();
+
+bool hasClass(char c, CharClass charClass)
+{
+    return (CharClasses[static_cast<unsigned char>(c)] & charClass) != 0;
+}
+
 bool isDigit(char c)
 {
-    return c >= '0' && c <= '9';
+    return hasClass(c, Digit);
 }
 
 bool isWordStart(char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '#' ||
-           static_cast<unsigned char>(c) >= 0x80;
+    return hasClass(c, WordStart);
 }
 
 bool isWordChar(char c)
 {
-    return isWordStart(c) || isDigit(c) || c == '$';
+    return hasClass(c, WordChar);
 }
 
 bool isBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+    return hasClass(c, Blank);
 }
 
 class Scanner
@@ -60,6 +90,8 @@ private:
             const char c = m_text[m_pos];
             if (isBlank(c)) {
                 ++m_pos;
+                while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+                    ++m_pos;
                 m_space = true;
             } else if (c == '-' && at(m_pos + 1) == '-') {
                 while (m_pos < m_text.size() && m_text[m_pos] != '\n')
@@ -103,36 +135,54 @@ private:
         token.spaceBefore = m_space;
         m_space = false;
         const char c = m_text[m_pos];
-        if ((c == 'N' || c == 'n') && at(m_pos + 1) == '\'') {
-            ++m_pos;
-            token.nationalText = true;
-            token.kind = TokenKind::String;
-            token.text = quoted('\'', "Unclosed quotation mark");
-        } else if (c == '\'') {
-            token.kind = TokenKind::String;
-            token.text = quoted('\'', "Unclosed quotation mark");
-        } else if (c == '[') {
-            token.text = quoted(']', "Unclosed bracketed name");
-        } else if (c == '"') {
-            token.text = quoted('"', "Unclosed quoted name");
-        } else if (isDigit(c) || (c == '.' && isDigit(at(m_pos + 1)) && !afterOperand())) {
+        if (isWordStart(c)) {
+            if ((c == 'N' || c == 'n') && at(m_pos + 1) == '\'') {
+                ++m_pos;
+                token.nationalText = true;
+                token.kind = TokenKind::String;
+                token.text = quoted('\'', "Unclosed quotation mark");
+            } else {
+                token.text = word();
+                token.keywordRoles = wordKeywordRoles(token.text);
+            }
+            return token;
+        }
+        if (isDigit(c) || (c == '.' && isDigit(at(m_pos + 1)) && !afterOperand())) {
             token.kind = TokenKind::Number;
             token.text = number();
-        } else if (isWordStart(c)) {
-            token.text = word();
-            token.keywordRoles = wordKeywordRoles(token.text);
-        } else if (c == '@') {
+            return token;
+        }
+        switch (c) {
+        case '\'':
+            token.kind = TokenKind::String;
+            token.text = quoted('\'', "Unclosed quotation mark");
+            break;
+        case '[':
+            token.text = quoted(']', "Unclosed bracketed name");
+            break;
+        case '"':
+            token.text = quoted('"', "Unclosed quoted name");
+            break;
+        case '@':
             token.kind = TokenKind::Variable;
-            const size_t start = m_pos;
-            while (at(m_pos) == '@')
-                ++m_pos;
-            while (isWordChar(at(m_pos)))
-                ++m_pos;
-            token.text = m_text.substr(start, m_pos - start);
-        } else {
+            token.text = variable();
+            break;
+        default:
             punctuation(token);
         }
         return token;
+    }
+
+    std::string_view variable()
+    {
+        const size_t start = m_pos;
+        size_t end = start;
+        while (end < m_text.size() && m_text[end] == '@')
+            ++end;
+        while (end < m_text.size() && isWordChar(m_text[end]))
+            ++end;
+        m_pos = end;
+        return m_text.substr(start, end - start);
     }
 
     bool afterOperand() const
@@ -146,57 +196,63 @@ private:
     std::string_view quoted(char close, const char *unclosed)
     {
         const size_t start = m_pos;
-        ++m_pos; // opening character
-        while (m_pos < m_text.size()) {
-            if (m_text[m_pos] == close) {
-                if (at(m_pos + 1) == close) {
-                    m_pos += 2;
-                    continue;
-                }
-                ++m_pos;
-                return m_text.substr(start, m_pos - start);
+        size_t end = start + 1; // the opening character
+        while (end < m_text.size()) {
+            if (m_text[end] != close) {
+                ++end;
+                continue;
             }
-            ++m_pos;
+            if (end + 1 < m_text.size() && m_text[end + 1] == close) {
+                end += 2;
+                continue;
+            }
+            m_pos = end + 1;
+            return m_text.substr(start, m_pos - start);
         }
         fail(unclosed, start);
+    }
+
+    // The index of the first character at or after i that is not a digit.
+    size_t skipDigits(size_t i) const
+    {
+        while (i < m_text.size() && isDigit(m_text[i]))
+            ++i;
+        return i;
     }
 
     std::string_view number()
     {
         const size_t start = m_pos;
-        if (m_text[m_pos] == '0' && (at(m_pos + 1) == 'x' || at(m_pos + 1) == 'X')) {
-            m_pos += 2;
-            while (std::isxdigit(static_cast<unsigned char>(at(m_pos))))
-                ++m_pos;
-            return m_text.substr(start, m_pos - start);
-        }
-        while (isDigit(at(m_pos)))
-            ++m_pos;
-        if (at(m_pos) == '.') {
-            ++m_pos;
-            while (isDigit(at(m_pos)))
-                ++m_pos;
-        }
-        // An exponent only when digits follow: "31else" is a number and a keyword.
-        if (at(m_pos) == 'e' || at(m_pos) == 'E') {
-            size_t digits = m_pos + 1;
-            if (at(digits) == '+' || at(digits) == '-')
-                ++digits;
-            if (isDigit(at(digits))) {
-                m_pos = digits;
-                while (isDigit(at(m_pos)))
-                    ++m_pos;
+        size_t end = start;
+        if (m_text[end] == '0' && (at(end + 1) == 'x' || at(end + 1) == 'X')) {
+            end += 2;
+            while (std::isxdigit(static_cast<unsigned char>(at(end))))
+                ++end;
+        } else {
+            end = skipDigits(end);
+            if (at(end) == '.')
+                end = skipDigits(end + 1);
+            // An exponent only when digits follow: "31else" is a number and a keyword.
+            if (at(end) == 'e' || at(end) == 'E') {
+                size_t digits = end + 1;
+                if (at(digits) == '+' || at(digits) == '-')
+                    ++digits;
+                if (isDigit(at(digits)))
+                    end = skipDigits(digits);
             }
         }
-        return m_text.substr(start, m_pos - start);
+        m_pos = end;
+        return m_text.substr(start, end - start);
     }
 
     std::string_view word()
     {
         const size_t start = m_pos;
-        while (isWordChar(at(m_pos)))
-            ++m_pos;
-        return m_text.substr(start, m_pos - start);
+        size_t end = start + 1; // the caller saw a word start
+        while (end < m_text.size() && isWordChar(m_text[end]))
+            ++end;
+        m_pos = end;
+        return m_text.substr(start, end - start);
     }
 
     void punctuation(Token &token)
