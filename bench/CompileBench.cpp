@@ -135,6 +135,14 @@ void BM_FirstCompile(benchmark::State &state, const BenchText &text)
     state.counters["runUs"] = runTime / 1000;
 }
 
+// The compile alone, for profiling the translation.
+void BM_CompileOnly(benchmark::State &state, const BenchText &text)
+{
+    const std::string batch = statementsBatch(text.description);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orvan::db::compileBatch(batch));
+}
+
 void BM_RunCompiled(benchmark::State &state, const BenchText &text)
 {
     CompileAccount account;
@@ -148,6 +156,8 @@ void BM_RunCompiled(benchmark::State &state, const BenchText &text)
     for (const BenchText &text : Texts) {
         benchmark::RegisterBenchmark((std::string("BM_FirstCompile/") + text.name).c_str(),
                                      BM_FirstCompile, text);
+        benchmark::RegisterBenchmark((std::string("BM_CompileOnly/") + text.name).c_str(),
+                                     BM_CompileOnly, text);
         benchmark::RegisterBenchmark((std::string("BM_RunCompiled/") + text.name).c_str(),
                                      BM_RunCompiled, text);
     }
