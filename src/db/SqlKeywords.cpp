@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace orvan::db {
@@ -159,16 +161,26 @@ uint8_t keywordRoles(const Token &token)
         return 0;
     if (token.keywordRoles != Token::RolesUnknown)
         return token.keywordRoles;
-    return wordKeywordRoles(token.text);
+    return wordKeywordRoles(token.text, token.text.size());
 }
 
 } // namespace
 
-uint8_t wordKeywordRoles(std::string_view word)
+uint8_t wordKeywordRoles(std::string_view word, size_t readable)
 {
     if (word.empty() || word.size() > MaxKeywordLength)
         return 0;
-    const uint64_t packed = packedWord(word);
+    uint64_t packed = 0;
+    if (std::endian::native == std::endian::little && readable >= PackedLength) {
+        // One load, the first byte lowest as packedWord has it; the bytes past the word
+        // are masked off.
+        std::memcpy(&packed, word.data(), PackedLength);
+        if (word.size() < PackedLength)
+            packed &= (uint64_t{1} << (8 * word.size())) - 1;
+        packed &= ~CaseBits;
+    } else {
+        packed = packedWord(word);
+    }
     const char ninth = ninthLetter(word);
     for (size_t slot = keywordSlot(packed, ninth); KeywordTable[slot].packed != 0;
          slot = (slot + 1) & (KeywordSlots - 1)) {

@@ -6,8 +6,9 @@
 
 namespace orvan::db {
 
-// What a word is as a keyword, for Token::keywordRoles; 0 when it is none.
-uint8_t wordKeywordRoles(std::string_view word);
+// What a word is as a keyword, for Token::keywordRoles; 0 when it is none. readable: how
+// many bytes from the word's start may be read, the word's own and those after it.
+uint8_t wordKeywordRoles(std::string_view word, size_t readable);
 
 // Words that end an operand in an expression (clause and operator keywords).
 bool isReservedWord(const Token &token);

@@ -143,7 +143,7 @@ private:
                 token.text = quoted('\'', "Unclosed quotation mark");
             } else {
                 token.text = word();
-                token.keywordRoles = wordKeywordRoles(token.text);
+                token.keywordRoles = wordKeywordRoles(token.text, m_text.size() - token.offset);
             }
             return token;
         }

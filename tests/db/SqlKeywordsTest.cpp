@@ -75,3 +75,16 @@ TEST(SqlKeywords, TokenizedWordsKnowTheirRoles)
     renamed.setText("WHERE");
     EXPECT_TRUE(isReservedWord(renamed));
 }
+
+// The tokenizer lets the lookup read past a word's end; what follows must not count.
+TEST(SqlKeywords, AWordInLongerTextIsLookedUpAlone)
+{
+    const std::string_view text = "EnDing selected intersects";
+    EXPECT_EQ(wordKeywordRoles(text.substr(0, 3), text.size()), wordKeywordRoles("END", 3));
+    EXPECT_NE(wordKeywordRoles(text.substr(0, 3), text.size()), 0);
+    EXPECT_EQ(wordKeywordRoles(text.substr(7, 6), text.size() - 7), wordKeywordRoles("SELECT", 6));
+    EXPECT_EQ(wordKeywordRoles(text.substr(16, 9), text.size() - 16),
+              wordKeywordRoles("INTERSECT", 9));
+    EXPECT_EQ(wordKeywordRoles(text.substr(0, 6), text.size()), 0);     // EnDing
+    EXPECT_EQ(wordKeywordRoles(text.substr(7, 8), text.size() - 7), 0); // selected
+}
