@@ -60,15 +60,15 @@ std::vector<Token> withoutSchemaPrefixes(std::span<const Token> tokens)
 
 void mapFunctionsAndOperators(std::vector<Token> &tokens, const SqlDialect &dialect)
 {
-    for (Token &token : tokens) {
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        Token &token = tokens[i];
         if (token.isOperator("!<"))
             token.text = ">=";
         else if (token.isOperator("!>"))
             token.text = "<=";
-    }
-    for (size_t i = 0; i + 1 < tokens.size(); ++i) {
-        if (tokens[i].is("ISNULL") && tokens[i + 1].kind == TokenKind::OpenParen)
-            tokens[i].setText(dialect.forServer() ? "COALESCE" : "IFNULL");
+        else if (token.is("ISNULL") && i + 1 < tokens.size() &&
+                 tokens[i + 1].kind == TokenKind::OpenParen)
+            token.setText(dialect.forServer() ? "COALESCE" : "IFNULL");
     }
 }
 
@@ -78,20 +78,12 @@ bool isConvertCall(std::span<const Token> tokens, size_t i)
            tokens[i + 1].kind == TokenKind::OpenParen;
 }
 
-bool hasConvertCall(std::span<const Token> tokens)
-{
-    for (size_t i = 0; i < tokens.size(); ++i) {
-        if (isConvertCall(tokens, i))
-            return true;
-    }
-    return false;
-}
-
 // What rewriteExpressions has to do to a statement besides checking it.
 struct NeededRewrites
 {
     bool changesTokens = false; // a schema prefix, !< or !>, ISNULL( or CONVERT(
     bool dropsSchemaPrefixes = false;
+    bool convertsTypes = false; // CONVERT(; dropping prefixes neither makes nor breaks one
     bool groupsBitRuns = false; // & or |
 };
 
@@ -108,8 +100,10 @@ NeededRewrites checkedNeededRewrites(std::span<const Token> tokens)
         } else if (token.kind == TokenKind::Word) {
             const bool call = i + 1 < tokens.size() && tokens[i + 1].kind == TokenKind::OpenParen;
             const bool prefix = isSchemaPrefix(tokens, i);
+            const bool convert = call && token.is("CONVERT");
             needed.dropsSchemaPrefixes |= prefix;
-            needed.changesTokens |= prefix || (call && (token.is("ISNULL") || token.is("CONVERT")));
+            needed.convertsTypes |= convert;
+            needed.changesTokens |= prefix || convert || (call && token.is("ISNULL"));
         }
     }
     return needed;
@@ -499,7 +493,7 @@ std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
             rewritten = withoutSchemaPrefixes(tokens);
             source = rewritten;
         }
-        if (hasConvertCall(source))
+        if (needed.convertsTypes)
             rewritten = rewriteConverts(source);
         else if (!needed.dropsSchemaPrefixes)
             rewritten.assign(source.begin(), source.end());
