@@ -13,13 +13,6 @@ namespace orvan::db {
 
 namespace {
 
-// What a keyword is; a word may be several.
-enum KeywordRole : uint8_t {
-    Reserved = 1,  // ends an operand
-    Supported = 2, // starts a statement the engine runs
-    Refused = 4,   // starts a statement the engine refuses
-};
-
 struct Keyword
 {
     std::string_view word; // upper case
@@ -28,75 +21,75 @@ struct Keyword
 
 // END closes a CASE inside a statement; at the start of one it is refused.
 constexpr Keyword Keywords[] = {
-    {"SELECT", Reserved | Supported},
-    {"FROM", Reserved},
-    {"WHERE", Reserved},
-    {"AND", Reserved},
-    {"OR", Reserved},
-    {"NOT", Reserved},
-    {"IN", Reserved},
-    {"IS", Reserved},
-    {"LIKE", Reserved},
-    {"BETWEEN", Reserved},
-    {"CASE", Reserved},
-    {"WHEN", Reserved},
-    {"THEN", Reserved},
-    {"ELSE", Reserved | Supported},
-    {"END", Reserved | Supported | Refused},
-    {"AS", Reserved},
-    {"ON", Reserved},
-    {"JOIN", Reserved},
-    {"LEFT", Reserved},
-    {"RIGHT", Reserved},
-    {"INNER", Reserved},
-    {"OUTER", Reserved},
-    {"FULL", Reserved},
-    {"CROSS", Reserved},
-    {"UNION", Reserved},
-    {"ALL", Reserved},
-    {"DISTINCT", Reserved},
-    {"ORDER", Reserved},
-    {"BY", Reserved},
-    {"GROUP", Reserved},
-    {"HAVING", Reserved},
-    {"INSERT", Reserved | Supported},
-    {"INTO", Reserved},
-    {"VALUES", Reserved},
-    {"UPDATE", Reserved | Supported},
-    {"SET", Reserved},
-    {"DELETE", Reserved | Supported},
-    {"EXEC", Reserved | Supported},
-    {"EXECUTE", Reserved | Supported},
-    {"IF", Reserved | Supported},
-    {"EXISTS", Reserved},
-    {"ASC", Reserved},
-    {"DESC", Reserved},
-    {"TOP", Reserved},
-    {"DECLARE", Reserved | Refused},
-    {"WHILE", Reserved | Refused},
-    {"BEGIN", Reserved | Refused},
-    {"EXCEPT", Reserved},
-    {"INTERSECT", Reserved},
-    {"ESCAPE", Reserved},
-    {"COLLATE", Reserved},
-    {"WITH", Reserved},
-    {"PRINT", Refused},
-    {"RETURN", Refused},
-    {"GOTO", Refused},
-    {"TRUNCATE", Refused},
-    {"CREATE", Refused},
-    {"ALTER", Refused},
-    {"DROP", Refused},
-    {"GO", Refused},
-    {"MERGE", Refused},
-    {"USE", Refused},
-    {"RAISERROR", Refused},
-    {"WAITFOR", Refused},
-    {"BREAK", Refused},
-    {"CONTINUE", Refused},
-    {"GRANT", Refused},
-    {"REVOKE", Refused},
-    {"DENY", Refused},
+    {"SELECT", ReservedKeyword | SupportedStatement},
+    {"FROM", ReservedKeyword},
+    {"WHERE", ReservedKeyword},
+    {"AND", ReservedKeyword},
+    {"OR", ReservedKeyword},
+    {"NOT", ReservedKeyword},
+    {"IN", ReservedKeyword},
+    {"IS", ReservedKeyword},
+    {"LIKE", ReservedKeyword},
+    {"BETWEEN", ReservedKeyword},
+    {"CASE", ReservedKeyword},
+    {"WHEN", ReservedKeyword},
+    {"THEN", ReservedKeyword},
+    {"ELSE", ReservedKeyword | SupportedStatement},
+    {"END", ReservedKeyword | SupportedStatement | RefusedStatement},
+    {"AS", ReservedKeyword},
+    {"ON", ReservedKeyword},
+    {"JOIN", ReservedKeyword},
+    {"LEFT", ReservedKeyword},
+    {"RIGHT", ReservedKeyword},
+    {"INNER", ReservedKeyword},
+    {"OUTER", ReservedKeyword},
+    {"FULL", ReservedKeyword},
+    {"CROSS", ReservedKeyword},
+    {"UNION", ReservedKeyword},
+    {"ALL", ReservedKeyword},
+    {"DISTINCT", ReservedKeyword},
+    {"ORDER", ReservedKeyword},
+    {"BY", ReservedKeyword},
+    {"GROUP", ReservedKeyword},
+    {"HAVING", ReservedKeyword},
+    {"INSERT", ReservedKeyword | SupportedStatement},
+    {"INTO", ReservedKeyword},
+    {"VALUES", ReservedKeyword},
+    {"UPDATE", ReservedKeyword | SupportedStatement},
+    {"SET", ReservedKeyword},
+    {"DELETE", ReservedKeyword | SupportedStatement},
+    {"EXEC", ReservedKeyword | SupportedStatement},
+    {"EXECUTE", ReservedKeyword | SupportedStatement},
+    {"IF", ReservedKeyword | SupportedStatement},
+    {"EXISTS", ReservedKeyword},
+    {"ASC", ReservedKeyword},
+    {"DESC", ReservedKeyword},
+    {"TOP", ReservedKeyword},
+    {"DECLARE", ReservedKeyword | RefusedStatement},
+    {"WHILE", ReservedKeyword | RefusedStatement},
+    {"BEGIN", ReservedKeyword | RefusedStatement},
+    {"EXCEPT", ReservedKeyword},
+    {"INTERSECT", ReservedKeyword},
+    {"ESCAPE", ReservedKeyword},
+    {"COLLATE", ReservedKeyword},
+    {"WITH", ReservedKeyword},
+    {"PRINT", RefusedStatement},
+    {"RETURN", RefusedStatement},
+    {"GOTO", RefusedStatement},
+    {"TRUNCATE", RefusedStatement},
+    {"CREATE", RefusedStatement},
+    {"ALTER", RefusedStatement},
+    {"DROP", RefusedStatement},
+    {"GO", RefusedStatement},
+    {"MERGE", RefusedStatement},
+    {"USE", RefusedStatement},
+    {"RAISERROR", RefusedStatement},
+    {"WAITFOR", RefusedStatement},
+    {"BREAK", RefusedStatement},
+    {"CONTINUE", RefusedStatement},
+    {"GRANT", RefusedStatement},
+    {"REVOKE", RefusedStatement},
+    {"DENY", RefusedStatement},
 };
 
 // A keyword is looked up as its first eight bytes packed into one number, the first lowest,
@@ -154,16 +147,6 @@ static_assert(std::all_of(std::begin(Keywords), std::end(Keywords), [](const Key
     return keyword.word.size() <= MaxKeywordLength;
 }));
 
-// The roles of a token, 0 for anything that is not a keyword.
-uint8_t keywordRoles(const Token &token)
-{
-    if (token.kind != TokenKind::Word)
-        return 0;
-    if (token.keywordRoles != Token::RolesUnknown)
-        return token.keywordRoles;
-    return wordKeywordRoles(token.text, token.text.size());
-}
-
 } // namespace
 
 uint8_t wordKeywordRoles(std::string_view word, size_t readable)
@@ -188,21 +171,6 @@ uint8_t wordKeywordRoles(std::string_view word, size_t readable)
             return KeywordTable[slot].roles;
     }
     return 0;
-}
-
-bool isReservedWord(const Token &token)
-{
-    return (keywordRoles(token) & Reserved) != 0;
-}
-
-bool startsStatement(const Token &token)
-{
-    return (keywordRoles(token) & (Supported | Refused)) != 0;
-}
-
-bool isRefusedStatement(const Token &token)
-{
-    return (keywordRoles(token) & Refused) != 0;
 }
 
 size_t matchingParen(std::span<const Token> tokens, size_t open)
