@@ -87,13 +87,63 @@ struct NeededRewrites
     bool groupsBitRuns = false; // & or |
 };
 
-// Checks every token as checkSupported does, in order, and notes what needs rewriting.
-NeededRewrites checkedNeededRewrites(std::span<const Token> tokens)
+// Nesting depth of one kind of group, counted as matchingParen and matchingEnd count it: a
+// closing token with nothing open closes nothing.
+struct GroupDepth
+{
+    size_t depth = 0;
+    size_t outermost = 0; // the opening token of the outermost group still open
+
+    void open(size_t i)
+    {
+        if (depth++ == 0)
+            outermost = i;
+    }
+    void close() { depth -= depth > 0 ? 1 : 0; }
+};
+
+// The groups a walk over a token list leaves open, and the error skipGroup raises for the
+// first of them. Rewriting converts, prefixes, names and operators adds and drops only
+// whole groups around and beside the others, so the groups the statement's own tokens leave
+// open are those its rewritten tokens leave open, in the same order.
+class OpenGroups
+{
+public:
+    void take(const Token &token, size_t i)
+    {
+        if (token.kind == TokenKind::OpenParen)
+            m_parens.open(i);
+        else if (token.kind == TokenKind::CloseParen)
+            m_parens.close();
+        else if (token.is("CASE"))
+            m_cases.open(i);
+        else if (token.is("END"))
+            m_cases.close();
+    }
+
+    // tokens: those the walk took.
+    void raiseIfAnyOpen(std::span<const Token> tokens) const
+    {
+        if (m_parens.depth > 0 && (m_cases.depth == 0 || m_parens.outermost < m_cases.outermost))
+            skipGroup(tokens, m_parens.outermost);
+        if (m_cases.depth > 0)
+            skipGroup(tokens, m_cases.outermost);
+    }
+
+private:
+    GroupDepth m_parens;
+    GroupDepth m_cases;
+};
+
+// Checks every token as checkSupported does, in order, notes what needs rewriting and
+// follows the groups.
+NeededRewrites checkedNeededRewrites(std::span<const Token> tokens, OpenGroups &groups)
 {
     NeededRewrites needed;
     for (size_t i = 0; i < tokens.size(); ++i) {
         checkSupported(tokens, i);
         const Token &token = tokens[i];
+        groups.take(token, i);
         if (token.kind == TokenKind::Operator) {
             needed.changesTokens |= token.text == "!<" || token.text == "!>";
             needed.groupsBitRuns |= token.text == "&" || token.text == "|";
@@ -290,42 +340,6 @@ private:
     std::vector<size_t> m_close; // per opening token: the index of its closing token
 };
 
-// Nesting depth of one kind of group, counted as matchingParen and matchingEnd count it: a
-// closing token with nothing open closes nothing.
-struct GroupDepth
-{
-    size_t depth = 0;
-    size_t outermost = 0; // the opening token of the outermost group still open
-
-    void open(size_t i)
-    {
-        if (depth++ == 0)
-            outermost = i;
-    }
-    void close() { depth -= depth > 0 ? 1 : 0; }
-};
-
-// Raises the error skipGroup raises for the first group that is not closed, if any.
-void checkGroupsClosed(std::span<const Token> tokens)
-{
-    GroupDepth parens;
-    GroupDepth cases;
-    for (size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens[i].kind == TokenKind::OpenParen)
-            parens.open(i);
-        else if (tokens[i].kind == TokenKind::CloseParen)
-            parens.close();
-        else if (tokens[i].is("CASE"))
-            cases.open(i);
-        else if (tokens[i].is("END"))
-            cases.close();
-    }
-    if (parens.depth > 0 && (cases.depth == 0 || parens.outermost < cases.outermost))
-        skipGroup(tokens, parens.outermost);
-    if (cases.depth > 0)
-        skipGroup(tokens, cases.outermost);
-}
-
 // Groups mixed runs of + - and & | left to right (T-SQL gives them one precedence level).
 class BitPrecedence
 {
@@ -482,7 +496,8 @@ Token makeToken(TokenKind kind, std::string_view text, bool spaceBefore)
 std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
                                           std::vector<Token> &rewritten, const SqlDialect &dialect)
 {
-    const NeededRewrites needed = checkedNeededRewrites(tokens);
+    OpenGroups groups;
+    const NeededRewrites needed = checkedNeededRewrites(tokens, groups);
     std::span<const Token> result = tokens;
     if (needed.changesTokens) {
         // One copy where it can: the converts' rewrite copies, and so does dropping the
@@ -502,7 +517,7 @@ std::span<const Token> rewriteExpressions(std::span<const Token> tokens,
     }
     // Without & or | no run needs grouping; the groups are still checked as fixLevel would.
     if (!needed.groupsBitRuns) {
-        checkGroupsClosed(result);
+        groups.raiseIfAnyOpen(tokens);
         return result;
     }
     std::vector<Token> grouped;
