@@ -81,24 +81,9 @@ PlanStep compileCall(Segment tokens)
     return step;
 }
 
-// How deep a batch may nest parentheses and CASE expressions, and IF statements. Deeper
-// batches are refused before they are compiled: the compiler descends once per level.
-constexpr int MaxExpressionDepth = 256;
+// How deep a batch may nest IF statements; deeper batches are refused before they are
+// compiled. The splitter limits parentheses and CASE expressions.
 constexpr int MaxConditionDepth = 64;
-
-void checkExpressionDepth(const std::vector<Token> &tokens)
-{
-    int depth = 0;
-    for (const Token &token : tokens) {
-        if (token.kind == TokenKind::OpenParen || token.is("CASE"))
-            ++depth;
-        else if (token.kind == TokenKind::CloseParen || token.is("END"))
-            --depth;
-        if (depth > MaxExpressionDepth)
-            throw sqlError("The batch nests parentheses and CASE expressions more than " +
-                           std::to_string(MaxExpressionDepth) + " levels deep");
-    }
-}
 
 class Compiler
 {
@@ -200,7 +185,6 @@ BatchPlan compileBatch(std::string_view batch, const SqlDialect &dialect)
     TokenBuffer buffer;
     const std::vector<Token> &tokens = buffer.tokens;
     tokenize(batch, buffer.tokens);
-    checkExpressionDepth(tokens);
     std::vector<Segment> segments = splitStatements(tokens);
     return Compiler(std::move(segments), dialect).run();
 }

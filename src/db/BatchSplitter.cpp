@@ -1,6 +1,9 @@
 #include "db/BatchSplitter.h"
 
+#include "db/DbError.h"
 #include "db/SqlKeywords.h"
+
+#include <string>
 
 namespace orvan::db {
 
@@ -53,16 +56,16 @@ private:
 
     void track(const Token &token)
     {
-        if (token.kind == TokenKind::OpenParen)
+        if (token.kind == TokenKind::OpenParen) {
             open(m_parenDepth);
-        else if (token.kind == TokenKind::CloseParen && m_parenDepth > 0)
+        } else if (token.kind == TokenKind::CloseParen) {
             close(m_parenDepth);
-        else if (token.is("CASE"))
+        } else if (token.is("CASE")) {
             open(m_caseDepth);
-        else if (token.is("END") && m_caseDepth > 0)
+        } else if (token.is("END")) {
             close(m_caseDepth);
-        else if (m_parenDepth == 0 && (token.is("VALUES") || token.is("SELECT")) && inStatement() &&
-                 m_tokens[m_start].is("INSERT"))
+        } else if (m_parenDepth == 0 && (token.is("VALUES") || token.is("SELECT")) &&
+                   inStatement() && m_tokens[m_start].is("INSERT"))
             m_insertHasSource = true;
     }
 
@@ -70,9 +73,17 @@ private:
     {
         ++depth;
         ++m_nesting;
+        if (++m_expressionDepth > MaxExpressionDepth)
+            throw sqlError("The batch nests parentheses and CASE expressions more than " +
+                           std::to_string(MaxExpressionDepth) + " levels deep");
     }
+    // A closing token with nothing open closes nothing, but counts against the depth limit,
+    // which is a plain count of opening tokens less closing ones.
     void close(int &depth)
     {
+        --m_expressionDepth;
+        if (depth == 0)
+            return;
         --depth;
         --m_nesting;
     }
@@ -96,6 +107,7 @@ private:
     // testing both depths at once made the compiler read them as one 8-byte word just
     // after writing one of them, which stalls the processor on every token.
     int m_nesting = 0;
+    int m_expressionDepth = 0;
     bool m_insertHasSource = false;
 };
 

@@ -16,6 +16,11 @@ using Segment = std::span<const Token>;
 // INTERSECT or ALL, or inside an INSERT that has no VALUES or SELECT yet, continues the
 // statement. Line breaks mean nothing: a WHERE on its own line belongs to the statement
 // above. An IF segment holds IF and its condition; an ELSE segment holds only ELSE.
+// Raises an error for a batch nesting parentheses and CASE expressions deeper than
+// MaxExpressionDepth, counted as opening tokens less closing ones so far: the compiler
+// descends once per level.
 std::vector<Segment> splitStatements(const std::vector<Token> &tokens);
+
+constexpr int MaxExpressionDepth = 256;
 
 } // namespace orvan::db
