@@ -161,4 +161,14 @@ TEST(BatchCompiler, NestingHasALimitWithAClearErrorAndTheLimitItselfCompiles)
     };
     EXPECT_EQ(refusal(nestedCase(200)), "accepted");
     EXPECT_THAT(refusal(nestedCase(60000)), HasSubstr("levels deep"));
+
+    // Parentheses and CASEs count together; a closed statement before adds nothing.
+    const auto mixed = [&](int parens, int cases) {
+        const std::string inner = nestedCase(cases).substr(7); // without "select "
+        return "select " + std::string(static_cast<size_t>(parens), '(') + inner +
+               std::string(static_cast<size_t>(parens), ')');
+    };
+    EXPECT_EQ(refusal(mixed(128, 128)), "accepted");
+    EXPECT_THAT(refusal(mixed(128, 129)), HasSubstr("more than 256 levels deep"));
+    EXPECT_EQ(refusal("select 1;" + mixed(200, 56)), "accepted");
 }
