@@ -103,11 +103,11 @@ private:
     size_t m_end = 0;
     int m_parenDepth = 0;
     int m_caseDepth = 0;
-    // Parentheses and CASEs open together. Asked of every token, it is kept on its own:
-    // testing both depths at once made the compiler read them as one 8-byte word just
-    // after writing one of them, which stalls the processor on every token.
+    // m_parenDepth + m_caseDepth, asked of every token and so kept on its own: testing both
+    // depths at once made the compiler read them as one 8-byte word just after writing one
+    // of them, which stalls the processor on every token.
     int m_nesting = 0;
-    int m_expressionDepth = 0;
+    int m_expressionDepth = 0; // opening tokens less closing ones, for MaxExpressionDepth
     bool m_insertHasSource = false;
 };
 

@@ -10,6 +10,9 @@ namespace orvan::db {
 // A statement of a batch: a range of the batch's tokens, valid while they are.
 using Segment = std::span<const Token>;
 
+// How deep a batch may nest parentheses and CASE expressions.
+constexpr int MaxExpressionDepth = 256;
+
 // Splits a tokenized batch into statements at top-level statement words (SELECT,
 // INSERT, UPDATE, DELETE, EXEC, IF, ELSE, and the refused ones such as DECLARE) and at
 // ";". Words inside parentheses or CASE...END never split; a SELECT after UNION, EXCEPT,
@@ -20,7 +23,5 @@ using Segment = std::span<const Token>;
 // MaxExpressionDepth, counted as opening tokens less closing ones so far: the compiler
 // descends once per level.
 std::vector<Segment> splitStatements(const std::vector<Token> &tokens);
-
-constexpr int MaxExpressionDepth = 256;
 
 } // namespace orvan::db

@@ -63,9 +63,9 @@ void mapFunctionsAndOperators(std::vector<Token> &tokens, const SqlDialect &dial
     for (size_t i = 0; i < tokens.size(); ++i) {
         Token &token = tokens[i];
         if (token.isOperator("!<"))
-            token.text = ">=";
+            token.setText(">=");
         else if (token.isOperator("!>"))
-            token.text = "<=";
+            token.setText("<=");
         else if (token.is("ISNULL") && i + 1 < tokens.size() &&
                  tokens[i + 1].kind == TokenKind::OpenParen)
             token.setText(dialect.forServer() ? "COALESCE" : "IFNULL");
